@@ -1,0 +1,61 @@
+# Everything a fresh Debian 12 machine needs: `make demo` and `make test`.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+CMAKE   := cmake -G Ninja -DTXTCVT_WERROR=ON
+LINUX   := $(BUILD)/linux
+ASAN    := $(BUILD)/linux-asan
+WINDOWS := $(BUILD)/windows
+CLI     := $(LINUX)/cli/txtcvt-cli
+
+.PHONY: help deps build build-linux build-asan build-windows test test-linux test-asan test-windows demo clean
+
+help:
+	@echo "make demo           install what is missing, build, and run the converter on examples/"
+	@echo "make test           install what is missing, build Linux and Windows, run every test"
+	@echo "make test-linux     native unit tests only"
+	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+	@echo "make test-windows   Windows tests under Wine"
+	@echo "make clean          remove $(BUILD)/"
+
+deps:
+	@scripts/install-deps.sh
+
+$(LINUX)/build.ninja:
+	$(CMAKE) -S . -B $(LINUX) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN)/build.ninja:
+	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTXTCVT_SANITIZE=ON
+
+$(WINDOWS)/build.ninja:
+	$(CMAKE) -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+
+build-linux: deps $(LINUX)/build.ninja
+	cmake --build $(LINUX) -j $(JOBS)
+
+build-asan: deps $(ASAN)/build.ninja
+	cmake --build $(ASAN) -j $(JOBS)
+
+build-windows: deps $(WINDOWS)/build.ninja
+	cmake --build $(WINDOWS) -j $(JOBS)
+
+build: build-linux build-windows
+
+test-linux: build-linux
+	ctest --test-dir $(LINUX) -j $(JOBS) --output-on-failure
+
+test-asan: build-asan
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --test-dir $(ASAN) -j $(JOBS) --output-on-failure
+
+test-windows: build-windows
+	ctest --test-dir $(WINDOWS) -j $(JOBS) --output-on-failure
+
+test: test-linux test-asan test-windows
+	@echo "All Linux, sanitizer and Windows tests passed."
+
+demo: build-linux
+	@scripts/demo.sh $(CLI)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,44 @@
+// txtcvt-cli: the command-line converter. Dispatches to one subcommand.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/utf8_args.h"
+
+namespace {
+
+constexpr const char* kVersion = "txtcvt-cli 1.01";
+
+void printUsage(std::FILE* out) {
+    std::fprintf(out, "Usage: txtcvt-cli COMMAND [options] ...\n\nCommands:\n");
+    for (const cli::Command& command : cli::commands()) {
+        std::fprintf(out, "  %s\n", command.synopsis);
+    }
+    std::fprintf(out, "\n  txtcvt-cli --help | --version\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const cli::Arguments all = cli::utf8Arguments(argc, argv);
+    if (all.size() < 2) {
+        printUsage(stderr);
+        return 2;
+    }
+    const std::string& word = all[1];
+    if (word == "--help" || word == "-h") {
+        printUsage(stdout);
+        return 0;
+    }
+    if (word == "--version") {
+        std::printf("%s\n", kVersion);
+        return 0;
+    }
+    for (const cli::Command& command : cli::commands()) {
+        if (word == command.name) return command.run(cli::Arguments(all.begin() + 2, all.end()));
+    }
+    std::fprintf(stderr, "txtcvt-cli: unknown command '%s'\n", word.c_str());
+    printUsage(stderr);
+    return 2;
+}

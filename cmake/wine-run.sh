@@ -1,0 +1,21 @@
+#!/bin/sh
+# Runs a Windows program under Wine in a prefix of our own, creating the prefix on first use.
+# The exit code is the program's.
+set -e
+: "${TXTCVT_WINEPREFIX:=${TMPDIR:-/tmp}/txtcvt-wine-$(id -u)}"
+export WINEPREFIX="$TXTCVT_WINEPREFIX"
+export WINEDEBUG=-all
+# No network here: keep the first start from trying to install Mono and Gecko.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/.txtcvt-ready" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.txtcvt-ready" ]; then
+            wineboot -i >/dev/null 2>&1 || true
+            wineserver -w
+            touch "$WINEPREFIX/.txtcvt-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+exec wine "$@"

@@ -1,0 +1,67 @@
+// Platform services on Windows, through the Win32 API.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+namespace {
+int32_t lastError() { return systemError(GetLastError()); }
+
+std::wstring widen(const char* text) {
+    std::wstring wide;
+    for (; *text != '\0'; ++text) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
+    return wide;
+}
+}  // namespace
+
+InputFile::~InputFile() { close(); }
+
+int32_t InputFile::open(const Path& path) {
+    close();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lastError();
+    handle_ = file;
+    return kOk;
+}
+
+int32_t InputFile::size(uint64_t& bytes) const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(static_cast<HANDLE>(handle_), &size)) return lastError();
+    bytes = static_cast<uint64_t>(size.QuadPart);
+    return kOk;
+}
+
+int32_t InputFile::readAll(void* buffer, uint64_t bytes) {
+    auto* out = static_cast<unsigned char*>(buffer);
+    while (bytes > 0) {
+        const DWORD chunk = bytes > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes);
+        DWORD got = 0;
+        if (!ReadFile(static_cast<HANDLE>(handle_), out, chunk, &got, nullptr)) return lastError();
+        if (got == 0) return systemError(ERROR_HANDLE_EOF);
+        out += got;
+        bytes -= got;
+    }
+    return kOk;
+}
+
+void InputFile::close() {
+    if (handle_ != nullptr) {
+        CloseHandle(static_cast<HANDLE>(handle_));
+        handle_ = nullptr;
+    }
+}
+
+std::FILE* openFile(const Path& path, const char* mode) {
+    return _wfopen(path.c_str(), widen(mode).c_str());
+}
+
+void debugOutput(std::string_view text) {
+    const std::wstring wide = widen(std::string(text).c_str());
+    OutputDebugStringW(wide.c_str());
+}
+
+}  // namespace platform
