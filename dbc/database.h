@@ -1,0 +1,236 @@
+// The in-memory CAN database built from one DBC file: the records that decoding reads, the
+// records of the optional statements, and the line parser's own state (a statement may run over
+// several lines and the parser is called once per line).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dbc {
+
+// Texts are the DBC file's bytes exactly as read: no code-page conversion anywhere.
+using Text = std::string;
+
+struct ValueDescription {
+    int64_t value = 0;
+    Text text;
+};
+
+// VAL_: the value descriptions of one signal, entries sorted ascending by value.
+struct ValueDescriptionSet {
+    Text name;
+    std::vector<ValueDescription> entries;
+    uint32_t messageId = 0;
+};
+
+struct MuxRange {
+    int32_t low = 0;
+    int32_t high = 0;
+};
+
+struct SignalValueType {
+    uint32_t messageId = 0;
+    Text signalName;
+    int32_t valueType = 0;  // 0 integer, 1 IEEE single, 2 IEEE double
+};
+
+struct ExtendedMultiplexing {
+    uint32_t messageId = 0;
+    Text signalName;  // the multiplexed signal
+    Text switchName;  // its multiplexer switch
+    std::vector<MuxRange> ranges;
+};
+
+struct DbcSignal {
+    Text name;
+    Text longName;
+    bool isSigned = false;
+    bool isLittleEndian = false;
+    int32_t startBit = 0;
+    int32_t bitLength = 0;
+    double factor = 1.0;
+    double offset = 0.0;
+    double minimum = 0.0;
+    double maximum = 0.0;
+    Text unit;
+    std::vector<MuxRange> muxRanges;
+    ValueDescriptionSet valueDescriptions;
+    Text muxIndicator;  // "M", "m3", "m3M" as written; empty when absent
+    std::vector<Text> receivers;
+    // Set by finalisation.
+    bool isFloat = false;
+    bool isMuxSwitch = false;
+    Text muxSwitchName;
+};
+
+struct DbcMessage {
+    Text name;
+    Text longName;
+    uint32_t rawId = 0;  // as written; bit 31 marks an extended identifier
+    uint32_t canId = 0;  // rawId without bit 31, set by finalisation
+    bool isExtended = false;
+    int32_t dlc = 0;     // used as a byte count by decoding
+    std::vector<Text> transmitters;
+    Text sendType;
+    int32_t cycleTime = 0;
+    Text frameFormat;
+    std::vector<DbcSignal> signals;
+};
+
+struct DbcNode {
+    Text name;
+    Text longName;
+};
+
+// Object kinds used by object references and attribute definitions.
+enum ObjectKind : int32_t {
+    kObjectNetwork = 0,
+    kObjectSignal = 1,
+    kObjectMessage = 2,
+    kObjectNode = 3,
+    kObjectEnvVar = 4,
+    kObjectRelation = 100,
+    kRelationNodeSignal = 101,
+    kRelationNodeMessage = 102,
+    kRelationNodeEnvVar = 103,
+};
+
+enum AttributeValueType : int32_t {
+    kAttrInt = 1,
+    kAttrHex = 2,
+    kAttrFloat = 3,
+    kAttrEnum = 4,
+    kAttrString = 5,
+};
+
+// Records of the optional statements. The database parses and validates them; which of them
+// it keeps is governed by storeMask.
+struct ObjectRef {
+    int32_t kind = 0;
+    uint32_t messageId = 0;
+    Text signalName;
+    Text nodeOrMessageName;
+    Text envVarName;
+};
+
+struct DbcComment {
+    ObjectRef target;
+    Text text;
+};
+
+struct AttributeDefinition {
+    Text name;
+    int32_t objectKind = 0;
+    int32_t valueType = 0;
+    bool hasRange = false;
+    int64_t intMinimum = 0;
+    int64_t intMaximum = 0;
+    double realMinimum = 0.0;
+    double realMaximum = 0.0;
+    std::vector<Text> enumTexts;
+};
+
+struct AttributeDefault {
+    Text name;
+    bool isString = false;
+    Text valueText;
+};
+
+struct AttributeValue {
+    Text name;
+    ObjectRef target;
+    bool isString = false;
+    Text valueText;
+};
+
+struct ValueTable {
+    Text name;
+    std::vector<ValueDescription> entries;
+};
+
+struct EnvironmentVariable {
+    Text name;
+    Text longName;
+    int32_t varType = 0;
+    double minimum = 0.0;
+    double maximum = 0.0;
+    double initialValue = 0.0;
+    int32_t envId = 0;
+    Text unit;
+    Text accessType;
+    Text accessNode;
+};
+
+struct MessageTransmitters {
+    uint32_t messageId = 0;
+    std::vector<Text> nodes;
+};
+
+struct SignalGroup {
+    uint32_t messageId = 0;
+    Text name;
+    int32_t repetitions = 0;
+    std::vector<Text> signalNames;
+};
+
+// Bits of storeMask: a set bit means the statement group is parsed and validated, not stored.
+constexpr int32_t kStoreMaskComments = 0x01;
+constexpr int32_t kStoreMaskAttributes = 0x02;
+constexpr int32_t kStoreMaskValueTables = 0x04;
+constexpr int32_t kStoreMaskEnvVars = 0x08;
+constexpr int32_t kStoreMaskTransmittersAndGroups = 0x10;
+
+enum LoadState : int32_t { kEmpty = 0, kLoading = 1, kFinalised = 2 };
+
+struct ParserWork;  // the line parser's working records, kept between lines
+
+class CanDatabase {
+public:
+    CanDatabase();
+    ~CanDatabase();
+    CanDatabase(const CanDatabase&) = delete;
+    CanDatabase& operator=(const CanDatabase&) = delete;
+
+    int32_t loadState = kEmpty;
+    int32_t parserState = 0;
+    Text databaseName;
+    Text databaseComment;
+    std::vector<DbcComment> comments;
+    std::vector<DbcNode> nodes;
+    std::vector<AttributeDefinition> attributeDefinitions;
+    std::vector<AttributeDefinition> relationAttributeDefinitions;
+    std::vector<AttributeValue> attributeValues;
+    std::vector<ValueTable> valueTables;
+    std::vector<ValueDescriptionSet> valueDescriptionSets;
+    std::vector<SignalGroup> signalGroups;
+    std::vector<DbcMessage> messages;  // file order; sorted by rawId once finalised
+    std::vector<AttributeDefault> attributeDefaults;
+    std::vector<AttributeDefault> relationAttributeDefaults;
+    std::vector<EnvironmentVariable> environmentVariables;
+    std::vector<MessageTransmitters> messageTransmitterLists;
+    std::vector<SignalValueType> signalValueTypes;
+    std::vector<ExtendedMultiplexing> extendedMultiplexing;
+    int32_t lineNumber = 0;
+    uint32_t cursor = 0;
+    Text pendingText;
+    int32_t storeMask = 0xFF;
+    Text currentToken;
+
+    ParserWork& work();
+
+private:
+    ParserWork* work_;  // owned
+};
+
+void resetDatabase(CanDatabase& db);
+
+// Counts of a finalised database; -1 in any other state.
+int32_t messageCount(const CanDatabase& db);
+int32_t signalCount(const CanDatabase& db);
+
+// The message whose rawId equals key (the identifier, with bit 31 set for an extended one), or
+// nullptr. Requires a finalised database; messages sharing a rawId give the first of them.
+const DbcMessage* findMessage(const CanDatabase& db, uint32_t key);
+
+}  // namespace dbc
