@@ -1,0 +1,134 @@
+#include "cli/convert_args.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace cli {
+
+const char* const kConvertUsage =
+    "txtcvt-cli convert --dbc FILE.dbc [options] INPUT.DT|FOLDER...\n"
+    "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
+    "    --channel all|ch1|ch2\n"
+    "    --timestamp none|time-of-day|elapsed\n"
+    "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for none)\n"
+    "    --delimiter TEXT         as typed in the Windows program: \\t is a tab, \\\\ a backslash\n"
+    "    --encoding ansi|utf8|utf8-bom\n"
+    "    --line-end crlf|lf|cr\n"
+    "    --ansi-codepage N        code page for 'ansi' (default 1252; on Windows the system's)\n"
+    "    --jobs N                 files converted in parallel (default: the number of cores)\n"
+    "    --quiet                  no progress display\n";
+
+namespace {
+
+std::optional<int> pickWord(std::string_view value, std::initializer_list<std::string_view> words) {
+    int index = 0;
+    for (std::string_view word : words) {
+        if (value == word) return index;
+        ++index;
+    }
+    return std::nullopt;
+}
+
+bool parseColumns(std::string_view list, ColumnChoice& columns) {
+    columns = ColumnChoice{};
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        const std::string_view word = list.substr(0, comma);
+        if (word == "ch") columns.ch = true;
+        else if (word == "id") columns.id = true;
+        else if (word == "msg") columns.msg = true;
+        else if (word == "unit") columns.unit = true;
+        else if (word == "enum") columns.enumText = true;
+        else if (word == "raw") columns.raw = true;
+        else return false;
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+        if (list.empty()) return false;  // a trailing comma names no column
+    }
+    return true;
+}
+
+template <class Number>
+bool parseNumber(std::string_view text, Number& out) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
+    return result.ec == std::errc{} && result.ptr == text.data() + text.size();
+}
+
+// Applies one option with its value; an empty text on success.
+std::string applyOption(std::string_view name, const std::string& value, ConvertRequest& request) {
+    const std::string bad = "invalid value '" + value + "' for --" + std::string(name);
+    if (name == "dbc") {
+        request.dbcPath = value;
+    } else if (name == "settings") {
+        request.settingsPath = value;
+    } else if (name == "channel") {
+        request.channel = pickWord(value, {"all", "ch1", "ch2"});
+        if (!request.channel) return bad;
+    } else if (name == "timestamp") {
+        request.timestamp = pickWord(value, {"none", "time-of-day", "elapsed"});
+        if (!request.timestamp) return bad;
+    } else if (name == "columns") {
+        ColumnChoice columns;
+        if (!parseColumns(value, columns)) return bad;
+        request.columns = columns;
+    } else if (name == "delimiter") {
+        request.delimiter = value;
+    } else if (name == "encoding") {
+        request.encoding = pickWord(value, {"ansi", "utf8", "utf8-bom"});
+        if (!request.encoding) return bad;
+    } else if (name == "line-end") {
+        request.lineEnd = pickWord(value, {"crlf", "lf", "cr"});
+        if (!request.lineEnd) return bad;
+    } else if (name == "ansi-codepage") {
+        uint32_t page = 0;
+        if (!parseNumber(value, page) || page == 0 || page > 65535) return bad;
+        request.ansiCodePage = page;
+    } else if (name == "jobs") {
+        unsigned jobs = 0;
+        if (!parseNumber(value, jobs) || jobs == 0 || jobs > 256) return bad;
+        request.jobs = jobs;
+    } else {
+        return "unknown option --" + std::string(name);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string parseConvertArguments(const Arguments& args, ConvertRequest& request) {
+    request = ConvertRequest{};
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            request.inputs.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name = arg.substr(2);
+        if (name == "quiet") {
+            request.quiet = true;
+            continue;
+        }
+        std::string value;
+        const size_t equals = name.find('=');
+        if (equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return "option --" + name + " needs a value";
+        }
+        std::string error = applyOption(name, value, request);
+        if (!error.empty()) return error;
+    }
+    if (request.dbcPath.empty()) return "no DBC file given (--dbc FILE.dbc)";
+    if (request.inputs.empty()) return "no input file given";
+    return {};
+}
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+// The input files of a conversion: paths as given, folders as their monitor data files, and
+// wildcards expanded by the program itself (the Windows shell leaves them to it).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace cli {
+
+// Orders names as the Windows file list does: runs of digits compare as numbers (file2 before
+// file10), letters without regard to ASCII case. Negative, zero or positive.
+int compareLogical(std::string_view a, std::string_view b);
+
+// '*' (any run) and '?' (one character) against a file name, ASCII case ignored as on Windows.
+bool matchesWildcard(std::string_view pattern, std::string_view name);
+
+// Expands the inputs in order. A folder gives its "*.DT" files (hidden files and folders left
+// out) in logical order; a name with a wildcard gives the matching files of its folder in
+// logical order; any other name is kept as it is, so that its conversion reports whether it can
+// be read. `problems` receives one line per input that named nothing.
+std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
+                                                std::vector<std::string>& problems);
+
+}  // namespace cli

@@ -1,0 +1,134 @@
+#include "convert/decode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace convert {
+
+uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, int32_t bitLength,
+                     bool littleEndian) {
+    // Floor division, so that a negative start bit still names a bit 0-7 of some byte.
+    int64_t byte = startBit >= 0 ? startBit / 8 : (static_cast<int64_t>(startBit) - 7) / 8;
+    int bit = static_cast<int>(startBit - byte * 8);
+    uint64_t result = 0;
+    for (int32_t i = 0; i < bitLength; ++i) {
+        const bool readable = byte >= 0 && byte < readableBytes;
+        if (littleEndian) {
+            if (readable) result |= static_cast<uint64_t>((data[byte] >> bit) & 1u) << i;
+            if (++bit == 8) {
+                bit = 0;
+                ++byte;
+            }
+        } else {
+            // Motorola bits in unreadable bytes are skipped, so the readable ones end up
+            // right-aligned.
+            if (readable) result = (result << 1) | ((data[byte] >> bit) & 1u);
+            if (--bit < 0) {
+                bit = 7;
+                ++byte;
+            }
+        }
+    }
+    return result;
+}
+
+namespace {
+
+// The switch value of an IEEE signal: truncated toward zero, not-a-number as 0 and saturated
+// at the 32-bit limits, so that no value makes the conversion undefined.
+int32_t switchValueOfReal(double value) {
+    if (std::isnan(value)) return 0;
+    if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    return static_cast<int32_t>(value);
+}
+
+std::string_view enumTextOf(const dbc::ValueDescriptionSet& set, uint64_t raw) {
+    const auto key = static_cast<int64_t>(raw);
+    const auto& entries = set.entries;
+    const auto found = std::lower_bound(
+        entries.begin(), entries.end(), key,
+        [](const dbc::ValueDescription& entry, int64_t value) { return entry.value < value; });
+    if (found != entries.end() && found->value == key) return found->text;
+    return kUndefinedEnumText;
+}
+
+}  // namespace
+
+bool FrameDecoder::decodeFrame(const monitor::CapturedFrame& frame,
+                               std::vector<SignalValue>& values) {
+    values.clear();
+    message_ = nullptr;
+    if (frame.dataLength <= 0) return false;
+    if (database_.loadState != dbc::kFinalised || database_.messages.empty()) return false;
+    const uint32_t key = frame.canId | (frame.isExtended ? 0x80000000u : 0u);
+    message_ = dbc::findMessage(database_, key);
+    if (message_ == nullptr || message_->signals.empty()) return false;
+
+    frame_ = &frame;
+    values_ = &values;
+    readableBytes_ = std::clamp(std::min(message_->dlc, frame.dataLength), 0, 64);
+    for (const dbc::DbcSignal& signal : message_->signals) decodeSignal(signal, 0);
+    return !values.empty();
+}
+
+void FrameDecoder::decodeSignal(const dbc::DbcSignal& signal, int depth) {
+    // A multiplexed signal is decoded only through its switch.
+    if (depth == 0 && !signal.muxSwitchName.empty()) return;
+    if (signal.bitLength < 0 || signal.bitLength > 64) return;
+    uint64_t raw = extractBits(frame_->data, readableBytes_, signal.startBit, signal.bitLength,
+                               signal.isLittleEndian);
+    SignalValue out;
+    out.signalName = signal.name;
+    out.unit = signal.unit;
+    double value = 0.0;
+    int32_t switchValue = 0;
+    if (signal.isFloat) {
+        if (signal.bitLength == 32) {
+            const auto bits = static_cast<uint32_t>(raw);
+            float single = 0.0f;
+            std::memcpy(&single, &bits, sizeof single);
+            value = static_cast<double>(single);
+        } else if (signal.bitLength == 64) {
+            std::memcpy(&value, &raw, sizeof value);
+        } else {
+            return;
+        }
+        switchValue = switchValueOfReal(value);
+    } else {
+        // A signed field of length 0 has no sign bit: its value stays 0.
+        if (signal.isSigned && signal.bitLength > 0 && signal.bitLength < 64) {
+            const uint64_t signBit = uint64_t{1} << (signal.bitLength - 1);
+            const uint64_t fieldMask = (signBit << 1) - 1;
+            raw = (raw & signBit) != 0 ? (raw | ~fieldMask) : (raw & fieldMask);
+        }
+        value = signal.isSigned ? static_cast<double>(static_cast<int64_t>(raw))
+                                : static_cast<double>(raw);
+        switchValue = static_cast<int32_t>(static_cast<uint32_t>(raw));
+        if (!signal.valueDescriptions.entries.empty()) {
+            out.enumText = enumTextOf(signal.valueDescriptions, raw);
+        }
+    }
+    out.value = signal.factor * value + signal.offset;
+    values_->push_back(out);
+    if (signal.isMuxSwitch && depth < kMaxMuxDepth) decodeDependents(signal, switchValue, depth + 1);
+}
+
+void FrameDecoder::decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue,
+                                    int depth) {
+    for (const dbc::DbcSignal& signal : message_->signals) {
+        if (signal.muxSwitchName != switchSignal.name) continue;
+        // Every range that holds the value decodes the signal once: overlaps repeat it.
+        for (const dbc::MuxRange& range : signal.muxRanges) {
+            if (range.low <= switchValue && switchValue <= range.high) decodeSignal(signal, depth);
+        }
+    }
+}
+
+}  // namespace convert

@@ -1,0 +1,21 @@
+// Seconds since 1970-01-01 00:00:00 UTC to the calendar date and time of the machine's time zone
+// (the TZ variable where the C library honours it).
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+struct CivilTime {
+    int year = 0;
+    int month = 0;  // 1-12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// False when the system cannot convert the instant (before 1970 on Windows, or far off).
+bool localTime(int64_t secondsSince1970, CivilTime& out);
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "cli/convert_args.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using cli::ConvertRequest;
+
+TEST(ConvertArguments, OptionsTakeTheirValueAfterABlankOrAnEqualsSign) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc", "car.dbc", "a.DT", "--jobs=3", "--channel",
+                                          "ch2", "--quiet", "--", "--odd.DT"},
+                                         r),
+              "");
+    EXPECT_EQ(r.dbcPath, "car.dbc");
+    EXPECT_EQ(r.jobs, 3u);
+    EXPECT_EQ(r.channel, 2);
+    EXPECT_TRUE(r.quiet);
+    EXPECT_EQ(r.inputs, (cli::Arguments{"a.DT", "--odd.DT"}));
+    EXPECT_FALSE(r.timestamp.has_value());
+    EXPECT_FALSE(r.columns.has_value());
+}
+
+TEST(ConvertArguments, EveryWordOfEveryChoice) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments(
+                  {"--dbc=x", "--timestamp", "elapsed", "--encoding", "utf8-bom", "--line-end",
+                   "cr", "--delimiter", "\\t", "--ansi-codepage", "932", "--settings", "s.ini",
+                   "in"},
+                  r),
+              "");
+    EXPECT_EQ(r.timestamp, 2);
+    EXPECT_EQ(r.encoding, 2);
+    EXPECT_EQ(r.lineEnd, 2);
+    EXPECT_EQ(r.delimiter, "\\t");
+    EXPECT_EQ(r.ansiCodePage, 932u);
+    EXPECT_EQ(r.settingsPath, "s.ini");
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--timestamp=none", "--encoding=ansi",
+                                          "--line-end=crlf", "--channel=all", "in"},
+                                         r),
+              "");
+    EXPECT_EQ(r.timestamp, 0);
+    EXPECT_EQ(r.encoding, 0);
+    EXPECT_EQ(r.lineEnd, 0);
+    EXPECT_EQ(r.channel, 0);
+}
+
+TEST(ConvertArguments, ColumnsReplaceTheDefaultSet) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--columns", "raw,ch", "in"}, r), "");
+    ASSERT_TRUE(r.columns.has_value());
+    EXPECT_TRUE(r.columns->raw);
+    EXPECT_TRUE(r.columns->ch);
+    EXPECT_FALSE(r.columns->id || r.columns->msg || r.columns->unit || r.columns->enumText);
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--columns=", "in"}, r), "");
+    ASSERT_TRUE(r.columns.has_value());
+    EXPECT_FALSE(r.columns->ch || r.columns->raw);
+}
+
+TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
+    ConvertRequest r;
+    EXPECT_NE(cli::parseConvertArguments({"a.DT"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--jobs", "0", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--jobs", "2x", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "ch,", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "time", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "CH1", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--bogus", "1", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "a", "--jobs"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--ansi-codepage", "70000", "a"}, r), "");
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "cli/input_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cli/utf8_args.h"
+#include "tests/support/test_paths.h"
+
+namespace {
+
+TEST(LogicalOrder, DigitRunsCompareAsNumbersAndCaseIsIgnored) {
+    std::vector<std::string> names = {"a10.DT", "a2.DT", "a1.DT", "B1.DT", "a02.DT", "#a3.DT"};
+    std::sort(names.begin(), names.end(),
+              [](const auto& x, const auto& y) { return cli::compareLogical(x, y) < 0; });
+    EXPECT_EQ(names, (std::vector<std::string>{"#a3.DT", "a1.DT", "a02.DT", "a2.DT", "a10.DT",
+                                               "B1.DT"}));
+    EXPECT_LT(cli::compareLogical("file2", "file10"), 0);
+    EXPECT_GT(cli::compareLogical("file10", "file9"), 0);
+    EXPECT_LT(cli::compareLogical("abc", "ABD"), 0);
+    EXPECT_EQ(cli::compareLogical("same", "same"), 0);
+    EXPECT_LT(cli::compareLogical("x99999999999999999999998", "x99999999999999999999999"), 0);
+}
+
+TEST(Wildcards, StarAndQuestionMarkIgnoringCase) {
+    EXPECT_TRUE(cli::matchesWildcard("*.DT", "run1.dt"));
+    EXPECT_TRUE(cli::matchesWildcard("*.DT", "#auto.DT"));
+    EXPECT_FALSE(cli::matchesWildcard("*.DT", "run1.DTX"));
+    EXPECT_TRUE(cli::matchesWildcard("#*.DT", "#a.DT"));
+    EXPECT_FALSE(cli::matchesWildcard("#*.DT", "a.DT"));
+    EXPECT_TRUE(cli::matchesWildcard("r?n*", "run"));
+    EXPECT_FALSE(cli::matchesWildcard("r?n", "rn"));
+    EXPECT_TRUE(cli::matchesWildcard("*", ""));
+}
+
+TEST(ExpandInputs, FoldersAndWildcardsGiveDataFilesInLogicalOrder) {
+    testing_support::ScratchDir dir("expand");
+    for (const char* name : {"a10.DT", "a2.DT", "a1.dt", "notes.txt", ".hidden.DT"}) {
+        testing_support::writeFileBytes(dir / name, "x");
+    }
+    std::filesystem::create_directory(dir / "sub.DT");
+    std::vector<std::string> problems;
+    const auto folder = cli::expandInputs({cli::pathToUtf8(dir.path())}, problems);
+    std::vector<std::string> names;
+    for (const auto& p : folder) names.push_back(cli::pathToUtf8(p.filename()));
+#ifdef _WIN32
+    // Only the hidden attribute hides a file on Windows; a leading dot does not.
+    EXPECT_EQ(names, (std::vector<std::string>{".hidden.DT", "a1.dt", "a2.DT", "a10.DT"}));
+#else
+    EXPECT_EQ(names, (std::vector<std::string>{"a1.dt", "a2.DT", "a10.DT"}));
+#endif
+    EXPECT_TRUE(problems.empty());
+
+    const auto pattern = cli::expandInputs({cli::pathToUtf8(dir / "a?.DT")}, problems);
+    ASSERT_EQ(pattern.size(), 2u);
+    EXPECT_EQ(pattern[0].filename(), "a1.dt");
+    EXPECT_EQ(pattern[1].filename(), "a2.DT");
+
+    const auto plain = cli::expandInputs({"missing.DT"}, problems);
+    EXPECT_EQ(plain.size(), 1u);
+    EXPECT_TRUE(problems.empty());
+    cli::expandInputs({cli::pathToUtf8(dir / "zz*.DT")}, problems);
+    EXPECT_EQ(problems.size(), 1u);
+}
+
+}  // namespace
