@@ -79,7 +79,9 @@ std::u16string protectedText(std::u16string_view text) {
     const bool quoted = text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
                         text.back() == text.front();
     if (isBlank(text.front()) || isBlank(text.back()) || quoted) {
-        return u"\"" + std::u16string(text) + u"\"";
+        std::u16string quotedText(1, u'"');
+        quotedText.append(text).push_back(u'"');
+        return quotedText;
     }
     return std::u16string(text);
 }

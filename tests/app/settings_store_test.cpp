@@ -111,7 +111,7 @@ TEST(SettingsStore, EveryChoiceSurvivesASaveAndALoad) {
     const std::u16string delimiters[] = {u" ", u"\\t ", u" ; ", u"'x'", u"\"", u"\u00B7"};
     int round = 0;
     for (const std::u16string& delimiter : delimiters) {
-        const auto ini = dir / ("r" + std::to_string(round++) + ".ini");
+        const auto ini = dir / (std::to_string(round++) + ".ini");
         saved.csvDelimit = delimiter;
         ASSERT_TRUE(app::saveSettings(ini, saved, shell));
         ConversionSettings loaded;

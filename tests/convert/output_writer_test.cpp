@@ -9,10 +9,6 @@
 #include "platform/text_encoding.h"
 #include "tests/support/test_paths.h"
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace {
 
 using convert::ConversionOptions;
@@ -96,8 +92,8 @@ TEST(OutputWriter, TrailingSpacesGoTabsStayLongLinesAreCut) {
     writer.appendText("after");
     writer.endLine();
     EXPECT_EQ(writer.closeOutput(), 0);
-    const std::string expected =
-        "v\nt\t\n\n" + std::string(OutputWriter::kLineCapacity - 1, 'x') + "\nafter\n";
+    std::string expected = "v\nt\t\n\n";
+    expected.append(OutputWriter::kLineCapacity - 1, 'x').append("\nafter\n");
     EXPECT_EQ(readFileBytes(out), expected);
 }
 
@@ -123,14 +119,18 @@ TEST(OutputWriter, FileThatCannotBeCreatedGetsNoLines) {
 }
 
 TEST(OutputWriter, ReadOnlyFileIsAccessDeniedAndKeepsItsContent) {
-#ifndef _WIN32
-    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
-#endif
     ScratchDir dir("writer-readonly");
     const auto out = dir / "ro.csv";
     testing_support::writeFileBytes(out, "old");
     std::filesystem::permissions(out, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
+    // Root (and Wine run by root) may write any file: nothing to see there.
+    if (std::FILE* probe = platform::openFile(out, "ab")) {
+        std::fclose(probe);
+        std::filesystem::permissions(out, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        GTEST_SKIP() << "file permissions are not enforced for this user";
+    }
     OutputWriter writer;
     writer.configureWriter(optionsWith(3));
     EXPECT_EQ(writer.openOutput(out), static_cast<int32_t>(0xA007000D));
