@@ -51,14 +51,14 @@ void CTxtCvtDBC::writeColumn(std::string_view text) {
 
 void CTxtCvtDBC::writeHeaderLine(const std::vector<std::string_view>& timeHeaders) {
     for (std::string_view name : timeHeaders) writeColumn(name);
-    if (printFlags_ & kPrintCh) writeColumn("Ch");
-    if (printFlags_ & kPrintId) writeColumn("CAN_ID");
-    if (printFlags_ & kPrintMsg) writeColumn("Message");
+    if (printFlags_ & PRINT_CH) writeColumn("Ch");
+    if (printFlags_ & PRINT_ID) writeColumn("CAN_ID");
+    if (printFlags_ & PRINT_MSG) writeColumn("Message");
     writeColumn("Signal");
     writeColumn("Value");
-    if (printFlags_ & kPrintUnit) writeColumn("Unit");
-    if (printFlags_ & kPrintEnum) writeColumn("Enum");
-    if (printFlags_ & kPrintRaw) writeColumn("Raw_Data");
+    if (printFlags_ & PRINT_UNIT) writeColumn("Unit");
+    if (printFlags_ & PRINT_ENUM) writeColumn("Enum");
+    if (printFlags_ & PRINT_RAW) writeColumn("Raw_Data");
     writer_->endLine();
     fieldPending_ = false;
 }
@@ -69,23 +69,23 @@ void CTxtCvtDBC::writeTimeColumns(const TimeTexts& times) {
 
 void CTxtCvtDBC::writeValueColumns(int channel, const SignalValue& value) {
     const dbc::DbcMessage& message = *decoder_.message();
-    if (printFlags_ & kPrintCh) writeColumn(channel == 0 ? "CH1" : "CH2");
-    if (printFlags_ & kPrintId) {
+    if (printFlags_ & PRINT_CH) writeColumn(channel == 0 ? "CH1" : "CH2");
+    if (printFlags_ & PRINT_ID) {
         scratch_.clear();
         appendHex(scratch_, message.canId, frame_.isExtended ? 7 : 3);
         writeColumn(scratch_);
     }
-    if (printFlags_ & kPrintMsg) writeColumn(message.name);
+    if (printFlags_ & PRINT_MSG) writeColumn(message.name);
     writeColumn(value.signalName);
     scratch_.clear();
     appendValue(scratch_, value.value);
     writeColumn(scratch_);
-    if (printFlags_ & kPrintUnit) writeColumn(value.unit);
-    if (printFlags_ & kPrintEnum) writeColumn(value.enumText);
+    if (printFlags_ & PRINT_UNIT) writeColumn(value.unit);
+    if (printFlags_ & PRINT_ENUM) writeColumn(value.enumText);
 }
 
 void CTxtCvtDBC::writeRawData() {
-    if ((printFlags_ & kPrintRaw) == 0) return;
+    if ((printFlags_ & PRINT_RAW) == 0) return;
     scratch_.clear();
     appendRawData(scratch_, frame_.data, frame_.dataLength);
     writeColumn(scratch_);

@@ -1,0 +1,83 @@
+// UTF-16 to an ANSI code page through the C library's iconv, answering as WideCharToMultiByte
+// does without best-fit mapping: every character the code page lacks becomes '?'.
+#include <iconv.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+#include "platform/text_encoding.h"
+
+namespace platform {
+
+namespace {
+
+std::atomic<uint32_t> gAnsiCodePage{1252};
+
+std::string iconvName(uint32_t codePage) {
+    if (codePage == 65001) return "UTF-8";
+    return "CP" + std::to_string(codePage);
+}
+
+// The text as UTF-16LE bytes, assembled one by one so the host's byte order does not matter.
+std::string littleEndianBytes(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+// Converts the input; each UTF-16 unit the code page lacks becomes one '?' (a surrogate pair
+// two, as WideCharToMultiByte gives them). False only when iconv fails in another way.
+bool convertAll(iconv_t converter, std::string& input, std::string& out) {
+    char* in = input.data();
+    size_t inLeft = input.size();
+    std::string buffer(input.size() * 2 + 16, '\0');
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        size_t outLeft = buffer.size();
+        const size_t rc = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), buffer.size() - outLeft);
+        if (rc != static_cast<size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        if (errno != EILSEQ && errno != EINVAL) return false;
+        out.push_back('?');
+        const size_t skip = inLeft < 2 ? inLeft : 2;
+        in += skip;
+        inLeft -= skip;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string utf16ToAnsi(std::u16string_view text) {
+    const uint32_t codePage = gAnsiCodePage.load();
+    if (codePage == 65001) return utf16ToUtf8(text);
+    iconv_t converter = iconv_open(iconvName(codePage).c_str(), "UTF-16LE");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(text.size(), '?');
+    std::string input = littleEndianBytes(text);
+    std::string out;
+    if (!convertAll(converter, input, out)) out.assign(text.size(), '?');
+    iconv_close(converter);
+    return out;
+}
+
+bool setAnsiCodePage(uint32_t codePage) {
+    if (codePage == 0) return false;
+    if (codePage != 65001) {
+        iconv_t probe = iconv_open(iconvName(codePage).c_str(), "UTF-16LE");
+        if (probe == reinterpret_cast<iconv_t>(-1)) return false;
+        iconv_close(probe);
+    }
+    gAnsiCodePage.store(codePage);
+    return true;
+}
+
+uint32_t ansiCodePage() { return gAnsiCodePage.load(); }
+
+}  // namespace platform

@@ -1,0 +1,187 @@
+#include "convert/job.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/text_encoding.h"
+#include "tests/support/test_paths.h"
+
+namespace {
+
+using convert::Path;
+
+constexpr int32_t kTooLong = static_cast<int32_t>(0x800700CE);
+
+// "p" + text, spelled so that GCC 12 sees no overlapping copy in it.
+std::string tagged(const char* tag, const std::string& text) {
+    std::string event(tag);
+    event += text;
+    return event;
+}
+
+// What the job reported, in order: "p<position>", "c<file name>" and "d<result>".
+struct Recorder {
+    std::mutex mutex;
+    std::vector<std::string> events;
+
+    void add(std::string event) {
+        std::lock_guard<std::mutex> lock(mutex);
+        events.push_back(std::move(event));
+    }
+    convert::JobCallbacks callbacks() {
+        return {[this](int32_t p) { add(tagged("p", std::to_string(p))); },
+                [this](int32_t r) { add(tagged("d", std::to_string(r))); }};
+    }
+};
+
+std::string nameOf(const Path& path) {
+    return platform::utf16ToUtf8(platform::pathToUtf16(path.filename()));
+}
+
+// Converts by name: a file whose name starts with "bad" is corrupt.
+convert::ConvertOneFile fakeConverter(Recorder& recorder) {
+    return [&recorder](const Path& input, const Path& output) {
+        recorder.add(tagged("c", nameOf(input)) + ">" + nameOf(output));
+        return nameOf(input).rfind("bad", 0) == 0 ? platform::kInvalidData : 0;
+    };
+}
+
+std::vector<std::string> run(const std::vector<Path>& inputs, bool stopAtOnce = false) {
+    Recorder recorder;
+    std::atomic<bool> stop{stopAtOnce};
+    convert::runConversionJob(inputs, fakeConverter(recorder), recorder.callbacks(), stop);
+    return recorder.events;
+}
+
+TEST(OutputPath, ExtensionFromTheLastDotOfTheNameBecomesCsv) {
+    const std::pair<Path, Path> cases[] = {
+        {"dir/X.DT", "dir/X.csv"},        {"dir/#X.DT", "dir/#X.csv"}, {"a.b.DT", "a.b.csv"},
+        {"dir.d/name", "dir.d/name.csv"}, {"trail.", "trail.csv"},     {"x.data", "x.csv"},
+    };
+    for (const auto& [input, expected] : cases) {
+        Path output;
+        EXPECT_EQ(convert::outputPathFor(input, output), 0) << input;
+        EXPECT_EQ(output, expected) << input;
+    }
+    Path output = "stale";
+    EXPECT_EQ(convert::outputPathFor("dir/X.csv", output), kTooLong);
+    EXPECT_TRUE(output.empty());
+}
+
+TEST(OutputPath, MustFitIn260UnitsWithTheTerminator) {
+    // 258 units of input give 259 of output: the longest that fits. Each kana is one unit.
+    const std::u16string folder = u"d/" + std::u16string(250, u'\u30C7') + u"/";
+    Path output;
+    EXPECT_EQ(convert::outputPathFor(platform::pathFromUtf16(folder + u"ab.DT"), output), 0);
+    EXPECT_EQ(platform::pathToUtf16(output).size(), 259u);
+    EXPECT_EQ(convert::outputPathFor(platform::pathFromUtf16(folder + u"abc.DT"), output),
+              kTooLong);
+}
+
+TEST(OutputPath, TheInputIsNeverItsOwnOutput) {
+    testing_support::ScratchDir dir("job-same-file");
+    testing_support::writeFileBytes(dir / "Y.CSV", "capture");
+    Path output;
+    const int32_t result = convert::outputPathFor(dir / "Y.CSV", output);
+#ifdef _WIN32
+    EXPECT_EQ(result, kTooLong);  // the names differ in case only: one file
+#else
+    EXPECT_EQ(result, 0);  // two different files here
+    EXPECT_EQ(output, dir / "Y.csv");
+#endif
+}
+
+TEST(ConversionJob, ProgressRunsOddBeforeEachFileAndEvenAtTheEnd) {
+    EXPECT_EQ(run({"a.DT", "b.DT", "c.DT"}),
+              (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3", "cb.DT>b.csv", "p5",
+                                        "cc.DT>c.csv", "p6", "d0"}));
+    EXPECT_EQ(run({}), (std::vector<std::string>{"p0", "d0"}));
+    EXPECT_EQ(run({"a.DT", "b.DT"}, true), (std::vector<std::string>{"p0", "d0"}));
+}
+
+TEST(ConversionJob, TheLastFileDecidesTheResult) {
+    // A corrupt file in the middle does not end the job and is forgotten.
+    EXPECT_EQ(run({"a.DT", "bad.DT", "c.DT"}),
+              (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3", "cbad.DT>bad.csv", "p5",
+                                        "cc.DT>c.csv", "p6", "d0"}));
+    const std::string invalid = tagged("d", std::to_string(platform::kInvalidData));
+    EXPECT_EQ(run({"a.DT", "bad.DT"}),
+              (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3", "cbad.DT>bad.csv", invalid}));
+    // An output path that cannot be formed skips the file without touching it.
+    EXPECT_EQ(run({"a.DT", "b.csv"}),
+              (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3",
+                                        tagged("d", std::to_string(kTooLong))}));
+}
+
+TEST(ConversionJob, AFailingConverterDoesNotEndTheJob) {
+    Recorder recorder;
+    std::atomic<bool> stop{false};
+    const auto throwing = [](const Path& input, const Path&) -> int32_t {
+        if (input == "a.DT") throw std::runtime_error("broken");
+        return 0;
+    };
+    EXPECT_EQ(convert::runConversionJob({"a.DT", "b.DT"}, throwing, recorder.callbacks(), stop), 0);
+    EXPECT_EQ(convert::runConversionJob({"b.DT", "a.DT"}, throwing, recorder.callbacks(), stop),
+              platform::kFail);
+}
+
+TEST(ConversionJob, StopEndsTheJobAfterTheCurrentFile) {
+    Recorder recorder;
+    std::promise<void> entered;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    convert::ConversionJob job;
+    const auto blocking = [&](const Path& input, const Path& output) {
+        if (input == "b.DT") {
+            entered.set_value();
+            released.wait();
+        }
+        return fakeConverter(recorder)(input, output);
+    };
+    ASSERT_TRUE(
+        job.start({"a.DT", "b.DT", "c.DT", "d.DT", "e.DT"}, blocking, recorder.callbacks()));
+    entered.get_future().wait();
+    EXPECT_TRUE(job.running());
+    EXPECT_FALSE(job.start({"x.DT"}, blocking, recorder.callbacks()));
+    job.requestStop();
+    release.set_value();
+    job.join();
+    EXPECT_FALSE(job.running());
+    EXPECT_EQ(recorder.events,
+              (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3", "cb.DT>b.csv", "p4", "d0"}));
+    // The job can run again once it has been waited for.
+    recorder.events.clear();
+    ASSERT_TRUE(job.start({"f.DT"}, fakeConverter(recorder), recorder.callbacks()));
+    job.join();
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"p1", "cf.DT>f.csv", "p2", "d0"}));
+}
+
+TEST(JobResultMessage, OneMessageAtMostForTheLastResult) {
+    const std::pair<uint32_t, int> cases[] = {
+        {0, 0},
+        {0x800704C7, 0},
+        {0x8007000D, 139},
+        {0x80070032, 139},
+        {0x8007000E, 137},
+        {0x80070002, 137},
+        {0xA007000D, 137},
+        {0x80004005, 137},
+        {0x800700CE, 137},
+    };
+    for (const auto& [result, id] : cases) {
+        EXPECT_EQ(convert::jobResultMessageId(static_cast<int32_t>(result)), id)
+            << std::hex << result;
+    }
+    EXPECT_EQ(convert::jobResultMessage(0), nullptr);
+    EXPECT_STREQ(convert::jobResultMessage(platform::kInvalidData),
+                 "The specified data file is unsupported or corrupt.");
+    EXPECT_STREQ(convert::jobResultMessage(platform::kFail), "Cannot convert.");
+}
+
+}  // namespace

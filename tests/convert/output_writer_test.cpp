@@ -1,0 +1,166 @@
+#include "convert/output_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/text_encoding.h"
+#include "tests/support/test_paths.h"
+
+namespace {
+
+using convert::ConversionOptions;
+using convert::OutputWriter;
+using testing_support::readFileBytes;
+using testing_support::ScratchDir;
+
+ConversionOptions optionsWith(uint32_t outputFormat, std::u16string delimiter = u",") {
+    ConversionOptions options;
+    options.outputFormat = outputFormat;
+    options.delimiter = std::move(delimiter);
+    return options;
+}
+
+// Two lines, "a,b" and "c", through a writer configured from the options.
+std::string writeTwoLines(const std::filesystem::path& path, const ConversionOptions& options) {
+    OutputWriter writer;
+    writer.configureWriter(options);
+    EXPECT_EQ(writer.openOutput(path), 0);
+    writer.appendText("a");
+    writer.appendDelimiter();
+    writer.appendText("b");
+    writer.endLine();
+    writer.appendText("c");
+    writer.endLine();
+    EXPECT_EQ(writer.closeOutput(), 0);
+    return readFileBytes(path);
+}
+
+TEST(OutputWriter, LineEndsAndByteOrderMark) {
+    ScratchDir dir("writer-format");
+    const auto out = dir / "x.csv";
+    const uint32_t utf8 = convert::CODE_UTF8;
+    const uint32_t bom = convert::CODE_BOM;
+    EXPECT_EQ(writeTwoLines(out, optionsWith(3)), "a,b\r\nc\r\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(0)), "a,b\r\nc\r\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(1)), "a,b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(2)), "a,b\rc\r");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(utf8 | bom | 3)),
+              "\xEF\xBB\xBF"
+              "a,b\r\nc\r\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(utf8 | 1)), "a,b\nc\n");
+    // The byte order mark needs UTF-8 as well.
+    EXPECT_EQ(writeTwoLines(out, optionsWith(bom | 3)), "a,b\r\nc\r\n");
+}
+
+TEST(OutputWriter, DelimiterInTheOutputsEncoding) {
+    ScratchDir dir("writer-delimiter");
+    const auto out = dir / "x.csv";
+    const uint32_t saved = platform::ansiCodePage();
+    ASSERT_TRUE(platform::setAnsiCodePage(1252));
+    EXPECT_EQ(writeTwoLines(out, optionsWith(convert::CODE_UTF8 | 1, u"\u00B7")),
+              "a\xC2\xB7"
+              "b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\u00B7")),
+              "a\xB7"
+              "b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\u3042")), "a?b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"")), "ab\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\t")), "a\tb\nc\n");
+    platform::setAnsiCodePage(saved);
+}
+
+TEST(OutputWriter, TrailingSpacesGoTabsStayLongLinesAreCut) {
+    ScratchDir dir("writer-lines");
+    const auto out = dir / "x.csv";
+    OutputWriter writer;
+    writer.configureWriter(optionsWith(1, u" "));
+    ASSERT_EQ(writer.openOutput(out), 0);
+    writer.appendText("v  ");
+    writer.appendDelimiter();
+    writer.endLine();
+    writer.appendText("t\t");
+    writer.endLine();
+    writer.appendText("   ");
+    writer.endLine();
+    const std::string longText(OutputWriter::kLineCapacity + 100, 'x');
+    writer.appendText(longText);
+    writer.appendText("more");
+    writer.endLine();
+    writer.appendText("after");
+    writer.endLine();
+    EXPECT_EQ(writer.closeOutput(), 0);
+    std::string expected = "v\nt\t\n\n";
+    expected.append(OutputWriter::kLineCapacity - 1, 'x').append("\nafter\n");
+    EXPECT_EQ(readFileBytes(out), expected);
+}
+
+TEST(OutputWriter, FileThatCannotBeCreatedGetsNoLines) {
+    ScratchDir dir("writer-open");
+    OutputWriter writer;
+    writer.configureWriter(optionsWith(3));
+    // A folder cannot be opened as a file: Windows says access denied, POSIX "is a directory".
+#ifdef _WIN32
+    const int32_t expected = platform::runtimeError(EACCES);
+#else
+    const int32_t expected = platform::runtimeError(EISDIR);
+#endif
+    EXPECT_EQ(writer.openOutput(dir.path()), expected);
+    EXPECT_EQ(writer.result(), expected);
+    writer.appendText("lost");
+    writer.endLine();
+    EXPECT_EQ(writer.closeOutput(), expected);
+    EXPECT_EQ(writer.openOutput(dir / "missing" / "x.csv"), platform::runtimeError(ENOENT));
+    // The next file starts afresh.
+    EXPECT_EQ(writer.openOutput(dir / "ok.csv"), 0);
+    EXPECT_EQ(writer.closeOutput(), 0);
+}
+
+TEST(OutputWriter, ReadOnlyFileIsAccessDeniedAndKeepsItsContent) {
+    ScratchDir dir("writer-readonly");
+    const auto out = dir / "ro.csv";
+    testing_support::writeFileBytes(out, "old");
+    std::filesystem::permissions(out, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    // Root (and Wine run by root) may write any file: nothing to see there.
+    if (std::FILE* probe = platform::openFile(out, "ab")) {
+        std::fclose(probe);
+        std::filesystem::permissions(out, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        GTEST_SKIP() << "file permissions are not enforced for this user";
+    }
+    OutputWriter writer;
+    writer.configureWriter(optionsWith(3));
+    EXPECT_EQ(writer.openOutput(out), static_cast<int32_t>(0xA007000D));
+    writer.appendText("new");
+    writer.endLine();
+    writer.closeOutput();
+    std::filesystem::permissions(out, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(readFileBytes(out), "old");
+}
+
+TEST(OutputWriter, FullDiskIsReportedAtTheLatestOnClose) {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs /dev/full";
+#else
+    OutputWriter writer;
+    writer.configureWriter(optionsWith(convert::CODE_UTF8 | convert::CODE_BOM | 3));
+    ASSERT_EQ(writer.openOutput("/dev/full"), 0);
+    writer.appendText("one short line");
+    writer.endLine();
+    EXPECT_EQ(writer.closeOutput(), platform::runtimeError(ENOSPC));
+    // Enough lines to fill the block buffer: the failure shows while writing.
+    ASSERT_EQ(writer.openOutput("/dev/full"), 0);
+    for (int i = 0; i < 40000 && writer.result() == 0; ++i) {
+        writer.appendText("a line of about forty bytes, repeated");
+        writer.endLine();
+    }
+    EXPECT_EQ(writer.result(), platform::runtimeError(ENOSPC));
+    EXPECT_EQ(writer.closeOutput(), platform::runtimeError(ENOSPC));
+#endif
+}
+
+}  // namespace
