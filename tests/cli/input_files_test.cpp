@@ -1,5 +1,9 @@
 #include "cli/input_files.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,20 +41,22 @@ TEST(Wildcards, StarAndQuestionMarkIgnoringCase) {
 
 TEST(ExpandInputs, FoldersAndWildcardsGiveDataFilesInLogicalOrder) {
     testing_support::ScratchDir dir("expand");
-    for (const char* name : {"a10.DT", "a2.DT", "a1.dt", "notes.txt", ".hidden.DT"}) {
+    for (const char* name : {"a10.DT", "a2.DT", "a1.dt", "notes.txt", ".hidden.DT", "h.DT"}) {
         testing_support::writeFileBytes(dir / name, "x");
     }
+#ifdef _WIN32
+    SetFileAttributesW((dir / "h.DT").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((dir / ".hidden.DT").c_str(), FILE_ATTRIBUTE_HIDDEN);
+#else
+    std::filesystem::remove(dir / "h.DT");
+#endif
     std::filesystem::create_directory(dir / "sub.DT");
     std::vector<std::string> problems;
     const auto folder = cli::expandInputs({cli::pathToUtf8(dir.path())}, problems);
     std::vector<std::string> names;
     for (const auto& p : folder) names.push_back(cli::pathToUtf8(p.filename()));
-#ifdef _WIN32
-    // Only the hidden attribute hides a file on Windows; a leading dot does not.
-    EXPECT_EQ(names, (std::vector<std::string>{".hidden.DT", "a1.dt", "a2.DT", "a10.DT"}));
-#else
+    // Hidden files (the hidden attribute on Windows, a leading dot elsewhere) are left out.
     EXPECT_EQ(names, (std::vector<std::string>{"a1.dt", "a2.DT", "a10.DT"}));
-#endif
     EXPECT_TRUE(problems.empty());
 
     const auto pattern = cli::expandInputs({cli::pathToUtf8(dir / "a?.DT")}, problems);
