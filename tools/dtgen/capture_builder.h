@@ -22,7 +22,7 @@ struct FrameSpec {
     uint64_t time = 0;          // time count: 31 bits in layout 27, 48 bits in layout 29
     // For broken frames: a length field other than data.size() (continuations still follow
     // the data), and layout 27's extension record.
-    std::optional<int> lengthField;
+    std::optional<int> lengthField = std::nullopt;
     bool extensionRecord = false;
 };
 
