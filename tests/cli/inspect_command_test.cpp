@@ -43,9 +43,10 @@ std::string hex(const std::vector<uint8_t>& data) {
     std::string text;
     char digits[4];
     for (uint8_t byte : data) {
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        text += (text.empty() ? "" : " ") + std::string(digits);
+        std::snprintf(digits, sizeof digits, "%02X ", byte);
+        text.append(digits);
     }
+    if (!text.empty()) text.pop_back();
     return text;
 }
 
