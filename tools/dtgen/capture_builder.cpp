@@ -76,20 +76,20 @@ CaptureBuilder& CaptureBuilder::subKind(int value) {
     return *this;
 }
 
-CaptureBuilder& CaptureBuilder::frame(const FrameSpec& spec) {
-    encodeFrame(variant_, spec, [](const Record&) {});  // rejects a bad frame now, not later
-    entries_.emplace_back(spec);
+CaptureBuilder& CaptureBuilder::frame(const FrameSpec& wanted) {
+    encodeFrame(variant_, wanted, [](const Record&) {});  // rejects a bad frame now, not later
+    entries_.emplace_back(wanted);
     return *this;
 }
 
-CaptureBuilder& CaptureBuilder::event(const EventSpec& spec) {
-    encodeEvent(variant_, spec, [](const Record&) {});
-    entries_.emplace_back(spec);
+CaptureBuilder& CaptureBuilder::event(const EventSpec& wanted) {
+    encodeEvent(variant_, wanted, [](const Record&) {});
+    entries_.emplace_back(wanted);
     return *this;
 }
 
-CaptureBuilder& CaptureBuilder::random(const RandomFrames& spec) {
-    entries_.emplace_back(spec);
+CaptureBuilder& CaptureBuilder::random(const RandomFrames& wanted) {
+    entries_.emplace_back(wanted);
     return *this;
 }
 
@@ -126,13 +126,13 @@ CaptureBuilder& CaptureBuilder::damageItemLength(const ItemLengthDamage& damage)
 void CaptureBuilder::forEachRecord(const std::function<void(const Record&)>& out) const {
     for (const Entry& entry : entries_) {
         std::visit(Overloaded{
-                       [&](const FrameSpec& spec) { encodeFrame(variant_, spec, out); },
-                       [&](const EventSpec& spec) { encodeEvent(variant_, spec, out); },
+                       [&](const FrameSpec& wanted) { encodeFrame(variant_, wanted, out); },
+                       [&](const EventSpec& wanted) { encodeEvent(variant_, wanted, out); },
                        [&](const Record& raw) { out(raw); },
-                       [&](const RandomFrames& spec) {
-                           FrameRandom random(spec.seed);
-                           for (uint64_t i = 0; i < spec.count; ++i) {
-                               encodeFrame(variant_, random.frame(i * spec.timeStep), out);
+                       [&](const RandomFrames& wanted) {
+                           FrameRandom random(wanted.seed);
+                           for (uint64_t i = 0; i < wanted.count; ++i) {
+                               encodeFrame(variant_, random.frame(i * wanted.timeStep), out);
                            }
                        },
                    },

@@ -56,9 +56,9 @@ public:
     CaptureBuilder& startTime(int64_t seconds, int64_t nanoseconds);
     CaptureBuilder& timeStampMode(int mode);
     CaptureBuilder& subKind(int value);
-    CaptureBuilder& frame(const FrameSpec& spec);
-    CaptureBuilder& event(const EventSpec& spec);
-    CaptureBuilder& random(const RandomFrames& spec);
+    CaptureBuilder& frame(const FrameSpec& wanted);
+    CaptureBuilder& event(const EventSpec& wanted);
+    CaptureBuilder& random(const RandomFrames& wanted);
     CaptureBuilder& record(const Record& raw);        // written as it is
     CaptureBuilder& recordTag(std::string_view tag);  // "MOND" (default) or "MDAC"
 
