@@ -1,8 +1,8 @@
 #include "cli/utf8_args.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 #endif
 
 namespace cli {

@@ -99,12 +99,14 @@ TEST(LoadDbcFile, HostileBytesNeverCrash) {
     uint32_t state = 12345;
     for (int i = 0; i < 200000; ++i) {
         state = state * 1103515245u + 12345u;
-        noise += static_cast<char>((state >> 16) & 0xFF);
+        const auto byte = static_cast<char>((state >> 16) & 0xFF);
+        noise += byte == '\x1A' ? '\x1B' : byte;  // Ctrl-Z would end the input early
         if (i % 997 == 0) noise += "\nBO_ 1 A: 8 X\n SG_ s m1M : 1|1000@1- (1,0) [0|1] \"\" X\n";
     }
     noise += "\nBO_ 123456789012345678901234567890 Big: 8 X\n CM_ \"never closed";
     const Loaded loaded = loadText(db, dir, noise);
-    EXPECT_EQ(loaded.result, dbc::signalCount(db) > 0);
+    EXPECT_TRUE(loaded.result);
+    EXPECT_GT(loaded.summary.errorCount, 0);
     EXPECT_EQ(loaded.log.rfind(kBanner, 0), 0u);
 }
 
