@@ -101,7 +101,8 @@ TEST(LoadDbcFile, HostileBytesNeverCrash) {
         state = state * 1103515245u + 12345u;
         const auto byte = static_cast<char>((state >> 16) & 0xFF);
         noise += byte == '\x1A' ? '\x1B' : byte;  // Ctrl-Z would end the input early
-        if (i % 997 == 0) noise += "\nBO_ 1 A: 8 X\n SG_ s m1M : 1|1000@1- (1,0) [0|1] \"\" X\n";
+        if (i % 997 == 0)
+            noise += "\nBO_ 1 A: 8 X\n SG_ s m1M : 1|1000@1- (1,0) [0|1] \"\" X\nBU_:\n";
     }
     noise += "\nBO_ 123456789012345678901234567890 Big: 8 X\n CM_ \"never closed";
     const Loaded loaded = loadText(db, dir, noise);
