@@ -4,8 +4,11 @@
 
 namespace cli {
 
+int runDbcCommand(const Arguments& args);
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> kCommands = {
+        {"dbc", "txtcvt-cli dbc FILE.dbc [--json]", runDbcCommand},
         {"inspect", "txtcvt-cli inspect FILE.DT [--json]", runInspect},
     };
     return kCommands;
