@@ -119,7 +119,7 @@ void CTxtCvtDBC::walkRecords() {
         } else if (kind == monitor::kKindCh2 && ch2) {
             convertFrame<Layout>(cursor, 1);
         }
-        if (writer_->result != 0) return;
+        if (writer_->result() != 0) return;
     }
 }
 
@@ -231,11 +231,10 @@ int32_t convertFile(Converters& converters, const monitor::MonitorFile& monitor,
             converters.v29.convertRecords();
             break;
         default:
-            writer.result = platform::kInvalidData;
+            writer.setError(platform::kInvalidData);
             break;
     }
-    writer.closeOutput();
-    return writer.result;
+    return writer.closeOutput();
 }
 
 }  // namespace convert

@@ -47,6 +47,10 @@ public:
 
     // 0 while all is well, otherwise the first error since openOutput.
     int32_t result() const { return result_; }
+    // Records an error found outside the writer (data it cannot convert); the first one stays.
+    void setError(int32_t code) {
+        if (result_ == 0) result_ = code;
+    }
     bool isOpen() const { return file_ != nullptr; }
 
 private:

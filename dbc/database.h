@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ struct DbcMessage {
     uint32_t rawId = 0;  // as written; bit 31 marks an extended identifier
     uint32_t canId = 0;  // rawId without bit 31, set by finalisation
     bool isExtended = false;
-    int32_t dlc = 0;     // used as a byte count by decoding
+    int32_t dlc = 0;  // used as a byte count by decoding
     std::vector<Text> transmitters;
     Text sendType;
     int32_t cycleTime = 0;
@@ -220,7 +221,7 @@ public:
     ParserWork& work();
 
 private:
-    ParserWork* work_;  // owned
+    std::unique_ptr<ParserWork> work_;
 };
 
 void resetDatabase(CanDatabase& db);

@@ -1,5 +1,6 @@
 // A loaded monitor data file (*.DT): the whole file in one buffer, its information block and
-// the frame-record area inside the buffer.
+// the frame-record area inside the buffer. A MonitorFile is a plain value owned by whoever loads
+// it, so several can be loaded side by side.
 #pragma once
 
 #include <cstdint>
@@ -11,21 +12,32 @@
 namespace monitor {
 
 constexpr size_t kRecordSize = 32;
+// Larger files are refused before anything is read.
+constexpr uint64_t kMaxMonitorFileSize = 0x40000000;
+constexpr size_t kSignatureSize = 16;
+// "TALVERO DATA" padded with blanks to 15 characters, then a zero byte.
+extern const uint8_t kSignature[kSignatureSize];
+
+// Chunk tags as little-endian numbers of their four ASCII bytes.
+constexpr uint32_t kTagInformation = 0x464E4944;     // "DINF"
+constexpr uint32_t kTagMonitorData = 0x444E4F4D;     // "MOND"
+constexpr uint32_t kTagMonitorDataAlt = 0x4341444D;  // "MDAC"
 
 struct MonitorFile {
     int subKind = 0;
-    int variant = 0;        // 27 or 29: the record layout
+    int variant = 0;        // 27 or 29: the record layout; 0 without an accepted information block
     int timeStampMode = 0;  // signed byte of the information block
     Information27 info27;
-    Information29 info29;   // startSeconds / startNanoseconds of variant 29
-    uint32_t count = 0;     // number of 32-byte records
+    Information29 info29;              // startSeconds / startNanoseconds of variant 29
+    uint32_t count = 0;                // number of 32-byte records
     const uint8_t* records = nullptr;  // into buffer
     std::unique_ptr<uint8_t[]> buffer;
     uint64_t size = 0;
 };
 
 // Reads the file whole, checks the signature, walks the chunks and parses the information block.
-// 0 on success, else 0x8007000D, 0x8007000E or 0x80070000 + the system error number.
+// 0 on success, else 0x8007000D, 0x8007000E or 0x80070000 + the system error number. A failed
+// load leaves the file empty.
 int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path);
 
 // Same, over bytes already in memory (the buffer is copied).

@@ -1,0 +1,139 @@
+#include "cli/inspect_command.h"
+
+#include <cinttypes>
+#include <string>
+
+#include "cli/utf8_args.h"
+#include "monitor/monitor_file.h"
+#include "monitor/records.h"
+#include "platform/platform.h"
+
+namespace cli {
+
+namespace {
+
+struct Walker {
+    monitor::RecordKind (*first)(monitor::RecordCursor&);
+    monitor::RecordKind (*next)(monitor::RecordCursor&);
+    bool (*assemble)(const monitor::RecordCursor&, int, monitor::CapturedFrame&);
+    uint64_t (*timeCount)(const monitor::RecordCursor&);
+};
+
+uint64_t timeCount27(const monitor::RecordCursor& cursor) { return monitor::timeCount27(cursor); }
+
+Walker walkerFor(int variant) {
+    if (variant == 29) {
+        return {monitor::firstRecordKind29, monitor::nextRecordKind29, monitor::assembleFrame29,
+                monitor::timeCount29};
+    }
+    return {monitor::firstRecordKind27, monitor::nextRecordKind27, monitor::assembleFrame27,
+            timeCount27};
+}
+
+// The Windows program's message for a failed file.
+const char* failureText(int32_t result) {
+    if (result == platform::kInvalidData || result == platform::kNotSupported) {
+        return "The specified data file is unsupported or corrupt.";
+    }
+    return "Cannot convert.";
+}
+
+std::string hexBytes(const monitor::CapturedFrame& frame) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (int i = 0; i < frame.dataLength; ++i) {
+        if (i > 0) text += ' ';
+        text += kDigits[frame.data[i] >> 4];
+        text += kDigits[frame.data[i] & 0x0F];
+    }
+    return text;
+}
+
+void printHeader(const monitor::MonitorFile& file, bool json, std::FILE* out) {
+    const int64_t seconds = file.variant == 29 ? file.info29.startSeconds : 0;
+    const int64_t nanoseconds = file.variant == 29 ? file.info29.startNanoseconds : 0;
+    const char* format =
+        json ? "{\"variant\":%d,\"subKind\":%d,\"timeStampMode\":%d,\"startSeconds\":%" PRId64
+               ",\"startNanoseconds\":%" PRId64 ",\"records\":%" PRIu32 "}\n"
+             : "variant %d, sub-kind %d, time-stamp mode %d, start %" PRId64 " s %" PRId64
+               " ns, %" PRIu32 " records\n";
+    std::fprintf(out, format, file.variant, file.subKind, file.timeStampMode, seconds, nanoseconds,
+                 file.count);
+}
+
+void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, uint64_t time,
+                 const monitor::CapturedFrame* frame, bool json, std::FILE* out) {
+    if (json) {
+        std::fprintf(out, "{\"index\":%" PRIu32 ",\"kind\":%d,\"timeCount\":%" PRIu64 ",\"frame\":",
+                     cursor.index, kind, time);
+        if (frame == nullptr) {
+            std::fputs("null}\n", out);
+        } else {
+            std::fprintf(out,
+                         "{\"channel\":%d,\"canId\":%" PRIu32
+                         ",\"isExtended\":%s,\"dataLength\":%d,\"data\":\"%s\"}}\n",
+                         frame->channel, frame->canId, frame->isExtended ? "true" : "false",
+                         frame->dataLength, hexBytes(*frame).c_str());
+        }
+        return;
+    }
+    std::fprintf(out, "%10" PRIu32 "  kind %d  time %-12" PRIu64, cursor.index, kind, time);
+    if (frame == nullptr) {
+        std::fputs("  no frame\n", out);
+    } else {
+        std::fprintf(out, "  CH%d %s 0x%" PRIX32 " [%d] %s\n", frame->channel + 1,
+                     frame->isExtended ? "ext" : "std", frame->canId, frame->dataLength,
+                     hexBytes(*frame).c_str());
+    }
+}
+
+// The conversion's walk: frames are assembled for kinds 1 (CH1) and 2 (CH2) only.
+void printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
+    const Walker walker = walkerFor(file.variant);
+    monitor::RecordCursor cursor{0, file.count, file.records};
+    monitor::CapturedFrame frame;
+    for (monitor::RecordKind kind = walker.first(cursor); kind != monitor::kKindEnd;
+         kind = walker.next(cursor)) {
+        const bool isFrame = (kind == monitor::kKindCh1 || kind == monitor::kKindCh2) &&
+                             walker.assemble(cursor, kind - 1, frame);
+        printRecord(cursor, kind, walker.timeCount(cursor), isFrame ? &frame : nullptr, json, out);
+    }
+}
+
+}  // namespace
+
+int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, std::FILE* err) {
+    monitor::MonitorFile file;
+    const int32_t result = monitor::loadMonitorFile(file, path);
+    if (result != platform::kOk) {
+        std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
+                     failureText(result), static_cast<uint32_t>(result));
+        return 1;
+    }
+    printHeader(file, json, out);
+    printRecords(file, json, out);
+    releaseMonitorFile(file);
+    return 0;
+}
+
+int runInspect(const Arguments& args) {
+    bool json = false;
+    const std::string* path = nullptr;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else if (path == nullptr && !arg.empty() && arg[0] != '-') {
+            path = &arg;
+        } else {
+            path = nullptr;
+            break;
+        }
+    }
+    if (path == nullptr) {
+        std::fputs("Usage: txtcvt-cli inspect FILE.DT [--json]\n", stderr);
+        return 2;
+    }
+    return inspectFile(pathFromUtf8(*path), json, stdout, stderr);
+}
+
+}  // namespace cli

@@ -1,0 +1,110 @@
+#include "dbc/text_rules.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace dbc {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
+
+bool isIdentifierWord(std::string_view text) {
+    for (char c : text) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!letter && !isDigit(c) && c != '_') return false;
+    }
+    return true;
+}
+
+bool isNumberWord(std::string_view text) {
+    for (char c : text) {
+        if (!isDigit(c)) return false;
+    }
+    return true;
+}
+
+bool isQuotedWord(std::string_view text) {
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+}
+
+int64_t toInt64(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    // Accumulate as a negative number so that INT64_MIN itself is representable.
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    int64_t value = 0;
+    bool saturated = false;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        const int digit = text[i] - '0';
+        if (value < (kMin + digit) / 10) {
+            saturated = true;
+            continue;
+        }
+        value = value * 10 - digit;
+    }
+    if (saturated) return negative ? kMin : std::numeric_limits<int64_t>::max();
+    if (negative) return value;
+    return value == kMin ? std::numeric_limits<int64_t>::max() : -value;
+}
+
+int32_t toInt32(std::string_view text) {
+    const int64_t wide = toInt64(text);
+    if (wide > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (wide < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(wide);
+}
+
+uint32_t toIdentifier(std::string_view text) {
+    return static_cast<uint32_t>(static_cast<uint64_t>(toInt64(text)) & 0xFFFFFFFFu);
+}
+
+double toReal(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    const size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && isDigit(text[i]); ++i) ++digits;
+    }
+    if (digits == 0) return 0.0;
+    size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) ++j;
+            end = j;
+        }
+    }
+    // strtod needs a terminated string; the prefix is already known to be plain decimal.
+    const std::string number(text.substr(start, end - start));
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::string unquote(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '"') {
+            out += '"';
+            ++i;
+        } else if (text[i] != '"') {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace dbc

@@ -1,0 +1,113 @@
+// End to end: captures described in examples/ are built with dtgen, converted through the
+// command line in-process, and compared byte for byte with output files checked by hand.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/utf8_args.h"
+#include "tests/support/test_paths.h"
+#include "tools/dtgen/description_parser.h"
+
+namespace cli {
+int runConvertCommand(const Arguments& args);
+}
+
+namespace {
+
+using testing_support::readFileBytes;
+
+// Date and time columns are local time; the expected files are written for UTC.
+void useUtc() {
+#ifdef _WIN32
+    _putenv("TZ=UTC0");
+    _tzset();
+#else
+    setenv("TZ", "UTC0", 1);
+    tzset();
+#endif
+}
+
+std::string exampleText(const char* name) {
+    return readFileBytes(testing_support::sourceDir() / "examples" / name);
+}
+
+// Builds a capture from a description and writes it into the folder.
+std::filesystem::path writeCapture(const testing_support::ScratchDir& dir, const char* name,
+                                   const std::string& description) {
+    std::string error;
+    auto builder = dtgen::parseDescription(description, error);
+    EXPECT_TRUE(builder.has_value()) << error;
+    const auto path = dir / name;
+    testing_support::writeFileBytes(path, builder ? builder->build() : std::string());
+    return path;
+}
+
+std::string withMode(std::string description, const char* mode) {
+    const std::string from = "time-stamp-mode 2";
+    description.replace(description.find(from), from.size(), std::string("time-stamp-mode ") + mode);
+    return description;
+}
+
+struct Case {
+    const char* expected;  // file in tests/e2e/expected
+    const char* capture;   // v29, v27 (mode 2), v27m5, v27m0
+    std::vector<std::string> options;
+};
+
+class Conversion : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Conversion, MatchesTheCheckedOutput) {
+    useUtc();
+    const Case& c = GetParam();
+    testing_support::ScratchDir dir("e2e");
+    const std::string v27 = exampleText("drive_v27.txt");
+    std::filesystem::path input;
+    const std::string capture = c.capture;
+    if (capture == "v29") input = writeCapture(dir, "drive.DT", exampleText("drive_v29.txt"));
+    if (capture == "v27") input = writeCapture(dir, "drive.DT", v27);
+    if (capture == "v27m5") input = writeCapture(dir, "drive.DT", withMode(v27, "5"));
+    if (capture == "v27m0") input = writeCapture(dir, "drive.DT", withMode(v27, "0"));
+    ASSERT_FALSE(input.empty());
+
+    cli::Arguments args = {"--quiet", "--jobs", "1", "--dbc",
+                           cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.push_back(cli::pathToUtf8(input));
+    ASSERT_EQ(cli::runConvertCommand(args), 0);
+    const std::string actual = readFileBytes(dir / "drive.csv");
+    const std::string expected =
+        readFileBytes(testing_support::sourceDir() / "tests" / "e2e" / "expected" / c.expected);
+    ASSERT_FALSE(expected.empty()) << c.expected;
+    EXPECT_EQ(actual, expected) << c.expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Conversion,
+    ::testing::Values(
+        Case{"v29_defaults.csv", "v29", {}},
+        Case{"v29_elapsed_all_columns.csv", "v29",
+             {"--timestamp", "elapsed", "--columns", "ch,id,msg,unit,enum,raw"}},
+        Case{"v29_no_time_tab_minimal.csv", "v29",
+             {"--timestamp", "none", "--columns", "", "--delimiter", "\\t"}},
+        Case{"v29_utf8_bom_lf_middle_dot.csv", "v29",
+             {"--encoding", "utf8-bom", "--line-end", "lf", "--delimiter", "\xC2\xB7",
+              "--columns", "id,enum"}},
+        Case{"v29_ansi_cr_middle_dot.csv", "v29",
+             {"--line-end", "cr", "--delimiter", "\xC2\xB7", "--ansi-codepage", "1252",
+              "--columns", "msg"}},
+        Case{"v29_space_delimiter.csv", "v29", {"--delimiter", " ", "--channel", "ch2"}},
+        Case{"v27_mode2_defaults.csv", "v27", {}},
+        Case{"v27_mode5_ch2.csv", "v27m5", {"--channel", "ch2", "--columns", "ch,msg,raw"}},
+        Case{"v27_mode0_ch1_empty_delimiter.csv", "v27m0",
+             {"--channel", "ch1", "--delimiter", "", "--columns", "ch,unit"}}),
+    [](const auto& param) {
+        std::string name = param.param.expected;
+        name = name.substr(0, name.find('.'));
+        return name;
+    });
+
+}  // namespace
