@@ -1,0 +1,175 @@
+#include "convert/converter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "dbc/finalise.h"
+#include "dbc/line_parser.h"
+#include "tests/support/test_paths.h"
+#include "tools/dtgen/capture_builder.h"
+
+namespace {
+
+constexpr std::string_view kDbc = R"(BO_ 256 Engine: 8 ECU
+ SG_ Speed : 0|16@1+ (0.5,0) [0|100] "km/h" X
+ SG_ Gear : 16|8@1+ (1,0) [0|8] "" X
+BO_ 512 Empty: 8 ECU
+BO_ 2147483904 ExtEngine: 8 ECU
+ SG_ Level : 0|8@1+ (1,0) [0|255] "%" X
+VAL_ 256 Gear 1 "First" ;
+)";
+
+bool startsWith(const std::string& text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+void useUtc() {
+#ifdef _WIN32
+    _putenv("TZ=UTC0");
+    _tzset();
+#else
+    setenv("TZ", "UTC0", 1);
+    tzset();
+#endif
+}
+
+class Converter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useUtc();
+        size_t start = 0;
+        while (start < kDbc.size()) {
+            const size_t end = kDbc.find('\n', start);
+            dbc::parseDbcLine(database, kDbc.substr(start, end - start));
+            start = end + 1;
+        }
+        ASSERT_EQ(dbc::finaliseDatabase(database), 0);
+        convert::ConversionSettings settings;
+        convert::buildConversionOptions(settings, options);
+        options.outputPath = dir / "out.csv";
+    }
+
+    // Converts the capture and returns the output with CR LF turned into '\n' for reading.
+    std::string convertCapture(const dtgen::CaptureBuilder& builder, int32_t expectedResult = 0) {
+        const std::string bytes = builder.build();
+        monitor::MonitorFile monitor;
+        EXPECT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                            bytes.size()),
+                  0);
+        convert::Converters converters(database);
+        convert::OutputWriter writer;
+        EXPECT_EQ(convert::convertFile(converters, monitor, writer, options), expectedResult);
+        std::string text = testing_support::readFileBytes(options.outputPath);
+        std::string out;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+            out.push_back(text[i]);
+        }
+        return out;
+    }
+
+    testing_support::ScratchDir dir{"converter"};
+    dbc::CanDatabase database;
+    convert::ConversionOptions options;
+};
+
+TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
+    dtgen::CaptureBuilder b(29);
+    b.startTime(1714566896, 0);
+    b.frame({.channel = 0, .id = 0x100, .data = {0x10, 0x00, 0x01}, .time = 5000});
+    b.frame({.channel = 0, .id = 0x200, .data = {1}, .time = 6000});            // no signals
+    b.frame({.channel = 1, .id = 0x300, .data = {1}, .time = 7000});            // unknown
+    b.frame({.channel = 1, .id = 0x100, .extended = true, .data = {7}, .time = 8000});
+    b.event({.kind = 5, .time = 9000});
+    EXPECT_EQ(convertCapture(b),
+              "Date,Time,msec,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n"
+              "2024/05/01,12:34:56,005,CH1,100,Engine,Speed,8.000000,km/h,\n"
+              "2024/05/01,12:34:56,005,CH1,100,Engine,Gear,1.000000,,First\n"
+              "2024/05/01,12:34:56,008,CH2,0000100,ExtEngine,Level,7.000000,%,\n");
+}
+
+TEST_F(Converter, ChannelFilterAdmitsOneChannel) {
+    dtgen::CaptureBuilder b(29);
+    b.frame({.channel = 0, .id = 0x100, .data = {2}, .time = 0});
+    b.frame({.channel = 1, .id = 0x100, .data = {4}, .time = 0});
+    options.timestampPreference = 0;
+    options.printFlags = convert::PRINT_CSV | convert::PRINT_CH;
+    options.channelFilter = 1;
+    EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH1,Speed,1.000000\nCH1,Gear,0.000000\n");
+    options.channelFilter = 2;
+    EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH2,Speed,2.000000\nCH2,Gear,0.000000\n");
+}
+
+TEST_F(Converter, EmptyCaptureGivesTheHeaderOnlyAfterTheByteOrderMark) {
+    options.outputFormat = convert::CODE_UTF8 | convert::CODE_BOM | 1;
+    dtgen::CaptureBuilder b(27);
+    b.timeStampMode(4);
+    EXPECT_EQ(convertCapture(b), "\xEF\xBB\xBFTimeStamp,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
+}
+
+TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
+    options.printFlags = convert::PRINT_CSV;
+    dtgen::CaptureBuilder clock(27);
+    clock.timeStampMode(2);
+    clock.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 1000000000});
+    EXPECT_EQ(convertCapture(clock),
+              "Time,msec,Signal,Value\n27:46:40,000,Speed,0.000000\n27:46:40,000,Gear,0.000000\n");
+    dtgen::CaptureBuilder elapsed(27);
+    elapsed.timeStampMode(5);
+    elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 123456});
+    EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n1.234560,Speed,0.0"));
+    // A time-stamp mode without meaning gives no time columns, whatever the preference.
+    dtgen::CaptureBuilder none(27);
+    none.timeStampMode(9);
+    none.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 5});
+    EXPECT_EQ(convertCapture(none), "Signal,Value\nSpeed,0.000000\nGear,0.000000\n");
+}
+
+TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
+    options.printFlags = convert::PRINT_CSV;
+    options.timestampPreference = 2;
+    dtgen::CaptureBuilder elapsed(29);
+    elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
+    EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n281474976.710655,Speed,"));
+    // Nanoseconds past a full second carry into the seconds; a start the system cannot place
+    // leaves date and time empty instead of failing.
+    options.timestampPreference = 1;
+    dtgen::CaptureBuilder carry(29);
+    carry.startTime(86399, 999999999);
+    carry.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 1500});
+    EXPECT_TRUE(startsWith(convertCapture(carry), "Date,Time,msec,Signal,Value\n1970/01/02,00:00:00,001,"));
+    dtgen::CaptureBuilder hostile(29);
+    hostile.startTime(INT64_MAX, INT64_MAX);
+    hostile.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
+    const std::string out = convertCapture(hostile);
+    EXPECT_NE(out.find("\n,,"), std::string::npos) << out;
+}
+
+TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
+    monitor::MonitorFile monitor;  // nothing loaded: variant 0
+    convert::Converters converters(database);
+    convert::OutputWriter writer;
+    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
+              static_cast<int32_t>(0x8007000D));
+    EXPECT_EQ(testing_support::readFileBytes(options.outputPath), "");
+    options.outputPath = dir / "missing-folder" / "out.csv";
+    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
+              static_cast<int32_t>(0xA0070002));
+#ifndef _WIN32
+    dtgen::CaptureBuilder b(29);
+    b.random({.count = 200000, .seed = 3});
+    const std::string bytes = b.build();
+    ASSERT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                        bytes.size()),
+              0);
+    options.outputPath = "/dev/full";
+    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
+              static_cast<int32_t>(0xA007001C));  // ENOSPC
+#endif
+}
+
+}  // namespace
