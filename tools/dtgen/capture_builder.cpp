@@ -130,7 +130,7 @@ void CaptureBuilder::forEachRecord(const std::function<void(const Record&)>& out
                        [&](const EventSpec& wanted) { encodeEvent(variant_, wanted, out); },
                        [&](const Record& raw) { out(raw); },
                        [&](const RandomFrames& wanted) {
-                           FrameRandom random(wanted.seed);
+                           FrameRandom random(wanted);
                            for (uint64_t i = 0; i < wanted.count; ++i) {
                                encodeFrame(variant_, random.frame(i * wanted.timeStep), out);
                            }

@@ -38,6 +38,9 @@ struct RandomFrames {
     uint64_t count = 0;
     uint64_t seed = 1;
     uint64_t timeStep = 100;
+    int length = 0;  // data bytes of every frame; 0 for random lengths 1..64
+    // Identifiers to choose from (extended when the flag is set); empty for any identifier.
+    std::vector<std::pair<uint32_t, bool>> ids = {};
 };
 
 using Record = std::array<uint8_t, 32>;

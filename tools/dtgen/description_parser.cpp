@@ -101,20 +101,47 @@ FrameSpec parseFrame(const Words& words) {
     return frame;
 }
 
-// random COUNT [seed N] [step N]
+// std:0x100,ext:0x18FEF100: identifiers with their kind, separated by commas.
+std::vector<std::pair<uint32_t, bool>> parseIdList(std::string_view list) {
+    std::vector<std::pair<uint32_t, bool>> ids;
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        const std::string_view item = list.substr(0, comma);
+        const size_t colon = item.find(':');
+        if (colon == std::string_view::npos) throw DescriptionError("an id is written std:ID or ext:ID");
+        const bool extended = choose(item.substr(0, colon), "std", "ext") == 1;
+        const auto id = static_cast<uint32_t>(
+            integer(item.substr(colon + 1), 0, extended ? 0x1FFFFFFF : 0x7FF));
+        ids.emplace_back(id, extended);
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+    }
+    if (ids.empty()) throw DescriptionError("'ids' needs at least one identifier");
+    return ids;
+}
+
+// random COUNT [seed N] [step N] [length N] [ids std:0x100,ext:0x18FEF100,...]
 RandomFrames parseRandom(const Words& words) {
-    expectWords(words, 2, 6);
+    expectWords(words, 2, 10);
+    if (words.size() % 2 != 0) throw DescriptionError("'seed', 'step', 'length' and 'ids' need a value");
     RandomFrames random;
     random.count = static_cast<uint64_t>(integer(words[1], 0, 0x7FFFFFFF));
     for (size_t i = 2; i + 1 < words.size(); i += 2) {
+        const std::string_view option = words[i];
+        if (option == "ids") {
+            random.ids = parseIdList(words[i + 1]);
+            continue;
+        }
         const uint64_t value = static_cast<uint64_t>(integer(words[i + 1], 0, 0xFFFFFFFF));
-        if (choose(words[i], "seed", "step") == 0) {
+        if (option == "length") {
+            if (value < 1 || value > 64) throw DescriptionError("a frame holds 1 to 64 data bytes");
+            random.length = static_cast<int>(value);
+        } else if (choose(option, "seed", "step") == 0) {
             random.seed = value;
         } else {
             random.timeStep = value;
         }
     }
-    if (words.size() % 2 != 0) throw DescriptionError("'seed' and 'step' need a value");
     return random;
 }
 

@@ -18,7 +18,7 @@ namespace dtgen {
 //   record-tag MOND|MDAC
 //   frame ch1|ch2 std|ext ID TIME [BYTE...] [length N] [extension]
 //   event KIND TIME
-//   random COUNT [seed N] [step N]
+//   random COUNT [seed N] [step N] [length N] [ids std:ID,ext:ID,...]
 //   record BYTE x 32            (one raw record)
 //   damage signature | damage truncate N | damage item-length ITEM LENGTH
 // Examples: "variant 29", "frame ch2 ext 0x18FEF100 2500 01 A2 FF", "random 1000 seed 7".

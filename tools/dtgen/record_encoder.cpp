@@ -139,9 +139,16 @@ FrameSpec FrameRandom::frame(uint64_t time) {
     const uint64_t bits = next();
     FrameSpec frame;
     frame.channel = static_cast<int>(bits & 1);
-    frame.extended = (bits & 2) != 0;
-    frame.id = static_cast<uint32_t>(bits >> 8) & (frame.extended ? 0x1FFFFFFFu : 0x7FFu);
-    frame.data.resize(1 + (bits >> 40) % 64);
+    if (wanted_.ids.empty()) {
+        frame.extended = (bits & 2) != 0;
+        frame.id = static_cast<uint32_t>(bits >> 8) & (frame.extended ? 0x1FFFFFFFu : 0x7FFu);
+    } else {
+        const auto& chosen = wanted_.ids[(bits >> 8) % wanted_.ids.size()];
+        frame.id = chosen.first;
+        frame.extended = chosen.second;
+    }
+    frame.data.resize(wanted_.length > 0 ? static_cast<size_t>(wanted_.length)
+                                         : 1 + (bits >> 40) % 64);
     uint64_t dataBits = 0;
     for (size_t i = 0; i < frame.data.size(); ++i) {
         if (i % 8 == 0) dataBits = next();

@@ -21,11 +21,12 @@ void encodeEvent(int variant, const EventSpec& event, const RecordSink& out);
 // Small deterministic generator for the random frames (splitmix64).
 class FrameRandom {
 public:
-    explicit FrameRandom(uint64_t seed) : state_(seed) {}
+    explicit FrameRandom(const RandomFrames& wanted) : wanted_(wanted), state_(wanted.seed) {}
     uint64_t next();
     FrameSpec frame(uint64_t time);
 
 private:
+    const RandomFrames& wanted_;
     uint64_t state_;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "monitor/monitor_file.h"
+#include "monitor/records.h"
 #include "platform/platform.h"
 
 namespace {
@@ -66,6 +67,32 @@ TEST(DescriptionParser, RandomFramesRepeatForTheSameSeed) {
     monitor::MonitorFile file;
     ASSERT_EQ(load(file, a), platform::kOk);
     EXPECT_GE(file.count, 200u);
+}
+
+TEST(DescriptionParser, RandomFramesCanUseChosenIdentifiersAndOneLength) {
+    monitor::MonitorFile file;
+    ASSERT_EQ(load(file, build("variant 29\nrandom 300 seed 2 length 8 ids std:0x100,ext:0x18FF50E5\n")),
+              platform::kOk);
+    ASSERT_EQ(file.count, 300u);  // eight bytes fit the head record: no continuations
+    monitor::RecordCursor cursor{0, file.count, file.records};
+    int standard = 0, extended = 0;
+    for (auto kind = monitor::firstRecordKind29(cursor); kind != 0;
+         kind = monitor::nextRecordKind29(cursor)) {
+        monitor::CapturedFrame frame;
+        ASSERT_TRUE(monitor::assembleFrame29(cursor, kind - 1, frame));
+        EXPECT_EQ(frame.dataLength, 8);
+        if (frame.isExtended) {
+            EXPECT_EQ(frame.canId, 0x18FF50E5u);
+            ++extended;
+        } else {
+            EXPECT_EQ(frame.canId, 0x100u);
+            ++standard;
+        }
+    }
+    EXPECT_GT(standard, 50);
+    EXPECT_GT(extended, 50);
+    EXPECT_EQ(errorOf("variant 29\nrandom 3 ids std:0x800\n"), "line 2: 2048 is out of range 0..2047");
+    EXPECT_EQ(errorOf("variant 29\nrandom 3 length 65\n"), "line 2: a frame holds 1 to 64 data bytes");
 }
 
 TEST(DescriptionParser, DamageStatementsBreakTheFile) {
