@@ -1,5 +1,7 @@
 #include "app/layout_win.h"
 
+#include <initializer_list>
+
 #include "app/layout.h"
 
 namespace app {
