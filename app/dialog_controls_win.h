@@ -8,8 +8,7 @@
 namespace app {
 
 // Empties drop-down list `control` of `dialog`, adds the strings in order and selects `selection`.
-void fillChoiceList(HWND dialog, int control, std::initializer_list<UINT> stringIds,
-                    int selection);
+void fillChoiceList(HWND dialog, int control, std::initializer_list<UINT> stringIds, int selection);
 
 // Places `pane` at the top-left corner of the hidden placeholder `placeholderId` of `dialog`,
 // after the placeholder in the z-order and so in the tab order.

@@ -27,7 +27,8 @@ int32_t mulDiv(int32_t number, int32_t numerator, int32_t denominator) {
     const int64_t divisor = denominator < 0 ? -static_cast<int64_t>(denominator) : denominator;
     const int64_t rounded = (magnitude + divisor / 2) / divisor;
     const int64_t result = ((product < 0) != (denominator < 0)) ? -rounded : rounded;
-    if (result > std::numeric_limits<int32_t>::max() || result < std::numeric_limits<int32_t>::min()) {
+    if (result > std::numeric_limits<int32_t>::max() ||
+        result < std::numeric_limits<int32_t>::min()) {
         return -1;
     }
     return static_cast<int32_t>(result);

@@ -41,8 +41,8 @@ void placeWindow(HWND window, const PixelRect& rect, UINT flags) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (m.deferral != nullptr) {
-        m.deferral = DeferWindowPos(m.deferral, window, nullptr, rect.left, rect.top, width,
-                                    height, flags);
+        m.deferral =
+            DeferWindowPos(m.deferral, window, nullptr, rect.left, rect.top, width, height, flags);
         if (m.deferral != nullptr) return;
     }
     SetWindowPos(window, nullptr, rect.left, rect.top, width, height, flags);

@@ -22,8 +22,8 @@ struct WindowIcons {
 WindowIcons g_icons;
 
 HICON loadAppIcon(int size) {
-    return static_cast<HICON>(LoadImageW(shellState().instance, MAKEINTRESOURCEW(IDI_APP),
-                                         IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(
+        LoadImageW(shellState().instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
 }
 
 void setIconsAndTitle(HWND dialog) {
@@ -41,8 +41,7 @@ void setIconsAndTitle(HWND dialog) {
 void layStopButtonOntoStart(HWND dialog) {
     const RECT start = rectInParent(GetDlgItem(dialog, IDC_START));
     SetWindowPos(GetDlgItem(dialog, IDC_STOP), nullptr, start.left, start.top,
-                 start.right - start.left, start.bottom - start.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 start.right - start.left, start.bottom - start.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR onInitDialog(HWND dialog) {
@@ -73,7 +72,8 @@ INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
             return TRUE;
         case IDC_SIGNAL_LINE:
             if (notification == CBN_SELCHANGE) {
-                const LRESULT index = SendDlgItemMessageW(dialog, IDC_SIGNAL_LINE, CB_GETCURSEL, 0, 0);
+                const LRESULT index =
+                    SendDlgItemMessageW(dialog, IDC_SIGNAL_LINE, CB_GETCURSEL, 0, 0);
                 conversionSettings().signalLine = signalLineFromListIndex(index);
             }
             return TRUE;

@@ -32,7 +32,8 @@ std::u16string stringTableEntry(const unsigned char* block, size_t blockSize, ui
         position += 1 + readLittleEndian16(block + 2 * position);
     }
     if (position >= units) return {};
-    const size_t length = std::min<size_t>(readLittleEndian16(block + 2 * position), units - position - 1);
+    const size_t length =
+        std::min<size_t>(readLittleEndian16(block + 2 * position), units - position - 1);
     std::u16string text(length, u'\0');
     for (size_t i = 0; i < length; ++i) {
         text[i] = static_cast<char16_t>(readLittleEndian16(block + 2 * (position + 1 + i)));

@@ -19,7 +19,8 @@ LockedResource findResource(const wchar_t* type, UINT id) {
     const ShellState& state = shellState();
     const LanguageOrder order = resourceLanguageOrder(state.uiLanguageForced, state.uiLanguage);
     for (size_t i = 0; i < order.count; ++i) {
-        HRSRC found = FindResourceExW(state.instance, type, MAKEINTRESOURCEW(id), order.languages[i]);
+        HRSRC found =
+            FindResourceExW(state.instance, type, MAKEINTRESOURCEW(id), order.languages[i]);
         if (found == nullptr) continue;
         HGLOBAL loaded = LoadResource(state.instance, found);
         const void* locked = loaded == nullptr ? nullptr : LockResource(loaded);

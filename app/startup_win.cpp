@@ -1,5 +1,6 @@
 // txtcvt.exe: start-up and shut-down around the main dialog.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -25,8 +26,8 @@ using SetThreadPreferredUILanguagesFunction = BOOL(WINAPI*)(DWORD, PCZZWSTR, PUL
 std::wstring modulePath(HINSTANCE instance) {
     std::vector<wchar_t> buffer(kPathCapacity);
     while (true) {
-        const DWORD length = GetModuleFileNameW(instance, buffer.data(),
-                                                static_cast<DWORD>(buffer.size()));
+        const DWORD length =
+            GetModuleFileNameW(instance, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) return {};
         if (length < buffer.size()) return std::wstring(buffer.data(), length);
         if (buffer.size() >= 32768) return {};

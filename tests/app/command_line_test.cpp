@@ -27,10 +27,10 @@ TEST(CommandLine, UiLanguageWithOrWithoutBlankAfterTheLetter) {
         {L"txtcvt.exe -l 1041", 1041, L""},
         {L"txtcvt.exe -l\t1033", 1033, L""},
         {L"txtcvt.exe -l1033 D:\\data", 1033, L"D:\\data"},
-        {L"txtcvt.exe -lxyz", 0, L""},          // not a number: 0, rest of the token skipped
-        {L"txtcvt.exe -l abc", 0, L"abc"},      // nothing read, the next token stands alone
+        {L"txtcvt.exe -lxyz", 0, L""},      // not a number: 0, rest of the token skipped
+        {L"txtcvt.exe -l abc", 0, L"abc"},  // nothing read, the next token stands alone
         {L"txtcvt.exe -l1041x D:\\d", 1041, L"D:\\d"},
-        {L"txtcvt.exe -l66577", 1041, L""},     // low 16 bits of 0x10411
+        {L"txtcvt.exe -l66577", 1041, L""},          // low 16 bits of 0x10411
         {L"txtcvt.exe -l99999999999", 0xFFFF, L""},  // saturates like the C library
         {L"txtcvt.exe -l1031 -l1041", 1041, L""},
     };

@@ -8,13 +8,14 @@ namespace app {
 namespace {
 
 TEST(Layout, MulDivRoundsHalvesAwayFromZero) {
-    EXPECT_EQ(mulDiv(6, 1, 4), 2);     // 1.5
-    EXPECT_EQ(mulDiv(5, 1, 4), 1);     // 1.25
-    EXPECT_EQ(mulDiv(-6, 1, 4), -2);   // -1.5
+    EXPECT_EQ(mulDiv(6, 1, 4), 2);    // 1.5
+    EXPECT_EQ(mulDiv(5, 1, 4), 1);    // 1.25
+    EXPECT_EQ(mulDiv(-6, 1, 4), -2);  // -1.5
     EXPECT_EQ(mulDiv(6, 1, -4), -2);
     EXPECT_EQ(mulDiv(1, 1, 0), -1);
     EXPECT_EQ(mulDiv(std::numeric_limits<int32_t>::max(), 4, 1), -1);
-    EXPECT_EQ(mulDiv(std::numeric_limits<int32_t>::max(), 2, 2), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(mulDiv(std::numeric_limits<int32_t>::max(), 2, 2),
+              std::numeric_limits<int32_t>::max());
 }
 
 TEST(Layout, BaseUnitsFromTheMappedSquare) {

@@ -54,8 +54,8 @@ TEST(ResourceOrder, DamagedBlocksNeverReadPastTheirEnd) {
     entries[0] = u"abcdef";
     entries[1] = u"second";
     auto bytes = block(entries);
-    EXPECT_EQ(stringTableEntry(bytes.data(), 8, 0), u"abc");  // length says 6, 3 are there
-    EXPECT_EQ(stringTableEntry(bytes.data(), 14, 1), u"");     // cut inside the first entry
+    EXPECT_EQ(stringTableEntry(bytes.data(), 8, 0), u"abc");      // length says 6, 3 are there
+    EXPECT_EQ(stringTableEntry(bytes.data(), 14, 1), u"");        // cut inside the first entry
     EXPECT_EQ(stringTableEntry(bytes.data(), 15, 0), u"abcdef");  // odd byte ignored
     EXPECT_EQ(stringTableEntry(bytes.data(), 0, 0), u"");
     EXPECT_EQ(stringTableEntry(nullptr, 100, 3), u"");

@@ -60,7 +60,8 @@ ResourceScript readScript(const char* name) {
     bool inStrings = false;
     const std::regex dialogLine("^(\\w+) DIALOGEX (.*)$");
     const std::regex headerLine("^(STYLE|EXSTYLE|FONT) (.*)$");
-    const std::regex controlLine("^\\s+(GROUPBOX|EDITTEXT|PUSHBUTTON|DEFPUSHBUTTON|LTEXT|COMBOBOX|CONTROL) (.*)$");
+    const std::regex controlLine(
+        "^\\s+(GROUPBOX|EDITTEXT|PUSHBUTTON|DEFPUSHBUTTON|LTEXT|COMBOBOX|CONTROL) (.*)$");
     const std::regex stringLine("^\\s+(\\w+) \"(.*)\"$");
     std::smatch match;
     while (std::getline(lines, line)) {
@@ -84,11 +85,12 @@ ResourceScript readScript(const char* name) {
 }
 
 std::set<std::string> definedIds() {
-    const std::string text =
-        testing_support::readFileBytes(testing_support::sourceDir() / "app/resources/resource_ids.h");
+    const std::string text = testing_support::readFileBytes(testing_support::sourceDir() /
+                                                            "app/resources/resource_ids.h");
     std::set<std::string> ids;
     const std::regex define("#define (\\w+) \\d+");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), define); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), define);
+         it != std::sregex_iterator(); ++it) {
         ids.insert((*it)[1]);
     }
     return ids;
@@ -131,7 +133,8 @@ TEST(ResourceScripts, EveryIdentifierIsDefined) {
                 std::istringstream words(control);
                 std::string kind, id;
                 words >> kind >> id;
-                EXPECT_TRUE(id == "-1" || id == "IDCANCEL" || ids.count(id)) << name << ": " << control;
+                EXPECT_TRUE(id == "-1" || id == "IDCANCEL" || ids.count(id))
+                    << name << ": " << control;
             }
         }
         for (const auto& [id, text] : script.strings) EXPECT_TRUE(ids.count(id)) << id;
