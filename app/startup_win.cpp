@@ -1,8 +1,10 @@
 // txtcvt.exe: start-up and shut-down around the main dialog.
+// The other Windows headers need the types of windows.h, so it comes first.
+// clang-format off
 #include <windows.h>
-
 #include <commctrl.h>
 #include <objbase.h>
+// clang-format on
 
 #include <string>
 #include <vector>

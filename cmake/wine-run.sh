@@ -19,10 +19,10 @@ if [ ! -f "$WINEPREFIX/.txtcvt-ready" ]; then
     ) 9>"$WINEPREFIX.lock"
 fi
 # Japanese dialog texts need a font that has the glyphs: IPAGothic stands in for the dialog fonts.
-if [ ! -f "$WINEPREFIX/.txtcvt-fonts" ]; then
+if [ ! -f "$WINEPREFIX/.txtcvt-fonts-ipagothic" ]; then
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.txtcvt-fonts" ]; then
+        if [ ! -f "$WINEPREFIX/.txtcvt-fonts-ipagothic" ]; then
             fonts="$WINEPREFIX/txtcvt-fonts.reg"
             printf '%s\r\n' 'REGEDIT4' '' \
                 '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
@@ -30,7 +30,7 @@ if [ ! -f "$WINEPREFIX/.txtcvt-fonts" ]; then
                 >"$fonts"
             wine regedit "$fonts" >/dev/null 2>&1 || true
             wineserver -w
-            touch "$WINEPREFIX/.txtcvt-fonts"
+            touch "$WINEPREFIX/.txtcvt-fonts-ipagothic"
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
