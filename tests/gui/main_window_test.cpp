@@ -110,7 +110,7 @@ TEST(MainWindow, ShowsEveryControlInEachLanguage) {
     testing_support::ScratchDir scratch("gui-language");
     const std::wstring folder = scratch.path().wstring();
     for (const LanguageTexts* texts : {&kEnglish, &kJapanese}) {
-        RunningProgram program(std::wstring(texts->option) + L" \"-s" +
+        RunningProgram program(std::wstring(texts->option) + L" -s\"" +
                                (scratch / "settings.ini").wstring() + L"\" \"" + folder + L"\"");
         HWND main = program.mainWindow();
         ASSERT_NE(main, nullptr) << texts->option;
@@ -154,7 +154,7 @@ TEST(MainWindow, WritesTheSettingsFileItWasGiven) {
     testing_support::ScratchDir scratch("gui-settings");
     const std::wstring ini = (scratch / "my settings.ini").wstring();
     const std::wstring folder = scratch.path().wstring();
-    RunningProgram program(L"-l1033 \"-s" + ini + L"\" \"" + folder + L"\"");
+    RunningProgram program(L"-l1033 -s\"" + ini + L"\" \"" + folder + L"\"");
     ASSERT_NE(program.mainWindow(), nullptr);
     HWND signalLine = GetDlgItem(program.mainWindow(), IDC_SIGNAL_LINE);
     SendMessageW(signalLine, CB_SETCURSEL, 2, 0);
