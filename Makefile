@@ -7,7 +7,7 @@ ASAN    := $(BUILD)/linux-asan
 WINDOWS := $(BUILD)/windows
 CLI     := $(LINUX)/cli/txtcvt-cli
 
-.PHONY: help deps build build-linux build-asan build-windows test test-linux test-asan test-windows demo clean
+.PHONY: help deps build build-linux build-asan build-windows test test-linux test-asan test-windows screenshots demo clean
 
 help:
 	@echo "make demo           install what is missing, build, and run the converter on examples/"
@@ -15,6 +15,7 @@ help:
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@echo "make test-windows   Windows tests under Wine"
+	@echo "make screenshots    pictures of the main dialog in English and Japanese into docs/"
 	@echo "make clean          remove $(BUILD)/"
 
 deps:
@@ -48,8 +49,14 @@ test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --test-dir $(ASAN) -j $(JOBS) --output-on-failure
 
+# The GUI tests need a display: a virtual one unless there is one already.
+XVFB_RUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
+
 test-windows: build-windows
-	ctest --test-dir $(WINDOWS) -j $(JOBS) --output-on-failure
+	$(XVFB_RUN) ctest --test-dir $(WINDOWS) -j $(JOBS) --output-on-failure
+
+screenshots: build-windows
+	scripts/screenshots.sh $(WINDOWS) docs
 
 test: test-linux test-asan test-windows
 	@echo "All Linux, sanitizer and Windows tests passed."

@@ -18,4 +18,20 @@ if [ ! -f "$WINEPREFIX/.txtcvt-ready" ]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
+# Japanese dialog texts need a font that has the glyphs: IPAGothic stands in for the dialog fonts.
+if [ ! -f "$WINEPREFIX/.txtcvt-fonts-ipagothic" ]; then
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.txtcvt-fonts-ipagothic" ]; then
+            fonts="$WINEPREFIX/txtcvt-fonts.reg"
+            printf '%s\r\n' 'REGEDIT4' '' \
+                '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+                '"Tahoma"="IPAGothic"' '"MS Shell Dlg"="IPAGothic"' '"MS Shell Dlg 2"="IPAGothic"' \
+                >"$fonts"
+            wine regedit "$fonts" >/dev/null 2>&1 || true
+            wineserver -w
+            touch "$WINEPREFIX/.txtcvt-fonts-ipagothic"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
 exec wine "$@"

@@ -1,0 +1,125 @@
+#include "app/main_dialog_win.h"
+
+#include "app/conversion_setting_pane_win.h"
+#include "app/dialog_controls_win.h"
+#include "app/file_selection_pane_win.h"
+#include "app/layout_win.h"
+#include "app/main_dialog_rules.h"
+#include "app/resources/resource_ids.h"
+#include "app/resources_win.h"
+#include "app/shell_state_win.h"
+#include "app/window_messages.h"
+
+namespace app {
+
+namespace {
+
+struct WindowIcons {
+    HICON big = nullptr;
+    HICON small = nullptr;
+};
+
+WindowIcons g_icons;
+
+HICON loadAppIcon(int size) {
+    return static_cast<HICON>(
+        LoadImageW(shellState().instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
+}
+
+void setIconsAndTitle(HWND dialog) {
+    g_icons = {loadAppIcon(32), loadAppIcon(16)};
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_icons.big));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_icons.small));
+    wchar_t caption[kTitleCapacity] = {};
+    GetWindowTextW(dialog, caption, static_cast<int>(kTitleCapacity));
+    const std::wstring title =
+        mainWindowTitle(caption, shellState().titleSuffix, loadResourceString(IDS_MAIN_TITLE));
+    SetWindowTextW(dialog, title.c_str());
+}
+
+// The start and the stop button share one place; only one of them is visible at a time.
+void layStopButtonOntoStart(HWND dialog) {
+    const RECT start = rectInParent(GetDlgItem(dialog, IDC_START));
+    SetWindowPos(GetDlgItem(dialog, IDC_STOP), nullptr, start.left, start.top,
+                 start.right - start.left, start.bottom - start.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR onInitDialog(HWND dialog) {
+    ShellState& state = shellState();
+    setIconsAndTitle(dialog);
+    measureDialogMetrics(dialog);
+    state.fileSelectionPane = createFileSelectionPane(dialog, GetDlgItem(dialog, IDC_FOLDER));
+    state.conversionSettingPane = createConversionSettingPane(dialog);
+    scaleToMessageFont(dialog);
+    SetDlgItemTextW(dialog, IDC_DBC_FILE, loadResourceString(IDS_UNSELECTED).c_str());
+    fillChoiceList(dialog, IDC_SIGNAL_LINE,
+                   {IDS_SIGNAL_LINE_BOTH, IDS_SIGNAL_LINE_CH1, IDS_SIGNAL_LINE_CH2},
+                   listIndexOfChoice(conversionSettings().signalLine, 3));
+    if (state.conversionSettingPane != nullptr) ShowWindow(state.conversionSettingPane, SW_SHOW);
+    layStopButtonOntoStart(dialog);
+    if (state.fileSelectionPane != nullptr) {
+        SetFocus(GetDlgItem(state.fileSelectionPane, IDC_FILE_LIST));
+    }
+    return FALSE;
+}
+
+INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
+    switch (control) {
+        case IDC_FOLDER_BROWSE:
+            if (shellState().fileSelectionPane != nullptr) {
+                SendMessageW(shellState().fileSelectionPane, WM_COMMAND, IDC_FOLDER_BROWSE, 0);
+            }
+            return TRUE;
+        case IDC_SIGNAL_LINE:
+            if (notification == CBN_SELCHANGE) {
+                const LRESULT index =
+                    SendDlgItemMessageW(dialog, IDC_SIGNAL_LINE, CB_GETCURSEL, 0, 0);
+                conversionSettings().signalLine = signalLineFromListIndex(index);
+            }
+            return TRUE;
+        default:
+            // Esc (IDCANCEL) among them: only closing the window ends the dialog.
+            return FALSE;
+    }
+}
+
+INT_PTR onCounts(HWND dialog, LPARAM selected) {
+    EnableWindow(GetDlgItem(dialog, IDC_START), selected != 0 ? TRUE : FALSE);
+    return TRUE;
+}
+
+INT_PTR onClose(HWND dialog) {
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+INT_PTR onDestroy() {
+    ShellState& state = shellState();
+    state.fileSelectionPane = nullptr;
+    state.conversionSettingPane = nullptr;
+    if (g_icons.big != nullptr) DestroyIcon(g_icons.big);
+    if (g_icons.small != nullptr) DestroyIcon(g_icons.small);
+    g_icons = {};
+    return FALSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return onInitDialog(dialog);
+        case WM_COMMAND:
+            return onCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_CLOSE:
+            return onClose(dialog);
+        case WM_DESTROY:
+            return onDestroy();
+        case WM_APP_COUNTS:
+            return onCounts(dialog, lParam);
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace app
