@@ -62,7 +62,7 @@ test: test-linux test-asan test-windows
 	@echo "All Linux, sanitizer and Windows tests passed."
 
 demo: build-linux
-	@scripts/demo.sh $(CLI)
+	@scripts/demo.sh $(LINUX)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,30 @@
 #!/bin/sh
-# Shows what the product does, on the bundled example files.
+# Shows what the product does, on the bundled example files: a DBC file of a small vehicle and
+# two captures of the same drive, one in each record layout.
 set -e
-cli="$1"
-"$cli" --version
-"$cli" --help
+build="$1"
+cli="$build/cli/txtcvt-cli"
+dtgen="$build/tools/dtgen/dtgen"
+demo="$build/demo"
+rm -rf "$demo"
+mkdir -p "$demo"
+cp examples/vehicle.dbc "$demo/"
+# The captures are made from their readable descriptions, as the committed ones were.
+"$dtgen" examples/drive_v29.txt "$demo/drive_v29.DT"
+"$dtgen" examples/drive_v27.txt "$demo/drive_v27.DT"
+
+echo "== The database: txtcvt-cli dbc vehicle.dbc"
+(cd "$demo" && "../cli/txtcvt-cli" dbc vehicle.dbc)
+echo
+echo "== What a capture holds: txtcvt-cli inspect drive_v29.DT"
+"$cli" inspect "$demo/drive_v29.DT" | head -n 6
+echo
+echo "== Converting the folder: txtcvt-cli convert --dbc vehicle.dbc $demo"
+(cd "$demo" && "../cli/txtcvt-cli" convert --dbc vehicle.dbc .)
+for csv in "$demo/drive_v29.csv" "$demo/drive_v27.csv"; do
+    echo
+    echo "== $csv ($(wc -l < "$csv") lines), first lines:"
+    head -n 8 "$csv" | tr -d '\r'
+done
+echo
+echo "The CSV files are in $demo/, beside their captures; the load log is $demo/dbcload.log."

@@ -85,6 +85,16 @@ TEST_P(Conversion, MatchesTheCheckedOutput) {
     EXPECT_EQ(actual, expected) << c.expected;
 }
 
+// The bundled captures are what dtgen makes of their descriptions.
+TEST(ExampleCaptures, MatchTheirDescriptions) {
+    for (const char* name : {"drive_v27", "drive_v29"}) {
+        std::string error;
+        const auto builder = dtgen::parseDescription(exampleText((std::string(name) + ".txt").c_str()), error);
+        ASSERT_TRUE(builder.has_value()) << error;
+        EXPECT_EQ(builder->build(), exampleText((std::string(name) + ".DT").c_str())) << name;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Examples, Conversion,
     ::testing::Values(
