@@ -63,32 +63,28 @@ void CTxtCvtDBC::writeHeaderLine(const std::vector<std::string_view>& timeHeader
     fieldPending_ = false;
 }
 
-void CTxtCvtDBC::writeTimeColumns(const TimeTexts& times) {
-    for (int i = 0; i < times.count; ++i) writeColumn(times.text[i]);
-}
-
-void CTxtCvtDBC::writeValueColumns(int channel, const SignalValue& value) {
+// The columns shared by all lines of the frame, joined by the same delimiter rule as a line.
+void CTxtCvtDBC::buildFrameColumns(int channel) {
+    const std::string_view delimiter = writer_->delimiterBytes();
+    bool pending = false;
+    frameHead_.clear();
+    const auto column = [&](std::string_view text) {
+        if (pending) frameHead_.append(delimiter);
+        frameHead_.append(text);
+        pending = true;
+    };
+    for (int i = 0; i < times_.count; ++i) column(times_.text[i]);
     const dbc::DbcMessage& message = *decoder_.message();
-    if (printFlags_ & PRINT_CH) writeColumn(channel == 0 ? "CH1" : "CH2");
+    if (printFlags_ & PRINT_CH) column(channel == 0 ? "CH1" : "CH2");
     if (printFlags_ & PRINT_ID) {
         scratch_.clear();
         appendHex(scratch_, message.canId, frame_.isExtended ? 7 : 3);
-        writeColumn(scratch_);
+        column(scratch_);
     }
-    if (printFlags_ & PRINT_MSG) writeColumn(message.name);
-    writeColumn(value.signalName);
-    scratch_.clear();
-    appendValue(scratch_, value.value);
-    writeColumn(scratch_);
-    if (printFlags_ & PRINT_UNIT) writeColumn(value.unit);
-    if (printFlags_ & PRINT_ENUM) writeColumn(value.enumText);
-}
-
-void CTxtCvtDBC::writeRawData() {
-    if ((printFlags_ & PRINT_RAW) == 0) return;
-    scratch_.clear();
-    appendRawData(scratch_, frame_.data, frame_.dataLength);
-    writeColumn(scratch_);
+    if (printFlags_ & PRINT_MSG) column(message.name);
+    frameHeadPending_ = pending;
+    rawData_.clear();
+    if (printFlags_ & PRINT_RAW) appendRawData(rawData_, frame_.data, frame_.dataLength);
 }
 
 template <class Layout>
@@ -96,12 +92,20 @@ void CTxtCvtDBC::convertFrame(const monitor::RecordCursor& cursor, int channel) 
     if (!Layout::assemble(cursor, channel, frame_)) return;
     if (!decoder_.decodeFrame(frame_, values_)) return;
     timeTexts(cursor, times_);
+    buildFrameColumns(channel);
+    const std::string_view delimiter = writer_->delimiterBytes();
+    char number[kValueTextCapacity];
     for (const SignalValue& value : values_) {
-        writeTimeColumns(times_);
-        writeValueColumns(channel, value);
-        writeRawData();
+        LineCursor line(*writer_);
+        bool pending = frameHeadPending_;
+        line.put(frameHead_);
+        line.column(value.signalName, delimiter, pending);
+        line.column(std::string_view(number, formatValue(number, value.value)), delimiter, pending);
+        if (printFlags_ & PRINT_UNIT) line.column(value.unit, delimiter, pending);
+        if (printFlags_ & PRINT_ENUM) line.column(value.enumText, delimiter, pending);
+        if (printFlags_ & PRINT_RAW) line.column(rawData_, delimiter, pending);
+        line.commit();
         writer_->endLine();
-        fieldPending_ = false;
     }
 }
 

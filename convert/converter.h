@@ -53,9 +53,7 @@ protected:
 
     void writeHeaderLine(const std::vector<std::string_view>& timeHeaders);
     void writeColumn(std::string_view text);
-    void writeTimeColumns(const TimeTexts& times);
-    void writeValueColumns(int channel, const SignalValue& value);
-    void writeRawData();
+    void buildFrameColumns(int channel);
 
     virtual std::vector<std::string_view> timeHeaders() const = 0;
     virtual void timeTexts(const monitor::RecordCursor& cursor, TimeTexts& out) = 0;
@@ -71,6 +69,11 @@ protected:
     std::vector<SignalValue> values_;
     TimeTexts times_;
     std::string scratch_;
+    // The columns every line of the current frame repeats: the time, channel, identifier and
+    // message name in front, the raw data at the end. Built once per frame.
+    std::string frameHead_;
+    bool frameHeadPending_ = false;
+    std::string rawData_;
 };
 
 class CTxtCvtV29DBC : public CTxtCvtDBC {

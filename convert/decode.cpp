@@ -1,14 +1,19 @@
 #include "convert/decode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
 namespace convert {
 
-uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, int32_t bitLength,
-                     bool littleEndian) {
+namespace {
+
+// The bits one byte at a time, as the analyzer's database numbering defines them; used for
+// fields that reach past the readable bytes.
+uint64_t extractBitsOneByOne(const uint8_t* data, int readableBytes, int32_t startBit,
+                             int32_t bitLength, bool littleEndian) {
     // Floor division, so that a negative start bit still names a bit 0-7 of some byte.
     int64_t byte = startBit >= 0 ? startBit / 8 : (static_cast<int64_t>(startBit) - 7) / 8;
     int bit = static_cast<int>(startBit - byte * 8);
@@ -32,6 +37,48 @@ uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, i
         }
     }
     return result;
+}
+
+uint64_t byteSwap(uint64_t value) {
+    uint64_t swapped = 0;
+    for (int i = 0; i < 8; ++i) swapped = (swapped << 8) | ((value >> (8 * i)) & 0xFF);
+    return swapped;
+}
+
+}  // namespace
+
+uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, int32_t bitLength,
+                     bool littleEndian) {
+    if (bitLength <= 0) return 0;
+    // Callers pass the 64 data bytes of a frame, of which the first readableBytes count.
+    constexpr int kFrameBytes = 64;
+    if (startBit >= 0 && bitLength <= 64) {
+        // A field that lies wholly in the readable bytes is read as one number.
+        using Wide = unsigned __int128;
+        const int byte = startBit / 8;
+        const int bit = startBit % 8;
+        const int bitsFromFirstByte = littleEndian ? bit + bitLength : (7 - bit) + bitLength;
+        const int bytes = (bitsFromFirstByte + 7) / 8;
+        if (byte + bytes <= readableBytes) {
+            const uint64_t mask = bitLength == 64 ? ~uint64_t{0} : (uint64_t{1} << bitLength) - 1;
+            if (bitsFromFirstByte <= 64 && byte + 8 <= kFrameBytes) {
+                // Eight bytes in one load; bits of bytes past the field are masked away.
+                uint64_t word;
+                std::memcpy(&word, data + byte, sizeof word);
+                if constexpr (std::endian::native == std::endian::big) word = byteSwap(word);
+                if (littleEndian) return (word >> bit) & mask;
+                return (byteSwap(word) >> (64 - bitsFromFirstByte)) & mask;
+            }
+            Wide gathered = 0;
+            if (littleEndian) {
+                for (int i = bytes - 1; i >= 0; --i) gathered = (gathered << 8) | data[byte + i];
+                return static_cast<uint64_t>(gathered >> bit) & mask;
+            }
+            for (int i = 0; i < bytes; ++i) gathered = (gathered << 8) | data[byte + i];
+            return static_cast<uint64_t>(gathered >> (8 * bytes - bitsFromFirstByte)) & mask;
+        }
+    }
+    return extractBitsOneByOne(data, readableBytes, startBit, bitLength, littleEndian);
 }
 
 namespace {

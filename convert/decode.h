@@ -25,8 +25,8 @@ inline constexpr std::string_view kUndefinedEnumText = "<undefined>";
 // Multiplexed dependents are followed to this depth at most.
 inline constexpr int kMaxMuxDepth = 4;
 
-// The raw bits of a signal. Only the first `readableBytes` bytes of `data` are read: a bit in a
-// byte past them is 0 in Intel order and skipped in Motorola order.
+// The raw bits of a signal from the 64 data bytes of a frame. Only the first `readableBytes`
+// bytes count: a bit in a byte past them is 0 in Intel order and skipped in Motorola order.
 uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, int32_t bitLength,
                      bool littleEndian);
 

@@ -9,13 +9,13 @@
 namespace convert {
 
 namespace {
-constexpr size_t kPendingCapacity = 1u << 20;
+// Finished lines are written once they fill this much; the buffer holds a whole line beyond it.
+constexpr size_t kFlushThreshold = 1u << 20;
+constexpr size_t kBufferCapacity = kFlushThreshold + OutputWriter::kLineCapacity + 2;
 constexpr char kByteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
 }  // namespace
 
-OutputWriter::OutputWriter()
-    : line_(new (std::nothrow) char[kLineCapacity + 2]),
-      pending_(new (std::nothrow) char[kPendingCapacity]) {}
+OutputWriter::OutputWriter() : buffer_(new (std::nothrow) char[kBufferCapacity]) {}
 
 OutputWriter::~OutputWriter() { closeOutput(); }
 
@@ -47,8 +47,8 @@ int32_t OutputWriter::openOutput(const std::filesystem::path& path) {
     closeOutput();
     result_ = 0;
     length_ = 0;
-    pendingLength_ = 0;
-    if (line_ == nullptr || pending_ == nullptr) {
+    bufferLength_ = 0;
+    if (buffer_ == nullptr) {
         result_ = platform::kOutOfMemory;
         return result_;
     }
@@ -65,25 +65,20 @@ int32_t OutputWriter::openOutput(const std::filesystem::path& path) {
 }
 
 bool OutputWriter::flushPending() {
-    if (pendingLength_ == 0) return true;
+    if (bufferLength_ == 0) return true;
     errno = 0;
-    const size_t written = std::fwrite(pending_.get(), 1, pendingLength_, file_);
-    const bool complete = written == pendingLength_;
-    pendingLength_ = 0;
+    const size_t written = std::fwrite(buffer_.get(), 1, bufferLength_, file_);
+    const bool complete = written == bufferLength_;
+    bufferLength_ = 0;
     if (!complete) fail(errno);
     return complete;
 }
 
+// Only for the few bytes written outside lines (the byte order mark), before any line.
 void OutputWriter::writeOut(const char* bytes, size_t count) {
-    if (file_ == nullptr) return;
-    if (pendingLength_ + count > kPendingCapacity && !flushPending()) return;
-    if (count > kPendingCapacity) {
-        errno = 0;
-        if (std::fwrite(bytes, 1, count, file_) != count) fail(errno);
-        return;
-    }
-    std::memcpy(pending_.get() + pendingLength_, bytes, count);
-    pendingLength_ += count;
+    if (file_ == nullptr || bufferLength_ + count > kFlushThreshold) return;
+    std::memcpy(buffer_.get() + bufferLength_, bytes, count);
+    bufferLength_ += count;
 }
 
 void OutputWriter::endLine() {
@@ -91,12 +86,14 @@ void OutputWriter::endLine() {
         length_ = 0;
         return;
     }
-    char* line = line_.get();
+    char* line = buffer_.get() + bufferLength_;
     while (length_ > 0 && line[length_ - 1] == ' ') --length_;
-    // The buffer has two spare bytes past its capacity for the line end.
-    std::memcpy(line + length_, lineEnd_, lineEndLength_);
-    writeOut(line, length_ + lineEndLength_);
+    // The buffer has two spare bytes past the longest line for the line end.
+    line[length_] = lineEnd_[0];
+    if (lineEndLength_ == 2) line[length_ + 1] = lineEnd_[1];
+    bufferLength_ += length_ + lineEndLength_;
     length_ = 0;
+    if (bufferLength_ >= kFlushThreshold) flushPending();
 }
 
 int32_t OutputWriter::closeOutput() {
@@ -105,7 +102,7 @@ int32_t OutputWriter::closeOutput() {
     errno = 0;
     if (std::fclose(file_) != 0) fail(errno);
     file_ = nullptr;
-    pendingLength_ = 0;
+    bufferLength_ = 0;
     return result_;
 }
 

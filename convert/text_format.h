@@ -12,6 +12,11 @@ namespace convert {
 // Not-a-number and infinities as "nan", "inf" and "-inf" on every platform.
 void appendValue(std::string& out, double value);
 
+// The same into a buffer of kValueTextCapacity bytes (the largest double has 309 integer
+// digits); returns the number of bytes written.
+inline constexpr size_t kValueTextCapacity = 400;
+size_t formatValue(char* out, double value);
+
 // "%0*lX": upper-case hexadecimal, at least `minDigits` digits, zero-padded, never cut.
 void appendHex(std::string& out, uint32_t value, int minDigits);
 

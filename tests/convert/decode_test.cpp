@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <random>
 #include <string>
@@ -68,21 +69,33 @@ std::vector<std::string> names(const std::vector<SignalValue>& values) {
     return out;
 }
 
+// The 64 data bytes of a frame, starting with the given ones.
+std::array<uint8_t, 64> bytes64(std::initializer_list<uint8_t> first) {
+    std::array<uint8_t, 64> data{};
+    std::copy(first.begin(), first.end(), data.begin());
+    return data;
+}
+
 TEST(ExtractBits, IntelAndMotorolaExamples) {
-    const uint8_t le[] = {0x34, 0x12};
-    EXPECT_EQ(extractBits(le, 2, 0, 16, true), 0x1234u);
-    const uint8_t be[] = {0x12, 0x34};
-    EXPECT_EQ(extractBits(be, 2, 7, 16, false), 0x1234u);
-    const uint8_t nibbles[] = {0xAB, 0xCD};
-    EXPECT_EQ(extractBits(nibbles, 2, 3, 8, false), 0xBCu);
+    EXPECT_EQ(extractBits(bytes64({0x34, 0x12}).data(), 2, 0, 16, true), 0x1234u);
+    EXPECT_EQ(extractBits(bytes64({0x12, 0x34}).data(), 2, 7, 16, false), 0x1234u);
+    EXPECT_EQ(extractBits(bytes64({0xAB, 0xCD}).data(), 2, 3, 8, false), 0xBCu);
     // Bits 60-63 come from byte 7; byte 8 is past the readable bytes and reads as 0.
-    const uint8_t eight[] = {0, 0, 0, 0, 0, 0, 0, 0xA5, 0xFF};
-    EXPECT_EQ(extractBits(eight, 8, 60, 8, true), 0x0Au);
+    const auto eight = bytes64({0, 0, 0, 0, 0, 0, 0, 0xA5, 0xFF});
+    EXPECT_EQ(extractBits(eight.data(), 8, 60, 8, true), 0x0Au);
     // Motorola skips unreadable bits, so the readable ones are right-aligned.
-    EXPECT_EQ(extractBits(eight, 8, 59, 8, false), 0x05u);
-    EXPECT_EQ(extractBits(eight, 8, 0, 0, true), 0u);
-    EXPECT_EQ(extractBits(eight, 8, -3, 8, true), 0x00u);
-    EXPECT_EQ(extractBits(eight, 8, 2147483647, 64, true), 0u);
+    EXPECT_EQ(extractBits(eight.data(), 8, 59, 8, false), 0x05u);
+    EXPECT_EQ(extractBits(eight.data(), 8, 0, 0, true), 0u);
+    EXPECT_EQ(extractBits(eight.data(), 8, -3, 8, true), 0x00u);
+    EXPECT_EQ(extractBits(eight.data(), 8, 2147483647, 64, true), 0u);
+    // Fields at the end of a 64-byte frame, both orders, read through every path.
+    const auto fd = bytes64({});
+    auto tail = fd;
+    tail[62] = 0x0E;
+    tail[63] = 0x80;
+    EXPECT_EQ(extractBits(tail.data(), 64, 496, 16, true), 0x800Eu);
+    EXPECT_EQ(extractBits(tail.data(), 64, 503, 16, false), 0x0E80u);
+    EXPECT_EQ(extractBits(tail.data(), 64, 448, 64, true), 0x800E000000000000u);
 }
 
 // An independent reading of the DBC bit numbering: Intel fields run upward from their least

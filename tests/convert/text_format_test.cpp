@@ -37,6 +37,26 @@ TEST(AppendValue, MatchesPrintfFixedSixDecimals) {
     }
 }
 
+TEST(AppendValue, MatchesPrintfForScaledSignalValuesAndExactTies) {
+    std::mt19937_64 random(11);
+    const double factors[] = {1, 0.1, 0.25, 0.01, 0.001, 0.5, 1e-7, 0.0625, 3.0517578125e-5};
+    for (int i = 0; i < 200000; ++i) {
+        const auto raw = static_cast<int64_t>(random() >> (random() % 64));
+        const double factor = factors[random() % std::size(factors)];
+        const double v = (random() & 1 ? -1.0 : 1.0) * static_cast<double>(raw) * factor;
+        std::string out;
+        convert::appendValue(out, v);
+        ASSERT_EQ(out, printfValue(v)) << v;
+    }
+    // Exact ties at the seventh decimal round to the even digit, as printf does.
+    for (double v : {0.0078125, 0.0234375, 1.5 / 1048576, 0.0000025, -0.0078125,
+                     4398046511103.75, 8796093022207.5, 8796093022208.0}) {
+        std::string out;
+        convert::appendValue(out, v);
+        EXPECT_EQ(out, printfValue(v)) << v;
+    }
+}
+
 TEST(AppendValue, NonFiniteValuesHaveOneSpellingEverywhere) {
     std::string out;
     convert::appendValue(out, std::numeric_limits<double>::quiet_NaN());

@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""The converter's benchmark: generates a large capture with dtgen and a realistic DBC file,
+converts it single-threaded with the default settings, and reports input MB/s, output lines/s
+and peak memory beside the time the machine takes to copy the output file with cat. Then it
+converts two captures with --jobs 1 and with --jobs 2.
+
+    python3 bench/run.py [--size-mib 256] [--build build/linux] [--work build/bench]
+"""
+import argparse
+import os
+import resource
+import subprocess
+import sys
+import time
+
+
+def run_measured(command, **kwargs):
+    """Runs a command; returns (seconds, peak resident MiB of the child)."""
+    start = time.perf_counter()
+    child = subprocess.Popen(command, **kwargs)
+    _, status, usage = os.wait4(child.pid, 0)
+    seconds = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"failed: {' '.join(command)}")
+    return seconds, usage.ru_maxrss / 1024.0
+
+
+def make_capture(dtgen, path, records, ids, seed):
+    description = (f"variant 29\nstart 1714566896 0\n"
+                   f"random {records} seed {seed} step 250 length 8 ids {ids}\n")
+    subprocess.run([dtgen, "-", path], input=description.encode(), check=True)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--size-mib", type=int, default=256)
+    parser.add_argument("--build", default="build/linux")
+    parser.add_argument("--work", default="build/bench")
+    args = parser.parse_args()
+
+    cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
+    dtgen = os.path.abspath(os.path.join(args.build, "tools", "dtgen", "dtgen"))
+    work = os.path.abspath(args.work)
+    os.makedirs(work, exist_ok=True)
+    dbc = os.path.join(work, "bench.dbc")
+    ids = subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "make_bench_dbc.py"), dbc],
+                         check=True, capture_output=True, text=True).stdout.strip()
+    records = args.size_mib * 1024 * 1024 // 32
+    capture = os.path.join(work, "capture.DT")
+    make_capture(dtgen, capture, records, ids, 1)
+    in_bytes = os.path.getsize(capture)
+
+    seconds, peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], cwd=work)
+    output = os.path.join(work, "capture.csv")
+    out_bytes = os.path.getsize(output)
+    with open(output, "rb") as f:
+        lines = sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b""))
+    copy = os.path.join(work, "copy.csv")
+    cat_seconds, _ = run_measured(["sh", "-c", f"cat '{output}' > '{copy}'"])
+    os.remove(copy)
+
+    print(f"capture: {in_bytes / 2**20:.0f} MiB, {records} records; output {out_bytes / 2**20:.0f} MiB, {lines} lines")
+    print(f"convert --jobs 1: {seconds:.2f} s = {in_bytes / 2**20 / seconds:.1f} MiB/s in, "
+          f"{lines / seconds / 1e6:.2f} M lines/s, {out_bytes / 2**20 / seconds:.0f} MiB/s out; "
+          f"peak memory {peak:.0f} MiB (limit {in_bytes / 2**20 + 64:.0f} MiB)")
+    print(f"cat copy of the output: {cat_seconds:.2f} s = {out_bytes / 2**20 / cat_seconds:.0f} MiB/s; "
+          f"conversion at {cat_seconds / seconds:.2f} of the copy's speed")
+    os.remove(output)
+
+    second = os.path.join(work, "capture2.DT")
+    make_capture(dtgen, second, records, ids, 2)
+    one, _ = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture, second], cwd=work)
+    two, _ = run_measured([cli, "convert", "--quiet", "--jobs", "2", "--dbc", dbc, capture, second], cwd=work)
+    print(f"two captures: --jobs 1 {one:.2f} s, --jobs 2 {two:.2f} s, speed-up {one / two:.2f}")
+    for name in ("capture.csv", "capture2.csv", "capture2.DT"):
+        path = os.path.join(work, name)
+        if os.path.exists(path):
+            os.remove(path)
+
+
+if __name__ == "__main__":
+    main()
