@@ -122,6 +122,17 @@ TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
     elapsed.timeStampMode(5);
     elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 123456});
     EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n1.234560,Speed,0.0"));
+    // Every mode: 1-3 a clock of 100 us counts, 4-6 elapsed time of 100, 10 and 1 us counts.
+    const std::pair<int, const char*> modes[] = {{1, "Time,msec,Signal,Value\n00:00:12,345,"},
+                                                 {3, "Time,msec,Signal,Value\n00:00:12,345,"},
+                                                 {4, "TimeStamp,Signal,Value\n12.345600,"},
+                                                 {6, "TimeStamp,Signal,Value\n0.123456,"}};
+    for (const auto& [mode, expected] : modes) {
+        dtgen::CaptureBuilder b(27);
+        b.timeStampMode(mode);
+        b.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 123456});
+        EXPECT_TRUE(startsWith(convertCapture(b), expected)) << mode;
+    }
     // A time-stamp mode without meaning gives no time columns, whatever the preference.
     dtgen::CaptureBuilder none(27);
     none.timeStampMode(9);
