@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <cwchar>
+#include <vector>
 
 #include "app/file_selection_rules.h"
 #include "app/command_line.h"
@@ -60,15 +61,30 @@ void addFileRow(HWND list, const WIN32_FIND_DATAW& found) {
 }
 
 struct SortContext {
-    HWND list;
+    std::vector<std::wstring> names;  // by the row's parameter
     CompareStrings compare;
 };
 
 int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM context) {
     const auto* sort = reinterpret_cast<const SortContext*>(context);
-    const std::wstring a = fileListItemText(sort->list, static_cast<int>(first));
-    const std::wstring b = fileListItemText(sort->list, static_cast<int>(second));
-    return sort->compare(a.c_str(), b.c_str());
+    return sort->compare(sort->names[static_cast<size_t>(first)].c_str(),
+                         sort->names[static_cast<size_t>(second)].c_str());
+}
+
+// Each row gets its index as its parameter and its name is read once: a comparison that read
+// the list while it is being sorted would see rows move under it on some systems.
+std::vector<std::wstring> numberRows(HWND list) {
+    const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::wstring> names;
+    for (int item = 0; item < count; ++item) {
+        names.push_back(fileListItemText(list, item));
+        LVITEMW row{};
+        row.mask = LVIF_PARAM;
+        row.iItem = item;
+        row.lParam = item;
+        SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&row));
+    }
+    return names;
 }
 
 }  // namespace
@@ -111,8 +127,8 @@ void sortFileList(HWND list) {
         logical = reinterpret_cast<CompareStrings>(
             reinterpret_cast<void*>(GetProcAddress(shlwapi, "StrCmpLogicalW")));
     }
-    SortContext context{list, logical != nullptr ? logical : StrCmpIW};
-    SendMessageW(list, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context),
+    SortContext context{numberRows(list), logical != nullptr ? logical : StrCmpIW};
+    SendMessageW(list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
                  reinterpret_cast<LPARAM>(compareRows));
     if (shlwapi != nullptr) FreeLibrary(shlwapi);
 }
