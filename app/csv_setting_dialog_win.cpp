@@ -12,7 +12,8 @@ namespace app {
 
 namespace {
 
-// From where the template put it, the dialog moves onto the middle of its owner.
+// Centred on the owner window. Measured from the owner's corner rather than from where the
+// template put the dialog: that place is relative to the pane that opened it, not to the owner.
 void centreOnOwner(HWND dialog) {
     HWND owner = GetParent(dialog);
     if (owner == nullptr) return;
@@ -22,7 +23,7 @@ void centreOnOwner(HWND dialog) {
     GetWindowRect(dialog, &own);
     const LONG right = (ownerRect.right - ownerRect.left) / 2 - (own.right - own.left) / 2;
     const LONG down = (ownerRect.bottom - ownerRect.top) / 2 - (own.bottom - own.top) / 2;
-    SetWindowPos(dialog, nullptr, own.left + right, own.top + down, 0, 0,
+    SetWindowPos(dialog, nullptr, ownerRect.left + right, ownerRect.top + down, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

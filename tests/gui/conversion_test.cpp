@@ -93,11 +93,13 @@ TEST(MainDialog, ReportsACorruptLastFileOnce) {
     // A corrupt file in the middle: the next one is still converted and the job ends quietly.
     ASSERT_TRUE(selectAllFiles(main, 4));
     setRowSelected(findControl(main, IDC_FILE_LIST), 3, false);
-    JobMessageRecorder recorder(program.threadId());
-    PostMessageW(main, WM_COMMAND, IDC_START, 0);
-    ASSERT_TRUE(waitUntilIdleAfter(recorder, main));
-    EXPECT_EQ(recorder.progress(), (std::vector<int32_t>{1, 3, 5, 6}));
-    EXPECT_EQ(program.ownedDialog(), nullptr);
+    {
+        JobMessageRecorder recorder(program.threadId());
+        PostMessageW(main, WM_COMMAND, IDC_START, 0);
+        ASSERT_TRUE(waitUntilIdleAfter(recorder, main));
+        EXPECT_EQ(recorder.progress(), (std::vector<int32_t>{1, 3, 5, 6}));
+        EXPECT_EQ(program.ownedDialog(), nullptr);
+    }
     EXPECT_TRUE(fs::exists(scratch / "c.csv"));
     EXPECT_FALSE(fs::exists(scratch / "b.csv"));
 
@@ -158,6 +160,7 @@ TEST(MainDialog, ClosingDuringAConversionWaitsForTheCurrentFile) {
     JobMessageRecorder recorder(program.threadId());
     recorder.onProgress(1, [&] { PostMessageW(main, WM_CLOSE, 0, 0); });
     PostMessageW(main, WM_COMMAND, IDC_START, 0);
+    ASSERT_TRUE(waitUntil([&] { return !recorder.progress().empty(); }));
     EXPECT_EQ(program.close(), 0);
     EXPECT_EQ(testing_support::readFileBytes(scratch / "f1.csv"),
               referenceConversion(scratch / "f1.DT", kDefaults));

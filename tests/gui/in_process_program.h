@@ -50,7 +50,7 @@ private:
 
 // Watches the messages the program's thread takes from its queue: the worker's progress and
 // end messages, in order. Optionally runs `onProgress` on the program's thread when a given
-// progress position arrives, before the dialog handles it.
+// progress position arrives, before the dialog handles it. One recorder at a time.
 class JobMessageRecorder {
 public:
     explicit JobMessageRecorder(DWORD threadId);

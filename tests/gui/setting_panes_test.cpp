@@ -51,8 +51,8 @@ void chooseUtf8BomAndLf(const InProcessProgram& program) {
     RECT owner{}, own{};
     GetWindowRect(main, &owner);
     GetWindowRect(dialog, &own);
-    EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 40);
-    EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 40);
+    EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
+    EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
     chooseListEntry(GetDlgItem(dialog, IDC_CSV_OUT_CODE), 2);
     chooseListEntry(GetDlgItem(dialog, IDC_CSV_LINEFEED), 1);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
