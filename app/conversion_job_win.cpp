@@ -52,7 +52,8 @@ int32_t convertOne(Worker& worker, const convert::Path& input, const convert::Pa
 void applyControlStates(HWND dialog, const MainControlStates& states) {
     const ShellState& shell = shellState();
     EnableWindow(GetDlgItem(dialog, IDC_FOLDER_BROWSE), states.folderButton);
-    if (shell.fileSelectionPane != nullptr) EnableWindow(shell.fileSelectionPane, states.fileSelectionPane);
+    if (shell.fileSelectionPane != nullptr)
+        EnableWindow(shell.fileSelectionPane, states.fileSelectionPane);
     EnableWindow(GetDlgItem(dialog, IDC_SIGNAL_LINE), states.signalLine);
     if (shell.conversionSettingPane != nullptr) {
         EnableWindow(shell.conversionSettingPane, states.conversionSettingPane);

@@ -29,7 +29,8 @@ void enableCsvSettingButton(HWND pane) {
 INT_PTR onInitDialog(HWND pane) {
     const ConversionSettings& settings = conversionSettings();
     SendDlgItemMessageW(pane, IDC_DELIMITER, EM_LIMITTEXT, kDelimiterLimit, 0);
-    SetDlgItemTextW(pane, IDC_DELIMITER, reinterpret_cast<const wchar_t*>(settings.csvDelimit.c_str()));
+    SetDlgItemTextW(pane, IDC_DELIMITER,
+                    reinterpret_cast<const wchar_t*>(settings.csvDelimit.c_str()));
     fillChoiceList(pane, IDC_TIMESTAMP,
                    {IDS_TIMESTAMP_NONE, IDS_TIMESTAMP_DATE_TIME, IDS_TIMESTAMP_ELAPSED},
                    listIndexOfChoice(settings.timeStamp, 3));

@@ -79,6 +79,8 @@ INT_PTR CALLBACK csvSettingDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 
 }  // namespace
 
-void runCsvSettingDialog(HWND owner) { runResourceDialog(IDD_CSV_SETTING, owner, csvSettingDialogProc); }
+void runCsvSettingDialog(HWND owner) {
+    runResourceDialog(IDD_CSV_SETTING, owner, csvSettingDialogProc);
+}
 
 }  // namespace app

@@ -8,8 +8,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "app/file_selection_rules.h"
 #include "app/command_line.h"
+#include "app/file_selection_rules.h"
 
 namespace app {
 
@@ -48,13 +48,12 @@ void addFileRow(HWND list, const WIN32_FIND_DATAW& found) {
     row.mask = LVIF_TEXT | LVIF_STATE;
     row.iItem = 0;
     row.pszText = const_cast<wchar_t*>(found.cFileName);
-    const LRESULT item =
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
+    const LRESULT item = SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
     if (item < 0) return;
     const int index = static_cast<int>(item);
     setSubItemText(list, index, 1, modifiedText(found.ftLastWriteTime).c_str());
-    const LONGLONG size =
-        static_cast<LONGLONG>((static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
+    const LONGLONG size = static_cast<LONGLONG>(
+        (static_cast<ULONGLONG>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
     wchar_t sizeText[64] = {};
     StrFormatByteSizeW(size, sizeText, 64);
     setSubItemText(list, index, 2, sizeText);

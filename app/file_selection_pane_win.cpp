@@ -64,8 +64,8 @@ void setUpFileList(HWND pane) {
                  LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER);
     RECT client{};
     GetClientRect(list, &client);
-    const FileColumnWidths widths = fileColumnWidths(static_cast<int32_t>(client.right),
-                                                     GetSystemMetrics(SM_CXVSCROLL));
+    const FileColumnWidths widths =
+        fileColumnWidths(static_cast<int32_t>(client.right), GetSystemMetrics(SM_CXVSCROLL));
     addColumn(list, 0, IDS_COLUMN_NAME, widths.name, LVCFMT_LEFT);
     addColumn(list, 1, IDS_COLUMN_DATE, widths.date, LVCFMT_LEFT);
     addColumn(list, 2, IDS_COLUMN_SIZE, widths.size, LVCFMT_RIGHT);
@@ -93,8 +93,8 @@ void changeSelection(HWND pane, SelectionChange change) {
     for (int item = 0; item < count; ++item) {
         bool selected = change == SelectionChange::all;
         if (change == SelectionChange::inverse) {
-            selected = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item),
-                                    LVIS_SELECTED) == 0;
+            selected =
+                SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_SELECTED) == 0;
         }
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED;

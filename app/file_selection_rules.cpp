@@ -4,7 +4,7 @@ namespace app {
 
 SelectionButtons selectionButtonStates(int64_t items, int64_t selected) {
     if (items <= 0) return {};
-    return {selected < items, selected > 0, true};
+    return {selected<items, selected> 0, true};
 }
 
 int32_t fileFilterFromListIndex(int64_t index) { return index == 1 ? 1 : 0; }

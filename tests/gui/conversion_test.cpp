@@ -58,7 +58,8 @@ TEST(MainDialog, StartNeedsALoadedDbcFile) {
 
 TEST(MainDialog, ConvertsTheSelectedFilesWithProgress) {
     testing_support::ScratchDir scratch("gui-convert");
-    for (int i = 1; i <= 3; ++i) writeCapture(numbered(scratch, "run", i, ".DT"), 40, static_cast<uint64_t>(i));
+    for (int i = 1; i <= 3; ++i)
+        writeCapture(numbered(scratch, "run", i, ".DT"), 40, static_cast<uint64_t>(i));
     InProcessProgram program(programArguments(scratch));
     ASSERT_NE(program.mainWindow(), nullptr);
     HWND main = program.mainWindow();
@@ -143,7 +144,8 @@ TEST(MainDialog, StopEndsTheJobAfterTheCurrentFile) {
     EXPECT_EQ(testing_support::readFileBytes(scratch / "f2.csv"),
               referenceConversion(scratch / "f2.DT", kDefaults));
     EXPECT_TRUE(fs::exists(scratch / "f1.csv"));
-    for (const char* name : {"f3.csv", "f4.csv", "f5.csv"}) EXPECT_FALSE(fs::exists(scratch / name));
+    for (const char* name : {"f3.csv", "f4.csv", "f5.csv"})
+        EXPECT_FALSE(fs::exists(scratch / name));
     EXPECT_EQ(program.close(), 0);
 }
 

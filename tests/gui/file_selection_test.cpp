@@ -61,8 +61,8 @@ private:
     HWND main_;
 };
 
-const std::vector<std::wstring> kListed = {L"a1.DT", L"a10.DT", L"a2.DT", L"B7.DT",
-                                           L"#auto10.DT", L"#auto9.DT"};
+const std::vector<std::wstring> kListed = {L"a1.DT", L"a10.DT",     L"a2.DT",
+                                           L"B7.DT", L"#auto10.DT", L"#auto9.DT"};
 
 TEST(FileSelectionPane, ListsFiltersAndSelects) {
     testing_support::ScratchDir scratch("gui-files");

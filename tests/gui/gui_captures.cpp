@@ -12,7 +12,9 @@
 
 namespace gui_testing {
 
-std::filesystem::path exampleDbc() { return testing_support::sourceDir() / "examples" / "vehicle.dbc"; }
+std::filesystem::path exampleDbc() {
+    return testing_support::sourceDir() / "examples" / "vehicle.dbc";
+}
 
 void writeCapture(const std::filesystem::path& path, uint64_t frames, uint64_t seed) {
     dtgen::CaptureBuilder builder(29);

@@ -187,7 +187,8 @@ std::vector<std::wstring> listColumn(HWND list, int column) {
         item.iSubItem = column;
         item.pszText = text;
         item.cchTextMax = 260;
-        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
         texts.emplace_back(text);
     }
     return texts;
