@@ -3,10 +3,17 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <vector>
+
 namespace app {
 
 // Creates the pane inside `mainDialog` at its placeholder; `folderDisplay` is the main dialog's
 // read-only folder field, which the pane keeps up to date. Returns the pane or nullptr.
 HWND createFileSelectionPane(HWND mainDialog, HWND folderDisplay);
+
+// The full paths of the selected files in list order: the folder field's text joined with each
+// selected name. Empty when the pane does not exist.
+std::vector<std::filesystem::path> selectedFilePaths(HWND pane);
 
 }  // namespace app

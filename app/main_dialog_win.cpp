@@ -1,5 +1,13 @@
+// clang-format off
 #include "app/main_dialog_win.h"
+#include <commctrl.h>
+#include <commdlg.h>
+// clang-format on
 
+#include <filesystem>
+
+#include "app/command_line.h"
+#include "app/conversion_job_win.h"
 #include "app/conversion_setting_pane_win.h"
 #include "app/dialog_controls_win.h"
 #include "app/file_selection_pane_win.h"
@@ -9,6 +17,7 @@
 #include "app/resources_win.h"
 #include "app/shell_state_win.h"
 #include "app/window_messages.h"
+#include "dbc/loader.h"
 
 namespace app {
 
@@ -57,14 +66,68 @@ INT_PTR onInitDialog(HWND dialog) {
                    listIndexOfChoice(conversionSettings().signalLine, 3));
     if (state.conversionSettingPane != nullptr) ShowWindow(state.conversionSettingPane, SW_SHOW);
     layStopButtonOntoStart(dialog);
+    createConversionJobState();
     if (state.fileSelectionPane != nullptr) {
         SetFocus(GetDlgItem(state.fileSelectionPane, IDC_FILE_LIST));
     }
     return FALSE;
 }
 
+// The file the user picks in the open-file dialog, or empty when it was cancelled.
+std::wstring askForDbcFile(HWND dialog) {
+    const std::wstring title = loadResourceString(IDS_SELECT_DBC_TITLE);
+    static const wchar_t kFilter[] = L"DBC files(*.dbc)\0*.dbc\0";
+    wchar_t file[kPathCapacity] = {};
+    OPENFILENAMEW open{};
+    open.lStructSize = sizeof(open);
+    open.hwndOwner = dialog;
+    open.lpstrFilter = kFilter;
+    open.nFilterIndex = 1;
+    open.lpstrFile = file;
+    open.nMaxFile = static_cast<DWORD>(kPathCapacity);
+    open.lpstrTitle = title.c_str();
+    open.lpstrDefExt = L"dbc";
+    open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&open)) return {};
+    return file;
+}
+
+void onChooseDbcFile(HWND dialog) {
+    const std::wstring path = askForDbcFile(dialog);
+    if (path.empty()) return;
+    ShellState& state = shellState();
+    state.dbcLoaded = false;
+    if (dbc::loadDbcFile(*state.database, std::filesystem::path(path))) {
+        state.dbcPath = path;
+        state.dbcLoaded = true;
+        SetDlgItemTextW(dialog, IDC_DBC_FILE, path.c_str());
+    } else {
+        SetDlgItemTextW(dialog, IDC_DBC_FILE, loadResourceString(IDS_UNSELECTED).c_str());
+    }
+}
+
+void onStart(HWND dialog) {
+    if (shellState().dbcLoaded) {
+        startConversion(dialog);
+        return;
+    }
+    wchar_t caption[128] = {};
+    GetWindowTextW(dialog, caption, 128);
+    MessageBoxW(dialog, loadResourceString(IDS_NO_DBC_FILE).c_str(), caption,
+                MB_ICONWARNING | MB_OK);
+}
+
 INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
     switch (control) {
+        case IDC_START:
+            onStart(dialog);
+            return TRUE;
+        case IDC_STOP:
+            finishConversion(0, dialog);
+            return TRUE;
+        case IDC_DBC_BROWSE:
+            onChooseDbcFile(dialog);
+            return TRUE;
         case IDC_FOLDER_BROWSE:
             if (shellState().fileSelectionPane != nullptr) {
                 SendMessageW(shellState().fileSelectionPane, WM_COMMAND, IDC_FOLDER_BROWSE, 0);
@@ -88,12 +151,25 @@ INT_PTR onCounts(HWND dialog, LPARAM selected) {
     return TRUE;
 }
 
+INT_PTR onProgress(HWND dialog, WPARAM position) {
+    SendDlgItemMessageW(dialog, IDC_PROGRESS, PBM_SETPOS, position, 0);
+    return TRUE;
+}
+
+INT_PTR onDone(HWND dialog, WPARAM result) {
+    finishConversion(static_cast<int32_t>(static_cast<uint32_t>(result)), dialog);
+    return TRUE;
+}
+
+// A running worker finishes its current file before anything it uses is torn down.
 INT_PTR onClose(HWND dialog) {
+    abandonConversion();
     EndDialog(dialog, 0);
     return TRUE;
 }
 
 INT_PTR onDestroy() {
+    destroyConversionJobState();
     ShellState& state = shellState();
     state.fileSelectionPane = nullptr;
     state.conversionSettingPane = nullptr;
@@ -117,6 +193,10 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             return onDestroy();
         case WM_APP_COUNTS:
             return onCounts(dialog, lParam);
+        case WM_APP_PROGRESS:
+            return onProgress(dialog, wParam);
+        case WM_APP_DONE:
+            return onDone(dialog, wParam);
         default:
             return FALSE;
     }

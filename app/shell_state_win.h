@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/settings_store.h"
+#include "dbc/database.h"
 
 namespace app {
 
@@ -21,6 +23,8 @@ struct ShellState {
     int32_t fileFilter = 0;
     std::wstring dbcPath;
     bool dbcLoaded = false;
+    // The one database of the program; the worker only reads it while a conversion runs.
+    std::unique_ptr<dbc::CanDatabase> database = std::make_unique<dbc::CanDatabase>();
     HWND fileSelectionPane = nullptr;
     HWND conversionSettingPane = nullptr;
 };

@@ -1,4 +1,5 @@
-// txtcvt.exe: start-up and shut-down around the main dialog.
+#include "app/startup_win.h"
+
 // The other Windows headers need the types of windows.h, so it comes first.
 // clang-format off
 #include <windows.h>
@@ -85,11 +86,12 @@ int runWithSettings(ShellState& state) {
 
 }  // namespace
 
-int runProgram(HINSTANCE instance) {
+int runProgram(HINSTANCE instance, const wchar_t* commandLine) {
     ShellState& state = shellState();
+    state = ShellState{};
     state.instance = instance;
     state.settingsPath = settingsPathBesideProgram(modulePath(instance));
-    applyCommandLine(state, parseCommandLine(GetCommandLineW()));
+    applyCommandLine(state, parseCommandLine(commandLine));
     if (state.uiLanguageForced) setThreadPreferredLanguage(state.uiLanguage);
     initialiseCommonControls();
     // Without COM no settings were loaded, so none are written over the stored ones.
@@ -101,5 +103,3 @@ int runProgram(HINSTANCE instance) {
 }
 
 }  // namespace app
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return app::runProgram(instance); }

@@ -1,6 +1,8 @@
 #!/bin/sh
-# Pictures of the main dialog in English and Japanese: txtcvt.exe under Wine on a virtual
-# display, the screen captured and cut to the dialog (the only window on a black screen).
+# Pictures of the main dialog in English and Japanese, of the English one with a folder of
+# captures listed and selected, and of the CSV additional setting dialog over it: txtcvt.exe
+# under Wine on a virtual display, the screen captured and cut to the dialogs (the only windows
+# on a black screen); a small helper program clicks the dialog into each state.
 # Usage: scripts/screenshots.sh BUILD_DIR OUTPUT_DIR
 set -e
 build="$1"
@@ -10,9 +12,20 @@ if [ -z "$DISPLAY" ]; then
 fi
 here="$(cd "$(dirname "$0")/.." && pwd)"
 program="$build/app/txtcvt.exe"
+driver="$build/tests/gui/gui_screenshot_driver.exe"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
+
+# A folder of captures to list: the examples under the names an analyzer gives them.
+captures="$work/captures"
+mkdir -p "$captures"
+cp "$here/examples/drive_v29.DT" "$captures/bench2.DT"
+cp "$here/examples/drive_v29.DT" "$captures/bench10.DT"
+cp "$here/examples/drive_v27.DT" "$captures/#20240501_0915.DT"
+cp "$here/examples/drive_v29.DT" "$captures/#20240501_1030.DT"
+cp "$here/examples/drive_v27.DT" "$captures/road_test.DT"
+captures_windows="Z:$(printf '%s' "$captures" | tr / '\\')"
 
 # Captures until two pictures a second apart agree, so that the dialog has finished drawing.
 capture_settled() {
@@ -32,14 +45,21 @@ capture_settled() {
     return 1
 }
 
-for shot in "1033 main-dialog-en" "1041 main-dialog-ja"; do
-    set -- $shot
-    "$here/cmake/wine-run.sh" "$program" "-l$1" "-s$work/settings.ini" 'C:\CAN\captures' &
+# shot LANGUAGE FOLDER PICTURE [DRIVER_STEP]
+shot() {
+    "$here/cmake/wine-run.sh" "$program" "-l$1" "-s$work/settings.ini" "$2" &
     pid=$!
     status=0
-    capture_settled "$out/$2.png" || status=$?
+    if [ -n "$4" ]; then "$here/cmake/wine-run.sh" "$driver" "$4" || status=$?; fi
+    [ "$status" -eq 0 ] && { capture_settled "$out/$3.png" || status=$?; }
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     [ "$status" -eq 0 ] || exit "$status"
-    echo "wrote $out/$2.png"
-done
+    echo "wrote $out/$3.png"
+}
+
+shot 1033 'C:\CAN\captures' main-dialog-en
+shot 1041 'C:\CAN\captures' main-dialog-ja
+shot 1033 "$captures_windows" main-dialog-files-en select-all
+rm -f "$work/settings.ini"
+shot 1033 "$captures_windows" csv-dialog-en csv-dialog

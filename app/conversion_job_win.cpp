@@ -1,0 +1,142 @@
+// clang-format off
+#include "app/conversion_job_win.h"
+#include <commctrl.h>
+// clang-format on
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/conversion_control_rules.h"
+#include "app/file_selection_pane_win.h"
+#include "app/main_dialog_rules.h"
+#include "app/resources/resource_ids.h"
+#include "app/resources_win.h"
+#include "app/shell_state_win.h"
+#include "app/window_messages.h"
+#include "convert/converter.h"
+#include "convert/job.h"
+#include "convert/options.h"
+#include "convert/output_writer.h"
+#include "monitor/monitor_file.h"
+
+namespace app {
+
+namespace {
+
+// What the worker owns while it runs: its converters, its writer and the file it has loaded.
+struct Worker {
+    explicit Worker(const dbc::CanDatabase& database) : converters(database) {}
+    convert::Converters converters;
+    convert::OutputWriter writer;
+    monitor::MonitorFile monitor;
+    convert::ConversionOptions options;
+};
+
+struct JobState {
+    std::unique_ptr<Worker> worker;
+    convert::ConversionJob job;
+};
+
+std::unique_ptr<JobState> g_job;
+
+int32_t convertOne(Worker& worker, const convert::Path& input, const convert::Path& output) {
+    int32_t result = monitor::loadMonitorFile(worker.monitor, input);
+    if (result != 0) return result;
+    worker.options.outputPath = output;
+    result = convert::convertFile(worker.converters, worker.monitor, worker.writer, worker.options);
+    monitor::releaseMonitorFile(worker.monitor);
+    return result;
+}
+
+void applyControlStates(HWND dialog, const MainControlStates& states) {
+    const ShellState& shell = shellState();
+    EnableWindow(GetDlgItem(dialog, IDC_FOLDER_BROWSE), states.folderButton);
+    if (shell.fileSelectionPane != nullptr)
+        EnableWindow(shell.fileSelectionPane, states.fileSelectionPane);
+    EnableWindow(GetDlgItem(dialog, IDC_SIGNAL_LINE), states.signalLine);
+    if (shell.conversionSettingPane != nullptr) {
+        EnableWindow(shell.conversionSettingPane, states.conversionSettingPane);
+    }
+    EnableWindow(GetDlgItem(dialog, IDC_DBC_BROWSE), states.dbcButton);
+    HWND start = GetDlgItem(dialog, IDC_START);
+    HWND stop = GetDlgItem(dialog, IDC_STOP);
+    EnableWindow(start, states.startEnabled);
+    ShowWindow(stop, states.stopVisible ? SW_SHOW : SW_HIDE);
+    ShowWindow(start, states.startVisible ? SW_SHOW : SW_HIDE);
+    SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(states.defaultButton), 0);
+    SetFocus(GetDlgItem(dialog, states.defaultButton));
+}
+
+int64_t currentSelectedCount() {
+    HWND pane = shellState().fileSelectionPane;
+    if (pane == nullptr) return 0;
+    return SendDlgItemMessageW(pane, IDC_FILE_LIST, LVM_GETSELECTEDCOUNT, 0, 0);
+}
+
+void reportResult(HWND dialog, int32_t result) {
+    const unsigned messageId = finishMessageId(result);
+    if (messageId == 0) return;
+    wchar_t caption[kTitleCapacity] = {};
+    GetWindowTextW(dialog, caption, static_cast<int>(kTitleCapacity));
+    const std::wstring text = loadResourceString(messageId);
+    MessageBoxW(dialog, text.c_str(), caption, MB_ICONWARNING | MB_OK);
+}
+
+convert::JobCallbacks postingCallbacks(HWND dialog) {
+    convert::JobCallbacks callbacks;
+    callbacks.progress = [dialog](int32_t position) {
+        PostMessageW(dialog, WM_APP_PROGRESS, static_cast<WPARAM>(position), 0);
+    };
+    callbacks.done = [dialog](int32_t result) {
+        PostMessageW(dialog, WM_APP_DONE, static_cast<WPARAM>(static_cast<uint32_t>(result)), 0);
+    };
+    return callbacks;
+}
+
+}  // namespace
+
+void createConversionJobState() {
+    g_job = std::make_unique<JobState>();
+    g_job->worker = std::make_unique<Worker>(*shellState().database);
+}
+
+void destroyConversionJobState() {
+    abandonConversion();
+    g_job.reset();
+}
+
+bool conversionRunning() { return g_job != nullptr && g_job->job.running(); }
+
+void startConversion(HWND dialog) {
+    if (g_job == nullptr || g_job->job.running()) return;
+    // The paths are taken now: the worker never has to ask this thread for anything.
+    std::vector<convert::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
+    applyControlStates(dialog, mainControlStates(true, static_cast<int64_t>(inputs.size())));
+    Worker& worker = *g_job->worker;
+    convert::buildConversionOptions(conversionSettings(), worker.options);
+    HWND progress = GetDlgItem(dialog, IDC_PROGRESS);
+    SendMessageW(progress, PBM_SETPOS, 0, 0);
+    SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(2 * inputs.size()));
+    g_job->job.start(
+        std::move(inputs),
+        [&worker](const convert::Path& input, const convert::Path& output) {
+            return convertOne(worker, input, output);
+        },
+        postingCallbacks(dialog));
+}
+
+void finishConversion(int32_t result, HWND dialog) {
+    abandonConversion();
+    reportResult(dialog, result);
+    SendDlgItemMessageW(dialog, IDC_PROGRESS, PBM_SETPOS, 0, 0);
+    applyControlStates(dialog, mainControlStates(false, currentSelectedCount()));
+}
+
+void abandonConversion() {
+    if (g_job == nullptr) return;
+    g_job->job.requestStop();
+    g_job->job.join();
+}
+
+}  // namespace app

@@ -1,0 +1,33 @@
+// Decisions of the file selection pane that need no window.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace app {
+
+// Which selection buttons are enabled for `items` listed files of which `selected` are chosen:
+// nothing to do on an empty list, nothing to clear without a selection, nothing to add when all
+// are chosen.
+struct SelectionButtons {
+    bool selectAll = false;
+    bool selectNone = false;
+    bool selectInverse = false;
+};
+SelectionButtons selectionButtonStates(int64_t items, int64_t selected);
+
+// The file filter for a list index: 1 (auto-save files) for index 1, 0 (all data files) else.
+int32_t fileFilterFromListIndex(int64_t index);
+// The search pattern of a file filter: "#*.DT" for 1, "*.DT" for anything else.
+std::wstring_view listingPattern(int32_t fileFilter);
+
+// Widths in pixels of the name, date and size columns for a list `clientWidth` pixels wide: the
+// room beside a vertical scroll bar (and 8 pixels) shared 38 %, 41 % and the rest.
+struct FileColumnWidths {
+    int32_t name = 0;
+    int32_t date = 0;
+    int32_t size = 0;
+};
+FileColumnWidths fileColumnWidths(int32_t clientWidth, int32_t scrollBarWidth);
+
+}  // namespace app

@@ -1,0 +1,57 @@
+// Steps shared by the in-process tests of the main dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "tests/gui/in_process_program.h"
+#include "tests/support/test_paths.h"
+
+namespace gui_testing {
+
+// Frames of a capture that takes the worker a good while (well over the time the dialog needs
+// to take a posted message), so that a stop or a close surely arrives during its conversion.
+constexpr uint64_t kLargeCapture = 60000;
+
+// English texts, settings in the scratch folder, the scratch folder listed.
+std::wstring programArguments(const testing_support::ScratchDir& scratch);
+
+// Waits until the list holds `count` files, then selects them all with "Select all".
+bool selectAllFiles(HWND main, int count);
+
+// Picks `dbc` in the real open-file dialog of the DBC button and waits for the load to end.
+void chooseDbcFile(const InProcessProgram& program, const std::filesystem::path& dbc);
+
+// Waits for the message box owned by the main dialog, closes it and returns its message, or
+// "<none>" when no box appeared.
+std::wstring dismissMessageBox(const InProcessProgram& program);
+
+// Waits until the job has reported its end and the start button is back.
+bool waitUntilIdleAfter(const JobMessageRecorder& recorder, HWND main);
+
+// The enabled and visible states of the controls that a conversion locks.
+struct ControlSnapshot {
+    bool startVisible = false;
+    bool stopVisible = false;
+    bool folderButton = false;
+    bool dbcButton = false;
+    bool signalLine = false;
+    bool fileFilter = false;
+    bool selectInverse = false;
+    bool delimiter = false;
+    bool csvAdditional = false;
+    bool csvSetting = false;
+    bool operator==(const ControlSnapshot&) const = default;
+
+    static ControlSnapshot of(HWND main);
+    static ControlSnapshot converting();
+    // Idle with files listed; "..." of the CSV settings off as "Additional setting" is.
+    static ControlSnapshot idle();
+};
+
+std::ostream& operator<<(std::ostream& out, const ControlSnapshot& s);
+
+}  // namespace gui_testing
