@@ -5,9 +5,11 @@ CMAKE   := cmake -G Ninja -DTXTCVT_WERROR=ON
 LINUX   := $(BUILD)/linux
 ASAN    := $(BUILD)/linux-asan
 WINDOWS := $(BUILD)/windows
+FUZZ    := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 60
 CLI     := $(LINUX)/cli/txtcvt-cli
 
-.PHONY: help deps build build-linux build-asan build-windows test test-linux test-asan test-windows screenshots demo clean
+.PHONY: help deps build build-linux build-asan build-windows build-fuzz test test-linux test-asan test-windows fuzz check-limits screenshots demo clean
 
 help:
 	@echo "make demo           install what is missing, build, and run the converter on examples/"
@@ -15,6 +17,8 @@ help:
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@echo "make test-windows   Windows tests under Wine"
+	@echo "make fuzz           every fuzz target for FUZZ_SECONDS (default 60) on its seeds (clang, libFuzzer)"
+	@echo "make check-limits   1 GiB captures and a 100 MB garbage DBC file: time and peak memory"
 	@echo "make screenshots    pictures of the main dialog in English and Japanese into docs/"
 	@echo "make clean          remove $(BUILD)/"
 
@@ -31,6 +35,10 @@ $(WINDOWS)/build.ninja:
 	$(CMAKE) -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 
+# The fuzz targets need clang; only the core libraries are built there.
+$(FUZZ)/build.ninja:
+	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTXTCVT_FUZZ=ON
+
 build-linux: deps $(LINUX)/build.ninja
 	cmake --build $(LINUX) -j $(JOBS)
 
@@ -39,6 +47,9 @@ build-asan: deps $(ASAN)/build.ninja
 
 build-windows: deps $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS)
+
+build-fuzz: deps $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS) --target all fuzz_seeds
 
 build: build-linux build-windows
 
@@ -54,6 +65,12 @@ XVFB_RUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
 test-windows: build-windows
 	$(XVFB_RUN) ctest --test-dir $(WINDOWS) -j $(JOBS) --output-on-failure
+
+fuzz: build-fuzz
+	scripts/run-fuzzers.sh $(FUZZ) $(FUZZ_SECONDS)
+
+check-limits: build-linux
+	scripts/check-limits.sh $(LINUX)
 
 screenshots: build-windows
 	scripts/screenshots.sh $(WINDOWS) docs

@@ -12,6 +12,7 @@
 #include "app/settings_store.h"
 #include "cli/commands.h"
 #include "cli/convert_args.h"
+#include "cli/convert_worker.h"
 #include "cli/input_files.h"
 #include "cli/progress_bar.h"
 #include "cli/utf8_args.h"
@@ -45,24 +46,6 @@ void applyRequest(const ConvertRequest& request, convert::ConversionSettings& se
     if (request.encoding || request.lineEnd) settings.csvAdditional = true;
 }
 
-// What one worker owns: its converters, its writer and the file it has loaded.
-struct Worker {
-    explicit Worker(const dbc::CanDatabase& database) : converters(database) {}
-    convert::Converters converters;
-    convert::OutputWriter writer;
-    monitor::MonitorFile monitor;
-    convert::ConversionOptions options;
-};
-
-int32_t convertOne(Worker& worker, const convert::Path& input, const convert::Path& output) {
-    int32_t result = monitor::loadMonitorFile(worker.monitor, input);
-    if (result != 0) return result;
-    worker.options.outputPath = output;
-    result = convert::convertFile(worker.converters, worker.monitor, worker.writer, worker.options);
-    monitor::releaseMonitorFile(worker.monitor);
-    return result;
-}
-
 std::string describeFailure(const std::filesystem::path& path, int32_t result) {
     const char* message = convert::jobResultMessage(result);
     char code[16];
@@ -80,7 +63,7 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
     std::vector<std::thread> threads;
     for (unsigned w = 0; w < jobCount; ++w) {
         threads.emplace_back([&, w] {
-            Worker worker(database);
+            ConvertWorker worker(database);
             worker.options = options;
             std::vector<convert::Path> share;
             std::vector<size_t> indices;
@@ -91,7 +74,7 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
             // The job reports 2k+1 before its k-th file: that names the file `one` is given.
             size_t current = 0;
             const auto one = [&](const convert::Path& input, const convert::Path& output) {
-                const int32_t result = convertOne(worker, input, output);
+                const int32_t result = convertOneFile(worker, input, output);
                 results[indices[current]] = result;
                 return result;
             };
@@ -147,15 +130,17 @@ int runConvertCommand(const Arguments& args) {
 
     auto database = std::make_unique<dbc::CanDatabase>();
     dbc::LoadSummary summary;
-    const bool loaded = dbc::loadDbcFile(*database, pathFromUtf8(request.dbcPath),
-                                         dbc::kLoadLogName, &summary);
+    const bool loaded =
+        dbc::loadDbcFile(*database, pathFromUtf8(request.dbcPath), dbc::kLoadLogName, &summary);
     if (!summary.opened) {
         std::fprintf(stderr, "%s: File open Error!!\n", request.dbcPath.c_str());
         return 2;
     }
-    if (!request.quiet) std::fprintf(stderr, "%s:%s\n", request.dbcPath.c_str(), summary.lastLogLine.c_str());
+    if (!request.quiet)
+        std::fprintf(stderr, "%s:%s\n", request.dbcPath.c_str(), summary.lastLogLine.c_str());
     if (!loaded) {
-        std::fprintf(stderr, "txtcvt-cli convert: no DBC file loaded (see %s)\n", dbc::kLoadLogName);
+        std::fprintf(stderr, "txtcvt-cli convert: no DBC file loaded (see %s)\n",
+                     dbc::kLoadLogName);
         return 2;
     }
 
@@ -163,12 +148,13 @@ int runConvertCommand(const Arguments& args) {
     const auto files = expandInputs(request.inputs, problems);
     for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
 
-    unsigned jobCount = request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
+    unsigned jobCount =
+        request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
     ProgressBar progress(static_cast<unsigned>(files.size()),
                          !request.quiet && ProgressBar::standardErrorIsTerminal());
-    const auto results =
-        files.empty() ? std::vector<int32_t>{} : convertAll(files, *database, options, jobCount, progress);
+    const auto results = files.empty() ? std::vector<int32_t>{}
+                                       : convertAll(files, *database, options, jobCount, progress);
     progress.finish();
 
     size_t failed = problems.size();
@@ -178,8 +164,8 @@ int runConvertCommand(const Arguments& args) {
         ++failed;
     }
     if (!request.quiet) {
-        std::fprintf(stderr, "%zu of %zu files converted\n", files.size() - (failed - problems.size()),
-                     files.size());
+        std::fprintf(stderr, "%zu of %zu files converted\n",
+                     files.size() - (failed - problems.size()), files.size());
     }
     return failed == 0 ? 0 : 1;
 }

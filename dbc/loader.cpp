@@ -80,22 +80,12 @@ std::string summaryLine(const CanDatabase& db, int32_t errors) {
     return buffer;
 }
 
-}  // namespace
-
-bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath) {
-    return loadDbcFile(db, dbcPath, kLoadLogName);
-}
-
-bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath,
-                 const std::filesystem::path& logPath, LoadSummary* summary) {
+// Everything after the DBC file was opened: the log, the lines, finalisation.
+bool loadDbcLines(CanDatabase& db, platform::TextLineReader& reader,
+                  const std::filesystem::path& logPath, LoadSummary* summary) {
     LoadSummary local;
     LoadSummary& out = summary != nullptr ? *summary : local;
     out = LoadSummary{};
-    platform::TextLineReader reader;
-    if (!reader.open(dbcPath)) {
-        platform::debugOutput("File open Error!!\n");
-        return false;
-    }
     out.opened = true;
     LoadLog log(logPath);
     log.line("[tessora]  DBC file load log");
@@ -113,6 +103,30 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath,
     if (!loaded) resetDatabase(db);
     out.lastLogLine = log.last();
     return loaded;
+}
+
+}  // namespace
+
+bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath) {
+    return loadDbcFile(db, dbcPath, kLoadLogName);
+}
+
+bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath,
+                 const std::filesystem::path& logPath, LoadSummary* summary) {
+    platform::TextLineReader reader;
+    if (!reader.open(dbcPath)) {
+        if (summary != nullptr) *summary = LoadSummary{};
+        platform::debugOutput("File open Error!!\n");
+        return false;
+    }
+    return loadDbcLines(db, reader, logPath, summary);
+}
+
+bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
+                 LoadSummary* summary) {
+    platform::TextLineReader reader;
+    reader.openBytes(text);
+    return loadDbcLines(db, reader, logPath, summary);
 }
 
 }  // namespace dbc

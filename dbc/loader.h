@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "dbc/database.h"
 
@@ -25,5 +26,8 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath);
 // The same with the log written to logPath.
 bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath,
                  const std::filesystem::path& logPath, LoadSummary* summary = nullptr);
+// The same over the bytes of a DBC file already in memory, read by the same line rules.
+bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
+                 LoadSummary* summary = nullptr);
 
 }  // namespace dbc

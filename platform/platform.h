@@ -42,8 +42,8 @@ public:
     InputFile& operator=(const InputFile&) = delete;
     ~InputFile();
 
-    int32_t open(const Path& path);            // 0 or systemError(...)
-    int32_t size(uint64_t& bytes) const;       // 0 or systemError(...)
+    int32_t open(const Path& path);                 // 0 or systemError(...)
+    int32_t size(uint64_t& bytes) const;            // 0 or systemError(...)
     int32_t readAll(void* buffer, uint64_t bytes);  // reads exactly `bytes`; 0 or systemError(...)
     void close();
 
@@ -65,6 +65,8 @@ public:
     ~TextLineReader();
 
     bool open(const Path& path);
+    // Reads from bytes already in memory instead of a file, by the same rules.
+    void openBytes(std::string_view bytes);
     // The next line without its line end; false at the end of the input. A last line without
     // a line feed is returned too; an empty rest after the last line feed is not.
     bool readLine(std::string& line);

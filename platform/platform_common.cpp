@@ -1,7 +1,7 @@
 // Platform services that are the same on every system.
-#include "platform/platform.h"
-
 #include <cerrno>
+
+#include "platform/platform.h"
 
 namespace platform {
 
@@ -11,25 +11,25 @@ uint32_t windowsErrorFromErrno(int errorNumber) {
         uint32_t windowsError;
     };
     static constexpr Row kRows[] = {
-        {ENOENT, 2},         // ERROR_FILE_NOT_FOUND
-        {ENOTDIR, 3},        // ERROR_PATH_NOT_FOUND
-        {EMFILE, 4},         // ERROR_TOO_MANY_OPEN_FILES
-        {ENFILE, 4},         // ERROR_TOO_MANY_OPEN_FILES
-        {EACCES, 5},         // ERROR_ACCESS_DENIED
-        {EPERM, 5},          // ERROR_ACCESS_DENIED
-        {EISDIR, 5},         // ERROR_ACCESS_DENIED (Windows refuses to open a folder as a file)
-        {EROFS, 19},         // ERROR_WRITE_PROTECT
-        {EBADF, 6},          // ERROR_INVALID_HANDLE
-        {ENOMEM, 8},         // ERROR_NOT_ENOUGH_MEMORY
-        {EINVAL, 87},        // ERROR_INVALID_PARAMETER
-        {EIO, 30},           // ERROR_READ_FAULT
-        {ENOSPC, 112},       // ERROR_DISK_FULL
-        {EFBIG, 223},        // ERROR_FILE_TOO_LARGE
-        {ENAMETOOLONG, 206}, // ERROR_FILENAME_EXCED_RANGE
-        {EBUSY, 32},         // ERROR_SHARING_VIOLATION
-        {ETXTBSY, 32},       // ERROR_SHARING_VIOLATION
-        {EEXIST, 80},        // ERROR_FILE_EXISTS
-        {ELOOP, 1921},       // ERROR_CANT_RESOLVE_FILENAME
+        {ENOENT, 2},          // ERROR_FILE_NOT_FOUND
+        {ENOTDIR, 3},         // ERROR_PATH_NOT_FOUND
+        {EMFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
+        {ENFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
+        {EACCES, 5},          // ERROR_ACCESS_DENIED
+        {EPERM, 5},           // ERROR_ACCESS_DENIED
+        {EISDIR, 5},          // ERROR_ACCESS_DENIED (Windows refuses to open a folder as a file)
+        {EROFS, 19},          // ERROR_WRITE_PROTECT
+        {EBADF, 6},           // ERROR_INVALID_HANDLE
+        {ENOMEM, 8},          // ERROR_NOT_ENOUGH_MEMORY
+        {EINVAL, 87},         // ERROR_INVALID_PARAMETER
+        {EIO, 30},            // ERROR_READ_FAULT
+        {ENOSPC, 112},        // ERROR_DISK_FULL
+        {EFBIG, 223},         // ERROR_FILE_TOO_LARGE
+        {ENAMETOOLONG, 206},  // ERROR_FILENAME_EXCED_RANGE
+        {EBUSY, 32},          // ERROR_SHARING_VIOLATION
+        {ETXTBSY, 32},        // ERROR_SHARING_VIOLATION
+        {EEXIST, 80},         // ERROR_FILE_EXISTS
+        {ELOOP, 1921},        // ERROR_CANT_RESOLVE_FILENAME
     };
     for (const Row& row : kRows) {
         if (row.errnoValue == errorNumber) return row.windowsError;
@@ -46,6 +46,13 @@ bool TextLineReader::open(const Path& path) {
     begin_ = 0;
     ended_ = false;
     return file_ != nullptr;
+}
+
+void TextLineReader::openBytes(std::string_view bytes) {
+    close();
+    buffer_.assign(bytes.substr(0, bytes.find('\x1A')));
+    begin_ = 0;
+    ended_ = true;
 }
 
 void TextLineReader::close() {

@@ -68,8 +68,9 @@ std::vector<Line> splitLines(std::u16string_view text) {
     while (begin < text.size()) {
         const size_t feed = text.find(u'\n', begin);
         size_t end = feed == std::u16string_view::npos ? text.size() : feed;
-        if (end > begin && text[end - 1] == u'\r')
-            --end;  // the CR of a CR LF belongs to the line end
+        // Only the CR of a CR LF belongs to the line end: a last line ending in a bare CR has
+        // no line end yet, and a value set after it must start on a new line.
+        if (feed != std::u16string_view::npos && end > begin && text[end - 1] == u'\r') --end;
         const size_t next = feed == std::u16string_view::npos ? text.size() : feed + 1;
         lines.push_back(classify(text, begin, end, next));
         begin = next;

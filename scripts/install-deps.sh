@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -e
-packages="g++ cmake ninja-build make googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick"
+# clang and libclang-rt-14-dev (a mere recommendation of clang, holding libFuzzer and the
+# sanitizer runtimes) build the fuzz targets; time measures peak memory in the limit checks.
+packages="clang libclang-rt-14-dev time g++ cmake ninja-build make googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then

@@ -59,6 +59,21 @@ TEST(LoadDbcFile, LogsRejectedLinesAndSummary) {
     EXPECT_EQ(dbc::signalCount(db), 2);
 }
 
+TEST(LoadDbcText, BytesInMemoryLoadAsTheSameFileDoes) {
+    ScratchDir dir("dbctext");
+    dbc::CanDatabase db;
+    // CR LF, a bare CR inside a line, a last line without a line feed, and a Ctrl-Z that ends
+    // the input before a line that would be an error.
+    const std::string text = goodFile("\r\n") + "CM_ \"a\rb\";\r\nBO_ 200 Body: 8 ECU\x1A SG_ x";
+    const Loaded fromFile = loadText(db, dir, text);
+    dbc::LoadSummary summary;
+    EXPECT_EQ(dbc::loadDbcText(db, text, dir / "text.log", &summary), fromFile.result);
+    EXPECT_TRUE(summary.opened);
+    EXPECT_EQ(summary.lastLogLine, "  1 Errors, 2 Messages, 2 Signals");
+    EXPECT_EQ(readFileBytes(dir / "text.log"), fromFile.log);
+    EXPECT_EQ(dbc::messageCount(db), 2);
+}
+
 TEST(LoadDbcFile, FailuresEndTheLog) {
     ScratchDir dir("dbcload");
     dbc::CanDatabase db;

@@ -192,7 +192,7 @@ TEST(MonitorFile, SizeLimitIsOneGibibyte) {
     monitor::MonitorFile file;
     EXPECT_EQ(monitor::loadMonitorFile(file, path), platform::kInvalidData);
     // Exactly 1 GiB is accepted: reading that much takes seconds, so
-    // scripts/check-size-limit.sh checks it outside the unit tests.
+    // scripts/check-limits.sh checks it outside the unit tests.
 }
 
 }  // namespace

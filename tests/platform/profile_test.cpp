@@ -122,4 +122,24 @@ TEST(ProfileText, DecodesByTheByteOrderMark) {
     EXPECT_EQ(decodeProfileBytes("k=\xFF"), u"k=\uFFFD");
 }
 
+// Found by the settings fuzzer: a value set after a last line that ends in a bare CR (a file cut
+// between CR and LF) was glued to that line and could not be read back.
+TEST(ProfileText, ValueSetAfterALastLineEndingInABareCarriageReturn) {
+    using platform::profile::findProfileValue;
+    using platform::profile::setProfileValue;
+    EXPECT_EQ(setProfileValue(u"[A]\r\nx=1\r", u"A", u"z", u"3"), u"[A]\r\nx=1\r\r\nz=3");
+    const std::string found(
+        "[\x00\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D=\x0D\x0D\x0D\x0D\x0D\x0D"
+        "\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D\x0D"
+        "\x0D\x0D\x0D\x0D*\x0D\x0D\x0D\x0D\x0D\x0D\x0D[tx\xFF\xFE[\x00t\x00x\x00"
+        "t\x00\xCD\x00v\x00t=*.DT\x0A[txtcvtParams]\x0Asiv\x00t\x0D\x0D\x0D\x0D\x0D"
+        "\x0D\x0D\x0D\x0D\x0DlLine=\x0D\x0D"
+        "C\x10s\x00]\x00\x0D\x00\x0A\x00\x00H1\x0D\x0D",
+        127);
+    const std::u16string text = platform::profile::decodeProfileBytes(found);
+    const std::u16string updated = setProfileValue(text, u"txtcvtParams", u"csvDelimit", u"V");
+    EXPECT_EQ(findProfileValue(updated, u"txtcvtParams", u"csvDelimit"), u"V");
+    EXPECT_EQ(updated.substr(0, text.size()), text);
+}
+
 }  // namespace

@@ -19,6 +19,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Clang 14 does not deduce aggregate template arguments by itself.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::string chunkHeader(std::string_view tag, uint64_t length) {
     if (tag.size() != 4) throw std::invalid_argument("a chunk tag has four characters");

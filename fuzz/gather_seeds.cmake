@@ -1,0 +1,30 @@
+# Gathers the seed corpora: DBC files from examples/ and the shared real-world collection,
+# captures from examples/ and made by dtgen from the descriptions, and small settings files.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini)
+
+file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
+     ${SHARED_DIR}/data/dbc/*.dbc)
+foreach(dbc_file IN LISTS dbc_files)
+    file(SHA1 ${dbc_file} digest)
+    file(COPY_FILE ${dbc_file} ${OUT}/dbc/${digest})
+endforeach()
+
+file(GLOB captures ${SOURCE_DIR}/examples/*.DT)
+file(COPY ${captures} DESTINATION ${OUT}/capture)
+file(GLOB descriptions ${SOURCE_DIR}/examples/*.txt ${SOURCE_DIR}/fuzz/seeds/*.txt)
+foreach(description IN LISTS descriptions)
+    get_filename_component(stem ${description} NAME_WE)
+    execute_process(COMMAND ${DTGEN} ${description} ${OUT}/capture/dtgen_${stem}.DT
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "dtgen failed on ${description}")
+    endif()
+endforeach()
+
+file(GLOB settings ${SOURCE_DIR}/fuzz/seeds/*.ini)
+file(COPY ${settings} DESTINATION ${OUT}/ini)
+list(LENGTH dbc_files dbc_count)
+list(LENGTH captures capture_count)
+list(LENGTH descriptions description_count)
+message(STATUS "Seeds: ${dbc_count} DBC files, ${capture_count} captures and ${description_count} made by dtgen")

@@ -1,0 +1,81 @@
+#!/bin/sh
+# The resource limits on real files, too slow for the unit tests:
+# - a capture of exactly 1 GiB converts with a peak memory of at most its size + 64 MiB;
+# - a capture of 1 GiB + 1 byte is refused with 0x8007000D before anything is read;
+# - DBC files of 100 MB of garbage are read to the end and refused (exit 2) within 120 s and
+#   256 MiB.
+# Usage: scripts/check-limits.sh [BUILD_DIR]   (default build/linux)
+set -eu
+build=${1:-build/linux}
+cli=$(realpath "$build/cli/txtcvt-cli")
+dtgen=$(realpath "$build/tools/dtgen/dtgen")
+dbc=$(realpath "$(dirname "$0")/../examples/vehicle.dbc")
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cd "$dir"
+passed=0
+failed=0
+gib=1073741824
+
+# Runs a command, keeping its peak memory (KiB) in $peak and its seconds in $seconds.
+measure() {
+    /usr/bin/time -f '%M %e' -o measure.txt "$@" && status=0 || status=$?
+    read -r peak seconds <<EOT
+$(tail -n 1 measure.txt)
+EOT
+}
+check() {
+    if [ "$1" = ok ]; then
+        echo "ok: $2"
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $2" >&2
+        failed=$((failed + 1))
+    fi
+}
+
+# 32-byte records after a 436-byte head; the few bytes left to 1 GiB end the chunk walk.
+frames=$(( (gib - 436) / 32 ))
+printf 'variant 29\nstart 1700000000 0\nrandom %s seed 5 length 8 ids std:0x300,std:0x7F0,std:0x7F1,std:0x7F2\n' \
+    "$frames" | "$dtgen" - big.DT
+truncate -s $gib big.DT
+measure "$cli" convert --dbc "$dbc" --jobs 1 --quiet big.DT
+limit=$(( (gib + 64 * 1048576) / 1024 ))
+[ "$status" -eq 0 ] && [ "$peak" -le "$limit" ] && result=ok || result=bad
+check $result "1 GiB capture converted (exit $status) in $seconds s, peak $peak KiB, limit $limit KiB, $(wc -l < big.csv) lines"
+rm -f big.csv
+
+truncate -s $((gib + 1)) big.DT
+measure "$cli" convert --dbc "$dbc" --quiet big.DT 2> refused.txt
+[ "$status" -eq 1 ] && grep -q 0x8007000D refused.txt && [ ! -e big.csv ] && result=ok || result=bad
+check $result "1 GiB + 1 byte refused in $seconds s, peak $peak KiB: $(cat refused.txt)"
+rm -f big.DT
+
+# Without the byte 0x1A, which would end the input as Ctrl-Z does.
+# A last bad statement shows in the log that every line was read.
+head -c 110000000 /dev/urandom | LC_ALL=C tr -d '\032' | head -c 100000000 > garbage.dbc
+printf '\nBO_ 1 X: 8 Y\n SG_ Bad : 7|8@1+x (1,0) [0|1] "" A\n' >> garbage.dbc
+measure "$cli" dbc garbage.dbc > /dev/null 2>&1
+[ "$status" -eq 2 ] && [ "$peak" -le 262144 ] && [ "${seconds%.*}" -lt 120 ] &&
+    grep -q ":L$(wc -l < garbage.dbc) >>  SG_ Bad" dbcload.log && result=ok || result=bad
+check $result "100 MB of random bytes as a DBC file: exit $status in $seconds s, peak $peak KiB, log $(wc -c < dbcload.log) bytes"
+
+# Garbage made of the DBC's own words and signs, so that statements start and break off: 1 MB of
+# random token lines, repeated to 100 MB.
+awk 'BEGIN {
+    srand(7); n = split("BO_ SG_ VAL_ CM_ BA_DEF_ BA_ BU_: SG_MUL_VAL_ SIG_VALTYPE_ VAL_TABLE_ " \
+        "m1 M m2M 7|16@0- 0|8@1+ (0.1,-40) [0|255] \"km/h\" \"a b\" ; : , 100 2566869221 " \
+        "Speed Engine -1e308 1e999 nan 0x10 ]|[ @@ ((", token, " ")
+    while (size < 1000000) {
+        line = (rand() < 0.3) ? " " : ""; count = 1 + int(rand() * 14)
+        for (i = 0; i < count; i++) line = line token[1 + int(rand() * n)] " "
+        print line; size += length(line) + 1
+    }
+}' > block.dbc
+for i in $(seq 100); do cat block.dbc; done > words.dbc
+measure "$cli" dbc words.dbc > /dev/null 2>&1
+[ "$status" -eq 2 ] && [ "$peak" -le 262144 ] && [ "${seconds%.*}" -lt 120 ] && result=ok || result=bad
+check $result "$(wc -c < words.dbc) bytes of DBC words as a DBC file: exit $status in $seconds s, peak $peak KiB, log $(wc -c < dbcload.log) bytes"
+
+echo "limits: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
