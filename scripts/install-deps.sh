@@ -14,4 +14,19 @@ done
 echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+# Wine's X11 driver and fonts come as recommendations (libxrender1, libxrandr2, fonts-wine...);
+# the GUI tests and screenshots need them, so Wine is installed with its recommendations.
+plain=""
+withRecommends=""
+for package in $missing; do
+    case "$package" in
+        wine|wine64) withRecommends="$withRecommends $package" ;;
+        *) plain="$plain $package" ;;
+    esac
+done
+if [ -n "$plain" ]; then
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $plain
+fi
+if [ -n "$withRecommends" ]; then
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $withRecommends
+fi
