@@ -2,6 +2,8 @@
 // file (writing dbcload.log into the current directory), then converts every input into a CSV
 // file beside it, several files at a time.
 #include <algorithm>
+#include <cctype>
+#include <map>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -53,6 +55,29 @@ std::string describeFailure(const std::filesystem::path& path, int32_t result) {
     return pathToUtf8(path) + ": " + (message ? message : "Cannot convert.") + " (" + code + ")";
 }
 
+// Which worker converts each file: in turn, except that files with the same output file (the
+// same input named twice, or X.DT and X.dt) go to one worker, which converts them one after
+// the other as a single worker would, instead of two workers writing one file at once.
+std::vector<unsigned> assignWorkers(const std::vector<std::filesystem::path>& files,
+                                    unsigned jobCount) {
+    std::vector<unsigned> workerOf(files.size(), 0);
+    std::map<std::string, unsigned> workerOfOutput;
+    unsigned next = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        convert::Path output;
+        std::error_code error;
+        if (convert::outputPathFor(files[i], output) == 0) {
+            output = std::filesystem::weakly_canonical(std::filesystem::absolute(output, error), error);
+        }
+        std::string key = pathToUtf8(output.empty() ? files[i] : output);
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const auto [found, added] = workerOfOutput.emplace(key, next);
+        if (added) next = (next + 1) % jobCount;
+        workerOf[i] = found->second;
+    }
+    return workerOf;
+}
+
 // Converts the files on `jobCount` workers, each running the conversion job over its share of
 // the files. Returns one result per file.
 std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
@@ -60,6 +85,7 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
                                 const convert::ConversionOptions& options, unsigned jobCount,
                                 ProgressBar& progress) {
     std::vector<int32_t> results(files.size(), 0);
+    const std::vector<unsigned> workerOf = assignWorkers(files, jobCount);
     std::vector<std::thread> threads;
     for (unsigned w = 0; w < jobCount; ++w) {
         threads.emplace_back([&, w] {
@@ -67,7 +93,8 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
             worker.options = options;
             std::vector<convert::Path> share;
             std::vector<size_t> indices;
-            for (size_t i = w; i < files.size(); i += jobCount) {
+            for (size_t i = 0; i < files.size(); ++i) {
+                if (workerOf[i] != w) continue;
                 share.push_back(files[i]);
                 indices.push_back(i);
             }
