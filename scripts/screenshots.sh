@@ -45,12 +45,16 @@ capture_settled() {
     return 1
 }
 
-# shot LANGUAGE FOLDER PICTURE [DRIVER_STEP]
+# shot FONTS LANGUAGE FOLDER PICTURE [DRIVER_STEP]   (FONTS: latin or japanese, see wine-run.sh)
 shot() {
-    "$here/cmake/wine-run.sh" "$program" "-l$1" "-s$work/settings.ini" "$2" &
+    fonts="$1"
+    shift
+    TXTCVT_WINE_FONTS="$fonts" "$here/cmake/wine-run.sh" "$program" "-l$1" "-s$work/settings.ini" "$2" &
     pid=$!
     status=0
-    if [ -n "$4" ]; then "$here/cmake/wine-run.sh" "$driver" "$4" || status=$?; fi
+    if [ -n "$4" ]; then
+        TXTCVT_WINE_FONTS="$fonts" "$here/cmake/wine-run.sh" "$driver" "$4" || status=$?
+    fi
     [ "$status" -eq 0 ] && { capture_settled "$out/$3.png" || status=$?; }
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -58,8 +62,9 @@ shot() {
     echo "wrote $out/$3.png"
 }
 
-shot 1033 'C:\CAN\captures' main-dialog-en
-shot 1041 'C:\CAN\captures' main-dialog-ja
-shot 1033 "$captures_windows" main-dialog-files-en select-all
+# The English pictures in Wine's own dialog font; the Japanese one with IPAGothic standing in.
+shot latin 1033 'C:\CAN\captures' main-dialog-en
+shot japanese 1041 'C:\CAN\captures' main-dialog-ja
+shot latin 1033 "$captures_windows" main-dialog-files-en select-all
 rm -f "$work/settings.ini"
-shot 1033 "$captures_windows" csv-dialog-en csv-dialog
+shot latin 1033 "$captures_windows" csv-dialog-en csv-dialog
