@@ -17,37 +17,18 @@
 #include "convert/converter.h"
 #include "convert/job.h"
 #include "convert/options.h"
-#include "convert/output_writer.h"
-#include "monitor/monitor_file.h"
+#include "convert/worker.h"
 
 namespace app {
 
 namespace {
 
-// What the worker owns while it runs: its converters, its writer and the file it has loaded.
-struct Worker {
-    explicit Worker(const dbc::CanDatabase& database) : converters(database) {}
-    convert::Converters converters;
-    convert::OutputWriter writer;
-    monitor::MonitorFile monitor;
-    convert::ConversionOptions options;
-};
-
 struct JobState {
-    std::unique_ptr<Worker> worker;
+    std::unique_ptr<convert::ConversionWorker> worker;
     convert::ConversionJob job;
 };
 
 std::unique_ptr<JobState> g_job;
-
-int32_t convertOne(Worker& worker, const convert::Path& input, const convert::Path& output) {
-    int32_t result = monitor::loadMonitorFile(worker.monitor, input);
-    if (result != 0) return result;
-    worker.options.outputPath = output;
-    result = convert::convertFile(worker.converters, worker.monitor, worker.writer, worker.options);
-    monitor::releaseMonitorFile(worker.monitor);
-    return result;
-}
 
 void applyControlStates(HWND dialog, const MainControlStates& states) {
     const ShellState& shell = shellState();
@@ -98,7 +79,7 @@ convert::JobCallbacks postingCallbacks(HWND dialog) {
 
 void createConversionJobState() {
     g_job = std::make_unique<JobState>();
-    g_job->worker = std::make_unique<Worker>(*shellState().database);
+    g_job->worker = std::make_unique<convert::ConversionWorker>(*shellState().database);
 }
 
 void destroyConversionJobState() {
@@ -113,7 +94,7 @@ void startConversion(HWND dialog) {
     // The paths are taken now: the worker never has to ask this thread for anything.
     std::vector<convert::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
     applyControlStates(dialog, mainControlStates(true, static_cast<int64_t>(inputs.size())));
-    Worker& worker = *g_job->worker;
+    convert::ConversionWorker& worker = *g_job->worker;
     convert::buildConversionOptions(conversionSettings(), worker.options);
     HWND progress = GetDlgItem(dialog, IDC_PROGRESS);
     SendMessageW(progress, PBM_SETPOS, 0, 0);
@@ -121,7 +102,7 @@ void startConversion(HWND dialog) {
     g_job->job.start(
         std::move(inputs),
         [&worker](const convert::Path& input, const convert::Path& output) {
-            return convertOne(worker, input, output);
+            return convert::convertOneFile(worker, input, output);
         },
         postingCallbacks(dialog));
 }

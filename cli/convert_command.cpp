@@ -2,10 +2,10 @@
 // file (writing dbcload.log into the current directory), then converts every input into a CSV
 // file beside it, several files at a time.
 #include <algorithm>
-#include <cctype>
-#include <map>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,7 +14,6 @@
 #include "app/settings_store.h"
 #include "cli/commands.h"
 #include "cli/convert_args.h"
-#include "cli/convert_worker.h"
 #include "cli/input_files.h"
 #include "cli/progress_bar.h"
 #include "cli/utf8_args.h"
@@ -22,6 +21,7 @@
 #include "convert/job.h"
 #include "convert/options.h"
 #include "convert/output_writer.h"
+#include "convert/worker.h"
 #include "dbc/loader.h"
 #include "monitor/monitor_file.h"
 #include "platform/text_encoding.h"
@@ -67,7 +67,8 @@ std::vector<unsigned> assignWorkers(const std::vector<std::filesystem::path>& fi
         convert::Path output;
         std::error_code error;
         if (convert::outputPathFor(files[i], output) == 0) {
-            output = std::filesystem::weakly_canonical(std::filesystem::absolute(output, error), error);
+            output =
+                std::filesystem::weakly_canonical(std::filesystem::absolute(output, error), error);
         }
         std::string key = pathToUtf8(output.empty() ? files[i] : output);
         for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -89,7 +90,7 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
     std::vector<std::thread> threads;
     for (unsigned w = 0; w < jobCount; ++w) {
         threads.emplace_back([&, w] {
-            ConvertWorker worker(database);
+            convert::ConversionWorker worker(database);
             worker.options = options;
             std::vector<convert::Path> share;
             std::vector<size_t> indices;
@@ -101,7 +102,7 @@ std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
             // The job reports 2k+1 before its k-th file: that names the file `one` is given.
             size_t current = 0;
             const auto one = [&](const convert::Path& input, const convert::Path& output) {
-                const int32_t result = convertOneFile(worker, input, output);
+                const int32_t result = convert::convertOneFile(worker, input, output);
                 results[indices[current]] = result;
                 return result;
             };

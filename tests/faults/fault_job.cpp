@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "cli/convert_worker.h"
+#include "convert/worker.h"
 #include "convert/conversion_settings.h"
 #include "dbc/loader.h"
 #include "tools/dtgen/capture_builder.h"
@@ -57,7 +57,7 @@ std::vector<std::string> FaultJob::referenceOutputs(const std::vector<std::strin
 
 JobReport FaultJob::runJob(const std::vector<Path>& inputs) {
     JobReport report;
-    cli::ConvertWorker worker(database);
+    convert::ConversionWorker worker(database);
     worker.options = options;
     for (const Path& input : inputs) {
         Path output;
@@ -71,7 +71,7 @@ JobReport FaultJob::runJob(const std::vector<Path>& inputs) {
     };
     callbacks.done = [&](int32_t result) { report.done = result; };
     const auto one = [&](const Path& input, const Path& output) {
-        return report.results[current] = cli::convertOneFile(worker, input, output);
+        return report.results[current] = convert::convertOneFile(worker, input, output);
     };
     const std::atomic<bool> neverStop{false};
     convert::runConversionJob(inputs, one, callbacks, neverStop);

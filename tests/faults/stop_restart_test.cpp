@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "cli/convert_worker.h"
+#include "convert/worker.h"
 #include "convert/job.h"
 #include "tests/faults/fault_job.h"
 
@@ -27,7 +27,7 @@ protected:
     // Starts a job over `inputs` on its worker thread; `onProgress` runs on that thread.
     void start(convert::ConversionJob& job, const std::vector<Path>& inputs,
                std::function<void(int32_t)> onProgress) {
-        auto worker = std::make_shared<cli::ConvertWorker>(database);
+        auto worker = std::make_shared<convert::ConversionWorker>(database);
         worker->options = options;
         finished = false;
         convert::JobCallbacks callbacks;
@@ -40,7 +40,7 @@ protected:
         ASSERT_TRUE(job.start(
             inputs,
             [worker](const Path& input, const Path& output) {
-                return cli::convertOneFile(*worker, input, output);
+                return convert::convertOneFile(*worker, input, output);
             },
             callbacks));
     }
