@@ -27,20 +27,10 @@ bool startsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-void useUtc() {
-#ifdef _WIN32
-    _putenv("TZ=UTC0");
-    _tzset();
-#else
-    setenv("TZ", "UTC0", 1);
-    tzset();
-#endif
-}
-
 class Converter : public ::testing::Test {
 protected:
     void SetUp() override {
-        useUtc();
+        testing_support::useUtc();
         size_t start = 0;
         while (start < kDbc.size()) {
             const size_t end = kDbc.find('\n', start);

@@ -20,17 +20,6 @@ namespace {
 
 using testing_support::readFileBytes;
 
-// Date and time columns are local time; the expected files are written for UTC.
-void useUtc() {
-#ifdef _WIN32
-    _putenv("TZ=UTC0");
-    _tzset();
-#else
-    setenv("TZ", "UTC0", 1);
-    tzset();
-#endif
-}
-
 std::string exampleText(const char* name) {
     return readFileBytes(testing_support::sourceDir() / "examples" / name);
 }
@@ -61,7 +50,7 @@ struct Case {
 class Conversion : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Conversion, MatchesTheCheckedOutput) {
-    useUtc();
+    testing_support::useUtc();
     const Case& c = GetParam();
     testing_support::ScratchDir dir("e2e");
     const std::string v27 = exampleText("drive_v27.txt");

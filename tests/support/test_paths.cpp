@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -36,6 +38,16 @@ ScratchDir::ScratchDir(std::string_view name) {
 ScratchDir::~ScratchDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+void useUtc() {
+#ifdef _WIN32
+    _putenv("TZ=UTC0");
+    _tzset();
+#else
+    setenv("TZ", "UTC0", 1);
+    tzset();
+#endif
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {

@@ -26,6 +26,10 @@ private:
     std::filesystem::path path_;
 };
 
+// Local time is UTC from here on (the TZ variable, honoured on Linux and by the Windows C
+// runtime), for tests whose expected date and time columns are written for UTC.
+void useUtc();
+
 std::string readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
 
