@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "platform/text_encoding.h"
+
 namespace cli {
 
 const char* const kConvertUsage =
@@ -20,26 +22,29 @@ const char* const kConvertUsage =
 
 namespace {
 
-std::optional<int> pickWord(std::string_view value, std::initializer_list<std::string_view> words) {
-    int index = 0;
+// The choice whose word is `value`; the words are in the order of the choice's values.
+template <class Choice>
+std::optional<Choice> pickWord(std::string_view value,
+                               std::initializer_list<std::string_view> words) {
+    int32_t index = 0;
     for (std::string_view word : words) {
-        if (value == word) return index;
+        if (value == word) return static_cast<Choice>(index);
         ++index;
     }
     return std::nullopt;
 }
 
-bool parseColumns(std::string_view list, ColumnChoice& columns) {
-    columns = ColumnChoice{};
+bool parseColumns(std::string_view list, settings::Columns& columns) {
+    columns = settings::Columns{false, false, false, false, false, false};
     while (!list.empty()) {
         const size_t comma = list.find(',');
         const std::string_view word = list.substr(0, comma);
-        if (word == "ch") columns.ch = true;
-        else if (word == "id") columns.id = true;
-        else if (word == "msg") columns.msg = true;
+        if (word == "ch") columns.channel = true;
+        else if (word == "id") columns.identifier = true;
+        else if (word == "msg") columns.message = true;
         else if (word == "unit") columns.unit = true;
-        else if (word == "enum") columns.enumText = true;
-        else if (word == "raw") columns.raw = true;
+        else if (word == "enum") columns.description = true;
+        else if (word == "raw") columns.rawData = true;
         else return false;
         if (comma == std::string_view::npos) break;
         list.remove_prefix(comma + 1);
@@ -62,22 +67,23 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
     } else if (name == "settings") {
         request.settingsPath = value;
     } else if (name == "channel") {
-        request.channel = pickWord(value, {"all", "ch1", "ch2"});
-        if (!request.channel) return bad;
+        request.channels = pickWord<settings::Channels>(value, {"all", "ch1", "ch2"});
+        if (!request.channels) return bad;
     } else if (name == "timestamp") {
-        request.timestamp = pickWord(value, {"none", "time-of-day", "elapsed"});
-        if (!request.timestamp) return bad;
+        request.timeStamps =
+            pickWord<settings::TimeStamps>(value, {"none", "time-of-day", "elapsed"});
+        if (!request.timeStamps) return bad;
     } else if (name == "columns") {
-        ColumnChoice columns;
+        settings::Columns columns;
         if (!parseColumns(value, columns)) return bad;
         request.columns = columns;
     } else if (name == "delimiter") {
         request.delimiter = value;
     } else if (name == "encoding") {
-        request.encoding = pickWord(value, {"ansi", "utf8", "utf8-bom"});
+        request.encoding = pickWord<settings::Encoding>(value, {"ansi", "utf8", "utf8-bom"});
         if (!request.encoding) return bad;
     } else if (name == "line-end") {
-        request.lineEnd = pickWord(value, {"crlf", "lf", "cr"});
+        request.lineEnd = pickWord<settings::LineEnd>(value, {"crlf", "lf", "cr"});
         if (!request.lineEnd) return bad;
     } else if (name == "ansi-codepage") {
         uint32_t page = 0;
@@ -129,6 +135,16 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
     if (request.dbcPath.empty()) return "no DBC file given (--dbc FILE.dbc)";
     if (request.inputs.empty()) return "no input file given";
     return {};
+}
+
+void applyConvertRequest(const ConvertRequest& request, settings::ConversionSettings& settings) {
+    if (request.channels) settings.channels = *request.channels;
+    if (request.timeStamps) settings.timeStamps = *request.timeStamps;
+    if (request.columns) settings.columns = *request.columns;
+    if (request.delimiter) settings.delimiter = platform::utf8ToUtf16(*request.delimiter);
+    if (request.encoding) settings.encoding = *request.encoding;
+    if (request.lineEnd) settings.lineEnd = *request.lineEnd;
+    if (request.encoding || request.lineEnd) settings.additionalCsv = true;
 }
 
 }  // namespace cli

@@ -3,129 +3,33 @@
 // file beside it, several files at a time.
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "app/settings_store.h"
 #include "cli/commands.h"
 #include "cli/convert_args.h"
 #include "cli/input_files.h"
 #include "cli/progress_bar.h"
 #include "cli/utf8_args.h"
-#include "convert/converter.h"
-#include "convert/job.h"
+#include "convert/batch.h"
 #include "convert/options.h"
-#include "convert/output_writer.h"
-#include "convert/worker.h"
+#include "convert/outcome.h"
 #include "dbc/loader.h"
-#include "monitor/monitor_file.h"
 #include "platform/text_encoding.h"
+#include "settings/settings_file.h"
 
 namespace cli {
 
 namespace {
 
-void applyRequest(const ConvertRequest& request, convert::ConversionSettings& settings) {
-    if (request.channel) settings.signalLine = *request.channel;
-    if (request.timestamp) settings.timeStamp = *request.timestamp;
-    if (request.columns) {
-        settings.printCh = request.columns->ch;
-        settings.printID = request.columns->id;
-        settings.printMsg = request.columns->msg;
-        settings.printUnit = request.columns->unit;
-        settings.printEnum = request.columns->enumText;
-        settings.printRaw = request.columns->raw;
-    }
-    if (request.delimiter) settings.csvDelimit = platform::utf8ToUtf16(*request.delimiter);
-    // Either output choice switches the additional CSV settings on; the other keeps its value.
-    if (request.encoding) settings.csvOutCode = *request.encoding;
-    if (request.lineEnd) settings.csvLinefeed = *request.lineEnd;
-    if (request.encoding || request.lineEnd) settings.csvAdditional = true;
-}
-
-std::string describeFailure(const std::filesystem::path& path, int32_t result) {
-    const char* message = convert::jobResultMessage(result);
+std::string describeFailure(const std::filesystem::path& path, const convert::FileOutcome& outcome) {
+    const char* message = convert::failureMessage(outcome.code);
     char code[16];
-    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(result));
+    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(outcome.code));
     return pathToUtf8(path) + ": " + (message ? message : "Cannot convert.") + " (" + code + ")";
-}
-
-// Which worker converts each file: in turn, except that files with the same output file (the
-// same input named twice, or X.DT and X.dt) go to one worker, which converts them one after
-// the other as a single worker would, instead of two workers writing one file at once.
-std::vector<unsigned> assignWorkers(const std::vector<std::filesystem::path>& files,
-                                    unsigned jobCount) {
-    std::vector<unsigned> workerOf(files.size(), 0);
-    std::map<std::string, unsigned> workerOfOutput;
-    unsigned next = 0;
-    for (size_t i = 0; i < files.size(); ++i) {
-        convert::Path output;
-        std::error_code error;
-        if (convert::outputPathFor(files[i], output) == 0) {
-            output =
-                std::filesystem::weakly_canonical(std::filesystem::absolute(output, error), error);
-        }
-        std::string key = pathToUtf8(output.empty() ? files[i] : output);
-        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        const auto [found, added] = workerOfOutput.emplace(key, next);
-        if (added) next = (next + 1) % jobCount;
-        workerOf[i] = found->second;
-    }
-    return workerOf;
-}
-
-// Converts the files on `jobCount` workers, each running the conversion job over its share of
-// the files. Returns one result per file.
-std::vector<int32_t> convertAll(const std::vector<std::filesystem::path>& files,
-                                const dbc::CanDatabase& database,
-                                const convert::ConversionOptions& options, unsigned jobCount,
-                                ProgressBar& progress) {
-    std::vector<int32_t> results(files.size(), 0);
-    const std::vector<unsigned> workerOf = assignWorkers(files, jobCount);
-    std::vector<std::thread> threads;
-    for (unsigned w = 0; w < jobCount; ++w) {
-        threads.emplace_back([&, w] {
-            convert::ConversionWorker worker(database);
-            worker.options = options;
-            std::vector<convert::Path> share;
-            std::vector<size_t> indices;
-            for (size_t i = 0; i < files.size(); ++i) {
-                if (workerOf[i] != w) continue;
-                share.push_back(files[i]);
-                indices.push_back(i);
-            }
-            // The job reports 2k+1 before its k-th file: that names the file `one` is given.
-            size_t current = 0;
-            const auto one = [&](const convert::Path& input, const convert::Path& output) {
-                const int32_t result = convert::convertOneFile(worker, input, output);
-                results[indices[current]] = result;
-                return result;
-            };
-            convert::JobCallbacks callbacks;
-            callbacks.progress = [&](int32_t position) {
-                if (position % 2 == 0) return;
-                current = static_cast<size_t>(position - 1) / 2;
-                if (current > 0) progress.advance(1);  // the file before it is done
-            };
-            callbacks.done = [&](int32_t) {
-                if (!share.empty()) progress.advance(1);
-            };
-            const std::atomic<bool> neverStop{false};
-            // Files whose output path cannot be formed never reach `one`.
-            for (size_t i = 0; i < share.size(); ++i) {
-                convert::Path output;
-                results[indices[i]] = convert::outputPathFor(share[i], output);
-            }
-            convert::runConversionJob(share, one, callbacks, neverStop);
-        });
-    }
-    for (auto& thread : threads) thread.join();
-    return results;
 }
 
 }  // namespace
@@ -147,14 +51,13 @@ int runConvertCommand(const Arguments& args) {
         return 2;
     }
 
-    convert::ConversionSettings settings;
+    settings::ConversionSettings settings;
     if (!request.settingsPath.empty()) {
-        app::StoredShellSettings shell;
-        app::loadSettings(pathFromUtf8(request.settingsPath), settings, shell);
+        settings::StoredShellSettings shell;
+        settings::loadSettings(pathFromUtf8(request.settingsPath), settings, shell);
     }
-    applyRequest(request, settings);
-    convert::ConversionOptions options;
-    convert::buildConversionOptions(settings, options);
+    applyConvertRequest(request, settings);
+    const convert::ConversionOptions options = convert::buildConversionOptions(settings);
 
     auto database = std::make_unique<dbc::CanDatabase>();
     dbc::LoadSummary summary;
@@ -181,14 +84,17 @@ int runConvertCommand(const Arguments& args) {
     jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
     ProgressBar progress(static_cast<unsigned>(files.size()),
                          !request.quiet && ProgressBar::standardErrorIsTerminal());
-    const auto results = files.empty() ? std::vector<int32_t>{}
-                                       : convertAll(files, *database, options, jobCount, progress);
+    convert::BatchCallbacks callbacks;
+    callbacks.fileFinished = [&](size_t, const convert::FileResult&) { progress.advance(1); };
+    const std::atomic<bool> neverStop{false};
+    const auto results =
+        convert::convertBatch(files, *database, options, jobCount, neverStop, callbacks);
     progress.finish();
 
     size_t failed = problems.size();
     for (size_t i = 0; i < files.size(); ++i) {
-        if (results[i] == 0) continue;
-        std::fprintf(stderr, "%s\n", describeFailure(files[i], results[i]).c_str());
+        if (results[i].outcome.converted()) continue;
+        std::fprintf(stderr, "%s\n", describeFailure(files[i], results[i].outcome).c_str());
         ++failed;
     }
     if (!request.quiet) {

@@ -20,19 +20,19 @@ OutputWriter::OutputWriter() : buffer_(new (std::nothrow) char[kBufferCapacity])
 OutputWriter::~OutputWriter() { closeOutput(); }
 
 void OutputWriter::configureWriter(const ConversionOptions& options) {
-    switch (options.outputFormat & LINE_END) {
-        case 1:
+    switch (options.lineEnd) {
+        case LineEnd::kLf:
             lineEnd_[0] = '\n', lineEndLength_ = 1;
             break;
-        case 2:
+        case LineEnd::kCr:
             lineEnd_[0] = '\r', lineEndLength_ = 1;
             break;
         default:
             lineEnd_[0] = '\r', lineEnd_[1] = '\n', lineEndLength_ = 2;
             break;
     }
-    utf8_ = (options.outputFormat & CODE_UTF8) != 0;
-    bom_ = utf8_ && (options.outputFormat & CODE_BOM) != 0;
+    utf8_ = options.encoding == Encoding::kUtf8 || options.encoding == Encoding::kUtf8Bom;
+    bom_ = options.encoding == Encoding::kUtf8Bom;
     const std::string bytes =
         utf8_ ? platform::utf16ToUtf8(options.delimiter) : platform::utf16ToAnsi(options.delimiter);
     delimiterLength_ = bytes.size() < kDelimiterCapacity ? bytes.size() : kDelimiterCapacity - 1;

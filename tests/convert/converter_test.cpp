@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "convert/csv_long_sink.h"
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
 #include "tests/support/test_paths.h"
@@ -38,9 +39,8 @@ protected:
             start = end + 1;
         }
         ASSERT_EQ(dbc::finaliseDatabase(database), 0);
-        convert::ConversionSettings settings;
-        convert::buildConversionOptions(settings, options);
-        options.outputPath = dir / "out.csv";
+        options = convert::buildConversionOptions(settings::ConversionSettings{});
+        outputPath = dir / "out.csv";
     }
 
     // Converts the capture and returns the output with CR LF turned into '\n' for reading.
@@ -50,10 +50,8 @@ protected:
         EXPECT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
                                             bytes.size()),
                   0);
-        convert::Converters converters(database);
-        convert::OutputWriter writer;
-        EXPECT_EQ(convert::convertFile(converters, monitor, writer, options), expectedResult);
-        std::string text = testing_support::readFileBytes(options.outputPath);
+        EXPECT_EQ(convertLoaded(monitor), expectedResult);
+        std::string text = testing_support::readFileBytes(outputPath);
         std::string out;
         for (size_t i = 0; i < text.size(); ++i) {
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -62,10 +60,21 @@ protected:
         return out;
     }
 
+    // The result code of converting a loaded file into outputPath through the long CSV.
+    int32_t convertLoaded(const monitor::MonitorFile& monitor) {
+        convert::Converter converter(database);
+        convert::CsvLongSink sink;
+        sink.configure(options);
+        return converter.convert(monitor, options, sink, outputPath).code;
+    }
+
     testing_support::ScratchDir dir{"converter"};
     dbc::CanDatabase database;
     convert::ConversionOptions options;
+    std::filesystem::path outputPath;
 };
+
+constexpr convert::Columns kNoColumns{false, false, false, false, false, false};
 
 TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
     dtgen::CaptureBuilder b(29);
@@ -86,23 +95,25 @@ TEST_F(Converter, ChannelFilterAdmitsOneChannel) {
     dtgen::CaptureBuilder b(29);
     b.frame({.channel = 0, .id = 0x100, .data = {2}, .time = 0});
     b.frame({.channel = 1, .id = 0x100, .data = {4}, .time = 0});
-    options.timestampPreference = 0;
-    options.printFlags = convert::PRINT_CSV | convert::PRINT_CH;
-    options.channelFilter = 1;
+    options.timeStamps = convert::TimeStamps::kNone;
+    options.columns = kNoColumns;
+    options.columns.channel = true;
+    options.channels = convert::Channels::kCh1;
     EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH1,Speed,1.000000\nCH1,Gear,0.000000\n");
-    options.channelFilter = 2;
+    options.channels = convert::Channels::kCh2;
     EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH2,Speed,2.000000\nCH2,Gear,0.000000\n");
 }
 
 TEST_F(Converter, EmptyCaptureGivesTheHeaderOnlyAfterTheByteOrderMark) {
-    options.outputFormat = convert::CODE_UTF8 | convert::CODE_BOM | 1;
+    options.encoding = convert::Encoding::kUtf8Bom;
+    options.lineEnd = convert::LineEnd::kLf;
     dtgen::CaptureBuilder b(27);
     b.timeStampMode(4);
     EXPECT_EQ(convertCapture(b), "\xEF\xBB\xBFTimeStamp,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
 }
 
 TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
-    options.printFlags = convert::PRINT_CSV;
+    options.columns = kNoColumns;
     dtgen::CaptureBuilder clock(27);
     clock.timeStampMode(2);
     clock.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 1000000000});
@@ -131,14 +142,14 @@ TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
 }
 
 TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
-    options.printFlags = convert::PRINT_CSV;
-    options.timestampPreference = 2;
+    options.columns = kNoColumns;
+    options.timeStamps = convert::TimeStamps::kElapsed;
     dtgen::CaptureBuilder elapsed(29);
     elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
     EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n281474976.710655,Speed,"));
     // Nanoseconds past a full second carry into the seconds; a start the system cannot place
     // leaves date and time empty instead of failing.
-    options.timestampPreference = 1;
+    options.timeStamps = convert::TimeStamps::kTimeOfDay;
     dtgen::CaptureBuilder carry(29);
     carry.startTime(86399, 999999999);
     carry.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 1500});
@@ -152,14 +163,10 @@ TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
 
 TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
     monitor::MonitorFile monitor;  // nothing loaded: variant 0
-    convert::Converters converters(database);
-    convert::OutputWriter writer;
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0x8007000D));
-    EXPECT_EQ(testing_support::readFileBytes(options.outputPath), "");
-    options.outputPath = dir / "missing-folder" / "out.csv";
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0xA0070002));
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0x8007000D));
+    EXPECT_EQ(testing_support::readFileBytes(outputPath), "");
+    outputPath = dir / "missing-folder" / "out.csv";
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0xA0070002));
 #ifndef _WIN32
     dtgen::CaptureBuilder b(29);
     b.random({.count = 200000, .seed = 3});
@@ -167,9 +174,8 @@ TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
     ASSERT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
                                         bytes.size()),
               0);
-    options.outputPath = "/dev/full";
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0xA007001C));  // ENOSPC
+    outputPath = "/dev/full";
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0xA007001C));  // ENOSPC
 #endif
 }
 

@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 
 namespace {
 
-using app::ConversionSettings;
-using app::StoredShellSettings;
+using settings::ConversionSettings;
+using settings::StoredShellSettings;
 using testing_support::ScratchDir;
 
 std::u16string currentFolder() { return platform::pathToUtf16(std::filesystem::current_path()); }
@@ -33,22 +33,22 @@ std::vector<std::string> fileLines(const std::filesystem::path& path) {
 TEST(SettingsStore, NoFileGivesTheDefaults) {
     ScratchDir dir("settings-none");
     ConversionSettings settings;
-    settings.printRaw = true;
-    settings.csvDelimit = u";";
-    settings.timeStamp = 0;
+    settings.columns.rawData = true;
+    settings.delimiter = u";";
+    settings.timeStamps = static_cast<settings::TimeStamps>(0);
     StoredShellSettings shell{u"old", 1};
-    app::loadSettings(dir / "missing.ini", settings, shell);
+    settings::loadSettings(dir / "missing.ini", settings, shell);
     EXPECT_EQ(shell.folder, currentFolder());
     EXPECT_EQ(shell.fileFilter, 0);
-    EXPECT_EQ(settings.signalLine, 0);
-    EXPECT_EQ(settings.timeStamp, 1);
-    EXPECT_TRUE(settings.printCh && settings.printID && settings.printMsg && settings.printEnum &&
-                settings.printUnit);
-    EXPECT_FALSE(settings.printRaw);
-    EXPECT_FALSE(settings.csvAdditional);
-    EXPECT_EQ(settings.csvOutCode, 0);
-    EXPECT_EQ(settings.csvLinefeed, 0);
-    EXPECT_EQ(settings.csvDelimit, u",");
+    EXPECT_EQ(static_cast<int32_t>(settings.channels), 0);
+    EXPECT_EQ(static_cast<int32_t>(settings.timeStamps), 1);
+    EXPECT_TRUE(settings.columns.channel && settings.columns.identifier && settings.columns.message && settings.columns.description &&
+                settings.columns.unit);
+    EXPECT_FALSE(settings.columns.rawData);
+    EXPECT_FALSE(settings.additionalCsv);
+    EXPECT_EQ(static_cast<int32_t>(settings.encoding), 0);
+    EXPECT_EQ(static_cast<int32_t>(settings.lineEnd), 0);
+    EXPECT_EQ(settings.delimiter, u",");
 }
 
 TEST(SettingsStore, WordsAreComparedExactlyAndEmptyIsNotMissing) {
@@ -64,20 +64,20 @@ TEST(SettingsStore, WordsAreComparedExactlyAndEmptyIsNotMissing) {
         "csvLinefeed=Lf\r\n");
     ConversionSettings settings;
     StoredShellSettings shell;
-    app::loadSettings(ini, settings, shell);
+    settings::loadSettings(ini, settings, shell);
     EXPECT_EQ(shell.folder, currentFolder());
     EXPECT_EQ(shell.fileFilter, 1);
-    EXPECT_EQ(settings.signalLine, 0);
-    EXPECT_EQ(settings.timeStamp, 2);
-    EXPECT_FALSE(settings.printCh);
-    EXPECT_FALSE(settings.printID);
-    EXPECT_TRUE(settings.printMsg);
-    EXPECT_TRUE(settings.printEnum);  // absent: its default
-    EXPECT_TRUE(settings.printRaw);
-    EXPECT_EQ(settings.csvDelimit, u"");
-    EXPECT_TRUE(settings.csvAdditional);
-    EXPECT_EQ(settings.csvOutCode, 2);
-    EXPECT_EQ(settings.csvLinefeed, 0);
+    EXPECT_EQ(static_cast<int32_t>(settings.channels), 0);
+    EXPECT_EQ(static_cast<int32_t>(settings.timeStamps), 2);
+    EXPECT_FALSE(settings.columns.channel);
+    EXPECT_FALSE(settings.columns.identifier);
+    EXPECT_TRUE(settings.columns.message);
+    EXPECT_TRUE(settings.columns.description);  // absent: its default
+    EXPECT_TRUE(settings.columns.rawData);
+    EXPECT_EQ(settings.delimiter, u"");
+    EXPECT_TRUE(settings.additionalCsv);
+    EXPECT_EQ(static_cast<int32_t>(settings.encoding), 2);
+    EXPECT_EQ(static_cast<int32_t>(settings.lineEnd), 0);
 }
 
 TEST(SettingsStore, SavingWritesTheFourteenKeysInOrder) {
@@ -85,7 +85,7 @@ TEST(SettingsStore, SavingWritesTheFourteenKeysInOrder) {
     const auto ini = dir / "s.ini";
     ConversionSettings settings;
     StoredShellSettings shell{u"C:\\Data", 0};
-    EXPECT_TRUE(app::saveSettings(ini, settings, shell));
+    EXPECT_TRUE(settings::saveSettings(ini, settings, shell));
     const std::vector<std::string> expected = {
         "[txtcvtSettings]", "folder=C:\\Data",       "fileFilter=*.DT",     "[txtcvtParams]",
         "signalLine=All",   "timeStamp=time of day", "printCh=True",        "printID=True",
@@ -94,38 +94,38 @@ TEST(SettingsStore, SavingWritesTheFourteenKeysInOrder) {
         "csvLinefeed=CRLF",
     };
     EXPECT_EQ(fileLines(ini), expected);
-    EXPECT_EQ(app::settingsKeys().size(), 14u);
+    EXPECT_EQ(settings::settingsKeys().size(), 14u);
 }
 
 TEST(SettingsStore, EveryChoiceSurvivesASaveAndALoad) {
     ScratchDir dir("settings-roundtrip");
     ConversionSettings saved;
-    saved.signalLine = 2;
-    saved.timeStamp = 0;
-    saved.printCh = saved.printUnit = false;
-    saved.printRaw = saved.csvAdditional = true;
-    saved.csvOutCode = 1;
-    saved.csvLinefeed = 2;
+    saved.channels = static_cast<settings::Channels>(2);
+    saved.timeStamps = static_cast<settings::TimeStamps>(0);
+    saved.columns.channel = saved.columns.unit = false;
+    saved.columns.rawData = saved.additionalCsv = true;
+    saved.encoding = static_cast<settings::Encoding>(1);
+    saved.lineEnd = static_cast<settings::LineEnd>(2);
     StoredShellSettings shell{u"/data/\u30C7\u30FC\u30BF", 1};
     // Delimiters that the profile reader would strip of blanks or quotes come back as typed.
     const std::u16string delimiters[] = {u" ", u"\\t ", u" ; ", u"'x'", u"\"", u"\u00B7"};
     int round = 0;
     for (const std::u16string& delimiter : delimiters) {
         const auto ini = dir / (std::to_string(round++) + ".ini");
-        saved.csvDelimit = delimiter;
-        ASSERT_TRUE(app::saveSettings(ini, saved, shell));
+        saved.delimiter = delimiter;
+        ASSERT_TRUE(settings::saveSettings(ini, saved, shell));
         ConversionSettings loaded;
         StoredShellSettings loadedShell;
-        app::loadSettings(ini, loaded, loadedShell);
-        EXPECT_EQ(loaded.csvDelimit, delimiter);
+        settings::loadSettings(ini, loaded, loadedShell);
+        EXPECT_EQ(loaded.delimiter, delimiter);
         EXPECT_EQ(loadedShell.folder, shell.folder);
         EXPECT_EQ(loadedShell.fileFilter, 1);
-        EXPECT_EQ(loaded.signalLine, 2);
-        EXPECT_EQ(loaded.timeStamp, 0);
-        EXPECT_FALSE(loaded.printCh || loaded.printUnit);
-        EXPECT_TRUE(loaded.printID && loaded.printRaw && loaded.csvAdditional);
-        EXPECT_EQ(loaded.csvOutCode, 1);
-        EXPECT_EQ(loaded.csvLinefeed, 2);
+        EXPECT_EQ(static_cast<int32_t>(loaded.channels), 2);
+        EXPECT_EQ(static_cast<int32_t>(loaded.timeStamps), 0);
+        EXPECT_FALSE(loaded.columns.channel || loaded.columns.unit);
+        EXPECT_TRUE(loaded.columns.identifier && loaded.columns.rawData && loaded.additionalCsv);
+        EXPECT_EQ(static_cast<int32_t>(loaded.encoding), 1);
+        EXPECT_EQ(static_cast<int32_t>(loaded.lineEnd), 2);
     }
 }
 
@@ -133,11 +133,11 @@ TEST(SettingsStore, ValuesOutOfRangeAreWrittenAsTheOtherWordAndLongTextsAreCut) 
     ScratchDir dir("settings-range");
     const auto ini = dir / "o.ini";
     ConversionSettings settings;
-    settings.signalLine = 9;
-    settings.timeStamp = -4;
-    settings.csvOutCode = 3;
+    settings.channels = static_cast<settings::Channels>(9);
+    settings.timeStamps = static_cast<settings::TimeStamps>(-4);
+    settings.encoding = static_cast<settings::Encoding>(3);
     StoredShellSettings shell{u"f", 5};
-    ASSERT_TRUE(app::saveSettings(ini, settings, shell));
+    ASSERT_TRUE(settings::saveSettings(ini, settings, shell));
     EXPECT_EQ(platform::readProfileString(ini, u"txtcvtParams", u"signalLine", u""), u"All");
     EXPECT_EQ(platform::readProfileString(ini, u"txtcvtParams", u"timeStamp", u""), u"time of day");
     EXPECT_EQ(platform::readProfileString(ini, u"txtcvtExParams", u"csvOutCode", u""), u"JIS");
@@ -146,8 +146,8 @@ TEST(SettingsStore, ValuesOutOfRangeAreWrittenAsTheOtherWordAndLongTextsAreCut) 
         platform::writeProfileString(ini, u"txtcvtParams", u"csvDelimit", u"0123456789abcdefghij"));
     ASSERT_TRUE(
         platform::writeProfileString(ini, u"txtcvtSettings", u"folder", std::u16string(300, u'f')));
-    app::loadSettings(ini, settings, shell);
-    EXPECT_EQ(settings.csvDelimit, u"0123456789abcde");
+    settings::loadSettings(ini, settings, shell);
+    EXPECT_EQ(settings.delimiter, u"0123456789abcde");
     EXPECT_EQ(shell.folder, std::u16string(259, u'f'));
 }
 

@@ -1,4 +1,4 @@
-#include "convert/job.h"
+#include "app/conversion_job.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "app/conversion_control_rules.h"
+#include "app/resources/resource_ids.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "tests/support/test_paths.h"
 
 namespace {
 
-using convert::Path;
+using app::Path;
 
 constexpr int32_t kTooLong = static_cast<int32_t>(0x800700CE);
 
@@ -34,7 +36,7 @@ struct Recorder {
         std::lock_guard<std::mutex> lock(mutex);
         events.push_back(std::move(event));
     }
-    convert::JobCallbacks callbacks() {
+    app::JobCallbacks callbacks() {
         return {[this](int32_t p) { add(tagged("p", std::to_string(p))); },
                 [this](int32_t r) { add(tagged("d", std::to_string(r))); }};
     }
@@ -45,56 +47,20 @@ std::string nameOf(const Path& path) {
 }
 
 // Converts by name: a file whose name starts with "bad" is corrupt.
-convert::ConvertOneFile fakeConverter(Recorder& recorder) {
+convert::FileConversion fakeConverter(Recorder& recorder) {
     return [&recorder](const Path& input, const Path& output) {
         recorder.add(tagged("c", nameOf(input)) + ">" + nameOf(output));
-        return nameOf(input).rfind("bad", 0) == 0 ? platform::kInvalidData : 0;
+        return nameOf(input).rfind("bad", 0) == 0
+                   ? convert::FileOutcome::loadFailed(platform::kInvalidData)
+                   : convert::FileOutcome{};
     };
 }
 
 std::vector<std::string> run(const std::vector<Path>& inputs, bool stopAtOnce = false) {
     Recorder recorder;
     std::atomic<bool> stop{stopAtOnce};
-    convert::runConversionJob(inputs, fakeConverter(recorder), recorder.callbacks(), stop);
+    app::runConversionJob(inputs, fakeConverter(recorder), recorder.callbacks(), stop);
     return recorder.events;
-}
-
-TEST(OutputPath, ExtensionFromTheLastDotOfTheNameBecomesCsv) {
-    const std::pair<Path, Path> cases[] = {
-        {"dir/X.DT", "dir/X.csv"},        {"dir/#X.DT", "dir/#X.csv"}, {"a.b.DT", "a.b.csv"},
-        {"dir.d/name", "dir.d/name.csv"}, {"trail.", "trail.csv"},     {"x.data", "x.csv"},
-    };
-    for (const auto& [input, expected] : cases) {
-        Path output;
-        EXPECT_EQ(convert::outputPathFor(input, output), 0) << input;
-        EXPECT_EQ(output, expected) << input;
-    }
-    Path output = "stale";
-    EXPECT_EQ(convert::outputPathFor("dir/X.csv", output), kTooLong);
-    EXPECT_TRUE(output.empty());
-}
-
-TEST(OutputPath, MustFitIn260UnitsWithTheTerminator) {
-    // 258 units of input give 259 of output: the longest that fits. Each kana is one unit.
-    const std::u16string folder = u"d/" + std::u16string(250, u'\u30C7') + u"/";
-    Path output;
-    EXPECT_EQ(convert::outputPathFor(platform::pathFromUtf16(folder + u"ab.DT"), output), 0);
-    EXPECT_EQ(platform::pathToUtf16(output).size(), 259u);
-    EXPECT_EQ(convert::outputPathFor(platform::pathFromUtf16(folder + u"abc.DT"), output),
-              kTooLong);
-}
-
-TEST(OutputPath, TheInputIsNeverItsOwnOutput) {
-    testing_support::ScratchDir dir("job-same-file");
-    testing_support::writeFileBytes(dir / "Y.CSV", "capture");
-    Path output;
-    const int32_t result = convert::outputPathFor(dir / "Y.CSV", output);
-#ifdef _WIN32
-    EXPECT_EQ(result, kTooLong);  // the names differ in case only: one file
-#else
-    EXPECT_EQ(result, 0);  // two different files here
-    EXPECT_EQ(output, dir / "Y.csv");
-#endif
 }
 
 TEST(ConversionJob, ProgressRunsOddBeforeEachFileAndEvenAtTheEnd) {
@@ -122,12 +88,12 @@ TEST(ConversionJob, TheLastFileDecidesTheResult) {
 TEST(ConversionJob, AFailingConverterDoesNotEndTheJob) {
     Recorder recorder;
     std::atomic<bool> stop{false};
-    const auto throwing = [](const Path& input, const Path&) -> int32_t {
+    const auto throwing = [](const Path& input, const Path&) -> convert::FileOutcome {
         if (input == "a.DT") throw std::runtime_error("broken");
-        return 0;
+        return {};
     };
-    EXPECT_EQ(convert::runConversionJob({"a.DT", "b.DT"}, throwing, recorder.callbacks(), stop), 0);
-    EXPECT_EQ(convert::runConversionJob({"b.DT", "a.DT"}, throwing, recorder.callbacks(), stop),
+    EXPECT_EQ(app::runConversionJob({"a.DT", "b.DT"}, throwing, recorder.callbacks(), stop), 0);
+    EXPECT_EQ(app::runConversionJob({"b.DT", "a.DT"}, throwing, recorder.callbacks(), stop),
               platform::kFail);
 }
 
@@ -136,7 +102,7 @@ TEST(ConversionJob, StopEndsTheJobAfterTheCurrentFile) {
     std::promise<void> entered;
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
-    convert::ConversionJob job;
+    app::ConversionJob job;
     const auto blocking = [&](const Path& input, const Path& output) {
         if (input == "b.DT") {
             entered.set_value();
@@ -163,25 +129,30 @@ TEST(ConversionJob, StopEndsTheJobAfterTheCurrentFile) {
 }
 
 TEST(JobResultMessage, OneMessageAtMostForTheLastResult) {
-    const std::pair<uint32_t, int> cases[] = {
+    const std::pair<uint32_t, unsigned> cases[] = {
         {0, 0},
         {0x800704C7, 0},
-        {0x8007000D, 139},
-        {0x80070032, 139},
-        {0x8007000E, 137},
-        {0x80070002, 137},
-        {0xA007000D, 137},
-        {0x80004005, 137},
-        {0x800700CE, 137},
+        {0x8007000D, IDS_UNSUPPORTED_DATA},
+        {0x80070032, IDS_UNSUPPORTED_DATA},
+        {0x8007000E, IDS_CANNOT_CONVERT},
+        {0x80070002, IDS_CANNOT_CONVERT},
+        {0xA007000D, IDS_CANNOT_CONVERT},
+        {0x80004005, IDS_CANNOT_CONVERT},
+        {0x800700CE, IDS_CANNOT_CONVERT},
     };
     for (const auto& [result, id] : cases) {
-        EXPECT_EQ(convert::jobResultMessageId(static_cast<int32_t>(result)), id)
-            << std::hex << result;
+        EXPECT_EQ(app::finishMessageId(static_cast<int32_t>(result)), id) << std::hex << result;
+        // The command line's English text says the same.
+        const char* text = convert::failureMessage(static_cast<int32_t>(result));
+        if (id == 0) {
+            EXPECT_EQ(text, nullptr) << std::hex << result;
+        } else {
+            EXPECT_STREQ(text, id == IDS_UNSUPPORTED_DATA
+                                   ? "The specified data file is unsupported or corrupt."
+                                   : "Cannot convert.")
+                << std::hex << result;
+        }
     }
-    EXPECT_EQ(convert::jobResultMessage(0), nullptr);
-    EXPECT_STREQ(convert::jobResultMessage(platform::kInvalidData),
-                 "The specified data file is unsupported or corrupt.");
-    EXPECT_STREQ(convert::jobResultMessage(platform::kFail), "Cannot convert.");
 }
 
 }  // namespace

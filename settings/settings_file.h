@@ -1,5 +1,6 @@
 // The settings file of the Windows program: fourteen keys in three sections, read once at
-// start-up and written once at the end. The command line reads the same file.
+// start-up and written once at the end. The command line reads the same file (--settings).
+// The word tables of this file are the only place where stored words become values.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "convert/conversion_settings.h"
+#include "settings/conversion_settings.h"
 
-namespace app {
+namespace settings {
 
-using convert::ConversionSettings;
-
-// The two fields of the shell's state that the settings file keeps.
+// The two fields of the Windows program's state that the settings file keeps.
 struct StoredShellSettings {
     std::u16string folder;   // the folder whose monitor data files are listed
     int32_t fileFilter = 0;  // 0 lists "*.DT", 1 lists "#*.DT"
@@ -42,4 +41,4 @@ void loadSettings(const std::filesystem::path& path, ConversionSettings& setting
 bool saveSettings(const std::filesystem::path& path, const ConversionSettings& settings,
                   const StoredShellSettings& shell);
 
-}  // namespace app
+}  // namespace settings

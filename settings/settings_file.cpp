@@ -1,12 +1,12 @@
-#include "app/settings_store.h"
+#include "settings/settings_file.h"
 
-#include <array>
-#include <variant>
+#include <algorithm>
+#include <type_traits>
 
 #include "platform/profile.h"
 #include "platform/text_encoding.h"
 
-namespace app {
+namespace settings {
 
 namespace {
 
@@ -44,19 +44,23 @@ constexpr SettingsKey kKeys[] = {
 constexpr size_t kMaxFolderLength = 259;
 constexpr size_t kMaxWordLength = 255;
 
-// The field behind each key, in the order of kKeys.
-template <typename Settings, typename Shell>
-auto fieldsOf(Settings& settings, Shell& shell) {
-    using Text =
-        std::conditional_t<std::is_const_v<Settings>, const std::u16string, std::u16string>;
-    using Number = std::conditional_t<std::is_const_v<Settings>, const int32_t, int32_t>;
-    using Flag = std::conditional_t<std::is_const_v<Settings>, const bool, bool>;
-    using Field = std::variant<Text*, Number*, Flag*>;
-    return std::array<Field, std::size(kKeys)>{
-        &shell.folder,         &shell.fileFilter,   &settings.signalLine,    &settings.timeStamp,
-        &settings.printCh,     &settings.printID,   &settings.printMsg,      &settings.printUnit,
-        &settings.printEnum,   &settings.printRaw,  &settings.csvAdditional, &settings.csvOutCode,
-        &settings.csvLinefeed, &settings.csvDelimit};
+// Calls visit(key, field) for every key with the field it stores, in the order of kKeys.
+template <class Settings, class Shell, class Visit>
+void forEachKey(Settings& settings, Shell& shell, Visit&& visit) {
+    visit(kKeys[0], shell.folder);
+    visit(kKeys[1], shell.fileFilter);
+    visit(kKeys[2], settings.channels);
+    visit(kKeys[3], settings.timeStamps);
+    visit(kKeys[4], settings.columns.channel);
+    visit(kKeys[5], settings.columns.identifier);
+    visit(kKeys[6], settings.columns.message);
+    visit(kKeys[7], settings.columns.unit);
+    visit(kKeys[8], settings.columns.description);
+    visit(kKeys[9], settings.columns.rawData);
+    visit(kKeys[10], settings.additionalCsv);
+    visit(kKeys[11], settings.encoding);
+    visit(kKeys[12], settings.lineEnd);
+    visit(kKeys[13], settings.delimiter);
 }
 
 int32_t numberOfWord(const SettingsKey& key, std::u16string_view value) {
@@ -98,43 +102,43 @@ std::span<const SettingsKey> settingsKeys() { return kKeys; }
 
 void loadSettings(const std::filesystem::path& path, ConversionSettings& settings,
                   StoredShellSettings& shell) {
-    const auto fields = fieldsOf(settings, shell);
-    for (size_t i = 0; i < std::size(kKeys); ++i) {
-        const SettingsKey& key = kKeys[i];
+    forEachKey(settings, shell, [&](const SettingsKey& key, auto& field) {
+        using Field = std::remove_reference_t<decltype(field)>;
         std::u16string value =
             platform::readProfileString(path, key.section, key.key, key.defaultText);
-        if (auto* text = std::get_if<std::u16string*>(&fields[i])) {
-            const bool isFolder = key.key == u"folder";
-            value.resize(
-                std::min(value.size(), isFolder ? kMaxFolderLength : convert::kMaxDelimiterLength));
+        if constexpr (std::is_same_v<Field, std::u16string>) {
+            const bool isFolder = &field == &shell.folder;
+            value.resize(std::min(value.size(), isFolder ? kMaxFolderLength : kMaxDelimiterLength));
             if (isFolder && value.empty()) value = currentDirectory();
-            **text = std::move(value);
-            continue;
+            field = std::move(value);
+        } else {
+            value.resize(std::min(value.size(), kMaxWordLength));
+            const int32_t number = numberOfWord(key, value);
+            if constexpr (std::is_same_v<Field, bool>) {
+                field = number != 0;
+            } else {
+                field = static_cast<Field>(number);
+            }
         }
-        value.resize(std::min(value.size(), kMaxWordLength));
-        const int32_t number = numberOfWord(key, value);
-        if (auto* integer = std::get_if<int32_t*>(&fields[i])) **integer = number;
-        if (auto* flag = std::get_if<bool*>(&fields[i])) **flag = number != 0;
-    }
+    });
 }
 
 bool saveSettings(const std::filesystem::path& path, const ConversionSettings& settings,
                   const StoredShellSettings& shell) {
-    const auto fields = fieldsOf(settings, shell);
     bool allWritten = true;
-    for (size_t i = 0; i < std::size(kKeys); ++i) {
-        const SettingsKey& key = kKeys[i];
+    forEachKey(settings, shell, [&](const SettingsKey& key, const auto& field) {
+        using Field = std::remove_cvref_t<decltype(field)>;
         std::u16string value;
-        if (auto* text = std::get_if<const std::u16string*>(&fields[i])) {
-            value = protectedText(**text);
-        } else if (auto* integer = std::get_if<const int32_t*>(&fields[i])) {
-            value = wordOfNumber(key, **integer);
-        } else if (auto* flag = std::get_if<const bool*>(&fields[i])) {
-            value = wordOfNumber(key, **flag ? 1 : 0);
+        if constexpr (std::is_same_v<Field, std::u16string>) {
+            value = protectedText(field);
+        } else if constexpr (std::is_same_v<Field, bool>) {
+            value = wordOfNumber(key, field ? 1 : 0);
+        } else {
+            value = wordOfNumber(key, static_cast<int32_t>(field));
         }
         allWritten = platform::writeProfileString(path, key.section, key.key, value) && allWritten;
-    }
+    });
     return allWritten;
 }
 
-}  // namespace app
+}  // namespace settings
