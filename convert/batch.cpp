@@ -17,6 +17,8 @@ namespace {
 
 // Paths of the Windows program are limited to 260 UTF-16 units, the terminator included.
 constexpr size_t kMaxPathUnits = 260;
+// ERROR_ALREADY_EXISTS: another input of the batch has written this output.
+constexpr int32_t kAlreadyExists = platform::systemError(183);
 
 // The same file, whether by name or on a file system that ignores case or follows links.
 bool isSameFile(const Path& a, const Path& b) {
@@ -39,26 +41,41 @@ FileOutcome convertGuarded(FileConversion& convertOne, const WorkerFactory& make
     }
 }
 
-// Which worker converts each file: in turn, except that files with the same output file (the
-// same input named twice, or X.DT and X.dt where case is ignored) go to one worker, which
-// converts them one after the other, instead of two workers writing one file at once.
+// The key under which outputs are compared: absolute, with the folders resolved, and with
+// ASCII case folded, since Windows file systems ignore it.
+std::u16string outputKey(const Path& output) {
+    std::error_code error;
+    const Path absolute = std::filesystem::absolute(output, error);
+    std::u16string key = platform::pathToUtf16(std::filesystem::weakly_canonical(absolute, error));
+    for (char16_t& c : key) {
+        if (c < 0x80) c = static_cast<char16_t>(std::tolower(c));
+    }
+    return key;
+}
+
+// Marks each input whose output an earlier input has already.
+void findSharedOutputs(const std::vector<Path>& inputs, const std::vector<int32_t>& formed,
+                       std::vector<FileResult>& results) {
+    std::map<std::u16string, size_t> firstWithOutput;
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        if (formed[i] != 0) continue;
+        const auto [found, added] = firstWithOutput.emplace(outputKey(results[i].output), i);
+        if (!added) results[i].sameOutputAs = found->second;
+    }
+}
+
+// Which worker converts each file: in turn, except that files with the same output go to the
+// worker of the first of them, after it.
 std::vector<unsigned> assignWorkers(const std::vector<FileResult>& results, unsigned workers) {
     std::vector<unsigned> workerOf(results.size(), 0);
-    std::map<std::u16string, unsigned> workerOfOutput;
     unsigned next = 0;
     for (size_t i = 0; i < results.size(); ++i) {
-        std::error_code error;
-        const Path absolute = std::filesystem::absolute(results[i].output, error);
-        std::u16string key =
-            platform::pathToUtf16(std::filesystem::weakly_canonical(absolute, error));
-        for (char16_t& c : key) {
-            if (c < 0x80) c = static_cast<char16_t>(std::tolower(c));
+        if (results[i].sameOutputAs != FileResult::kNone) {
+            workerOf[i] = workerOf[results[i].sameOutputAs];
+            continue;
         }
-        // Files without an output are never written: any worker will do.
-        if (results[i].output.empty()) key = u"\n" + platform::pathToUtf16(Path(std::to_string(i)));
-        const auto [found, added] = workerOfOutput.emplace(key, next);
-        if (added) next = (next + 1) % workers;
-        workerOf[i] = found->second;
+        workerOf[i] = next;
+        next = (next + 1) % workers;
     }
     return workerOf;
 }
@@ -75,6 +92,11 @@ void runShare(const std::vector<Path>& inputs, const std::vector<int32_t>& forme
         FileResult& result = results[index];
         if (formed[index] != 0) {
             result.outcome = FileOutcome::outputFailed(formed[index]);
+        } else if (result.sameOutputAs != FileResult::kNone) {
+            // The first input with this output came before on this worker.
+            result.outcome = isSameFile(inputs[index], inputs[result.sameOutputAs])
+                                 ? results[result.sameOutputAs].outcome
+                                 : FileOutcome{FileStatus::kSameOutput, kAlreadyExists};
         } else {
             result.outcome = convertGuarded(convertOne, makeWorker, inputs[index], result.output);
         }
@@ -109,6 +131,7 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
     std::vector<int32_t> formed(inputs.size());
     for (size_t i = 0; i < inputs.size(); ++i)
         formed[i] = outputPathFor(inputs[i], naming, results[i].output);
+    findSharedOutputs(inputs, formed, results);
     workers = std::max(1u, std::min<unsigned>(workers, static_cast<unsigned>(inputs.size())));
     const std::vector<unsigned> workerOf = assignWorkers(results, workers);
     std::vector<std::vector<size_t>> shares(workers);

@@ -34,8 +34,12 @@ inline int32_t outputPathFor(const Path& input, Path& output) {
 }
 
 struct FileResult {
+    static constexpr size_t kNone = static_cast<size_t>(-1);
     Path output;  // empty when no output path could be formed
     FileOutcome outcome;
+    // The earlier input with the same output: a different file makes this one kSameOutput; the
+    // same file named again is converted once and shares that input's outcome.
+    size_t sameOutputAs = kNone;
 };
 
 // The callbacks run on the worker threads, so they must be safe to call from several at once.
@@ -51,7 +55,9 @@ using WorkerFactory = std::function<FileConversion()>;
 
 // Runs the inputs on `workers` threads (the calling thread when it is 1) with the conversions
 // the factory makes. Returns one result per input; a file never started because of a stop is
-// kStopped (0x800704C7). Nothing thrown by a conversion escapes: it fails that file only.
+// kStopped (0x800704C7). Nothing thrown by a conversion escapes: it fails that file only. Of
+// different inputs with one output only the first is converted; the others are kSameOutput
+// with 0x800700B7 (already exists), so that no result is silently lost.
 std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNaming& naming,
                                  unsigned workers, const std::atomic<bool>& stop,
                                  const BatchCallbacks& callbacks, const WorkerFactory& makeWorker);
