@@ -1,8 +1,10 @@
 #include "cli/convert_args.h"
 
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
+#include "convert/options.h"
 #include "platform/text_encoding.h"
 
 namespace cli {
@@ -10,6 +12,8 @@ namespace cli {
 const char* const kConvertUsage =
     "txtcvt-cli convert --dbc FILE.dbc [options] INPUT.DT|FOLDER...\n"
     "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
+    "    --log PATH               where the DBC load log goes: a file, or a folder for dbcload.log\n"
+    "                             (default: dbcload.log in the current folder)\n"
     "    --channel all|ch1|ch2\n"
     "    --timestamp none|time-of-day|elapsed\n"
     "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for none)\n"
@@ -22,13 +26,24 @@ const char* const kConvertUsage =
 
 namespace {
 
-// The choice whose word is `value`; the words are in the order of the choice's values.
+bool sameWordIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The choice whose word is `value` in any case; the words are in the order of the values.
 template <class Choice>
 std::optional<Choice> pickWord(std::string_view value,
                                std::initializer_list<std::string_view> words) {
     int32_t index = 0;
     for (std::string_view word : words) {
-        if (value == word) return static_cast<Choice>(index);
+        if (sameWordIgnoringCase(value, word)) return static_cast<Choice>(index);
         ++index;
     }
     return std::nullopt;
@@ -39,12 +54,12 @@ bool parseColumns(std::string_view list, settings::Columns& columns) {
     while (!list.empty()) {
         const size_t comma = list.find(',');
         const std::string_view word = list.substr(0, comma);
-        if (word == "ch") columns.channel = true;
-        else if (word == "id") columns.identifier = true;
-        else if (word == "msg") columns.message = true;
-        else if (word == "unit") columns.unit = true;
-        else if (word == "enum") columns.description = true;
-        else if (word == "raw") columns.rawData = true;
+        if (sameWordIgnoringCase(word, "ch")) columns.channel = true;
+        else if (sameWordIgnoringCase(word, "id")) columns.identifier = true;
+        else if (sameWordIgnoringCase(word, "msg")) columns.message = true;
+        else if (sameWordIgnoringCase(word, "unit")) columns.unit = true;
+        else if (sameWordIgnoringCase(word, "enum")) columns.description = true;
+        else if (sameWordIgnoringCase(word, "raw")) columns.rawData = true;
         else return false;
         if (comma == std::string_view::npos) break;
         list.remove_prefix(comma + 1);
@@ -66,6 +81,8 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
         request.dbcPath = value;
     } else if (name == "settings") {
         request.settingsPath = value;
+    } else if (name == "log") {
+        request.logPath = value;
     } else if (name == "channel") {
         request.channels = pickWord<settings::Channels>(value, {"all", "ch1", "ch2"});
         if (!request.channels) return bad;
@@ -145,6 +162,32 @@ void applyConvertRequest(const ConvertRequest& request, settings::ConversionSett
     if (request.encoding) settings.encoding = *request.encoding;
     if (request.lineEnd) settings.lineEnd = *request.lineEnd;
     if (request.encoding || request.lineEnd) settings.additionalCsv = true;
+}
+
+std::vector<std::string> delimiterWarnings(std::string_view typed) {
+    std::vector<std::string> warnings;
+    const std::u16string units = platform::utf8ToUtf16(typed);
+    if (units.size() > settings::kMaxDelimiterLength) {
+        warnings.push_back("the delimiter is cut to its first 15 characters");
+    }
+    const std::u16string_view kept =
+        std::u16string_view(units).substr(0, settings::kMaxDelimiterLength);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i] != u'\\') continue;
+        if (i + 1 == kept.size()) {
+            warnings.push_back("the delimiter ends in a lone backslash, which stands for nothing "
+                               "(\\\\ is a backslash)");
+        } else if (kept[i + 1] != u't' && kept[i + 1] != u'\\') {
+            warnings.push_back("the delimiter's escape \\" +
+                               platform::utf16ToUtf8(kept.substr(i + 1, 1)) +
+                               " stands for nothing (only \\t and \\\\ are known)");
+        }
+        ++i;
+    }
+    if (convert::resolveDelimiterEscapes(kept).empty()) {
+        warnings.push_back("the delimiter is empty: the columns run together");
+    }
+    return warnings;
 }
 
 }  // namespace cli

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
 #include "settings/conversion_settings.h"
@@ -13,6 +15,7 @@ namespace cli {
 struct ConvertRequest {
     std::string dbcPath;
     std::string settingsPath;  // empty: built-in defaults
+    std::string logPath;       // the DBC load log: a file, or a folder for dbcload.log
     std::optional<settings::Channels> channels;
     std::optional<settings::TimeStamps> timeStamps;
     std::optional<settings::Columns> columns;
@@ -30,6 +33,10 @@ struct ConvertRequest {
 //   convert --dbc car.dbc --columns ch,id,raw --delimiter "\t" logs/
 // Returns an empty text on success, else the message for the user.
 std::string parseConvertArguments(const Arguments& args, ConvertRequest& request);
+
+// Warnings about a delimiter as typed: an escape that stands for nothing, a delimiter cut to
+// 15 characters, and one that comes out empty.
+std::vector<std::string> delimiterWarnings(std::string_view typed);
 
 // The settings with the request's choices laid over them. Either output choice switches the
 // additional CSV settings on; the other keeps its value.

@@ -147,8 +147,9 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
 }
 
 FileConversion makeFileConversion(const dbc::CanDatabase& database,
-                                  const ConversionOptions& options) {
-    auto converter = std::make_shared<FileConverter>(database, options);
+                                  const ConversionOptions& options,
+                                  const std::atomic<bool>* abort) {
+    auto converter = std::make_shared<FileConverter>(database, options, abort);
     return [converter](const Path& input, const Path& output) {
         return converter->convert(input, output);
     };
@@ -158,9 +159,10 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const dbc::CanDatabase& database,
                                      const ConversionOptions& options, unsigned workers,
                                      const std::atomic<bool>& stop,
-                                     const BatchCallbacks& callbacks) {
+                                     const BatchCallbacks& callbacks,
+                                     const std::atomic<bool>* abort) {
     return runBatch(inputs, OutputNaming{}, workers, stop, callbacks,
-                    [&] { return makeFileConversion(database, options); });
+                    [&] { return makeFileConversion(database, options, abort); });
 }
 
 }  // namespace convert

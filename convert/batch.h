@@ -62,15 +62,19 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
                                  unsigned workers, const std::atomic<bool>& stop,
                                  const BatchCallbacks& callbacks, const WorkerFactory& makeWorker);
 
-// The conversion of inputs into CSV files with a database and the options in force.
+// The conversion of inputs into CSV files with a database and the options in force. `stop`
+// ends the batch between files; `abort`, when given, also gives up the files in hand.
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const dbc::CanDatabase& database,
                                      const ConversionOptions& options, unsigned workers,
                                      const std::atomic<bool>& stop,
-                                     const BatchCallbacks& callbacks);
+                                     const BatchCallbacks& callbacks,
+                                     const std::atomic<bool>* abort = nullptr);
 
 // The conversion of one worker of convertBatch, for callers that run files on their own.
+// `abort`, when given, gives up the file in hand as soon as it is set.
 FileConversion makeFileConversion(const dbc::CanDatabase& database,
-                                  const ConversionOptions& options);
+                                  const ConversionOptions& options,
+                                  const std::atomic<bool>* abort = nullptr);
 
 }  // namespace convert

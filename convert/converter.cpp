@@ -35,6 +35,7 @@ FileOutcome Converter::convert(const monitor::MonitorFile& file, const Conversio
     if (!known) sink.fail(platform::kInvalidData);
     const int32_t result = sink.close();
     if (!known && result == platform::kInvalidData) return FileOutcome::loadFailed(result);
+    if (result == platform::kCancelled) return {FileStatus::kStopped, result};
     return result == 0 ? FileOutcome{} : FileOutcome::outputFailed(result);
 }
 

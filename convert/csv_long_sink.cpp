@@ -1,12 +1,33 @@
 #include "convert/csv_long_sink.h"
 
 #include "convert/text_format.h"
+#include "platform/platform.h"
 
 namespace convert {
 
-void CsvLongSink::configure(const ConversionOptions& options) {
+namespace {
+
+// Whether any text that a line can show from the database needs quotes.
+bool anyTextNeedsQuotes(const dbc::CanDatabase& database, const CsvQuoting& quoting) {
+    for (const dbc::DbcMessage& message : database.messages) {
+        if (quoting.needsQuotes(message.name)) return true;
+        for (const dbc::DbcSignal& signal : message.signals) {
+            if (quoting.needsQuotes(signal.name) || quoting.needsQuotes(signal.unit)) return true;
+            for (const dbc::ValueDescription& entry : signal.valueDescriptions.entries) {
+                if (quoting.needsQuotes(entry.text)) return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void CsvLongSink::configure(const ConversionOptions& options, const dbc::CanDatabase* database) {
     writer_.configureWriter(options);
     columns_ = options.columns;
+    quoting_.configure(writer_.delimiterBytes());
+    checksDatabaseTexts_ = database == nullptr || anyTextNeedsQuotes(*database, quoting_);
 }
 
 int32_t CsvLongSink::open(const std::filesystem::path& output) {
@@ -40,6 +61,7 @@ void CsvLongSink::writeHeaderLine() {
 // The columns shared by all lines of the frame, joined by the same delimiter rule as a line.
 void CsvLongSink::buildFrameColumns(const DecodedFrame& decoded) {
     const std::string_view delimiter = writer_.delimiterBytes();
+    const bool checkGenerated = quoting_.checksGeneratedTexts();
     bool pending = false;
     frameHead_.clear();
     const auto column = [&](std::string_view text) {
@@ -47,32 +69,62 @@ void CsvLongSink::buildFrameColumns(const DecodedFrame& decoded) {
         frameHead_.append(text);
         pending = true;
     };
-    for (const std::string& text : time_.texts(decoded.microseconds)) column(text);
+    const auto generated = [&](std::string_view text) {
+        column(checkGenerated ? generatedField(text) : text);
+    };
+    for (const std::string& text : time_.texts(decoded.microseconds)) generated(text);
     const monitor::CapturedFrame& frame = decoded.frame;
-    if (columns_.channel) column(frame.channel == 0 ? "CH1" : "CH2");
+    if (columns_.channel) generated(frame.channel == 0 ? "CH1" : "CH2");
     if (columns_.identifier) {
         scratch_.clear();
         appendHex(scratch_, decoded.message.canId, frame.isExtended ? 7 : 3);
-        column(scratch_);
+        generated(scratch_);
     }
-    if (columns_.message) column(decoded.message.name);
+    if (columns_.message) column(databaseField(decoded.message.name));
     frameHeadPending_ = pending;
     rawData_.clear();
-    if (columns_.rawData) appendRawData(rawData_, frame.data, frame.dataLength);
+    if (columns_.rawData) {
+        scratch_.clear();
+        appendRawData(scratch_, frame.data, frame.dataLength);
+        rawData_ = checkGenerated ? generatedField(scratch_) : std::string_view(scratch_);
+    }
 }
 
 void CsvLongSink::write(const DecodedFrame& decoded) {
+    if (abort_ != nullptr && abort_->load(std::memory_order_relaxed)) {
+        writer_.setError(platform::kCancelled);
+        return;
+    }
     buildFrameColumns(decoded);
+    if (checksDatabaseTexts_ || quoting_.checksGeneratedTexts()) {
+        writeLines<true>(decoded.values);
+    } else {
+        writeLines<false>(decoded.values);
+    }
+}
+
+// One line per value. Without any text that could need quotes the fields go out as they are,
+// with no look at them: that is the path nearly every conversion takes.
+template <bool kQuoting>
+void CsvLongSink::writeLines(std::span<const SignalValue> values) {
     const std::string_view delimiter = writer_.delimiterBytes();
     char number[kValueTextCapacity];
-    for (const SignalValue& value : decoded.values) {
+    for (const SignalValue& value : values) {
         LineCursor line(writer_);
         bool pending = frameHeadPending_;
         line.put(frameHead_);
-        line.column(value.signalName, delimiter, pending);
-        line.column(std::string_view(number, formatValue(number, value.value)), delimiter, pending);
-        if (columns_.unit) line.column(value.unit, delimiter, pending);
-        if (columns_.description) line.column(value.enumText, delimiter, pending);
+        const std::string_view valueText(number, formatValue(number, value.value));
+        if constexpr (kQuoting) {
+            line.column(databaseField(value.signalName), delimiter, pending);
+            line.column(generatedField(valueText), delimiter, pending);
+            if (columns_.unit) line.column(databaseField(value.unit), delimiter, pending);
+            if (columns_.description) line.column(databaseField(value.enumText), delimiter, pending);
+        } else {
+            line.column(value.signalName, delimiter, pending);
+            line.column(valueText, delimiter, pending);
+            if (columns_.unit) line.column(value.unit, delimiter, pending);
+            if (columns_.description) line.column(value.enumText, delimiter, pending);
+        }
         if (columns_.rawData) line.column(rawData_, delimiter, pending);
         line.commit();
         writer_.endLine();

@@ -2,9 +2,11 @@
 
 namespace convert {
 
-FileConverter::FileConverter(const dbc::CanDatabase& database, const ConversionOptions& options)
+FileConverter::FileConverter(const dbc::CanDatabase& database, const ConversionOptions& options,
+                             const std::atomic<bool>* abort)
     : options_(options), converter_(database) {
-    sink_.configure(options_);
+    sink_.configure(options_, &database);
+    sink_.setAbortFlag(abort);
 }
 
 FileOutcome FileConverter::convert(const std::filesystem::path& input,

@@ -3,6 +3,7 @@
 // program's worker and each worker of the command line are one of these.
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 
 #include "convert/converter.h"
@@ -16,7 +17,9 @@ namespace convert {
 
 class FileConverter {
 public:
-    FileConverter(const dbc::CanDatabase& database, const ConversionOptions& options);
+    // `abort`, when given, gives up the file in hand as soon as it is set (its old output stays).
+    FileConverter(const dbc::CanDatabase& database, const ConversionOptions& options,
+                  const std::atomic<bool>* abort = nullptr);
 
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 

@@ -101,11 +101,13 @@ std::u16string currentDirectory() {
 std::span<const SettingsKey> settingsKeys() { return kKeys; }
 
 void loadSettings(const std::filesystem::path& path, ConversionSettings& settings,
-                  StoredShellSettings& shell) {
+                  StoredShellSettings& shell, std::vector<UnknownSettingsWord>* unknownWords) {
+    // A default no file can hold tells a missing key from one that holds a word.
+    constexpr std::u16string_view kMissing = u"\x01missing\x01";
     forEachKey(settings, shell, [&](const SettingsKey& key, auto& field) {
         using Field = std::remove_reference_t<decltype(field)>;
-        std::u16string value =
-            platform::readProfileString(path, key.section, key.key, key.defaultText);
+        std::u16string value = platform::readProfileString(path, key.section, key.key, kMissing);
+        if (value == kMissing) value = key.defaultText;
         if constexpr (std::is_same_v<Field, std::u16string>) {
             const bool isFolder = &field == &shell.folder;
             value.resize(std::min(value.size(), isFolder ? kMaxFolderLength : kMaxDelimiterLength));
@@ -114,6 +116,11 @@ void loadSettings(const std::filesystem::path& path, ConversionSettings& setting
         } else {
             value.resize(std::min(value.size(), kMaxWordLength));
             const int32_t number = numberOfWord(key, value);
+            if (unknownWords != nullptr && number == key.otherValue &&
+                key.words[static_cast<size_t>(number)] != value) {
+                unknownWords->push_back({key.key, value, key.words[static_cast<size_t>(number)],
+                                         key.words});
+            }
             if constexpr (std::is_same_v<Field, bool>) {
                 field = number != 0;
             } else {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/conversion_settings.h"
 
@@ -33,10 +34,20 @@ struct SettingsKey {
 // Every key in the order in which it is read and written.
 std::span<const SettingsKey> settingsKeys();
 
+// A key whose stored word is none of its words: the value read is the key's other value.
+struct UnknownSettingsWord {
+    std::u16string_view key;
+    std::u16string word;         // as stored
+    std::u16string_view used;    // the word whose value was taken instead
+    std::span<const std::u16string_view> words;
+};
+
 // Reads every key; a missing file, section or key gives the key's default. An empty folder
-// becomes the current directory.
+// becomes the current directory. The Windows program takes an unknown word silently as the
+// key's other value; `unknownWords`, when given, lists each such key for the command line.
 void loadSettings(const std::filesystem::path& path, ConversionSettings& settings,
-                  StoredShellSettings& shell);
+                  StoredShellSettings& shell,
+                  std::vector<UnknownSettingsWord>* unknownWords = nullptr);
 // Writes every key; false when any of them could not be written.
 bool saveSettings(const std::filesystem::path& path, const ConversionSettings& settings,
                   const StoredShellSettings& shell);

@@ -57,6 +57,31 @@ TEST(ConvertArguments, ColumnsReplaceTheDefaultSet) {
     EXPECT_FALSE(r.columns->channel || r.columns->rawData);
 }
 
+TEST(ConvertArguments, ChoiceWordsInAnyCase) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--channel=CH1", "--encoding", "UTF8-Bom",
+                                          "--line-end=LF", "--timestamp=Elapsed",
+                                          "--columns=CH,Raw", "in"},
+                                         r),
+              "");
+    EXPECT_EQ(r.channels, settings::Channels::kCh1);
+    EXPECT_EQ(r.encoding, settings::Encoding::kUtf8Bom);
+    EXPECT_EQ(r.lineEnd, settings::LineEnd::kLf);
+    EXPECT_EQ(r.timeStamps, settings::TimeStamps::kElapsed);
+    EXPECT_EQ(r.columns, (settings::Columns{true, false, false, false, false, true}));
+}
+
+TEST(ConvertArguments, DelimitersThatStandForNothingOrAreCutAreWarnedAbout) {
+    EXPECT_TRUE(cli::delimiterWarnings(",").empty());
+    EXPECT_TRUE(cli::delimiterWarnings("\\t").empty());
+    EXPECT_TRUE(cli::delimiterWarnings("\\\\").empty());
+    EXPECT_EQ(cli::delimiterWarnings("\\x;").size(), 1u);    // \x stands for nothing
+    EXPECT_EQ(cli::delimiterWarnings("a\\").size(), 1u);     // a lone backslash at the end
+    EXPECT_EQ(cli::delimiterWarnings("").size(), 1u);          // empty
+    EXPECT_EQ(cli::delimiterWarnings("\\q").size(), 2u);     // stands for nothing, so empty
+    EXPECT_EQ(cli::delimiterWarnings(std::string(16, ';')).size(), 1u);  // cut to 15
+}
+
 TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
     ConvertRequest r;
     EXPECT_NE(cli::parseConvertArguments({"a.DT"}, r), "");
@@ -65,7 +90,8 @@ TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--jobs", "2x", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "ch,", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "time", "a"}, r), "");
-    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "CH1", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "CH3", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "ch1 ", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--bogus", "1", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "a", "--jobs"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--ansi-codepage", "70000", "a"}, r), "");

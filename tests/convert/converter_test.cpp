@@ -10,6 +10,7 @@
 #include "convert/csv_long_sink.h"
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
+#include "dbc/loader.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
 
@@ -23,6 +24,14 @@ BO_ 2147483904 ExtEngine: 8 ECU
  SG_ Level : 0|8@1+ (1,0) [0|255] "%" X
 VAL_ 256 Gear 1 "First" ;
 )";
+
+std::string firstLines(const std::string& text, int count) {
+    size_t end = 0;
+    for (int i = 0; i < count && end != std::string::npos; ++i) {
+        end = text.find('\n', end == 0 ? 0 : end + 1);
+    }
+    return end == std::string::npos ? text : text.substr(0, end + 1);
+}
 
 bool startsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
@@ -89,6 +98,49 @@ TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
               "2024/05/01,12:34:56,005,CH1,100,Engine,Speed,8.000000,km/h,\n"
               "2024/05/01,12:34:56,005,CH1,100,Engine,Gear,1.000000,,First\n"
               "2024/05/01,12:34:56,008,CH2,0000100,ExtEngine,Level,7.000000,%,\n");
+}
+
+// Texts of real databases hold commas and quotes: such a field is quoted so that every line
+// keeps the header's columns; a line without them is written exactly as before.
+TEST_F(Converter, FieldsHoldingTheDelimiterOrAQuoteAreQuoted) {
+    ASSERT_TRUE(dbc::loadDbcText(database,
+                                 "BO_ 256 Drive: 8 ECU\n"
+                                 " SG_ Mode : 0|8@1+ (1,0) [0|8] \"m/s, avg\" X\n"
+                                 " SG_ Level : 8|8@1+ (0.5,0) [0|8] \"l;h\" X\n"
+                                 "VAL_ 256 Mode 1 \"Drive, sport\" 2 \"say \\\"hi\\\"\" ;\n",
+                                 dir / "quoting.log"));
+    options.timeStamps = convert::TimeStamps::kNone;
+    options.columns = {true, true, true, true, true, true};
+    dtgen::CaptureBuilder b(29);
+    b.frame({.channel = 0, .id = 0x100, .data = {1, 3}, .time = 0});
+    b.frame({.channel = 0, .id = 0x100, .data = {2, 3}, .time = 0});
+    b.frame({.channel = 0, .id = 0x100, .data = {0, 3}, .time = 0});
+    EXPECT_EQ(convertCapture(b),
+              "Ch,CAN_ID,Message,Signal,Value,Unit,Enum,Raw_Data\n"
+              "CH1,100,Drive,Mode,1.000000,\"m/s, avg\",\"Drive, sport\",01 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,01 03\n"
+              "CH1,100,Drive,Mode,2.000000,\"m/s, avg\",\"say \"\"hi\"\"\",02 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,02 03\n"
+              "CH1,100,Drive,Mode,0.000000,\"m/s, avg\",<undefined>,00 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,00 03\n");
+    // Another delimiter quotes other fields, the numbers and data bytes among them when they
+    // could hold it; an empty delimiter quotes only quotes.
+    options.delimiter = u";";
+    options.columns = {false, false, false, true, false, false};
+    EXPECT_EQ(firstLines(convertCapture(b), 3),
+              "Signal;Value;Unit\nMode;1.000000;m/s, avg\nLevel;1.500000;\"l;h\"\n");
+    options.delimiter = u".";
+    options.columns.rawData = true;
+    EXPECT_EQ(firstLines(convertCapture(b), 2),
+              "Signal.Value.Unit.Raw_Data\nMode.\"1.000000\".m/s, avg.01 03\n");
+    options.delimiter = u" ";
+    EXPECT_EQ(firstLines(convertCapture(b), 2),
+              "Signal Value Unit Raw_Data\nMode 1.000000 \"m/s, avg\" \"01 03\"\n");
+    options.delimiter = u"";
+    options.columns.description = true;
+    const std::string joined = convertCapture(b);
+    EXPECT_NE(joined.find("\nMode2.000000m/s, avg\"say \"\"hi\"\"\"02 03\n"), std::string::npos)
+        << joined;
 }
 
 TEST_F(Converter, ChannelFilterAdmitsOneChannel) {

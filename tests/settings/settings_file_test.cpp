@@ -80,6 +80,34 @@ TEST(SettingsStore, WordsAreComparedExactlyAndEmptyIsNotMissing) {
     EXPECT_EQ(static_cast<int32_t>(settings.lineEnd), 0);
 }
 
+// The command line names every key whose word the file holds but the program does not know;
+// a missing key is no mistake, and the value read is the same as without the list.
+TEST(SettingsStore, UnknownWordsAreListedWithTheWordTakenInstead) {
+    ScratchDir dir("settings-unknown");
+    const auto ini = dir / "t.ini";
+    testing_support::writeFileBytes(ini,
+                                    "[txtcvtParams]\r\nsignalLine=CH1 Only\r\nprintCh=yes\r\n"
+                                    "printID=\r\nprintMsg=False\r\ntimeStamp=elapsed\r\n");
+    ConversionSettings settings;
+    StoredShellSettings shell;
+    std::vector<settings::UnknownSettingsWord> unknown;
+    settings::loadSettings(ini, settings, shell, &unknown);
+    ASSERT_EQ(unknown.size(), 3u);
+    EXPECT_EQ(unknown[0].key, u"signalLine");
+    EXPECT_EQ(unknown[0].word, u"CH1 Only");
+    EXPECT_EQ(unknown[0].used, u"All");
+    EXPECT_EQ(unknown[0].words.size(), 3u);
+    EXPECT_EQ(unknown[1].key, u"printCh");
+    EXPECT_EQ(unknown[1].word, u"yes");
+    EXPECT_EQ(unknown[1].used, u"False");
+    EXPECT_EQ(unknown[2].key, u"printID");
+    EXPECT_EQ(unknown[2].word, u"");
+    EXPECT_EQ(settings.channels, settings::Channels::kAll);
+    EXPECT_FALSE(settings.columns.channel);
+    EXPECT_FALSE(settings.columns.message);
+    EXPECT_EQ(settings.timeStamps, settings::TimeStamps::kElapsed);
+}
+
 TEST(SettingsStore, SavingWritesTheFourteenKeysInOrder) {
     ScratchDir dir("settings-save");
     const auto ini = dir / "s.ini";
