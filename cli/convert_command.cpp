@@ -35,7 +35,9 @@ std::string quotedWords(std::span<const std::u16string_view> words) {
     std::string text;
     for (size_t i = 0; i < words.size(); ++i) {
         if (i > 0) text += i + 1 == words.size() ? " or " : ", ";
-        text += "\"" + platform::utf16ToUtf8(words[i]) + "\"";
+        text += '"';
+        text += platform::utf16ToUtf8(words[i]);
+        text += '"';
     }
     return text;
 }

@@ -34,7 +34,7 @@ TEST(SettingsStore, NoFileGivesTheDefaults) {
     ScratchDir dir("settings-none");
     ConversionSettings settings;
     settings.columns.rawData = true;
-    settings.delimiter = u";";
+    settings.delimiter.assign(1, u';');
     settings.timeStamps = static_cast<settings::TimeStamps>(0);
     StoredShellSettings shell{u"old", 1};
     settings::loadSettings(dir / "missing.ini", settings, shell);
