@@ -6,8 +6,9 @@ LINUX   := build/linux
 ASAN    := build/linux-asan
 WINDOWS := build/windows
 FUZZ    := build/fuzz
+DIST    := dist
 
-.PHONY: help demo test test-linux test-asan test-windows fuzz check-limits \
+.PHONY: help demo test test-linux test-asan test-windows test-dist dist fuzz check-limits \
         screenshots build build-linux build-asan build-windows build-fuzz clean
 
 help:
@@ -16,10 +17,12 @@ help:
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@echo "make test-windows   Windows tests under Wine"
+	@echo "make dist           release packages into $(DIST)/: the Windows zip and the Debian package"
+	@echo "make test-dist      make dist, then run both packages as a user would"
 	@echo "make fuzz           every fuzz target for FUZZ_SECONDS (default 60) on its seeds (clang, libFuzzer)"
 	@echo "make check-limits   1 GiB captures and a 100 MB garbage DBC file: time and peak memory"
 	@echo "make screenshots    pictures of the main dialog in English and Japanese into docs/"
-	@echo "make clean          remove build/"
+	@echo "make clean          remove build/ and $(DIST)/"
 
 # Configures FOLDER with PRESET when it has no build yet, when the presets changed since, or when
 # TESTS is given and its tests are off (make demo configures build/linux without tests).
@@ -72,6 +75,23 @@ demo:
 	cmake --build --preset demo -j $(JOBS)
 	@scripts/demo.sh $(LINUX)
 
+dist:
+	@scripts/install-deps.sh dist
+	@$(call configure,dist-linux,build/dist-linux)
+	@$(call configure,dist-windows,build/dist-windows)
+	cmake --build --preset dist-linux -j $(JOBS)
+	cmake --build --preset dist-windows -j $(JOBS)
+	rm -rf build/dist-linux/packages build/dist-windows/packages $(DIST)
+	cpack --preset dist-linux
+	cpack --preset dist-windows
+	mkdir -p $(DIST)
+	cp build/dist-linux/packages/*.deb build/dist-windows/packages/*.zip $(DIST)/
+	@ls -l $(DIST)
+
+test-dist: dist
+	@scripts/install-deps.sh test
+	scripts/test-dist.sh $(DIST) build/dist-linux/generated/txtcvt_version.h
+
 fuzz: build-fuzz
 	scripts/run-fuzzers.sh $(FUZZ) $(FUZZ_SECONDS)
 
@@ -83,4 +103,4 @@ screenshots: build-windows
 	scripts/screenshots.sh $(WINDOWS) docs
 
 clean:
-	rm -rf build
+	rm -rf build $(DIST)
