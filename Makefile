@@ -12,7 +12,7 @@ DIST    := dist
         screenshots build build-linux build-asan build-windows build-fuzz clean
 
 help:
-	@echo "make demo           install the compiler and CMake if missing, build, convert examples/"
+	@echo "make demo           install the compiler, CMake and Ninja if missing, build, convert examples/"
 	@echo "make test           install the test packages if missing, build Linux and Windows, run every test"
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
