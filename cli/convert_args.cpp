@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "cli/option_parser.h"
 #include "convert/options.h"
 #include "platform/text_encoding.h"
 
@@ -11,18 +12,39 @@ namespace cli {
 
 const char* const kConvertUsage =
     "txtcvt-cli convert --dbc FILE.dbc [options] INPUT.DT|FOLDER...\n"
-    "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
+    "Converts captures into CSV tables through a DBC database.\n"
+    "  Database and selection:\n"
+    "    --dbc FILE.dbc           the database of both channels\n"
+    "    --dbc ch1=A.dbc --dbc ch2=B.dbc   a database per channel (either may be left out)\n"
     "    --log PATH               where the DBC load log goes: a file, or a folder for dbcload.log\n"
-    "                             (default: dbcload.log in the current folder)\n"
+    "                             (dbcload-ch1.log, dbcload-ch2.log with two databases)\n"
+    "    --messages LIST          messages to keep: names with * and ? (Engine*,Brake?)\n"
+    "    --signals LIST           signals to keep: Signal or Message.Signal, with * and ?\n"
+    "    --ids LIST               frame identifiers to keep, hexadecimal: 100-1FF,18FEF100\n"
+    "    --j1939                  match 29-bit frames by parameter group when no identifier does\n"
+    "  Table:\n"
+    "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
     "    --channel all|ch1|ch2\n"
     "    --timestamp none|time-of-day|elapsed\n"
+    "    --clock local|utc        the clock of dates and times (default: local)\n"
+    "    --time-format columns|iso8601   Date,Time,msec columns or one ISO 8601 Timestamp\n"
     "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for none)\n"
+    "    --layout long|wide       a line per signal value (default), or a column per signal\n"
+    "    --hold                   wide: an empty cell repeats the signal's last value\n"
+    "    --resample PERIOD        wide: a row every PERIOD (10ms, 0.5s, 1s) with the last values\n"
+    "    --enum-text              wide: the value description instead of the number\n"
     "    --delimiter TEXT         as typed in the Windows program: \\t is a tab, \\\\ a backslash\n"
     "    --encoding ansi|utf8|utf8-bom\n"
     "    --line-end crlf|lf|cr\n"
     "    --ansi-codepage N        code page for 'ansi' (default 1252; on Windows the system's)\n"
-    "    --jobs N                 files converted in parallel (default: the number of cores)\n"
-    "    --quiet                  no progress display\n";
+    "  Outputs and run:\n"
+    "    -o, --output-dir DIR     outputs into DIR instead of beside their inputs\n"
+    "    --output FILE            the output of a single input; - for standard output\n"
+    "    --report FILE.json       what each file held and what became of it, as JSON\n"
+    "    --summary                a few lines of the same on standard error at the end\n"
+    "    -j, --jobs N             files converted in parallel (default: the number of cores)\n"
+    "    -q, --quiet              no progress display\n"
+    "    -h, --help               this text\n";
 
 namespace {
 
@@ -74,12 +96,82 @@ bool parseNumber(std::string_view text, Number& out) {
     return result.ec == std::errc{} && result.ptr == text.data() + text.size();
 }
 
+const OptionSpec kConvertOptions[] = {
+    {"dbc", 0, true},          {"settings", 0, true},     {"log", 0, true},
+    {"channel", 0, true},      {"timestamp", 0, true},    {"columns", 0, true},
+    {"delimiter", 0, true},    {"encoding", 0, true},     {"line-end", 0, true},
+    {"ansi-codepage", 0, true}, {"jobs", 'j', true},      {"quiet", 'q', false},
+    {"messages", 0, true},     {"signals", 0, true},      {"ids", 0, true},
+    {"j1939", 0, false},       {"clock", 0, true},        {"time-format", 0, true},
+    {"layout", 0, true},       {"hold", 0, false},        {"resample", 0, true},
+    {"enum-text", 0, false},   {"report", 0, true},       {"summary", 0, false},
+    {"output-dir", 'o', true}, {"output", 0, true},
+};
+
+// --dbc FILE, or --dbc ch1=FILE / ch2=FILE.
+std::string applyDatabase(const std::string& value, ConvertRequest& request) {
+    for (int channel = 0; channel < 2; ++channel) {
+        const std::string prefix = channel == 0 ? "ch1=" : "ch2=";
+        if (value.size() > 4 && sameWordIgnoringCase(std::string_view(value).substr(0, 4), prefix)) {
+            request.channelDbcPath[channel] = value.substr(4);
+            return {};
+        }
+    }
+    request.dbcPath = value;
+    return {};
+}
+
+// The options of the command line alone (selection, time, layout, outputs, report).
+std::string applyRunOption(std::string_view name, const std::string& value,
+                           ConvertRequest& request, const std::string& bad) {
+    if (name == "messages") {
+        if (!convert::parseNameList(value, request.selection.messages)) return bad;
+    } else if (name == "signals") {
+        if (!convert::parseNameList(value, request.selection.signals)) return bad;
+    } else if (name == "ids") {
+        std::string entry;
+        if (!convert::parseIdList(value, request.selection.ids, entry)) {
+            return "invalid identifier '" + entry + "' for --ids (hexadecimal: 100-1FF,18FEF100)";
+        }
+    } else if (name == "j1939") {
+        request.j1939 = true;
+    } else if (name == "clock") {
+        const auto clock = pickWord<convert::Clock>(value, {"local", "utc"});
+        if (!clock) return bad;
+        request.clock = *clock;
+    } else if (name == "time-format") {
+        const auto format = pickWord<convert::TimeFormat>(value, {"columns", "iso8601"});
+        if (!format) return bad;
+        request.timeFormat = *format;
+    } else if (name == "layout") {
+        const auto layout = pickWord<convert::TableLayout>(value, {"long", "wide"});
+        if (!layout) return bad;
+        request.layout = *layout;
+    } else if (name == "hold") {
+        request.hold = true;
+    } else if (name == "resample") {
+        if (!parsePeriod(value, request.resampleMicroseconds)) return bad;
+    } else if (name == "enum-text") {
+        request.enumText = true;
+    } else if (name == "report") {
+        request.reportPath = value;
+    } else if (name == "summary") {
+        request.summary = true;
+    } else if (name == "output-dir") {
+        request.outputDir = value;
+    } else if (name == "output") {
+        request.outputFile = value;
+    } else {
+        return "unknown option --" + std::string(name);
+    }
+    return {};
+}
+
 // Applies one option with its value; an empty text on success.
 std::string applyOption(std::string_view name, const std::string& value, ConvertRequest& request) {
     const std::string bad = "invalid value '" + value + "' for --" + std::string(name);
-    if (name == "dbc") {
-        request.dbcPath = value;
-    } else if (name == "settings") {
+    if (name == "dbc") return applyDatabase(value, request);
+    if (name == "settings") {
         request.settingsPath = value;
     } else if (name == "log") {
         request.logPath = value;
@@ -110,8 +202,10 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
         unsigned jobs = 0;
         if (!parseNumber(value, jobs) || jobs == 0 || jobs > 256) return bad;
         request.jobs = jobs;
+    } else if (name == "quiet") {
+        request.quiet = true;
     } else {
-        return "unknown option --" + std::string(name);
+        return applyRunOption(name, value, request, bad);
     }
     return {};
 }
@@ -120,38 +214,63 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
 
 std::string parseConvertArguments(const Arguments& args, ConvertRequest& request) {
     request = ConvertRequest{};
-    bool optionsEnded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-            request.inputs.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        std::string name = arg.substr(2);
-        if (name == "quiet") {
-            request.quiet = true;
-            continue;
-        }
-        std::string value;
-        const size_t equals = name.find('=');
-        if (equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return "option --" + name + " needs a value";
-        }
-        std::string error = applyOption(name, value, request);
-        if (!error.empty()) return error;
+    std::vector<GivenOption> options;
+    const std::string error = parseOptions(args, kConvertOptions, options, request.inputs);
+    if (!error.empty()) return error;
+    for (const GivenOption& option : options) {
+        std::string problem = applyOption(option.name, option.value, request);
+        if (!problem.empty()) return problem;
     }
-    if (request.dbcPath.empty()) return "no DBC file given (--dbc FILE.dbc)";
+    if (!request.anyDatabase()) return "no DBC file given (--dbc FILE.dbc)";
+    if (!request.dbcPath.empty() &&
+        (!request.channelDbcPath[0].empty() || !request.channelDbcPath[1].empty())) {
+        return "--dbc FILE is for both channels: give ch1= and ch2= databases instead";
+    }
     if (request.inputs.empty()) return "no input file given";
+    const bool wide = request.layout == convert::TableLayout::kWide;
+    if (!wide && (request.hold || request.resampleMicroseconds != 0 || request.enumText)) {
+        return "--hold, --resample and --enum-text go with --layout wide";
+    }
+    if (!request.outputDir.empty() && !request.outputFile.empty()) {
+        return "--output and --output-dir exclude each other";
+    }
     return {};
+}
+
+bool parsePeriod(std::string_view text, uint64_t& microseconds) {
+    size_t unitAt = 0;
+    while (unitAt < text.size() &&
+           ((text[unitAt] >= '0' && text[unitAt] <= '9') || text[unitAt] == '.')) {
+        ++unitAt;
+    }
+    const std::string_view number = text.substr(0, unitAt);
+    const std::string_view unit = text.substr(unitAt);
+    double scale = 0;
+    if (unit == "us") scale = 1;
+    if (unit == "ms") scale = 1e3;
+    if (unit == "s") scale = 1e6;
+    if (unit == "min") scale = 60e6;
+    double value = 0;
+    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (scale == 0 || number.empty() || parsed.ec != std::errc{} ||
+        parsed.ptr != number.data() + number.size()) {
+        return false;
+    }
+    const double total = value * scale;
+    // At least a microsecond, at most a day.
+    if (!(total >= 0.5 && total <= 86400e6)) return false;
+    microseconds = static_cast<uint64_t>(total + 0.5);
+    return true;
+}
+
+void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options) {
+    options.layout = request.layout;
+    options.hold = request.hold;
+    options.resampleMicroseconds = request.resampleMicroseconds;
+    options.enumText = request.enumText;
+    options.clock = request.clock;
+    options.timeFormat = request.timeFormat;
+    options.collectStats = !request.reportPath.empty() || request.summary;
 }
 
 void applyConvertRequest(const ConvertRequest& request, settings::ConversionSettings& settings) {

@@ -8,14 +8,17 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "convert/options.h"
+#include "convert/selection.h"
 #include "settings/conversion_settings.h"
 
 namespace cli {
 
 struct ConvertRequest {
-    std::string dbcPath;
-    std::string settingsPath;  // empty: built-in defaults
-    std::string logPath;       // the DBC load log: a file, or a folder for dbcload.log
+    std::string dbcPath;            // --dbc FILE: the database of both channels
+    std::string channelDbcPath[2];  // --dbc ch1=FILE, --dbc ch2=FILE
+    std::string settingsPath;       // empty: built-in defaults
+    std::string logPath;            // the DBC load log: a file, or a folder for dbcload.log
     std::optional<settings::Channels> channels;
     std::optional<settings::TimeStamps> timeStamps;
     std::optional<settings::Columns> columns;
@@ -23,16 +26,39 @@ struct ConvertRequest {
     std::optional<settings::Encoding> encoding;
     std::optional<settings::LineEnd> lineEnd;
     std::optional<uint32_t> ansiCodePage;
-    unsigned jobs = 0;              // 0: one per core
+    unsigned jobs = 0;  // 0: one per core
     bool quiet = false;
+
+    convert::SelectionRequest selection;  // --messages, --signals, --ids
+    bool j1939 = false;
+    convert::Clock clock = convert::Clock::kLocal;
+    convert::TimeFormat timeFormat = convert::TimeFormat::kColumns;
+    convert::TableLayout layout = convert::TableLayout::kLong;
+    bool hold = false;
+    uint64_t resampleMicroseconds = 0;
+    bool enumText = false;
+    std::string reportPath;  // --report FILE.json
+    bool summary = false;
+    std::string outputDir;   // -o DIR
+    std::string outputFile;  // --output FILE, "-" for standard output
     Arguments inputs;
+
+    bool anyDatabase() const {
+        return !dbcPath.empty() || !channelDbcPath[0].empty() || !channelDbcPath[1].empty();
+    }
 };
 
-// Grammar: options and input paths in any order; an option's value follows as the next argument
-// or after '=' ("--jobs 4", "--jobs=4"); "--" ends the options.
+// Grammar: see option_parser.h; every option of the usage text, in any order with the inputs.
 //   convert --dbc car.dbc --columns ch,id,raw --delimiter "\t" logs/
+//   convert --dbc ch1=body.dbc --dbc ch2=chassis.dbc --layout wide --resample 10ms run.DT
 // Returns an empty text on success, else the message for the user.
 std::string parseConvertArguments(const Arguments& args, ConvertRequest& request);
+
+// "10ms", "0.5s", "250us", "1min" as microseconds; false for anything else or for no time.
+bool parsePeriod(std::string_view text, uint64_t& microseconds);
+
+// The conversion options of a request beyond the settings (layout, time, report).
+void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options);
 
 // Warnings about a delimiter as typed: an escape that stands for nothing, a delimiter cut to
 // 15 characters, and one that comes out empty.

@@ -1,9 +1,10 @@
-// txtcvt-cli convert: the Windows program's conversion from the command line. Loads the DBC
-// file (writing dbcload.log into the current directory), then converts every input into a CSV
-// file beside it, several files at a time. Every file that does not convert cleanly is named
-// with what happened; Ctrl-C, SIGTERM and SIGHUP end the run without leaving half a file.
+// txtcvt-cli convert: the Windows program's conversion from the command line, and more. Loads
+// the DBC file (or one per channel), then converts every input into a table beside it (or where
+// -o or --output say), several files at a time. Every file that does not convert cleanly is
+// named with what happened; Ctrl-C, SIGTERM and SIGHUP end the run without leaving half a file.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,13 +13,17 @@
 
 #include "cli/commands.h"
 #include "cli/convert_args.h"
+#include "cli/convert_databases.h"
 #include "cli/input_files.h"
+#include "cli/option_parser.h"
 #include "cli/outcome_text.h"
 #include "cli/progress_bar.h"
+#include "cli/run_report.h"
 #include "cli/utf8_args.h"
 #include "convert/batch.h"
+#include "convert/decoding.h"
 #include "convert/options.h"
-#include "dbc/loader.h"
+#include "convert/replacing_file.h"
 #include "platform/error_text.h"
 #include "platform/interrupt_watch.h"
 #include "platform/platform.h"
@@ -66,7 +71,8 @@ bool readSettingsFile(const std::string& file, settings::ConversionSettings& set
 }
 
 // The options in force: the settings file's, with the command line's laid over them.
-bool settingsOf(const ConvertRequest& request, settings::ConversionSettings& settings) {
+bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& options) {
+    settings::ConversionSettings settings;
     if (!request.settingsPath.empty() && !readSettingsFile(request.settingsPath, settings)) {
         return false;
     }
@@ -75,7 +81,42 @@ bool settingsOf(const ConvertRequest& request, settings::ConversionSettings& set
         for (const std::string& warning : delimiterWarnings(*request.delimiter))
             std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
     }
+    options = convert::buildConversionOptions(settings);
+    applyRunOptions(request, options);
     return true;
+}
+
+// Where the outputs go; false (after saying why) when that cannot be.
+bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputNaming& naming) {
+    if (!request.outputFile.empty()) {
+        if (inputCount != 1) {
+            std::fprintf(stderr, "%s: --output names the output of one input, not of %zu\n",
+                         kCommand, inputCount);
+            return false;
+        }
+        naming.single = pathFromUtf8(request.outputFile);
+    }
+    if (!request.outputDir.empty()) {
+        naming.directory = pathFromUtf8(request.outputDir);
+        std::error_code error;
+        std::filesystem::create_directories(naming.directory, error);
+        if (!std::filesystem::is_directory(naming.directory)) {
+            std::fprintf(stderr, "%s: cannot make the output folder %s: %s\n", kCommand,
+                         request.outputDir.c_str(), error.message().c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+uint64_t totalBytes(const std::vector<std::filesystem::path>& files) {
+    uint64_t total = 0;
+    for (const auto& file : files) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(file, error);
+        if (!error) total += size;
+    }
+    return total;
 }
 
 struct Counts {
@@ -103,39 +144,56 @@ Counts reportOutcomes(const std::vector<std::filesystem::path>& files,
     return counts;
 }
 
-// The load log's path: dbcload.log in the current folder, or as --log says.
-std::filesystem::path loadLogPath(const std::string& logOption) {
-    if (logOption.empty()) return dbc::kLoadLogName;
-    const std::filesystem::path path = pathFromUtf8(logOption);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return path / dbc::kLoadLogName;
-    return path;
+// Writes the report beside nothing else: replaced only when complete, like every output.
+bool writeReport(const std::string& path, const std::string& text) {
+    convert::ReplacingFile file;
+    int error = file.open(pathFromUtf8(path));
+    if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
+        error = errno != 0 ? errno : EIO;
+        file.abandon();
+    }
+    if (error == 0) error = file.commit();
+    if (error == 0) return true;
+    std::fprintf(stderr, "%s: cannot write the report %s: %s\n", kCommand, path.c_str(),
+                 platform::errorText(platform::runtimeError(error)).c_str());
+    return false;
 }
 
-std::unique_ptr<dbc::CanDatabase> loadDatabase(const ConvertRequest& request) {
-    auto database = std::make_unique<dbc::CanDatabase>();
-    dbc::LoadSummary summary;
-    const std::filesystem::path logPath = loadLogPath(request.logPath);
-    const bool loaded =
-        dbc::loadDbcFile(*database, pathFromUtf8(request.dbcPath), logPath, &summary);
-    if (!summary.opened) {
-        std::fprintf(stderr, "%s: File open Error!!\n", request.dbcPath.c_str());
-        return nullptr;
+struct RunResult {
+    std::vector<convert::FileResult> results;
+    int signal = 0;
+    double seconds = 0.0;
+};
+
+RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesystem::path>& files,
+                   const convert::Decoding& decoding, const convert::ConversionOptions& options,
+                   const convert::OutputNaming& naming) {
+    unsigned jobCount =
+        request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
+    jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
+    std::atomic<uint64_t> bytesWalked{0};
+    ProgressBar progress(totalBytes(files), !request.quiet && ProgressBar::standardErrorIsTerminal());
+    progress.watch(bytesWalked);
+    // A signal stops the batch and gives up the files in hand at once.
+    std::atomic<bool> interrupted{false};
+    RunResult run;
+    const auto started = std::chrono::steady_clock::now();
+    {
+        const platform::InterruptWatch watch(interrupted);
+        run.results = convert::convertBatch(files, decoding, options, naming, jobCount,
+                                            interrupted, {}, {&interrupted, &bytesWalked});
+        run.signal = watch.signalNumber();
     }
-    if (!request.quiet)
-        std::fprintf(stderr, "%s:%s\n", request.dbcPath.c_str(), summary.lastLogLine.c_str());
-    if (!loaded) {
-        std::fprintf(stderr, "%s: no DBC file loaded (see %s)\n", kCommand,
-                     pathToUtf8(logPath).c_str());
-        return nullptr;
-    }
-    return database;
+    run.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    progress.finish();
+    return run;
 }
 
 }  // namespace
 
 int runConvertCommand(const Arguments& args) {
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (asksForHelp(args)) {
         std::fputs(kConvertUsage, stdout);
         return 0;
     }
@@ -150,50 +208,49 @@ int runConvertCommand(const Arguments& args) {
                      *request.ansiCodePage);
         return 2;
     }
-    settings::ConversionSettings settings;
-    if (!settingsOf(request, settings)) return 2;
-    const convert::ConversionOptions options = convert::buildConversionOptions(settings);
+    convert::ConversionOptions options;
+    if (!optionsOf(request, options)) return 2;
 
-    const auto database = loadDatabase(request);
-    if (database == nullptr) return 2;
-
-    std::vector<std::string> problems;
-    const auto files = expandInputs(request.inputs, problems);
-    for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
-
-    unsigned jobCount =
-        request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
-    jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
-    ProgressBar progress(static_cast<unsigned>(files.size()),
-                         !request.quiet && ProgressBar::standardErrorIsTerminal());
-    convert::BatchCallbacks callbacks;
-    callbacks.fileFinished = [&](size_t, const convert::FileResult&) { progress.advance(1); };
-    // A signal stops the batch and gives up the files in hand at once.
-    std::atomic<bool> interrupted{false};
-    std::vector<convert::FileResult> results;
-    int signal = 0;
-    {
-        const platform::InterruptWatch watch(interrupted);
-        results = convert::convertBatch(files, *database, options, jobCount, interrupted,
-                                        callbacks, &interrupted);
-        signal = watch.signalNumber();
+    ConvertDatabases databases;
+    if (!databases.load(request)) return 2;
+    std::vector<std::string> unmatched;
+    const convert::DecodingSetup setup(databases.channel(0), databases.channel(1),
+                                       request.selection, request.j1939, unmatched);
+    for (const std::string& pattern : unmatched) {
+        std::fprintf(stderr, "%s: '%s' matches nothing in the database\n", kCommand,
+                     pattern.c_str());
     }
-    progress.finish();
+    if (!unmatched.empty()) return 2;
 
-    const Counts counts = reportOutcomes(files, results);
-    if (!request.quiet || counts.failed + counts.cutShort + problems.size() > 0) {
+    RunReport report;
+    report.databases = databases.reportEntries();
+    report.inputs = expandInputs(request.inputs, report.problems);
+    for (const std::string& problem : report.problems) std::fprintf(stderr, "%s\n", problem.c_str());
+    convert::OutputNaming naming;
+    if (!namingOf(request, report.inputs.size(), naming)) return 2;
+
+    const RunResult run = runBatch(request, report.inputs, setup.decoding(), options, naming);
+    report.results = run.results;
+    report.seconds = run.seconds;
+
+    const Counts counts = reportOutcomes(report.inputs, report.results);
+    const size_t failed = counts.failed + report.problems.size();
+    bool reportWritten = true;
+    if (!request.reportPath.empty()) reportWritten = writeReport(request.reportPath, reportJson(report));
+    if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
+    if (!request.summary && (!request.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n",
-                     counts.converted, files.size() + problems.size(), counts.cutShort,
-                     counts.failed + problems.size());
+                     counts.converted, report.inputs.size() + report.problems.size(),
+                     counts.cutShort, failed);
     }
-    if (signal != 0) {
+    if (run.signal != 0) {
         std::fprintf(stderr,
                      "%s: stopped by a signal; no output was left half-written, older outputs "
                      "of the files not converted are as they were\n",
                      kCommand);
-        return 128 + signal;
+        return 128 + run.signal;
     }
-    return counts.failed + problems.size() == 0 ? 0 : 1;
+    return failed == 0 && reportWritten ? 0 : 1;
 }
 
 }  // namespace cli

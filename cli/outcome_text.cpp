@@ -78,6 +78,11 @@ std::string codeText(int32_t code) {
     return text;
 }
 
+std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
+                         const convert::FileResult& result) {
+    return result.outcome.converted() ? std::string() : whatHappened(inputs, result);
+}
+
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
                         const convert::FileResult& result) {
     if (result.outcome.converted()) return {};

@@ -15,6 +15,10 @@ namespace cli {
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
                         const convert::FileResult& result);
 
+// What happened, in words alone ("" for a file that converted completely).
+std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
+                         const convert::FileResult& result);
+
 // "0x8007000D": the code as eight hexadecimal digits.
 std::string codeText(int32_t code);
 

@@ -1,5 +1,7 @@
 #include "cli/progress_bar.h"
 
+#include <chrono>
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -8,8 +10,8 @@
 
 namespace cli {
 
-ProgressBar::ProgressBar(unsigned total, bool enabled) : total_(total), enabled_(enabled) {
-    if (enabled_) draw();
+ProgressBar::ProgressBar(uint64_t total, bool enabled) : total_(total), enabled_(enabled) {
+    if (enabled_) draw(0);
 }
 
 ProgressBar::~ProgressBar() { finish(); }
@@ -22,14 +24,24 @@ bool ProgressBar::standardErrorIsTerminal() {
 #endif
 }
 
-void ProgressBar::advance(unsigned units) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    done_ += units;
-    if (done_ > total_) done_ = total_;
-    if (enabled_) draw();
+void ProgressBar::watch(const std::atomic<uint64_t>& done) {
+    if (!enabled_ || ticker_.joinable()) return;
+    ticker_ = std::thread([this, &done] {
+        std::unique_lock<std::mutex> lock(mutex_);
+        while (!stopping_) {
+            draw(done.load(std::memory_order_relaxed));
+            finished_.wait_for(lock, std::chrono::milliseconds(200));
+        }
+    });
 }
 
 void ProgressBar::finish() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    finished_.notify_all();
+    if (ticker_.joinable()) ticker_.join();
     std::lock_guard<std::mutex> lock(mutex_);
     if (!enabled_) return;
     std::fputs("\r\033[K", stderr);
@@ -37,15 +49,16 @@ void ProgressBar::finish() {
     enabled_ = false;
 }
 
-void ProgressBar::draw() {
+void ProgressBar::draw(uint64_t done) {
     constexpr int kWidth = 40;
-    const int filled = total_ == 0 ? kWidth : static_cast<int>(kWidth * static_cast<unsigned long long>(done_) / total_);
-    if (filled == lastWidth_ && done_ != total_) return;
+    if (done > total_) done = total_;
+    const int filled = total_ == 0 ? kWidth : static_cast<int>(kWidth * (done / 1024) / ((total_ + 1023) / 1024));
+    if (filled == lastWidth_) return;
     lastWidth_ = filled;
     char bar[kWidth + 1];
     for (int i = 0; i < kWidth; ++i) bar[i] = i < filled ? '#' : '.';
     bar[kWidth] = '\0';
-    std::fprintf(stderr, "\r[%s] %u/%u", bar, done_, total_);
+    std::fprintf(stderr, "\r[%s] %3d%%", bar, filled * 100 / kWidth);
     std::fflush(stderr);
 }
 

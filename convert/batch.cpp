@@ -1,6 +1,7 @@
 #include "convert/batch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <map>
 #include <memory>
@@ -98,7 +99,11 @@ void runShare(const std::vector<Path>& inputs, const std::vector<int32_t>& forme
                                  ? results[result.sameOutputAs].outcome
                                  : FileOutcome{FileStatus::kSameOutput, kAlreadyExists};
         } else {
+            const auto started = std::chrono::steady_clock::now();
             result.outcome = convertGuarded(convertOne, makeWorker, inputs[index], result.output);
+            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() -
+                                                           started)
+                                 .count();
         }
         if (callbacks.fileFinished) callbacks.fileFinished(index, result);
     }
@@ -114,6 +119,14 @@ int32_t outputPathFor(const Path& input, const OutputNaming& naming, Path& outpu
     for (const char c : naming.extension) renamed.push_back(static_cast<Path::value_type>(c));
     Path candidate = input;
     candidate.replace_filename(renamed);
+    if (!naming.directory.empty()) candidate = naming.directory / renamed;
+    if (!naming.single.empty()) {
+        if (naming.single == "-") {
+            output = naming.single;
+            return platform::kOk;
+        }
+        candidate = naming.single;
+    }
     if (name.empty() || platform::pathToUtf16(candidate).size() + 1 > kMaxPathUnits ||
         isSameFile(input, candidate)) {
         return platform::kFileNameTooLong;
@@ -149,10 +162,25 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
 FileConversion makeFileConversion(const dbc::CanDatabase& database,
                                   const ConversionOptions& options,
                                   const std::atomic<bool>* abort) {
-    auto converter = std::make_shared<FileConverter>(database, options, abort);
+    return makeFileConversion(Decoding::of(database), options, RunControl{abort, nullptr});
+}
+
+FileConversion makeFileConversion(const Decoding& decoding, const ConversionOptions& options,
+                                  const RunControl& control) {
+    auto converter = std::make_shared<FileConverter>(decoding, options, control);
     return [converter](const Path& input, const Path& output) {
         return converter->convert(input, output);
     };
+}
+
+std::vector<FileResult> convertBatch(const std::vector<Path>& inputs, const Decoding& decoding,
+                                     const ConversionOptions& options,
+                                     const OutputNaming& naming, unsigned workers,
+                                     const std::atomic<bool>& stop,
+                                     const BatchCallbacks& callbacks,
+                                     const RunControl& control) {
+    return runBatch(inputs, naming, workers, stop, callbacks,
+                    [&] { return makeFileConversion(decoding, options, control); });
 }
 
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
@@ -160,9 +188,9 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const ConversionOptions& options, unsigned workers,
                                      const std::atomic<bool>& stop,
                                      const BatchCallbacks& callbacks,
-                                     const std::atomic<bool>* abort) {
+                                     const RunControl& control) {
     return runBatch(inputs, OutputNaming{}, workers, stop, callbacks,
-                    [&] { return makeFileConversion(database, options, abort); });
+                    [&] { return makeFileConversion(Decoding::of(database), options, control); });
 }
 
 }  // namespace convert

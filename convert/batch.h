@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/outcome.h"
+#include "convert/run_control.h"
 #include "dbc/database.h"
 
 namespace convert {
@@ -22,12 +24,14 @@ using Path = std::filesystem::path;
 // Where the output of an input goes.
 struct OutputNaming {
     std::string extension = ".csv";
+    Path directory;  // non-empty: the outputs go into this folder instead of beside the inputs
+    Path single;     // non-empty: the one output of a single input; "-" is standard output
 };
 
 // The output path of an input: the extension of the file name (from its last dot) replaced by
-// the naming's extension, or the extension appended to a name without a dot. 0x800700CE (file
-// name too long) when the result does not fit in 260 UTF-16 units with the terminator or names
-// the input itself.
+// the naming's extension, or the extension appended to a name without a dot; in the naming's
+// folder when it has one. 0x800700CE (file name too long) when the result does not fit in 260
+// UTF-16 units with the terminator or names the input itself.
 int32_t outputPathFor(const Path& input, const OutputNaming& naming, Path& output);
 inline int32_t outputPathFor(const Path& input, Path& output) {
     return outputPathFor(input, OutputNaming{}, output);
@@ -37,6 +41,7 @@ struct FileResult {
     static constexpr size_t kNone = static_cast<size_t>(-1);
     Path output;  // empty when no output path could be formed
     FileOutcome outcome;
+    double seconds = 0.0;  // the time its conversion took
     // The earlier input with the same output: a different file makes this one kSameOutput; the
     // same file named again is converted once and shares that input's outcome.
     size_t sameOutputAs = kNone;
@@ -63,18 +68,29 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
                                  const BatchCallbacks& callbacks, const WorkerFactory& makeWorker);
 
 // The conversion of inputs into CSV files with a database and the options in force. `stop`
-// ends the batch between files; `abort`, when given, also gives up the files in hand.
+// ends the batch between files; the control's abort flag also gives up the files in hand.
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const dbc::CanDatabase& database,
                                      const ConversionOptions& options, unsigned workers,
                                      const std::atomic<bool>& stop,
                                      const BatchCallbacks& callbacks,
-                                     const std::atomic<bool>* abort = nullptr);
+                                     const RunControl& control = {});
 
 // The conversion of one worker of convertBatch, for callers that run files on their own.
 // `abort`, when given, gives up the file in hand as soon as it is set.
 FileConversion makeFileConversion(const dbc::CanDatabase& database,
                                   const ConversionOptions& options,
                                   const std::atomic<bool>* abort = nullptr);
+FileConversion makeFileConversion(const Decoding& decoding, const ConversionOptions& options,
+                                  const RunControl& control = {});
+
+// The conversion of a run with its decoding (a database per channel, selection, J1939) and the
+// output naming of its options.
+std::vector<FileResult> convertBatch(const std::vector<Path>& inputs, const Decoding& decoding,
+                                     const ConversionOptions& options,
+                                     const OutputNaming& naming, unsigned workers,
+                                     const std::atomic<bool>& stop,
+                                     const BatchCallbacks& callbacks,
+                                     const RunControl& control = {});
 
 }  // namespace convert

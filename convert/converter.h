@@ -5,9 +5,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <atomic>
+#include <optional>
 #include <vector>
 
+#include "convert/capture_stats.h"
 #include "convert/decode.h"
+#include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/outcome.h"
 #include "convert/row_sink.h"
@@ -19,19 +23,28 @@ namespace convert {
 
 class Converter {
 public:
-    explicit Converter(const dbc::CanDatabase& database) : decoder_(database) {}
+    // One database for both channels, every signal.
+    explicit Converter(const dbc::CanDatabase& database) : Converter(Decoding::of(database)) {}
+    explicit Converter(const Decoding& decoding);
 
     // Converts the loaded file into `output` through the sink (configured by the caller). A file
-    // of an unknown record layout gets an output without lines and fails with 0x8007000D.
+    // of an unknown record layout gets no output and fails with 0x8007000D. `stats`, when
+    // given, counts what the conversion meets.
     FileOutcome convert(const monitor::MonitorFile& file, const ConversionOptions& options,
-                        RowSink& sink, const std::filesystem::path& output);
+                        RowSink& sink, const std::filesystem::path& output,
+                        CaptureStats* stats = nullptr);
+
+    // Adds the bytes of the records walked, a block at a time, for a progress display.
+    void setProgress(std::atomic<uint64_t>* bytesWalked) { bytesWalked_ = bytesWalked; }
 
 private:
     template <class Layout>
     void walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
-                     const TimeBase& time, RowSink& sink);
+                     const TimeBase& time, RowSink& sink, CaptureStats* stats);
 
-    FrameDecoder decoder_;
+    std::optional<FrameDecoder> decoders_[2];  // none for a channel without a database
+    std::vector<IdRange> ids_;
+    std::atomic<uint64_t>* bytesWalked_ = nullptr;
     std::vector<SignalValue> values_;
     monitor::CapturedFrame frame_;
 };

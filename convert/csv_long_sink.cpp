@@ -23,11 +23,17 @@ bool anyTextNeedsQuotes(const dbc::CanDatabase& database, const CsvQuoting& quot
 
 }  // namespace
 
-void CsvLongSink::configure(const ConversionOptions& options, const dbc::CanDatabase* database) {
+void CsvLongSink::configure(const ConversionOptions& options, const Decoding* decoding) {
     writer_.configureWriter(options);
     columns_ = options.columns;
     quoting_.configure(writer_.delimiterBytes());
-    checksDatabaseTexts_ = database == nullptr || anyTextNeedsQuotes(*database, quoting_);
+    checksDatabaseTexts_ = decoding == nullptr;
+    for (const ChannelDecoding& channel : decoding != nullptr ? decoding->channels
+                                                              : std::span<const ChannelDecoding>{}) {
+        if (channel.database != nullptr && anyTextNeedsQuotes(*channel.database, quoting_)) {
+            checksDatabaseTexts_ = true;
+        }
+    }
 }
 
 int32_t CsvLongSink::open(const std::filesystem::path& output) {
@@ -36,6 +42,7 @@ int32_t CsvLongSink::open(const std::filesystem::path& output) {
 
 void CsvLongSink::begin(const TimeBase& time) {
     time_.start(time);
+    lines_ = 0;
     writeHeaderLine();
 }
 
@@ -77,7 +84,8 @@ void CsvLongSink::buildFrameColumns(const DecodedFrame& decoded) {
     if (columns_.channel) generated(frame.channel == 0 ? "CH1" : "CH2");
     if (columns_.identifier) {
         scratch_.clear();
-        appendHex(scratch_, decoded.message.canId, frame.isExtended ? 7 : 3);
+        // The frame's own identifier: a J1939 match shows its sender's address.
+        appendHex(scratch_, frame.canId, frame.isExtended ? 7 : 3);
         generated(scratch_);
     }
     if (columns_.message) column(databaseField(decoded.message.name));
@@ -96,6 +104,7 @@ void CsvLongSink::write(const DecodedFrame& decoded) {
         return;
     }
     buildFrameColumns(decoded);
+    lines_ += decoded.values.size();
     if (checksDatabaseTexts_ || quoting_.checksGeneratedTexts()) {
         writeLines<true>(decoded.values);
     } else {

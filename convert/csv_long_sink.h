@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/csv_quoting.h"
+#include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/output_writer.h"
 #include "convert/row_sink.h"
@@ -16,7 +17,7 @@ class CsvLongSink final : public RowSink {
 public:
     // The columns, delimiter, character code and line end of every file until the next call.
     // With the database, texts are looked at only when one of its texts needs quotes at all.
-    void configure(const ConversionOptions& options, const dbc::CanDatabase* database = nullptr);
+    void configure(const ConversionOptions& options, const Decoding* decoding = nullptr);
     // A flag that, once set, ends the file in hand at its next frame: its output is given up.
     void setAbortFlag(const std::atomic<bool>* abort) { abort_ = abort; }
 
@@ -26,6 +27,7 @@ public:
     int32_t result() const override { return writer_.result(); }
     void fail(int32_t code) override { writer_.setError(code); }
     int32_t close() override { return writer_.closeOutput(); }
+    uint64_t linesWritten() const override { return lines_; }
 
 private:
     void writeHeaderLine();
@@ -59,6 +61,7 @@ private:
     // message name in front, the raw data at the end. Built once per frame.
     std::string frameHead_;
     bool frameHeadPending_ = false;
+    uint64_t lines_ = 0;
     std::string rawData_;
 };
 

@@ -6,6 +6,10 @@
 #include <cstring>
 #include <limits>
 
+#include "convert/capture_stats.h"
+#include "convert/j1939.h"
+#include "convert/selection.h"
+
 namespace convert {
 
 namespace {
@@ -108,21 +112,58 @@ std::string_view enumTextOf(const dbc::ValueDescriptionSet& set, uint64_t raw) {
 
 }  // namespace
 
+ByteSpan bytesOf(const dbc::DbcSignal& signal) {
+    if (signal.bitLength <= 0) return {};
+    const int64_t start = signal.startBit;
+    const int64_t first = start >= 0 ? start / 8 : (start - 7) / 8;  // floor
+    const int64_t bit = start - first * 8;
+    // Intel bits run upwards from the start bit, Motorola bits downwards and on into the next
+    // byte's bit 7: either way the bytes follow each other upwards.
+    const int64_t bitsBeforeField = signal.isLittleEndian ? bit : 7 - bit;
+    return {first, first + (bitsBeforeField + signal.bitLength + 7) / 8};
+}
+
+const dbc::DbcMessage* FrameDecoder::lookUp(const monitor::CapturedFrame& frame) {
+    const uint32_t key = frame.canId | (frame.isExtended ? 0x80000000u : 0u);
+    const dbc::DbcMessage* message = dbc::findMessage(database_, key);
+    if (message == nullptr && j1939_ != nullptr && frame.isExtended) {
+        message = j1939_->find(frame.canId);
+        if (message != nullptr && stats_ != nullptr) ++stats_->framesJ1939;
+    }
+    if (message == nullptr && stats_ != nullptr) {
+        stats_->unknownFrame(frame.canId, frame.isExtended, frame.channel);
+    }
+    return message;
+}
+
 bool FrameDecoder::decodeFrame(const monitor::CapturedFrame& frame,
                                std::vector<SignalValue>& values) {
     values.clear();
     message_ = nullptr;
     if (frame.dataLength <= 0) return false;
     if (database_.loadState != dbc::kFinalised || database_.messages.empty()) return false;
-    const uint32_t key = frame.canId | (frame.isExtended ? 0x80000000u : 0u);
-    message_ = dbc::findMessage(database_, key);
+    message_ = lookUp(frame);
     if (message_ == nullptr || message_->signals.empty()) return false;
+    if (selection_ != nullptr && !selection_->messageSelected(*message_)) return false;
 
     frame_ = &frame;
     values_ = &values;
     readableBytes_ = std::clamp(std::min(message_->dlc, frame.dataLength), 0, 64);
+    if (stats_ != nullptr) {
+        if (frame.dataLength < message_->dlc) stats_->shortFrame(*message_);
+        countBytesNotCarried();
+    }
     for (const dbc::DbcSignal& signal : message_->signals) decodeSignal(signal, 0);
+    if (stats_ != nullptr && !values.empty()) ++stats_->framesDecoded;
     return !values.empty();
+}
+
+// Values whose bits lie partly or wholly past the bytes read from the frame: they are read as
+// if those bytes were zero (or skipped, in Motorola order), which a user should know about.
+void FrameDecoder::countBytesNotCarried() {
+    for (const dbc::DbcSignal& signal : message_->signals) {
+        if (signal.muxSwitchName.empty()) countDependent(signal);  // others through their switch
+    }
 }
 
 void FrameDecoder::decodeSignal(const dbc::DbcSignal& signal, int depth) {
@@ -163,18 +204,38 @@ void FrameDecoder::decodeSignal(const dbc::DbcSignal& signal, int depth) {
         }
     }
     out.value = signal.factor * value + signal.offset;
-    values_->push_back(out);
+    out.signal = &signal;
+    if (selection_ == nullptr || selection_->signalSelected(*message_, signal)) {
+        values_->push_back(out);
+    }
     if (signal.isMuxSwitch && depth < kMaxMuxDepth) decodeDependents(signal, switchValue, depth + 1);
 }
 
 void FrameDecoder::decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue,
                                     int depth) {
+    bool selectedAny = false;
+    bool hasDependents = false;
     for (const dbc::DbcSignal& signal : message_->signals) {
         if (signal.muxSwitchName != switchSignal.name) continue;
+        hasDependents = true;
         // Every range that holds the value decodes the signal once: overlaps repeat it.
         for (const dbc::MuxRange& range : signal.muxRanges) {
-            if (range.low <= switchValue && switchValue <= range.high) decodeSignal(signal, depth);
+            if (range.low <= switchValue && switchValue <= range.high) {
+                selectedAny = true;
+                if (stats_ != nullptr) countDependent(signal);
+                decodeSignal(signal, depth);
+            }
         }
+    }
+    if (stats_ != nullptr && hasDependents && !selectedAny) {
+        stats_->unmatchedSwitch(*message_, switchSignal, switchValue);
+    }
+}
+
+void FrameDecoder::countDependent(const dbc::DbcSignal& signal) {
+    const ByteSpan span = bytesOf(signal);
+    if (span.end > span.first && (span.first < 0 || span.end > readableBytes_)) {
+        ++stats_->valuesBeyondData;
     }
 }
 

@@ -18,6 +18,7 @@ struct SignalValue {
     std::string_view signalName;
     std::string_view unit;
     std::string_view enumText;
+    const dbc::DbcSignal* signal = nullptr;  // the signal it is the value of
 };
 
 inline constexpr std::string_view kUndefinedEnumText = "<undefined>";
@@ -30,9 +31,21 @@ inline constexpr int kMaxMuxDepth = 4;
 uint64_t extractBits(const uint8_t* data, int readableBytes, int32_t startBit, int32_t bitLength,
                      bool littleEndian);
 
+class CaptureStats;
+class J1939Index;
+class SignalSelection;
+
 class FrameDecoder {
 public:
     explicit FrameDecoder(const dbc::CanDatabase& database) : database_(database) {}
+
+    // Only the selected signals give values (a switch that is not selected still selects its
+    // dependents); nullptr keeps every signal.
+    void setSelection(const SignalSelection* selection) { selection_ = selection; }
+    // Frames without an exact match are matched by their J1939 parameter group.
+    void setJ1939(const J1939Index* index) { j1939_ = index; }
+    // Where to count what the decoding meets (unknown and short frames, and the like).
+    void setStats(CaptureStats* stats) { stats_ = stats; }
 
     // Fills `values` (emptied first) from the frame; true when at least one value was decoded.
     // `message()` then names the database message of the frame.
@@ -40,14 +53,29 @@ public:
     const dbc::DbcMessage* message() const { return message_; }
 
 private:
+    const dbc::DbcMessage* lookUp(const monitor::CapturedFrame& frame);
     void decodeSignal(const dbc::DbcSignal& signal, int depth);
     void decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue, int depth);
+    // Values read partly or wholly past the bytes taken from the frame (read as zero there).
+    void countBytesNotCarried();
+    void countDependent(const dbc::DbcSignal& signal);
 
     const dbc::CanDatabase& database_;
+    const SignalSelection* selection_ = nullptr;
+    const J1939Index* j1939_ = nullptr;
+    CaptureStats* stats_ = nullptr;
     const dbc::DbcMessage* message_ = nullptr;
     const monitor::CapturedFrame* frame_ = nullptr;
     std::vector<SignalValue>* values_ = nullptr;
     int readableBytes_ = 0;
 };
+
+// The data bytes a signal's bits touch, as a half-open range of byte indices (both orders
+// number bytes upwards from the start bit's byte). Empty for a field of no bits.
+struct ByteSpan {
+    int64_t first = 0;
+    int64_t end = 0;
+};
+ByteSpan bytesOf(const dbc::DbcSignal& signal);
 
 }  // namespace convert

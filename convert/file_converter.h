@@ -5,9 +5,12 @@
 
 #include <atomic>
 #include <filesystem>
+#include <memory>
 
 #include "convert/converter.h"
-#include "convert/csv_long_sink.h"
+#include "convert/decoding.h"
+#include "convert/row_sink.h"
+#include "convert/run_control.h"
 #include "convert/options.h"
 #include "convert/outcome.h"
 #include "dbc/database.h"
@@ -19,14 +22,17 @@ class FileConverter {
 public:
     // `abort`, when given, gives up the file in hand as soon as it is set (its old output stays).
     FileConverter(const dbc::CanDatabase& database, const ConversionOptions& options,
-                  const std::atomic<bool>* abort = nullptr);
+                  const std::atomic<bool>* abort = nullptr)
+        : FileConverter(Decoding::of(database), options, RunControl{abort, nullptr}) {}
+    FileConverter(const Decoding& decoding, const ConversionOptions& options,
+                  const RunControl& control = {});
 
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 
 private:
     ConversionOptions options_;
     Converter converter_;
-    CsvLongSink sink_;
+    std::unique_ptr<RowSink> sink_;
     monitor::MonitorFile capture_;
 };
 

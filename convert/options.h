@@ -16,6 +16,13 @@ using settings::Encoding;
 using settings::LineEnd;
 using settings::TimeStamps;
 
+// The shape of the table: a line per signal value, or a column per signal.
+enum class TableLayout { kLong, kWide };
+// The clock of layout-29 dates and times.
+enum class Clock { kLocal, kUtc };
+// Date, time and milliseconds in columns of their own, or one ISO 8601 "Timestamp" column.
+enum class TimeFormat { kColumns, kIso8601 };
+
 struct ConversionOptions {
     Channels channels = Channels::kAll;
     TimeStamps timeStamps = TimeStamps::kNone;
@@ -23,6 +30,15 @@ struct ConversionOptions {
     Encoding encoding = Encoding::kAnsi;
     LineEnd lineEnd = LineEnd::kCrLf;
     std::u16string delimiter;  // escapes resolved, at most 15 units
+
+    // Choices of the command line beyond the Windows program's settings.
+    TableLayout layout = TableLayout::kLong;
+    bool hold = false;                  // wide: an empty cell repeats the signal's last value
+    uint64_t resampleMicroseconds = 0;  // wide: a row every period instead of every frame
+    bool enumText = false;              // wide: the value description instead of the number
+    Clock clock = Clock::kLocal;
+    TimeFormat timeFormat = TimeFormat::kColumns;
+    bool collectStats = false;  // count what the conversion meets, for the report
 
     bool admits(int channel) const {  // 0 CH1, 1 CH2
         return channels == Channels::kAll || static_cast<int>(channels) == channel + 1;

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 namespace convert {
+
+class CaptureStats;
 
 enum class FileStatus {
     kConverted,     // the output was written completely
@@ -29,6 +32,8 @@ struct FileOutcome {
     FailureDetail detail = FailureDetail::kNone;
     uint64_t recordsClaimed = 0;  // kCutShort: the records the capture announces
     uint64_t recordsPresent = 0;  // kCutShort: the whole records present, all converted
+    // What the conversion met, when the options asked for it (the report).
+    std::shared_ptr<const CaptureStats> stats = nullptr;
 
     bool converted() const { return status == FileStatus::kConverted; }
     // Converted, completely or as far as the capture goes: the output was written.

@@ -42,6 +42,14 @@ std::filesystem::path resolvedTarget(const std::filesystem::path& target) {
 
 int ReplacingFile::open(const std::filesystem::path& target) {
     abandon();
+    if (target == "-") {
+        file_ = platform::standardOutput();
+        written_ = target;
+        inPlace_ = true;
+        borrowed_ = true;
+        return 0;
+    }
+    borrowed_ = false;
     target_ = resolvedTarget(target);
     if (platform::isSpecialFile(target_)) {
         errno = 0;
@@ -68,7 +76,7 @@ int ReplacingFile::open(const std::filesystem::path& target) {
 
 int ReplacingFile::commit() {
     int error = 0;
-    if (file_ != nullptr && std::fclose(file_) != 0) error = errno != 0 ? errno : EIO;
+    if (file_ != nullptr && closeStream() != 0) error = errno != 0 ? errno : EIO;
     file_ = nullptr;
     if (inPlace_ || !pending_) return error;
     if (error == 0) error = platform::replaceFile(written_, target_);
@@ -80,8 +88,15 @@ int ReplacingFile::commit() {
     return 0;
 }
 
+int ReplacingFile::closeStream() {
+    errno = 0;
+    // Standard output stays open for whatever follows; only what was written must reach it.
+    if (borrowed_) return std::fflush(file_) != 0 || std::ferror(file_) != 0 ? -1 : 0;
+    return std::fclose(file_);
+}
+
 void ReplacingFile::abandon() {
-    if (file_ != nullptr) std::fclose(file_);
+    if (file_ != nullptr) closeStream();
     file_ = nullptr;
     if (pending_) {
         std::error_code ignored;
@@ -91,7 +106,7 @@ void ReplacingFile::abandon() {
 }
 
 void ReplacingFile::releaseStream() {
-    if (file_ != nullptr) std::fclose(file_);
+    if (file_ != nullptr) closeStream();
     file_ = nullptr;
 }
 

@@ -18,7 +18,7 @@ public:
 
     // Opens a stream whose bytes become `target` on commit. 0, or the errno value that tells
     // why not (a folder or a read-only file in the target's place fails here, before anything
-    // is written).
+    // is written). "-" is standard output, written as it comes.
     int open(const std::filesystem::path& target);
     std::FILE* stream() const { return file_; }
     // Where the bytes are written until the commit: the new file beside the target.
@@ -34,7 +34,10 @@ public:
     void releaseStream();
 
 private:
+    int closeStream();
+
     std::FILE* file_ = nullptr;
+    bool borrowed_ = false;  // standard output: flushed, never closed
     std::filesystem::path target_;
     std::filesystem::path written_;
     bool inPlace_ = false;

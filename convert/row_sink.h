@@ -38,6 +38,8 @@ public:
     virtual void fail(int32_t code) = 0;
     // Finishes and closes the output; the final result.
     virtual int32_t close() = 0;
+    // The lines (or rows) written for the last file, the header not counted.
+    virtual uint64_t linesWritten() const = 0;
 };
 
 }  // namespace convert

@@ -1,5 +1,7 @@
 #include "convert/time_base.h"
 
+#include "convert/options.h"
+
 namespace convert {
 
 TimeBase timeBaseFor(const monitor::MonitorFile& file, settings::TimeStamps timeStamps) {
@@ -22,6 +24,13 @@ TimeBase timeBaseFor(const monitor::MonitorFile& file, settings::TimeStamps time
         base.scheme = TimeScheme::kElapsed;
         base.microsecondsPerCount = kMicrosecondsPerCount[mode - 4];
     }
+    return base;
+}
+
+TimeBase timeBaseFor(const monitor::MonitorFile& file, const ConversionOptions& options) {
+    TimeBase base = timeBaseFor(file, options.timeStamps);
+    base.utc = options.clock == Clock::kUtc;
+    base.iso8601 = options.timeFormat == TimeFormat::kIso8601;
     return base;
 }
 

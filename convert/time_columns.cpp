@@ -9,6 +9,7 @@ namespace {
 constexpr std::string_view kDateTimeHeaders[] = {"Date", "Time", "msec"};
 constexpr std::string_view kClockHeaders[] = {"Time", "msec"};
 constexpr std::string_view kElapsedHeaders[] = {"TimeStamp"};
+constexpr std::string_view kIsoHeaders[] = {"Timestamp"};
 }  // namespace
 
 void TimeColumns::start(const TimeBase& base) {
@@ -18,6 +19,7 @@ void TimeColumns::start(const TimeBase& base) {
 }
 
 std::span<const std::string_view> TimeColumns::headers() const {
+    if (base_.iso8601 && base_.scheme != TimeScheme::kNone) return kIsoHeaders;
     switch (base_.scheme) {
         case TimeScheme::kDateTime:
             return kDateTimeHeaders;
@@ -31,6 +33,16 @@ std::span<const std::string_view> TimeColumns::headers() const {
 }
 
 std::span<const std::string> TimeColumns::texts(uint64_t microseconds) {
+    if (base_.iso8601 && base_.scheme != TimeScheme::kNone) {
+        if (base_.scheme == TimeScheme::kDateTime) {
+            isoTexts(microseconds);
+        } else {
+            text_[0].clear();
+            appendElapsed(text_[0], microseconds);
+            count_ = 1;
+        }
+        return {text_, static_cast<size_t>(count_)};
+    }
     switch (base_.scheme) {
         case TimeScheme::kDateTime:
             dateTimeTexts(microseconds);
@@ -71,9 +83,10 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
         cachedDate_.clear();
         cachedTime_.clear();
         platform::CivilTime civil;
+        int64_t offset = 0;
         // An instant the system cannot place in local time leaves date and time empty rather
         // than showing a made-up one.
-        if (platform::localTime(static_cast<int64_t>(seconds), civil)) {
+        if (civilTime(static_cast<int64_t>(seconds), civil, offset)) {
             appendDecimal(cachedDate_, static_cast<uint64_t>(civil.year), 4);
             cachedDate_ += '/';
             appendDecimal(cachedDate_, static_cast<uint64_t>(civil.month), 2);
@@ -93,6 +106,58 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
     text_[2].clear();
     appendDecimal(text_[2], (nanoseconds % 1000000000) / 1000000, 3);
     count_ = 3;
+}
+
+bool TimeColumns::civilTime(int64_t seconds, platform::CivilTime& civil,
+                            int64_t& offsetSeconds) const {
+    offsetSeconds = 0;
+    if (base_.utc) return platform::utcTime(seconds, civil);
+    if (!platform::localTime(seconds, civil)) return false;
+    offsetSeconds = platform::secondsOfCivil(civil) - seconds;
+    return true;
+}
+
+// "2024-05-01T12:34:56.791234+09:00": microseconds, and the offset of the clock in use.
+void TimeColumns::isoTexts(uint64_t microseconds) {
+    const uint64_t nanoseconds =
+        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
+    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
+                             nanoseconds / 1000000000;
+    if (!cachedValid_ || cachedSeconds_ != seconds) {
+        cachedIso_.clear();
+        cachedOffset_.clear();
+        platform::CivilTime civil;
+        int64_t offset = 0;
+        if (civilTime(static_cast<int64_t>(seconds), civil, offset)) {
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.year), 4);
+            cachedIso_ += '-';
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.month), 2);
+            cachedIso_ += '-';
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.day), 2);
+            cachedIso_ += 'T';
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.hour), 2);
+            cachedIso_ += ':';
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.minute), 2);
+            cachedIso_ += ':';
+            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.second), 2);
+            cachedOffset_ += offset < 0 ? '-' : '+';
+            const auto magnitude = static_cast<uint64_t>(offset < 0 ? -offset : offset);
+            appendDecimal(cachedOffset_, magnitude / 3600, 2);
+            cachedOffset_ += ':';
+            appendDecimal(cachedOffset_, magnitude % 3600 / 60, 2);
+        }
+        cachedSeconds_ = seconds;
+        cachedValid_ = true;
+    }
+    std::string& text = text_[0];
+    text.clear();
+    if (!cachedIso_.empty()) {
+        text += cachedIso_;
+        text += '.';
+        appendDecimal(text, (nanoseconds % 1000000000) / 1000, 6);
+        text += cachedOffset_;
+    }
+    count_ = 1;
 }
 
 }  // namespace convert

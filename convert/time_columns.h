@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "convert/time_base.h"
+#include "platform/local_time.h"
 
 namespace convert {
 
@@ -21,6 +22,9 @@ public:
 
 private:
     void dateTimeTexts(uint64_t microseconds);
+    void isoTexts(uint64_t microseconds);
+    // The calendar date and time of an instant by the clock in use; false when it has none.
+    bool civilTime(int64_t seconds, platform::CivilTime& civil, int64_t& offsetSeconds) const;
 
     TimeBase base_;
     std::string text_[3];
@@ -30,6 +34,8 @@ private:
     uint64_t cachedSeconds_ = 0;
     std::string cachedDate_;
     std::string cachedTime_;
+    std::string cachedIso_;  // "2024-05-01T12:34:56" of the cached second
+    std::string cachedOffset_;  // "+09:00"
 };
 
 }  // namespace convert

@@ -26,4 +26,54 @@ bool localTime(int64_t secondsSince1970, CivilTime& out) {
     return true;
 }
 
+namespace {
+
+// Days since 1970-01-01 of a date, and back (H. Hinnant's algorithms for the civil calendar).
+int64_t daysFromCivil(int64_t year, int64_t month, int64_t day) {
+    year -= month <= 2;
+    const int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+void civilFromDays(int64_t days, CivilTime& out) {
+    days += 719468;
+    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const int64_t dayOfEra = days - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+    out.day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    out.month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    out.year = static_cast<int>(yearOfEra + era * 400 + (out.month <= 2));
+}
+
+}  // namespace
+
+bool utcTime(int64_t secondsSince1970, CivilTime& out) {
+    // Years 0 to 9999 only: the texts have four digits for the year.
+    constexpr int64_t kFirst = -62167219200;  // 0000-01-01
+    constexpr int64_t kEnd = 253402300800;    // 10000-01-01
+    if (secondsSince1970 < kFirst || secondsSince1970 >= kEnd) return false;
+    int64_t days = secondsSince1970 / 86400;
+    int64_t rest = secondsSince1970 % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    civilFromDays(days, out);
+    out.hour = static_cast<int>(rest / 3600);
+    out.minute = static_cast<int>(rest % 3600 / 60);
+    out.second = static_cast<int>(rest % 60);
+    return true;
+}
+
+int64_t secondsOfCivil(const CivilTime& civil) {
+    return daysFromCivil(civil.year, civil.month, civil.day) * 86400 + civil.hour * 3600 +
+           civil.minute * 60 + civil.second;
+}
+
 }  // namespace platform

@@ -18,4 +18,12 @@ struct CivilTime {
 // False when the system cannot convert the instant (before 1970 on Windows, or far off).
 bool localTime(int64_t secondsSince1970, CivilTime& out);
 
+// The same in UTC, by arithmetic alone (the proleptic Gregorian calendar); false for instants
+// whose year does not fit in four digits.
+bool utcTime(int64_t secondsSince1970, CivilTime& out);
+
+// The seconds since 1970 of a calendar date and time read as UTC: with localTime's result, the
+// difference to the instant is the time zone's offset at that instant.
+int64_t secondsOfCivil(const CivilTime& civil);
+
 }  // namespace platform

@@ -24,4 +24,7 @@ int checkReplaceable(const Path& path);
 // A device, pipe or socket: written in place, since there is nothing to replace.
 bool isSpecialFile(const Path& path);
 
+// Standard output, switched to binary writing (on Windows it would turn LF into CR LF).
+std::FILE* standardOutput();
+
 }  // namespace platform

@@ -42,4 +42,6 @@ bool isSpecialFile(const Path& path) {
            S_ISSOCK(info.st_mode);
 }
 
+std::FILE* standardOutput() { return stdout; }
+
 }  // namespace platform

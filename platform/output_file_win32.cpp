@@ -90,4 +90,10 @@ bool isSpecialFile(const Path& path) {
     return _wcsicmp(name.c_str(), L"NUL") == 0 || _wcsicmp(name.c_str(), L"CON") == 0;
 }
 
+std::FILE* standardOutput() {
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+    return stdout;
+}
+
 }  // namespace platform

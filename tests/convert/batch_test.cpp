@@ -62,7 +62,7 @@ TEST(OutputPath, TheInputIsNeverItsOwnOutput) {
 
 TEST(OutputPath, TakesTheExtensionOfTheNaming) {
     Path output;
-    EXPECT_EQ(convert::outputPathFor("d/run.DT", convert::OutputNaming{".xlsx"}, output), 0);
+    EXPECT_EQ(convert::outputPathFor("d/run.DT", convert::OutputNaming{".xlsx", {}, {}}, output), 0);
     EXPECT_EQ(output, Path("d/run.xlsx"));
 }
 

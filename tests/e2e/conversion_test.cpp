@@ -49,6 +49,20 @@ struct Case {
 
 class Conversion : public ::testing::TestWithParam<Case> {};
 
+// "@examples/x" and "@data/x" in an option stand for the example and the test data folders.
+std::string withFolders(const std::string& option) {
+    const auto source = testing_support::sourceDir();
+    for (const auto& [mark, folder] :
+         {std::pair{std::string("@examples/"), source / "examples"},
+          std::pair{std::string("@data/"), source / "tests" / "e2e" / "data"}}) {
+        const size_t at = option.find(mark);
+        if (at != std::string::npos) {
+            return option.substr(0, at) + cli::pathToUtf8(folder / option.substr(at + mark.size()));
+        }
+    }
+    return option;
+}
+
 TEST_P(Conversion, MatchesTheCheckedOutput) {
     testing_support::useUtc();
     const Case& c = GetParam();
@@ -60,11 +74,20 @@ TEST_P(Conversion, MatchesTheCheckedOutput) {
     if (capture == "v27") input = writeCapture(dir, "drive.DT", v27);
     if (capture == "v27m5") input = writeCapture(dir, "drive.DT", withMode(v27, "5"));
     if (capture == "v27m0") input = writeCapture(dir, "drive.DT", withMode(v27, "0"));
+    if (capture.rfind("@data/", 0) == 0) {
+        input = writeCapture(dir, "drive.DT",
+                             readFileBytes(testing_support::sourceDir() / "tests" / "e2e" /
+                                           "data" / capture.substr(6)));
+    }
     ASSERT_FALSE(input.empty());
 
-    cli::Arguments args = {"--quiet", "--jobs", "1", "--dbc",
-                           cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc")};
-    args.insert(args.end(), c.options.begin(), c.options.end());
+    cli::Arguments args = {"--quiet", "--jobs", "1", "--log", cli::pathToUtf8(dir.path())};
+    bool databaseGiven = false;
+    for (const std::string& option : c.options) {
+        args.push_back(withFolders(option));
+        databaseGiven = databaseGiven || option == "--dbc";
+    }
+    if (!databaseGiven) args.insert(args.end(), {"--dbc", withFolders("@examples/vehicle.dbc")});
     args.push_back(cli::pathToUtf8(input));
     ASSERT_EQ(cli::runConvertCommand(args), 0);
     const std::string actual = readFileBytes(dir / "drive.csv");
@@ -121,7 +144,30 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"v27_mode2_defaults.csv", "v27", {}},
         Case{"v27_mode5_ch2.csv", "v27m5", {"--channel", "ch2", "--columns", "ch,msg,raw"}},
         Case{"v27_mode0_ch1_empty_delimiter.csv", "v27m0",
-             {"--channel", "ch1", "--delimiter", "", "--columns", "ch,unit"}}),
+             {"--channel", "ch1", "--delimiter", "", "--columns", "ch,unit"}},
+        // The wide table: a column per signal, a row per frame, the multiplexed signals and
+        // the 64-byte CAN FD message among them; with --hold, with --resample, with texts.
+        Case{"v29_wide.csv", "v29", {"--layout", "wide"}},
+        Case{"v27_wide_hold.csv", "v27", {"--layout", "wide", "--hold"}},
+        Case{"v29_wide_resample_250ms_utc_iso.csv", "v29",
+             {"--layout", "wide", "--resample", "250ms", "--clock", "utc", "--time-format",
+              "iso8601", "--signals", "Engine*,Page*,Oil*,ErrorCode"}},
+        Case{"v29_wide_enum_text_selection.csv", "v29",
+             {"--layout", "wide", "--enum-text", "--messages", "Transmission,Diag*",
+              "--timestamp", "elapsed"}},
+        // Selection in the long table: a multiplexed signal without its switch, identifiers.
+        Case{"v29_signals_without_their_switch.csv", "v29",
+             {"--signals", "OilPressure,ErrorCode,Cell*", "--ids", "400,1A0"}},
+        Case{"v29_iso8601_local.csv", "v29", {"--time-format", "iso8601", "--columns", "id"}},
+        // J1939 and a database per channel.
+        Case{"trucks_j1939_two_databases.csv", "@data/trucks.txt",
+             {"--dbc", "ch1=@examples/vehicle.dbc", "--dbc", "ch2=@data/j1939.dbc", "--j1939",
+              "--columns", "ch,id,msg,enum"}},
+        Case{"trucks_exact_identifiers_only.csv", "@data/trucks.txt",
+             {"--dbc", "ch2=@data/j1939.dbc", "--columns", "ch,id,msg"}},
+        Case{"trucks_j1939_wide.csv", "@data/trucks.txt",
+             {"--dbc", "ch1=@examples/vehicle.dbc", "--dbc", "ch2=@data/j1939.dbc", "--j1939",
+              "--layout", "wide", "--signals", "Engine*,*Speed", "--timestamp", "elapsed"}}),
     [](const auto& param) {
         std::string name = param.param.expected;
         name = name.substr(0, name.find('.'));

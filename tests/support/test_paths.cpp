@@ -40,15 +40,17 @@ ScratchDir::~ScratchDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-void useUtc() {
+void useTimeZone(const char* zone) {
 #ifdef _WIN32
-    _putenv("TZ=UTC0");
+    _putenv((std::string("TZ=") + zone).c_str());
     _tzset();
 #else
-    setenv("TZ", "UTC0", 1);
+    setenv("TZ", zone, 1);
     tzset();
 #endif
 }
+
+void useUtc() { useTimeZone("UTC0"); }
 
 std::string readFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

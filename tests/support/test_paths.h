@@ -29,6 +29,8 @@ private:
 // Local time is UTC from here on (the TZ variable, honoured on Linux and by the Windows C
 // runtime), for tests whose expected date and time columns are written for UTC.
 void useUtc();
+// Local time is that of a TZ value such as "JST-9" (nine hours ahead of UTC, no summer time).
+void useTimeZone(const char* zone);
 
 std::string readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes);

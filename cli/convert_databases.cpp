@@ -1,0 +1,67 @@
+#include "cli/convert_databases.h"
+
+#include <cstdio>
+
+#include "cli/utf8_args.h"
+#include "dbc/loader.h"
+
+namespace cli {
+
+std::filesystem::path loadLogPathFor(const std::string& logOption, int channel) {
+    const std::string name = channel < 0 ? "dbcload.log"
+                                         : "dbcload-ch" + std::to_string(channel + 1) + ".log";
+    if (logOption.empty()) return name;
+    const std::filesystem::path path = pathFromUtf8(logOption);
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return path / name;
+    if (channel < 0) return path;
+    std::filesystem::path named = path;
+    named.replace_filename(pathToUtf8(path.stem()) + "-ch" + std::to_string(channel + 1) +
+                           pathToUtf8(path.extension()));
+    return named;
+}
+
+bool ConvertDatabases::loadOne(const std::string& path, const std::filesystem::path& log,
+                               bool quiet, const std::string& channelName) {
+    auto database = std::make_unique<dbc::CanDatabase>();
+    dbc::LoadSummary summary;
+    const bool loaded = dbc::loadDbcFile(*database, pathFromUtf8(path), log, &summary);
+    if (!summary.opened) {
+        std::fprintf(stderr, "%s: File open Error!!\n", path.c_str());
+        return false;
+    }
+    if (!quiet) std::fprintf(stderr, "%s:%s\n", path.c_str(), summary.lastLogLine.c_str());
+    if (!loaded) {
+        std::fprintf(stderr, "txtcvt-cli convert: no DBC file loaded (see %s)\n",
+                     pathToUtf8(log).c_str());
+        return false;
+    }
+    entries_.push_back({channelName, path, dbc::messageCount(*database),
+                        dbc::signalCount(*database), summary.errorCount});
+    owned_.push_back(std::move(database));
+    return true;
+}
+
+bool ConvertDatabases::load(const ConvertRequest& request) {
+    if (!request.dbcPath.empty()) {
+        if (!loadOne(request.dbcPath, loadLogPathFor(request.logPath, -1), request.quiet, "both")) {
+            return false;
+        }
+        channels_[0] = channels_[1] = owned_.back().get();
+        return true;
+    }
+    const bool two = !request.channelDbcPath[0].empty() && !request.channelDbcPath[1].empty();
+    for (int channel = 0; channel < 2; ++channel) {
+        const std::string& path = request.channelDbcPath[channel];
+        if (path.empty()) continue;
+        const std::string name = channel == 0 ? "ch1" : "ch2";
+        if (!loadOne(path, loadLogPathFor(request.logPath, two ? channel : -1), request.quiet,
+                     name)) {
+            return false;
+        }
+        channels_[channel] = owned_.back().get();
+    }
+    return true;
+}
+
+}  // namespace cli

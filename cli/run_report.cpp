@@ -1,0 +1,238 @@
+#include "cli/run_report.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+#include "cli/outcome_text.h"
+#include "cli/utf8_args.h"
+#include "convert/capture_stats.h"
+#include "platform/local_time.h"
+#include "txtcvt_version.h"
+
+namespace cli {
+
+namespace {
+
+using convert::CaptureStats;
+using convert::FileStatus;
+
+// A JSON string: UTF-8 passes, control characters and bytes that are no UTF-8 become \uXXXX
+// (a DBC file's texts are bytes in its own code page).
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        bool valid = length > 0 && i + length <= text.size();
+        for (size_t k = 1; valid && k < length; ++k) {
+            valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        }
+        if (!valid) length = 0;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || length == 0) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", c);
+            out += escaped;
+            length = 1;
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length == 0 ? 1 : length;
+    }
+    return out + "\"";
+}
+
+std::string hexId(uint32_t id, bool extended) {
+    char text[16];
+    std::snprintf(text, sizeof text, extended ? "%08" PRIX32 : "%03" PRIX32, id);
+    return text;
+}
+
+std::string number(uint64_t value) { return std::to_string(value); }
+
+std::string seconds(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+// A frame time: seconds since the capture's time base, and for layout 29 the date and time in
+// UTC as ISO 8601.
+std::string timeFields(const char* name, uint64_t microseconds, const convert::TimeBase& base) {
+    std::string out = "\"" + std::string(name) + "Seconds\":" +
+                      seconds(static_cast<double>(microseconds) / 1e6);
+    if (base.scheme == convert::TimeScheme::kDateTime) {
+        const uint64_t nanoseconds =
+            (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
+        const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
+                                                microseconds / 1000000 + nanoseconds / 1000000000);
+        platform::CivilTime civil;
+        if (platform::utcTime(whole, civil)) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06" PRIu64 "Z",
+                          civil.year, civil.month, civil.day, civil.hour, civil.minute,
+                          civil.second, (nanoseconds % 1000000000) / 1000);
+            out += ",\"" + std::string(name) + "Time\":\"" + text + "\"";
+        }
+    }
+    return out;
+}
+
+const char* outcomeWord(const convert::FileOutcome& outcome) {
+    if (outcome.converted()) return "converted";
+    if (outcome.status == FileStatus::kCutShort) return "cut short";
+    return "failed";
+}
+
+std::string statsFields(const CaptureStats& stats) {
+    std::string out = "\"records\":" + number(stats.records) + ",\"frames\":{\"ch1\":" +
+                      number(stats.frames[0]) + ",\"ch2\":" + number(stats.frames[1]) +
+                      "},\"framesDecoded\":" + number(stats.framesDecoded) +
+                      ",\"framesJ1939\":" + number(stats.framesJ1939);
+    out += ",\"unknown\":{\"frames\":" + number(stats.framesUnknown) + ",\"identifiers\":[";
+    bool first = true;
+    for (const convert::UnknownIdentifier& id : stats.topUnknown(20)) {
+        out += (first ? "" : ",") + std::string("{\"id\":\"") + hexId(id.canId, id.extended) +
+               "\",\"extended\":" + (id.extended ? "true" : "false") +
+               ",\"frames\":" + number(id.total()) + ",\"ch1\":" + number(id.frames[0]) +
+               ",\"ch2\":" + number(id.frames[1]) + "}";
+        first = false;
+    }
+    out += "]},\"short\":{\"frames\":" + number(stats.framesShort) + ",\"messages\":[";
+    first = true;
+    for (const convert::MessageFrames& message : stats.shortByMessage()) {
+        out += (first ? "" : ",") + std::string("{\"message\":") + jsonString(message.message) +
+               ",\"id\":\"" + hexId(message.canId, message.extended) +
+               "\",\"frames\":" + number(message.frames) + "}";
+        first = false;
+    }
+    out += "]},\"valuesBeyondData\":" + number(stats.valuesBeyondData) +
+           ",\"unmatchedSwitches\":[";
+    first = true;
+    for (const convert::UnmatchedSwitch& entry : stats.unmatchedSwitches()) {
+        out += (first ? "" : ",") + std::string("{\"message\":") + jsonString(entry.message) +
+               ",\"switch\":" + jsonString(entry.switchName) +
+               ",\"frames\":" + number(entry.frames) + ",\"values\":[";
+        for (size_t i = 0; i < entry.values.size(); ++i) {
+            out += (i > 0 ? "," : "") + std::to_string(entry.values[i]);
+        }
+        out += std::string("],\"moreValues\":") + (entry.moreValues ? "true" : "false") + "}";
+        first = false;
+    }
+    out += "],\"lines\":" + number(stats.lines);
+    if (stats.timed) {
+        out += "," + timeFields("first", stats.firstMicroseconds, stats.time) + "," +
+               timeFields("last", stats.lastMicroseconds, stats.time);
+    }
+    return out;
+}
+
+std::string fileJson(const RunReport& report, size_t index) {
+    const convert::FileResult& result = report.results[index];
+    const convert::FileOutcome& outcome = result.outcome;
+    std::string out = "{\"input\":" + jsonString(pathToUtf8(report.inputs[index])) +
+                      ",\"output\":" +
+                      (result.output.empty() ? std::string("null")
+                                             : jsonString(pathToUtf8(result.output))) +
+                      ",\"outcome\":\"" + outcomeWord(outcome) + "\"";
+    if (!outcome.converted()) {
+        out += ",\"message\":" + jsonString(outcomeWords(report.inputs, result));
+        if (outcome.status != FileStatus::kCutShort) out += ",\"code\":\"" + codeText(outcome.code) + "\"";
+    }
+    if (outcome.status == FileStatus::kCutShort) {
+        out += ",\"recordsClaimed\":" + number(outcome.recordsClaimed);
+    }
+    if (outcome.stats) out += "," + statsFields(*outcome.stats);
+    return out + ",\"seconds\":" + seconds(result.seconds) + "}";
+}
+
+struct Totals {
+    size_t converted = 0, cutShort = 0, failed = 0;
+    CaptureStats stats;
+};
+
+Totals totalsOf(const RunReport& report) {
+    Totals totals;
+    totals.failed = report.problems.size();
+    for (const convert::FileResult& result : report.results) {
+        if (result.outcome.converted()) {
+            ++totals.converted;
+        } else if (result.outcome.status == FileStatus::kCutShort) {
+            ++totals.cutShort;
+        } else {
+            ++totals.failed;
+        }
+        if (result.outcome.stats) totals.stats.add(*result.outcome.stats);
+    }
+    return totals;
+}
+
+}  // namespace
+
+std::string reportJson(const RunReport& report) {
+    std::string out = "{\"program\":\"txtcvt-cli " TXTCVT_VERSION_TEXT "\",\"databases\":[";
+    for (size_t i = 0; i < report.databases.size(); ++i) {
+        const ReportDatabase& db = report.databases[i];
+        out += (i > 0 ? "," : "") + std::string("{\"channel\":\"") + db.channel +
+               "\",\"path\":" + jsonString(db.path) + ",\"messages\":" +
+               std::to_string(db.messages) + ",\"signals\":" + std::to_string(db.signals) +
+               ",\"errors\":" + std::to_string(db.errors) + "}";
+    }
+    out += "],\n\"files\":[\n";
+    for (size_t i = 0; i < report.results.size(); ++i) {
+        out += fileJson(report, i) + (i + 1 < report.results.size() ? ",\n" : "\n");
+    }
+    out += "],\n\"inputsNotFound\":[";
+    for (size_t i = 0; i < report.problems.size(); ++i) {
+        out += (i > 0 ? "," : "") + jsonString(report.problems[i]);
+    }
+    const Totals totals = totalsOf(report);
+    out += "],\n\"totals\":{\"files\":" + number(report.results.size() + report.problems.size()) +
+           ",\"converted\":" + number(totals.converted) + ",\"cutShort\":" +
+           number(totals.cutShort) + ",\"failed\":" + number(totals.failed) + "," +
+           statsFields(totals.stats) + ",\"seconds\":" + seconds(report.seconds) + "}}\n";
+    return out;
+}
+
+std::string reportSummary(const RunReport& report) {
+    const Totals totals = totalsOf(report);
+    const CaptureStats& s = totals.stats;
+    char line[512];
+    std::string out;
+    std::snprintf(line, sizeof line,
+                  "Summary: %zu files: %zu converted, %zu cut short, %zu failed, in %.2f s\n",
+                  report.results.size() + report.problems.size(), totals.converted,
+                  totals.cutShort, totals.failed, report.seconds);
+    out += line;
+    std::snprintf(line, sizeof line,
+                  "  %" PRIu64 " records, %" PRIu64 " frames (CH1 %" PRIu64 ", CH2 %" PRIu64
+                  "), %" PRIu64 " decoded, %" PRIu64 " lines written\n",
+                  s.records, s.frames[0] + s.frames[1], s.frames[0], s.frames[1],
+                  s.framesDecoded, s.lines);
+    out += line;
+    std::string unknown;
+    for (const convert::UnknownIdentifier& id : s.topUnknown(5)) {
+        unknown += (unknown.empty() ? " (most: " : ", ") + hexId(id.canId, id.extended) + " x" +
+                   number(id.total());
+    }
+    if (!unknown.empty()) unknown += ")";
+    std::snprintf(line, sizeof line,
+                  "  %" PRIu64 " frames of identifiers the database does not know%s\n",
+                  s.framesUnknown, unknown.c_str());
+    out += line;
+    const auto switches = s.unmatchedSwitches();
+    uint64_t switchFrames = 0;
+    for (const auto& entry : switches) switchFrames += entry.frames;
+    std::snprintf(line, sizeof line,
+                  "  %" PRIu64 " short frames, %" PRIu64 " values read past the data, %" PRIu64
+                  " frames whose multiplexer value selects no signal, %" PRIu64
+                  " matched as J1939\n",
+                  s.framesShort, s.valuesBeyondData, switchFrames, s.framesJ1939);
+    out += line;
+    return out;
+}
+
+}  // namespace cli

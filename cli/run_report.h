@@ -1,0 +1,37 @@
+// The report of a conversion run: for each input its outcome and what the capture held (frames
+// per channel, what the database did and did not cover, short frames, values read past the
+// data, multiplexer switch values that select nothing, lines, times), and the totals. As one
+// JSON document (--report) or as a few lines for people (--summary).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "convert/batch.h"
+
+namespace cli {
+
+struct ReportDatabase {
+    std::string channel;  // "both", "ch1" or "ch2"
+    std::string path;
+    int32_t messages = 0;
+    int32_t signals = 0;
+    int32_t errors = 0;
+};
+
+struct RunReport {
+    std::vector<ReportDatabase> databases;
+    std::vector<std::filesystem::path> inputs;
+    std::vector<convert::FileResult> results;
+    std::vector<std::string> problems;  // inputs that named nothing
+    double seconds = 0.0;
+};
+
+// The JSON document, one line per file inside the "files" list.
+std::string reportJson(const RunReport& report);
+
+// A few lines for standard error, however large the run.
+std::string reportSummary(const RunReport& report);
+
+}  // namespace cli

@@ -1,0 +1,74 @@
+#include "cli/option_parser.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/convert_args.h"
+#include "cli/convert_databases.h"
+
+namespace {
+
+constexpr cli::OptionSpec kSpecs[] = {
+    {"output-dir", 'o', true}, {"jobs", 'j', true}, {"quiet", 'q', false}};
+
+TEST(OptionParser, LongShortAttachedAndSeparateValues) {
+    std::vector<cli::GivenOption> options;
+    cli::Arguments inputs;
+    ASSERT_EQ(cli::parseOptions({"-o", "out", "a.DT", "-j2", "--quiet", "--output-dir=x", "-q",
+                                 "--", "-b.DT", "--jobs"},
+                                kSpecs, options, inputs),
+              "");
+    ASSERT_EQ(options.size(), 5u);
+    EXPECT_EQ(options[0].name, "output-dir");
+    EXPECT_EQ(options[0].value, "out");
+    EXPECT_EQ(options[1].value, "2");
+    EXPECT_EQ(options[3].value, "x");
+    EXPECT_EQ(inputs, (cli::Arguments{"a.DT", "-b.DT", "--jobs"}));
+}
+
+TEST(OptionParser, WhatNamesNoOptionIsAMistakeNotAnInput) {
+    std::vector<cli::GivenOption> options;
+    cli::Arguments inputs;
+    for (const cli::Arguments& args :
+         {cli::Arguments{"-x"}, cli::Arguments{"--bogus"}, cli::Arguments{"-"},
+          cli::Arguments{"--jobs"}, cli::Arguments{"-qq"}, cli::Arguments{"--quiet=1"}}) {
+        EXPECT_NE(cli::parseOptions(args, kSpecs, options, inputs), "") << args[0];
+    }
+    EXPECT_TRUE(cli::asksForHelp({"a", "-h"}));
+    EXPECT_TRUE(cli::asksForHelp({"--help"}));
+    EXPECT_FALSE(cli::asksForHelp({"--", "-h"}));
+}
+
+TEST(ConvertOptions, PeriodsLayoutsAndDatabasesPerChannel) {
+    uint64_t period = 0;
+    EXPECT_TRUE(cli::parsePeriod("10ms", period));
+    EXPECT_EQ(period, 10000u);
+    EXPECT_TRUE(cli::parsePeriod("0.5s", period));
+    EXPECT_EQ(period, 500000u);
+    EXPECT_TRUE(cli::parsePeriod("250us", period));
+    EXPECT_EQ(period, 250u);
+    EXPECT_TRUE(cli::parsePeriod("2min", period));
+    EXPECT_EQ(period, 120000000u);
+    for (const char* wrong : {"10", "ms", "0s", "-1s", "1h", "1.2.3s", "0.1us", "2days"}) {
+        EXPECT_FALSE(cli::parsePeriod(wrong, period)) << wrong;
+    }
+    cli::ConvertRequest request;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc", "CH1=a.dbc", "--dbc=ch2=b.dbc", "--layout",
+                                          "wide", "--resample", "1s", "-o", "out", "x.DT"},
+                                         request),
+              "");
+    EXPECT_EQ(request.channelDbcPath[0], "a.dbc");
+    EXPECT_EQ(request.channelDbcPath[1], "b.dbc");
+    EXPECT_TRUE(request.dbcPath.empty());
+    EXPECT_EQ(request.outputDir, "out");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "a", "--hold", "x.DT"}, request), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "a", "--dbc", "ch1=b", "x.DT"}, request), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "a", "-o", "d", "--output", "f", "x"}, request),
+              "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "a", "--ids", "10-5", "x"}, request), "");
+    EXPECT_EQ(cli::loadLogPathFor("", -1), std::filesystem::path("dbcload.log"));
+    EXPECT_EQ(cli::loadLogPathFor("", 1), std::filesystem::path("dbcload-ch2.log"));
+    EXPECT_EQ(cli::loadLogPathFor("logs/run.log", 0), std::filesystem::path("logs/run-ch1.log"));
+    EXPECT_EQ(cli::loadLogPathFor("logs/run.log", -1), std::filesystem::path("logs/run.log"));
+}
+
+}  // namespace
