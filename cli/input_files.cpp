@@ -1,5 +1,7 @@
 #include "cli/input_files.h"
 
+#include "convert/wildcard.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -80,25 +82,7 @@ int compareLogical(std::string_view a, std::string_view b) {
 }
 
 bool matchesWildcard(std::string_view pattern, std::string_view name) {
-    size_t p = 0, n = 0;
-    size_t starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || foldCase(pattern[p]) == foldCase(name[n]))) {
-            ++p;
-            ++n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
+    return convert::matchesWildcard(pattern, name, true);
 }
 
 std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,

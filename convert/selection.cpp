@@ -2,27 +2,12 @@
 
 #include <charconv>
 
+#include "convert/wildcard.h"
+
 namespace convert {
 
 bool matchesPattern(std::string_view pattern, std::string_view name) {
-    // Iterative wildcard match with one back-track point: linear in practice, never recursive.
-    size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
+    return matchesWildcard(pattern, name, false);
 }
 
 bool parseNameList(std::string_view list, std::vector<std::string>& names) {

@@ -16,6 +16,7 @@ TEST(Selection, WildcardsNamesAndIdentifierLists) {
     EXPECT_TRUE(convert::matchesPattern("E?g*e", "Engine"));
     EXPECT_TRUE(convert::matchesPattern("*", ""));
     EXPECT_TRUE(convert::matchesPattern("a*b*c", "aXbYbZc"));
+    EXPECT_TRUE(convert::matchesPattern("*x", "*ax"));  // a star in the name is a character
     EXPECT_FALSE(convert::matchesPattern("engine*", "EngineSpeed"));  // case matters
     EXPECT_FALSE(convert::matchesPattern("Engine", "EngineSpeed"));
     EXPECT_FALSE(convert::matchesPattern("?", ""));
