@@ -202,10 +202,11 @@ std::string reportSummary(const RunReport& report) {
     const CaptureStats& s = totals.stats;
     char line[512];
     std::string out;
+    const size_t files = report.results.size() + report.problems.size();
     std::snprintf(line, sizeof line,
-                  "Summary: %zu files: %zu converted, %zu cut short, %zu failed, in %.2f s\n",
-                  report.results.size() + report.problems.size(), totals.converted,
-                  totals.cutShort, totals.failed, report.seconds);
+                  "Summary: %zu file%s: %zu converted, %zu cut short, %zu failed, in %.2f s\n",
+                  files, files == 1 ? "" : "s", totals.converted, totals.cutShort, totals.failed,
+                  report.seconds);
     out += line;
     std::snprintf(line, sizeof line,
                   "  %" PRIu64 " records, %" PRIu64 " frames (CH1 %" PRIu64 ", CH2 %" PRIu64
@@ -220,7 +221,7 @@ std::string reportSummary(const RunReport& report) {
     }
     if (!unknown.empty()) unknown += ")";
     std::snprintf(line, sizeof line,
-                  "  %" PRIu64 " frames of identifiers the database does not know%s\n",
+                  "  %" PRIu64 " frame(s) of identifiers the database does not know%s\n",
                   s.framesUnknown, unknown.c_str());
     out += line;
     const auto switches = s.unmatchedSwitches();

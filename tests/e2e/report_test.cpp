@@ -69,7 +69,7 @@ TEST(Report, CountsWhatTheCaptureHoldsAndNamesTheFilesThatFailed) {
                               "\"failed\":1,\"records\":15,"))
         << report;
     EXPECT_TRUE(holds(messages, "Summary: 2 files: 1 converted, 0 cut short, 1 failed")) << messages;
-    EXPECT_TRUE(holds(messages, "5 frames of identifiers the database does not know (most: 555 x3, "
+    EXPECT_TRUE(holds(messages, "5 frame(s) of identifiers the database does not know (most: 555 x3, "
                                 "18FEF200 x2)"))
         << messages;
     EXPECT_TRUE(holds(messages, "2 short frames, 2 values read past the data, 4 frames whose "
