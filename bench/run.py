@@ -54,6 +54,36 @@ def compare(cli, baseline, dbc, capture, output, work, rounds):
     print(f"this build at {best[baseline] / best[cli]:.2f} times the baseline's speed")
 
 
+MODES = [
+    ("long (default)", []),
+    ("long, --signals a third", ["--signals", "Signal*_0,Signal*_3"]),
+    ("long, --report", ["--report", "report.json"]),
+    ("wide", ["--layout", "wide"]),
+    ("wide, --hold", ["--layout", "wide", "--hold"]),
+    ("wide, --resample 10ms", ["--layout", "wide", "--resample", "10ms"]),
+]
+
+
+def modes(cli, dbc, capture, output, work, rounds):
+    """Each way of converting the same capture, in turn; values per second counts the signal
+    values decoded (the lines of the long table), whatever the table written."""
+    values = 0
+    best = {}
+    for _ in range(rounds):
+        for name, options in MODES:
+            seconds, _ = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, *options,
+                                       capture], cwd=work)
+            best[name] = min(best.get(name, float("inf")), seconds)
+            if not values and not options:
+                with open(output, "rb") as f:
+                    values = sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b"")) - 1
+            os.remove(output)
+    base = best[MODES[0][0]]
+    for name, _ in MODES:
+        print(f"{name:>26}: {best[name]:.2f} s, {values / best[name] / 1e6:.2f} M values/s "
+              f"({best[name] / base:.2f} of the long table's time)")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size-mib", type=int, default=256)
@@ -61,6 +91,8 @@ def main():
     parser.add_argument("--work", default="/dev/shm/txtcvt-bench")
     parser.add_argument("--baseline", help="another build folder to compare with")
     parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--modes", action="store_true",
+                        help="also time the selection, the wide and resampled tables and the report")
     args = parser.parse_args()
 
     cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
@@ -79,6 +111,8 @@ def main():
     if args.baseline:
         compare(cli, os.path.abspath(os.path.join(args.baseline, "cli", "txtcvt-cli")), dbc, capture,
                 output, work, args.rounds)
+    if args.modes:
+        modes(cli, dbc, capture, output, work, args.rounds)
     seconds, peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], cwd=work)
     out_bytes = os.path.getsize(output)
     with open(output, "rb") as f:

@@ -12,11 +12,14 @@ CsvWideSink::CsvWideSink(const Decoding& decoding, const ConversionOptions& opti
     writer_.configureWriter(options);
     quoting_.configure(writer_.delimiterBytes());
     for (size_t i = 0; i < columns_.columns().size(); ++i) emptyCells_ += writer_.delimiterBytes();
+    cellTexts_.resize(columns_.columns().size());
+    cellStamps_.resize(columns_.columns().size());
 }
 
 int32_t CsvWideSink::open(const std::filesystem::path& output) {
     begun_ = false;
     lines_ = 0;
+    std::fill(cellStamps_.begin(), cellStamps_.end(), 0);
     return writer_.openOutput(output);
 }
 
@@ -75,7 +78,6 @@ void CsvWideSink::row(uint64_t microseconds, std::span<const WideCell> cells, in
     if (writer_.result() != 0) return;
     const std::string_view delimiter = writer_.delimiterBytes();
     bool pending = false;
-    std::string_view before;
     {
         LineCursor line(writer_);
         for (const std::string& text : time_.texts(microseconds))
@@ -96,8 +98,17 @@ void CsvWideSink::row(uint64_t microseconds, std::span<const WideCell> cells, in
     char number[kValueTextCapacity];
     for (int32_t i = first; i < end; ++i) {
         const WideCell& cell = cells[static_cast<size_t>(i)];
+        std::string_view text;
+        if (cell.present) {
+            const auto index = static_cast<size_t>(i);
+            if (cellStamps_[index] != cell.stamp) {
+                cellTexts_[index] = cellText(cell, number);
+                cellStamps_[index] = cell.stamp;
+            }
+            text = cellTexts_[index];
+        }
         LineCursor line(writer_);
-        line.column(cell.present ? cellText(cell, number) : before, delimiter, pending);
+        line.column(text, delimiter, pending);
         line.commit();
     }
     empties(static_cast<int32_t>(cells.size()) - end);

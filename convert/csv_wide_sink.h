@@ -46,6 +46,10 @@ private:
     std::string quoted_;
     TimeColumns time_;
     std::string emptyCells_;  // the delimiter once per column, for runs of empty cells
+    // The text of each cell as last written, and the stamp it was written for: held and
+    // resampled rows repeat most cells unchanged.
+    std::vector<std::string> cellTexts_;
+    std::vector<uint64_t> cellStamps_;
     bool begun_ = false;
     uint64_t lines_ = 0;
 };

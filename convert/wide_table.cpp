@@ -91,6 +91,7 @@ void WideRows::frame(const DecodedFrame& decoded, WideRowWriter& writer) {
         cell.present = true;
         cell.value = value.value;
         cell.enumText = value.enumText;
+        cell.stamp = ++stamps_;
         any = true;
     }
     if (options_.resampleMicroseconds != 0 || !any) return;

@@ -54,6 +54,9 @@ struct WideCell {
     bool present = false;  // a value is in the cell (this row's, or a held one)
     double value = 0.0;
     std::string_view enumText;  // the value description; empty when the signal has none
+    // Changes whenever the cell takes a value, so that a writer may keep the cell's text from
+    // one row to the next while it stays the same.
+    uint64_t stamp = 0;
 };
 
 class WideRowWriter {
@@ -90,6 +93,7 @@ private:
     const WideColumns& columns_;
     WideOptions options_;
     std::vector<WideCell> cells_;
+    uint64_t stamps_ = 0;
     bool started_ = false;
     uint64_t nextRow_ = 0;
     uint64_t lastFrame_ = 0;
