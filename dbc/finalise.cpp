@@ -109,11 +109,12 @@ void finaliseMessage(DbcMessage& message, const Indexes& indexes) {
 
 }  // namespace
 
-int32_t finaliseDatabase(CanDatabase& db) {
+int32_t finaliseDatabase(DbcParser& parser) {
+    CanDatabase& db = parser.database();
     if (db.loadState == kEmpty) return kFinaliseNothingLoaded;
     if (db.loadState == kFinalised) return kFinaliseAlreadyDone;
     if (db.loadState != kLoading) return kFinaliseBadState;
-    parseDbcLine(db, kClosingLine);
+    parser.parseLine(kClosingLine);
     // Stable, so that messages sharing an identifier keep their file order.
     std::stable_sort(db.messages.begin(), db.messages.end(),
                      [](const DbcMessage& a, const DbcMessage& b) { return a.rawId < b.rawId; });

@@ -60,14 +60,14 @@ const char* finaliseErrorText(int32_t result) {
     }
 }
 
-int32_t parseAllLines(CanDatabase& db, platform::TextLineReader& reader, LoadLog& log) {
+int32_t parseAllLines(DbcParser& parser, platform::TextLineReader& reader, LoadLog& log) {
     int32_t errors = 0;
     std::string line;
     while (reader.readLine(line)) {
-        const int32_t result = parseDbcLine(db, line);
+        const int32_t result = parser.parseLine(line);
         if (result <= 99) continue;
         log.line(errorText(result));
-        log.line("  :L" + std::to_string(db.lineNumber) + " >> " + line);
+        log.line("  :L" + std::to_string(parser.lineNumber()) + " >> " + line);
         if (errors < INT32_MAX) ++errors;
     }
     return errors;
@@ -89,10 +89,11 @@ bool loadDbcLines(CanDatabase& db, platform::TextLineReader& reader,
     out.opened = true;
     LoadLog log(logPath);
     log.line("[tessora]  DBC file load log");
-    resetDatabase(db);
-    out.errorCount = parseAllLines(db, reader, log);
+    DbcParser parser(db);
+    parser.reset();
+    out.errorCount = parseAllLines(parser, reader, log);
     bool loaded = false;
-    const int32_t finalised = finaliseDatabase(db);
+    const int32_t finalised = finaliseDatabase(parser);
     if (finalised != 0) {
         log.line(finaliseErrorText(finalised));
     } else {

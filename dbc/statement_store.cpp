@@ -3,6 +3,15 @@
 
 #include "dbc/parser_internal.h"
 
+namespace dbc {
+
+void ParserWork::startStatement(int32_t keywordId) {
+    *this = ParserWork{};
+    keyword = keywordId;
+}
+
+}  // namespace dbc
+
 namespace dbc::parser {
 
 namespace {
@@ -77,17 +86,17 @@ void storeStatement(CanDatabase& db, ParserWork& work) {
 }  // namespace
 
 Step finishStatement(Context& ctx) {
-    ++ctx.db.cursor;
+    ++ctx.core.cursor;
     storeStatement(ctx.db, ctx.work);
     ctx.work.startStatement(0);
-    ctx.db.parserState = kBetween;
+    ctx.core.state = kBetween;
     return next();
 }
 
 // A statement that meets anything but ';' is dropped silently; the token starts the next one.
 Step expectSemicolon(Context& ctx, const Token& token) {
     if (token.kind == kTokenSemicolon) return finishStatement(ctx);
-    ctx.db.parserState = kBetween;
+    ctx.core.state = kBetween;
     return reread();
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dbc/parser_work.h"
+
 namespace dbc {
 
 namespace {
@@ -116,17 +118,17 @@ size_t quotedStringEnd(const std::string& text, size_t open) {
 
 int32_t keywordIdOf(std::string_view word) { return lookup(kKeywords, word); }
 
-int32_t readToken(CanDatabase& db, TokenMode mode) {
-    const std::string& text = db.pendingText;
-    size_t pos = db.cursor < text.size() ? db.cursor : text.size();
+int32_t readToken(ParserCore& core, TokenMode mode) {
+    const std::string& text = core.pendingText;
+    size_t pos = core.cursor < text.size() ? core.cursor : text.size();
     while (pos < text.size() && isSpace(text[pos])) ++pos;
-    db.cursor = static_cast<uint32_t>(pos);
+    core.cursor = static_cast<uint32_t>(pos);
     if (pos >= text.size()) return kTokenEnd;
     const char first = text[pos];
     if (first == ';') return kTokenSemicolon;
     if (first == ':') return kTokenColon;
     if (first == ',') {
-        db.cursor = static_cast<uint32_t>(pos + 1);
+        core.cursor = static_cast<uint32_t>(pos + 1);
         return kTokenComma;
     }
     size_t end = pos;
@@ -140,9 +142,9 @@ int32_t readToken(CanDatabase& db, TokenMode mode) {
            text[end] != ':') {
         ++end;
     }
-    db.currentToken.assign(text, pos, end - pos);
-    db.cursor = static_cast<uint32_t>(end);
-    return classify(db.currentToken, mode);
+    core.currentToken = std::string_view(text).substr(pos, end - pos);
+    core.cursor = static_cast<uint32_t>(end);
+    return classify(core.currentToken, mode);
 }
 
 }  // namespace dbc

@@ -31,13 +31,14 @@ class Converter : public ::testing::Test {
 protected:
     void SetUp() override {
         testing_support::useUtc();
+        dbc::DbcParser parser(database);
         size_t start = 0;
         while (start < kDbc.size()) {
             const size_t end = kDbc.find('\n', start);
-            dbc::parseDbcLine(database, kDbc.substr(start, end - start));
+            dbc::parseDbcLine(parser, kDbc.substr(start, end - start));
             start = end + 1;
         }
-        ASSERT_EQ(dbc::finaliseDatabase(database), 0);
+        ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
         convert::ConversionSettings settings;
         convert::buildConversionOptions(settings, options);
         options.outputPath = dir / "out.csv";
