@@ -33,6 +33,8 @@ constexpr int32_t runtimeError(int errorNumber) {
 // The Windows error number that corresponds to a C library errno value, so that both platforms
 // report a failed file access with the same result code.
 uint32_t windowsErrorFromErrno(int errorNumber);
+// The other way round, 0 for a Windows error that no errno value maps to.
+int errnoFromWindowsError(uint32_t windowsError);
 
 // A file opened for reading as a whole: open, ask its size, read it in one call.
 class InputFile {
@@ -45,6 +47,8 @@ public:
     int32_t open(const Path& path);                 // 0 or systemError(...)
     int32_t size(uint64_t& bytes) const;            // 0 or systemError(...)
     int32_t readAll(void* buffer, uint64_t bytes);  // reads exactly `bytes`; 0 or systemError(...)
+    // Reads what comes, at most `capacity` bytes; `got` 0 at the end (also of a pipe or device).
+    int32_t readSome(void* buffer, size_t capacity, size_t& got);
     void close();
 
 private:
@@ -84,6 +88,10 @@ private:
 // fopen with a path that may hold any Unicode character (wide on Windows). errno tells why it
 // failed.
 std::FILE* openFile(const Path& path, const char* mode);
+
+// The system's own words for a systemError(...) code ("No such file or directory", "The system
+// cannot find the file specified"), without a final full stop; empty when it has none.
+std::string systemErrorText(int32_t result);
 
 // Diagnostics that the user never sees: the debugger output on Windows, standard error elsewhere.
 void debugOutput(std::string_view text);

@@ -5,36 +5,51 @@
 
 namespace platform {
 
+namespace {
+
+struct ErrnoRow {
+    int errnoValue;
+    uint32_t windowsError;
+};
+
+// The first row of a Windows error is the errno it is reported as in the other direction.
+constexpr ErrnoRow kErrnoRows[] = {
+    {ENOENT, 2},          // ERROR_FILE_NOT_FOUND
+    {ENOENT, 3},          // (only read backwards: a missing folder reads as ENOENT)
+    {ENOTDIR, 3},         // ERROR_PATH_NOT_FOUND
+    {EMFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
+    {ENFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
+    {EACCES, 5},          // ERROR_ACCESS_DENIED
+    {EPERM, 5},           // ERROR_ACCESS_DENIED
+    {EISDIR, 5},          // ERROR_ACCESS_DENIED (Windows refuses to open a folder as a file)
+    {EROFS, 19},          // ERROR_WRITE_PROTECT
+    {EBADF, 6},           // ERROR_INVALID_HANDLE
+    {ENOMEM, 8},          // ERROR_NOT_ENOUGH_MEMORY
+    {EINVAL, 87},         // ERROR_INVALID_PARAMETER
+    {EIO, 30},            // ERROR_READ_FAULT
+    {ENOSPC, 112},        // ERROR_DISK_FULL
+    {EFBIG, 223},         // ERROR_FILE_TOO_LARGE
+    {ENAMETOOLONG, 206},  // ERROR_FILENAME_EXCED_RANGE
+    {EBUSY, 32},          // ERROR_SHARING_VIOLATION
+    {ETXTBSY, 32},        // ERROR_SHARING_VIOLATION
+    {EEXIST, 80},         // ERROR_FILE_EXISTS
+    {ELOOP, 1921},        // ERROR_CANT_RESOLVE_FILENAME
+};
+
+}  // namespace
+
 uint32_t windowsErrorFromErrno(int errorNumber) {
-    struct Row {
-        int errnoValue;
-        uint32_t windowsError;
-    };
-    static constexpr Row kRows[] = {
-        {ENOENT, 2},          // ERROR_FILE_NOT_FOUND
-        {ENOTDIR, 3},         // ERROR_PATH_NOT_FOUND
-        {EMFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
-        {ENFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
-        {EACCES, 5},          // ERROR_ACCESS_DENIED
-        {EPERM, 5},           // ERROR_ACCESS_DENIED
-        {EISDIR, 5},          // ERROR_ACCESS_DENIED (Windows refuses to open a folder as a file)
-        {EROFS, 19},          // ERROR_WRITE_PROTECT
-        {EBADF, 6},           // ERROR_INVALID_HANDLE
-        {ENOMEM, 8},          // ERROR_NOT_ENOUGH_MEMORY
-        {EINVAL, 87},         // ERROR_INVALID_PARAMETER
-        {EIO, 30},            // ERROR_READ_FAULT
-        {ENOSPC, 112},        // ERROR_DISK_FULL
-        {EFBIG, 223},         // ERROR_FILE_TOO_LARGE
-        {ENAMETOOLONG, 206},  // ERROR_FILENAME_EXCED_RANGE
-        {EBUSY, 32},          // ERROR_SHARING_VIOLATION
-        {ETXTBSY, 32},        // ERROR_SHARING_VIOLATION
-        {EEXIST, 80},         // ERROR_FILE_EXISTS
-        {ELOOP, 1921},        // ERROR_CANT_RESOLVE_FILENAME
-    };
-    for (const Row& row : kRows) {
+    for (const ErrnoRow& row : kErrnoRows) {
         if (row.errnoValue == errorNumber) return row.windowsError;
     }
     return 31;  // ERROR_GEN_FAILURE
+}
+
+int errnoFromWindowsError(uint32_t windowsError) {
+    for (const ErrnoRow& row : kErrnoRows) {
+        if (row.windowsError == windowsError) return row.errnoValue;
+    }
+    return 0;
 }
 
 TextLineReader::~TextLineReader() { close(); }

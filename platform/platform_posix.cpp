@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/platform.h"
 
@@ -59,6 +60,18 @@ int32_t InputFile::readAll(void* buffer, uint64_t bytes) {
     return kOk;
 }
 
+int32_t InputFile::readSome(void* buffer, size_t capacity, size_t& got) {
+    got = 0;
+    for (;;) {
+        const ssize_t count = ::read(fd_, buffer, capacity);
+        if (count >= 0) {
+            got = static_cast<size_t>(count);
+            return kOk;
+        }
+        if (errno != EINTR) return lastError();
+    }
+}
+
 void InputFile::close() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -67,6 +80,12 @@ void InputFile::close() {
 }
 
 std::FILE* openFile(const Path& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+
+std::string systemErrorText(int32_t result) {
+    if ((static_cast<uint32_t>(result) & 0xFFFF0000u) != 0x80070000u) return {};
+    const int errorNumber = errnoFromWindowsError(static_cast<uint32_t>(result) & 0xFFFFu);
+    return errorNumber != 0 ? std::string(std::strerror(errorNumber)) : std::string();
+}
 
 void debugOutput(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
