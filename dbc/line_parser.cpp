@@ -130,14 +130,12 @@ Step runState(Context& ctx, const Token& token) {
     }
 }
 
-void clearPending(ParserCore& core) {
-    core.pendingText.clear();
-    core.cursor = 0;
-}
+void clearPending(ParserCore& core) { core.clearPending(); }
 
 // Runs the machine until the text is used up, the rest is dropped, or an error occurs.
 int32_t runMachine(CanDatabase& db, ParserCore& core) {
     Context ctx{db, core, core.work};
+    core.work.keepNodeNames = db.storeMask != 0xFF;
     for (;;) {
         const uint32_t tokenStart = core.cursor;
         const int32_t kind = readToken(core, modeFor(core.state));
@@ -165,26 +163,26 @@ int32_t runMachine(CanDatabase& db, ParserCore& core) {
     }
 }
 
-// Cuts a "//" comment, leaving any "//" inside a quoted string alone.
+// Cuts a "//" comment, leaving any "//" inside a quoted string alone: a double quote not
+// preceded by a backslash opens or closes a string. The text before the new line has been
+// scanned already (and cut where it had a comment), so the scan goes on where it stopped.
 void stripLineComment(ParserCore& core) {
     std::string& text = core.pendingText;
-    const size_t slashes = text.find("//");
-    if (slashes == std::string::npos) return;
-    size_t cut = slashes;
-    if (text.find('"') != std::string::npos) {
-        cut = std::string::npos;
-        bool inString = false;
-        for (size_t i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) inString = !inString;
-            if (!inString && text[i] == '/' && text[i + 1] == '/') {
-                cut = i;
-                break;
-            }
-        }
+    size_t i = core.commentScanned;
+    bool inString = core.commentInString;
+    for (; i + 1 < text.size(); ++i) {
+        if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) inString = !inString;
+        if (!inString && text[i] == '/' && text[i + 1] == '/') break;
     }
-    if (cut == std::string::npos) return;
-    text.resize(cut);
+    core.commentInString = inString;
+    core.commentScanned = i;
+    if (i + 1 >= text.size()) return;
+    text.resize(i);
     if (core.cursor > text.size()) core.cursor = static_cast<uint32_t>(text.size());
+    // A quoted string scanned past the cut is scanned again.
+    if (core.openQuote != std::string::npos && core.openQuoteScanned > i) {
+        core.openQuote = std::string::npos;
+    }
 }
 
 int32_t tooLong(ParserCore& core) {

@@ -1,11 +1,12 @@
 #include "dbc/loader.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <type_traits>
 
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
+#include "dbc/text_lines.h"
 #include "platform/platform.h"
 
 namespace dbc {
@@ -44,30 +45,6 @@ private:
     std::string last_;
 };
 
-// The lines of a DBC file's bytes as a text-mode stream on Windows gives them: a CR directly
-// before an LF is not part of the line, a byte 0x1A ends the input, a last line without LF
-// counts, and an empty rest after the last LF does not.
-class TextLines {
-public:
-    explicit TextLines(std::string_view text) : rest_(text.substr(0, text.find('\x1A'))) {}
-
-    bool next(std::string_view& line) {
-        if (rest_.empty()) return false;
-        const size_t lf = rest_.find('\n');
-        if (lf == std::string_view::npos) {
-            line = rest_;
-            rest_ = {};
-            return true;
-        }
-        line = rest_.substr(0, lf > 0 && rest_[lf - 1] == '\r' ? lf - 1 : lf);
-        rest_.remove_prefix(lf + 1);
-        return true;
-    }
-
-private:
-    std::string_view rest_;
-};
-
 const char* errorText(int32_t result) {
     switch (result) {
         case kLineTooLong:
@@ -102,8 +79,8 @@ void keepError(LoadSummary& out, int32_t lineNumber, const char* text, std::stri
     out.firstErrors.push_back(std::move(error));
 }
 
-void parseAllLines(DbcParser& parser, std::string_view text, LoadLog& log, LoadSummary& out) {
-    TextLines lines(text);
+template <typename Lines>
+void parseAllLines(DbcParser& parser, Lines& lines, LoadLog& log, LoadSummary& out) {
     std::string_view line;
     std::string numbered;
     while (lines.next(line)) {
@@ -126,15 +103,26 @@ std::string summaryLine(const CanDatabase& db, int32_t errors) {
     return buffer;
 }
 
-// Everything after the DBC file was read: the log, the lines, finalisation.
-bool loadDbcLines(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
+// Everything after the DBC file was opened: the log, the lines, finalisation. A file that
+// fails to read, or grows past the limit, while its lines are parsed loads nothing.
+template <typename Lines>
+bool loadDbcLines(CanDatabase& db, Lines& lines, const std::filesystem::path& logPath,
                   LoadSummary& out) {
     out.opened = true;
     LoadLog log(logPath);
     log.line("[tessora]  DBC file load log");
     DbcParser parser(db);
     parser.reset();
-    parseAllLines(parser, text, log, out);
+    parseAllLines(parser, lines, log, out);
+    if constexpr (std::is_same_v<Lines, FileLines>) {
+        out.readResult = lines.readResult();
+        out.tooLarge = lines.tooLarge();
+        if (out.readResult != platform::kOk || out.tooLarge) {
+            resetDatabase(db);
+            out.logWritten = log.close();
+            return false;
+        }
+    }
     bool loaded = false;
     const int32_t finalised = finaliseDatabase(parser);
     if (finalised != 0) {
@@ -148,39 +136,6 @@ bool loadDbcLines(CanDatabase& db, std::string_view text, const std::filesystem:
     out.lastLogLine = log.last();
     out.logWritten = log.close();
     return loaded;
-}
-
-// Reads the whole file, refusing it once it holds more than maxBytes. A regular file is
-// refused by its size before anything is read; a pipe or a device only when it goes past it.
-int32_t readDbcBytes(platform::InputFile& file, uint64_t maxBytes, std::string& text,
-                     LoadSummary& out) {
-    uint64_t size = 0;
-    if (file.size(size) == platform::kOk && size > maxBytes) {
-        out.tooLarge = true;
-        out.fileBytes = size;
-        return platform::kOk;
-    }
-    constexpr size_t kBlock = size_t{1} << 16;
-    const uint64_t limit = maxBytes + 1;  // one byte more shows a pipe that goes on
-    text.resize(static_cast<size_t>(std::min(std::max<uint64_t>(size + 1, kBlock), limit)));
-    size_t used = 0;
-    for (;;) {
-        if (used == text.size()) {
-            if (used >= limit) {
-                out.tooLarge = true;
-                text.clear();
-                return platform::kOk;
-            }
-            text.resize(static_cast<size_t>(std::min<uint64_t>(uint64_t{used} * 2, limit)));
-        }
-        size_t got = 0;
-        const int32_t result = file.readSome(text.data() + used, text.size() - used, got);
-        if (result != platform::kOk) return result;
-        if (got == 0) break;
-        used += got;
-    }
-    text.resize(used);
-    return platform::kOk;
 }
 
 }  // namespace
@@ -208,11 +163,25 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath, const Lo
         return false;
     }
     out.opened = true;
+    uint64_t size = 0;
+    if (file.size(size) == platform::kOk && size > 0) {
+        // A regular file: refused by its size before anything is read, else read as it is parsed.
+        if (size > options.maxBytes) {
+            out.tooLarge = true;
+            out.fileBytes = size;
+            return false;
+        }
+        FileLines lines(file, options.maxBytes);
+        return loadDbcLines(db, lines, options.logPath, out);
+    }
+    // No size (a pipe, a device, or empty): read whole up to the limit first, so that one that
+    // goes on is refused before anything is parsed.
     std::string text;
-    out.readResult = readDbcBytes(file, options.maxBytes, text, out);
+    out.readResult = readWholeFile(file, options.maxBytes, text, out.tooLarge);
     file.close();
     if (out.readResult != platform::kOk || out.tooLarge) return false;
-    return loadDbcLines(db, text, options.logPath, out);
+    TextLines lines(text);
+    return loadDbcLines(db, lines, options.logPath, out);
 }
 
 bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
@@ -220,7 +189,8 @@ bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::
     LoadSummary local;
     LoadSummary& out = summary != nullptr ? *summary : local;
     out = LoadSummary{};
-    return loadDbcLines(db, text, logPath, out);
+    TextLines lines(text);
+    return loadDbcLines(db, lines, logPath, out);
 }
 
 }  // namespace dbc

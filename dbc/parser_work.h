@@ -15,7 +15,11 @@ namespace dbc {
 struct ParserWork {
     int32_t keyword = 0;  // the statement being read
     int32_t step = 0;     // position inside it
+    // A message's transmitters and a signal's receivers are collected only when they are kept
+    // (storeMask is not 255); otherwise they would be emptied before the record is stored.
+    bool keepNodeNames = false;
     DbcMessage message;
+    std::vector<DbcSignal> signals;  // of the open message, moved into it when it closes
     DbcSignal signal;
     ObjectRef objectRef;
     ValueDescription pair;
@@ -33,7 +37,7 @@ struct ParserWork {
     uint32_t transmitterMessageId = 0;
     SignalValueType valueType;
 
-    // Clears the records of one statement when its keyword is read.
+    // Clears the records that the statement of this keyword fills, when its keyword is read.
     void startStatement(int32_t keywordId);
 };
 
@@ -43,6 +47,16 @@ struct ParserCore {
     uint32_t cursor = 0;     // read position in pendingText
     std::string pendingText;
     std::string_view currentToken;  // the word last read, a view into pendingText
+    // How far the text has been looked at already, so that each line is scanned once: the
+    // comment scan (and whether it stands inside a quoted string there), and a quoted string
+    // still open at the end of the text (its quote's position and where its scan goes on).
+    size_t commentScanned = 0;
+    bool commentInString = false;
+    size_t openQuote = std::string::npos;
+    size_t openQuoteScanned = 0;
+
+    // Empties the pending text and forgets how far it was scanned.
+    void clearPending();
     ParserWork work;
 };
 

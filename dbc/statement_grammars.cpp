@@ -87,7 +87,8 @@ constexpr std::array<Field, 5> kMessage = {{
     {Word::kNumber, [](auto& w, auto& t) { w.message.dlc = toInt32(t.text); }},
     {Word::kIdentifier,
      [](auto& w, auto& t) {
-         if (t.text != "VECTOR__XXX") w.message.transmitters.emplace_back(t.text);
+         if (w.keepNodeNames && t.text != "VECTOR__XXX")
+             w.message.transmitters.emplace_back(t.text);
      }},
 }};
 

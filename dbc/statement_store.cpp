@@ -5,9 +5,65 @@
 
 namespace dbc {
 
+void ParserCore::clearPending() {
+    pendingText.clear();
+    cursor = 0;
+    commentScanned = 0;
+    commentInString = false;
+    openQuote = std::string::npos;
+    openQuoteScanned = 0;
+}
+
 void ParserWork::startStatement(int32_t keywordId) {
-    *this = ParserWork{};
     keyword = keywordId;
+    step = 0;
+    switch (keywordId) {
+        case kKwBo:
+            message = DbcMessage{};
+            signals.clear();  // keeps its capacity for the next message
+            break;
+        case kKwEv:
+            envVar = EnvironmentVariable{};
+            break;
+        case kKwCm:
+            objectRef = ObjectRef{};
+            commentText.clear();
+            break;
+        case kKwBaDef:
+        case kKwBaDefRel:
+            definition = AttributeDefinition{};
+            break;
+        case kKwBa:
+        case kKwBaRel:
+        case kKwBaDefDef:
+        case kKwBaDefDefRel:
+            objectRef = ObjectRef{};
+            attributeName.clear();
+            valueText.clear();
+            valueIsString = false;
+            break;
+        case kKwValTable:
+        case kKwVal:
+            valueSet = ValueDescriptionSet{};
+            pair = ValueDescription{};
+            pairHasValue = false;
+            break;
+        case kKwBoTxBu:
+            transmitterMessageId = 0;
+            transmitterNames.clear();
+            break;
+        case kKwSigValType:
+            valueType = SignalValueType{};
+            break;
+        case kKwSgMulVal:
+            extendedMux = ExtendedMultiplexing{};
+            break;
+        case kKwSigGroup:
+            group = SignalGroup{};
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace dbc

@@ -1,4 +1,6 @@
 // The open message and its SG_ lines, and the dispatch of keywords.
+#include <iterator>
+
 #include "dbc/line_parser.h"
 #include "dbc/parser_internal.h"
 #include "dbc/text_rules.h"
@@ -13,6 +15,11 @@ void closeMessage(Context& ctx) {
     DbcMessage& message = ctx.work.message;
     if (message.name == kIndependentMessage) return;
     if (ctx.db.storeMask == 0xFF) message.transmitters.clear();
+    // One allocation of the exact size instead of the growth of a vector signal by signal.
+    std::vector<DbcSignal>& signals = ctx.work.signals;
+    message.signals.assign(std::make_move_iterator(signals.begin()),
+                           std::make_move_iterator(signals.end()));
+    signals.clear();
     ctx.db.messages.push_back(std::move(message));
     message = DbcMessage{};
 }
@@ -20,8 +27,7 @@ void closeMessage(Context& ctx) {
 void storeSignal(Context& ctx) {
     DbcSignal& signal = ctx.work.signal;
     if (ctx.db.storeMask == 0xFF) signal.receivers.clear();
-    ctx.work.message.signals.push_back(std::move(signal));
-    signal = DbcSignal{};
+    ctx.work.signals.push_back(std::move(signal));
 }
 
 Step startSignal(Context& ctx) {
@@ -97,7 +103,9 @@ Step signalReceivers(Context& ctx, const Token& token) {
     }
     if (token.kind == kTokenComma) return next();
     if (!token.isIdentifier()) return fail(kLineUnexpectedToken, kMessageOpen);
-    if (token.text != "Vector__XXX") ctx.work.signal.receivers.emplace_back(token.text);
+    if (ctx.work.keepNodeNames && token.text != "Vector__XXX") {
+        ctx.work.signal.receivers.emplace_back(token.text);
+    }
     return next();
 }
 

@@ -1,6 +1,8 @@
 #include "dbc/text_rules.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <string>
 #include <limits>
 
 namespace dbc {
@@ -88,7 +90,13 @@ double toReal(std::string_view text) {
             end = j;
         }
     }
-    // strtod needs a terminated string; the prefix is already known to be plain decimal.
+    // The prefix is known to be plain decimal: from_chars reads it as strtod would (both round
+    // correctly), without a terminated copy. It takes no '+', and leaves the value alone when it
+    // is out of range, where strtod gives +-infinity or the nearest value towards zero.
+    const size_t digitsStart = text[start] == '+' ? start + 1 : start;
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data() + digitsStart, text.data() + end, value);
+    if (error == std::errc() && ptr == text.data() + end) return value;
     const std::string number(text.substr(start, end - start));
     return std::strtod(number.c_str(), nullptr);
 }

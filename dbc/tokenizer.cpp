@@ -67,12 +67,63 @@ constexpr std::array<WordId, 3> kRelations = {{
     {"BU_EV_REL_", kRelationNodeEnvVar},
 }};
 
-template <size_t N>
-int32_t lookup(const std::array<WordId, N>& table, std::string_view word) {
-    for (const WordId& row : table) {
-        if (row.word == word) return row.id;
+// What one word is in each of the four tables above (0 where it is not in a table).
+struct WordClasses {
+    int32_t keyword = 0;
+    int32_t objectKind = 0;
+    int32_t valueType = 0;
+    int32_t relation = 0;
+};
+
+// The words of the four tables in one small hash table, so that a token is classified with one
+// look-up instead of up to 42 comparisons.
+class WordIndex {
+public:
+    WordIndex() {
+        for (const WordId& row : kKeywords) slotFor(row.word).classes.keyword = row.id;
+        for (const WordId& row : kObjectKinds) slotFor(row.word).classes.objectKind = row.id;
+        for (const WordId& row : kValueTypes) slotFor(row.word).classes.valueType = row.id;
+        for (const WordId& row : kRelations) slotFor(row.word).classes.relation = row.id;
     }
-    return 0;
+
+    const WordClasses* find(std::string_view word) const {
+        if (word.size() < kShortest || word.size() > kLongest) return nullptr;
+        for (size_t i = hash(word);; i = (i + 1) % kSlots) {
+            const Slot& slot = slots_[i];
+            if (slot.word.empty()) return nullptr;
+            if (slot.word == word) return &slot.classes;
+        }
+    }
+
+private:
+    static constexpr size_t kSlots = 128;  // more than twice the words: short probe runs
+    static constexpr size_t kShortest = 3;
+    static constexpr size_t kLongest = 16;
+
+    struct Slot {
+        std::string_view word;
+        WordClasses classes;
+    };
+
+    static size_t hash(std::string_view word) {
+        uint32_t h = 2166136261u;
+        for (const char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h % kSlots;
+    }
+
+    Slot& slotFor(std::string_view word) {
+        size_t i = hash(word);
+        while (!slots_[i].word.empty() && slots_[i].word != word) i = (i + 1) % kSlots;
+        slots_[i].word = word;
+        return slots_[i];
+    }
+
+    std::array<Slot, kSlots> slots_{};
+};
+
+const WordClasses* classesOf(std::string_view word) {
+    static const WordIndex index;
+    return index.find(word);
 }
 
 bool isSpace(char c) {
@@ -80,43 +131,55 @@ bool isSpace(char c) {
 }
 
 int32_t classify(std::string_view word, TokenMode mode) {
-    int32_t id = 0;
+    const WordClasses* classes = classesOf(word);
+    if (classes == nullptr) return kTokenWord;
+    const WordClasses& c = *classes;
     switch (mode) {
         case TokenMode::kKeyword:
-            if ((id = keywordIdOf(word)) != 0) return kTokenKeyword + id;
+            if (c.keyword != 0) return kTokenKeyword + c.keyword;
             return kTokenWord;
         case TokenMode::kValue:
-            if ((id = lookup(kObjectKinds, word)) != 0) return kTokenObjectKind + id;
-            if ((id = lookup(kValueTypes, word)) != 0) return kTokenValueType + id;
-            if ((id = lookup(kRelations, word)) != 0) return kTokenRelation + id;
-            if ((id = keywordIdOf(word)) != 0) return kTokenKeyword + id;
+            if (c.objectKind != 0) return kTokenObjectKind + c.objectKind;
+            if (c.valueType != 0) return kTokenValueType + c.valueType;
+            if (c.relation != 0) return kTokenRelation + c.relation;
+            if (c.keyword != 0) return kTokenKeyword + c.keyword;
             return kTokenWord;
         case TokenMode::kList:
-            if ((id = lookup(kValueTypes, word)) != 0) return kTokenValueType + id;
-            if ((id = lookup(kRelations, word)) != 0) return kTokenRelation + id;
-            if ((id = keywordIdOf(word)) != 0) return kTokenKeyword + id;
-            if ((id = lookup(kObjectKinds, word)) != 0) return kTokenObjectKind + id;
+            if (c.valueType != 0) return kTokenValueType + c.valueType;
+            if (c.relation != 0) return kTokenRelation + c.relation;
+            if (c.keyword != 0) return kTokenKeyword + c.keyword;
+            if (c.objectKind != 0) return kTokenObjectKind + c.objectKind;
             return kTokenWord;
     }
     return kTokenWord;
 }
 
 // The end of a quoted string starting at `open`, one past its closing quote; npos when the
-// text ends first.
-size_t quotedStringEnd(const std::string& text, size_t open) {
-    for (size_t i = open + 1; i < text.size(); ++i) {
+// text ends first. A string still open when a line ends is scanned on from where it was left
+// when the next line has been appended, not again from its quote: a quote left open over many
+// short lines would otherwise cost the square of its length.
+size_t quotedStringEnd(ParserCore& core, size_t open) {
+    const std::string& text = core.pendingText;
+    size_t i = open + 1;
+    if (core.openQuote == open && core.openQuoteScanned > i) i = core.openQuoteScanned;
+    for (; i < text.size(); ++i) {
         if (text[i] == '\\') {
             ++i;
         } else if (text[i] == '"') {
             return i + 1;
         }
     }
+    core.openQuote = open;
+    core.openQuoteScanned = i;  // one more than the size when the text ends in a backslash
     return std::string::npos;
 }
 
 }  // namespace
 
-int32_t keywordIdOf(std::string_view word) { return lookup(kKeywords, word); }
+int32_t keywordIdOf(std::string_view word) {
+    const WordClasses* classes = classesOf(word);
+    return classes != nullptr ? classes->keyword : 0;
+}
 
 int32_t readToken(ParserCore& core, TokenMode mode) {
     const std::string& text = core.pendingText;
@@ -133,7 +196,7 @@ int32_t readToken(ParserCore& core, TokenMode mode) {
     }
     size_t end = pos;
     if (first == '"') {
-        end = quotedStringEnd(text, pos);
+        end = quotedStringEnd(core, pos);
         if (end == std::string::npos) return kTokenOpenQuote;
     } else {
         end = pos + 1;

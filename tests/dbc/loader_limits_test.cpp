@@ -177,6 +177,35 @@ TEST(LoadLimits, FirstFiveErrorsWithTheirLines) {
     EXPECT_NE(readFileBytes(dir / "dbcload.log").find(std::string(20000, 'L')), std::string::npos);
 }
 
+// Lines that straddle the blocks a file is read in, and one longer than a block, read as the
+// same bytes in memory do.
+TEST(LoadLimits, AFileReadInBlocksGivesTheSameLines) {
+    ScratchDir dir("dbclimits");
+    std::string text = kGood;
+    uint32_t state = 99;
+    while (text.size() < 3500000) {
+        state = state * 1103515245u + 12345u;
+        const size_t length = (state >> 16) % 3000;
+        text += (state & 1) != 0 ? " SG_ x : 0|8@1+x " : "CM_ \"";
+        text += std::string(length, static_cast<char>('a' + state % 26));
+        text += (state & 2) != 0 ? "\r\n" : "\n";
+        if (text.size() > 1500000 && text.size() < 1510000)
+            text += std::string(1200000, 'w') + "\n";
+    }
+    text += "\r\nlast line without LF\r";
+    writeFileBytes(dir / "in.dbc", text);
+    dbc::CanDatabase db;
+    dbc::LoadSummary fromFile;
+    const bool loaded = dbc::loadDbcFile(db, dir / "in.dbc", optionsIn(dir), &fromFile);
+    const std::string fileLog = readFileBytes(dir / "dbcload.log");
+    dbc::LoadSummary fromText;
+    EXPECT_EQ(dbc::loadDbcText(db, text, dir / "text.log", &fromText), loaded);
+    EXPECT_GT(fromFile.errorCount, 100);
+    EXPECT_EQ(fromText.errorCount, fromFile.errorCount);
+    EXPECT_EQ(fromText.lastLogLine, fromFile.lastLogLine);
+    EXPECT_TRUE(readFileBytes(dir / "text.log") == fileLog);
+}
+
 TEST(LoadLimits, ALogThatCannotBeCreatedIsReported) {
     ScratchDir dir("dbclimits");
     writeFileBytes(dir / "in.dbc", kGood);
