@@ -1,5 +1,6 @@
 #include "dbc/line_parser.h"
 
+#include "dbc/char_classes.h"
 #include "dbc/parser_internal.h"
 #include "dbc/parser_work.h"
 #include "dbc/text_rules.h"
@@ -170,9 +171,19 @@ void stripLineComment(ParserCore& core) {
     std::string& text = core.pendingText;
     size_t i = core.commentScanned;
     bool inString = core.commentInString;
-    for (; i + 1 < text.size(); ++i) {
+    // The last character is looked at with the next line, when it is known whether a '/' follows.
+    const size_t last = text.empty() ? 0 : text.size() - 1;
+    chars::TwoByteFinder finder(std::string_view(text).substr(0, last), i, '"', '/');
+    while (i < last) {
+        const size_t at = finder.next(i);
+        if (at >= last) {
+            i = last;
+            break;
+        }
+        i = at;
         if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) inString = !inString;
         if (!inString && text[i] == '/' && text[i + 1] == '/') break;
+        ++i;
     }
     core.commentInString = inString;
     core.commentScanned = i;
@@ -202,7 +213,10 @@ DbcParser::~DbcParser() = default;
 
 void DbcParser::reset() {
     resetDatabase(db_);
+    std::string pending = std::move(core_->pendingText);
+    pending.clear();
     *core_ = ParserCore{};
+    core_->pendingText = std::move(pending);
 }
 
 int32_t DbcParser::lineNumber() const { return core_->lineNumber; }

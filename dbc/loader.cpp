@@ -17,13 +17,18 @@ namespace {
 // mode) and each is flushed at once. A log that cannot be created or written is skipped.
 class LoadLog {
 public:
-    explicit LoadLog(const std::filesystem::path& path) : file_(platform::openFile(path, "wb")) {}
+    explicit LoadLog(const LoadOptions& options)
+        : file_(options.logText != nullptr ? nullptr : platform::openFile(options.logPath, "wb")),
+          text_(options.logText) {
+        if (text_ != nullptr) text_->clear();
+    }
     ~LoadLog() { close(); }
     LoadLog(const LoadLog&) = delete;
     LoadLog& operator=(const LoadLog&) = delete;
 
     void line(std::string_view text) {
         last_ = text;
+        if (text_ != nullptr) text_->append(text).append("\r\n");
         if (file_ == nullptr || std::ferror(file_) != 0) return;
         std::fwrite(text.data(), 1, text.size(), file_);
         std::fwrite("\r\n", 1, 2, file_);
@@ -33,7 +38,7 @@ public:
 
     // Closes the log; true when it was created and everything reached the file.
     bool close() {
-        if (file_ == nullptr) return false;
+        if (file_ == nullptr) return text_ != nullptr;
         const bool good = std::ferror(file_) == 0;
         const bool closed = std::fclose(file_) == 0;
         file_ = nullptr;
@@ -42,6 +47,7 @@ public:
 
 private:
     std::FILE* file_;
+    std::string* text_;
     std::string last_;
 };
 
@@ -106,10 +112,9 @@ std::string summaryLine(const CanDatabase& db, int32_t errors) {
 // Everything after the DBC file was opened: the log, the lines, finalisation. A file that
 // fails to read, or grows past the limit, while its lines are parsed loads nothing.
 template <typename Lines>
-bool loadDbcLines(CanDatabase& db, Lines& lines, const std::filesystem::path& logPath,
-                  LoadSummary& out) {
+bool loadDbcLines(CanDatabase& db, Lines& lines, const LoadOptions& options, LoadSummary& out) {
     out.opened = true;
-    LoadLog log(logPath);
+    LoadLog log(options);
     log.line("[tessora]  DBC file load log");
     DbcParser parser(db);
     parser.reset();
@@ -172,7 +177,7 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath, const Lo
             return false;
         }
         FileLines lines(file, options.maxBytes);
-        return loadDbcLines(db, lines, options.logPath, out);
+        return loadDbcLines(db, lines, options, out);
     }
     // No size (a pipe, a device, or empty): read whole up to the limit first, so that one that
     // goes on is refused before anything is parsed.
@@ -181,16 +186,23 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath, const Lo
     file.close();
     if (out.readResult != platform::kOk || out.tooLarge) return false;
     TextLines lines(text);
-    return loadDbcLines(db, lines, options.logPath, out);
+    return loadDbcLines(db, lines, options, out);
 }
 
 bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
+                 LoadSummary* summary) {
+    LoadOptions options;
+    options.logPath = logPath;
+    return loadDbcText(db, text, options, summary);
+}
+
+bool loadDbcText(CanDatabase& db, std::string_view text, const LoadOptions& options,
                  LoadSummary* summary) {
     LoadSummary local;
     LoadSummary& out = summary != nullptr ? *summary : local;
     out = LoadSummary{};
     TextLines lines(text);
-    return loadDbcLines(db, lines, logPath, out);
+    return loadDbcLines(db, lines, options, out);
 }
 
 }  // namespace dbc

@@ -26,6 +26,9 @@ struct LoadOptions {
     // The Windows program's one diagnostic, "File open Error!!\n" to the debugger output, when
     // the file cannot be opened. The command line reports that itself and leaves it out.
     bool openDiagnostic = true;
+    // When set, the log lines (with their CR LF) are collected here instead of written to
+    // logPath: for checks that load many texts and compare their logs.
+    std::string* logText = nullptr;
 };
 
 // One logged error: its line number, its log text ("[Error] unrecognized expression") and the
@@ -62,6 +65,8 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath,
                  const std::filesystem::path& logPath, LoadSummary* summary = nullptr);
 // The same over the bytes of a DBC file already in memory, read by the same line rules.
 bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
+                 LoadSummary* summary = nullptr);
+bool loadDbcText(CanDatabase& db, std::string_view text, const LoadOptions& options,
                  LoadSummary* summary = nullptr);
 
 }  // namespace dbc

@@ -2,25 +2,24 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <string>
 #include <limits>
+#include <string>
+
+#include "dbc/char_classes.h"
 
 namespace dbc {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return chars::is(c, chars::kDigit); }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool isSpace(char c) { return chars::is(c, chars::kSpace); }
 
 }  // namespace
 
 bool isIdentifierWord(std::string_view text) {
     for (char c : text) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!letter && !isDigit(c) && c != '_') return false;
+        if (!chars::is(c, chars::kIdentifier)) return false;
     }
     return true;
 }

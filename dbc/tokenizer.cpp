@@ -1,7 +1,9 @@
 #include "dbc/tokenizer.h"
 
 #include <array>
+#include <cstring>
 
+#include "dbc/char_classes.h"
 #include "dbc/parser_work.h"
 
 namespace dbc {
@@ -126,10 +128,6 @@ const WordClasses* classesOf(std::string_view word) {
     return index.find(word);
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 int32_t classify(std::string_view word, TokenMode mode) {
     const WordClasses* classes = classesOf(word);
     if (classes == nullptr) return kTokenWord;
@@ -162,16 +160,29 @@ size_t quotedStringEnd(ParserCore& core, size_t open) {
     const std::string& text = core.pendingText;
     size_t i = open + 1;
     if (core.openQuote == open && core.openQuoteScanned > i) i = core.openQuoteScanned;
-    for (; i < text.size(); ++i) {
-        if (text[i] == '\\') {
-            ++i;
-        } else if (text[i] == '"') {
-            return i + 1;
-        }
+    chars::TwoByteFinder finder(text, i, '"', '\\');
+    while (i < text.size()) {
+        i = finder.next(i);
+        if (i >= text.size()) break;
+        if (text[i] == '"') return i + 1;
+        i += 2;  // a backslash escapes the next character
     }
     core.openQuote = open;
     core.openQuoteScanned = i;  // one more than the size when the text ends in a backslash
     return std::string::npos;
+}
+
+constexpr const char* kWhiteSpace = " \t\n\v\f\r";
+
+// The end of a plain word from `from`: white space, ',', ';' or ':', or the end of the text.
+size_t wordEnd(const std::string& text, size_t from) {
+    size_t end = from;
+    for (;;) {
+        end += std::strcspn(text.c_str() + end, " \t\n\v\f\r,;:");
+        if (end >= text.size()) return text.size();
+        if (text[end] != '\0') return end;
+        ++end;  // a zero byte inside the text belongs to the word
+    }
 }
 
 }  // namespace
@@ -184,7 +195,8 @@ int32_t keywordIdOf(std::string_view word) {
 int32_t readToken(ParserCore& core, TokenMode mode) {
     const std::string& text = core.pendingText;
     size_t pos = core.cursor < text.size() ? core.cursor : text.size();
-    while (pos < text.size() && isSpace(text[pos])) ++pos;
+    // strspn stops at the terminating zero, and at a zero byte inside, which is no white space.
+    pos += std::strspn(text.c_str() + pos, kWhiteSpace);
     core.cursor = static_cast<uint32_t>(pos);
     if (pos >= text.size()) return kTokenEnd;
     const char first = text[pos];
@@ -201,10 +213,7 @@ int32_t readToken(ParserCore& core, TokenMode mode) {
     } else {
         end = pos + 1;
     }
-    while (end < text.size() && !isSpace(text[end]) && text[end] != ',' && text[end] != ';' &&
-           text[end] != ':') {
-        ++end;
-    }
+    end = wordEnd(text, end);
     core.currentToken = std::string_view(text).substr(pos, end - pos);
     core.cursor = static_cast<uint32_t>(end);
     return classify(core.currentToken, mode);

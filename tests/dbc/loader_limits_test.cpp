@@ -204,6 +204,16 @@ TEST(LoadLimits, AFileReadInBlocksGivesTheSameLines) {
     EXPECT_EQ(fromText.errorCount, fromFile.errorCount);
     EXPECT_EQ(fromText.lastLogLine, fromFile.lastLogLine);
     EXPECT_TRUE(readFileBytes(dir / "text.log") == fileLog);
+    // The same log collected in memory, with no file written.
+    std::string memoryLog;
+    dbc::LoadOptions inMemory = optionsIn(dir);
+    inMemory.logPath = dir / "never.log";
+    inMemory.logText = &memoryLog;
+    dbc::LoadSummary fromMemory;
+    EXPECT_EQ(dbc::loadDbcText(db, text, inMemory, &fromMemory), loaded);
+    EXPECT_TRUE(fromMemory.logWritten);
+    EXPECT_TRUE(memoryLog == fileLog);
+    EXPECT_FALSE(std::filesystem::exists(dir / "never.log"));
 }
 
 TEST(LoadLimits, ALogThatCannotBeCreatedIsReported) {
