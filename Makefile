@@ -1,72 +1,96 @@
-# Everything a fresh Debian 12 machine needs: `make demo` and `make test`.
-BUILD   ?= build
+# Everything a fresh Debian 12 machine needs. The build folders and flags are the presets of
+# CMakePresets.json; this file only adds the packages each step needs and the order of steps.
 JOBS    ?= $(shell nproc)
-CMAKE   := cmake -G Ninja -DTXTCVT_WERROR=ON
-LINUX   := $(BUILD)/linux
-ASAN    := $(BUILD)/linux-asan
-WINDOWS := $(BUILD)/windows
-FUZZ    := $(BUILD)/fuzz
 FUZZ_SECONDS ?= 60
-CLI     := $(LINUX)/cli/txtcvt-cli
+LINUX   := build/linux
+ASAN    := build/linux-asan
+WINDOWS := build/windows
+FUZZ    := build/fuzz
+DIST    := dist
 
-.PHONY: help deps build build-linux build-asan build-windows build-fuzz test test-linux test-asan test-windows fuzz check-limits screenshots demo clean
+.PHONY: help demo test test-linux test-asan test-windows test-dist dist fuzz check-limits \
+        screenshots build build-linux build-asan build-windows build-fuzz clean
 
 help:
-	@echo "make demo           install what is missing, build, and run the converter on examples/"
-	@echo "make test           install what is missing, build Linux and Windows, run every test"
+	@echo "make demo           install the compiler, CMake and Ninja if missing, build, convert examples/"
+	@echo "make test           install the test packages if missing, build Linux and Windows, run every test"
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@echo "make test-windows   Windows tests under Wine"
+	@echo "make dist           release packages into $(DIST)/: the Windows zip and the Debian package"
+	@echo "make test-dist      make dist, then run both packages as a user would"
 	@echo "make fuzz           every fuzz target for FUZZ_SECONDS (default 60) on its seeds (clang, libFuzzer)"
 	@echo "make check-limits   1 GiB captures and a 100 MB garbage DBC file: time and peak memory"
 	@echo "make screenshots    pictures of the main dialog in English and Japanese into docs/"
-	@echo "make clean          remove $(BUILD)/"
+	@echo "make clean          remove build/ and $(DIST)/"
 
-deps:
-	@scripts/install-deps.sh
+# Configures FOLDER with PRESET when it has no build yet, when the presets changed since, or when
+# TESTS is given and its tests are off (make demo configures build/linux without tests).
+# $(call configure,PRESET,FOLDER[,TESTS])
+configure = if [ ! -f $(2)/build.ninja ] || [ CMakePresets.json -nt $(2)/CMakeCache.txt ] || \
+                { [ -n "$(3)" ] && ! grep -q '^TXTCVT_TESTS:BOOL=ON$$' $(2)/CMakeCache.txt; }; then \
+                cmake --preset $(1); fi
 
-$(LINUX)/build.ninja:
-	$(CMAKE) -S . -B $(LINUX) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build-linux:
+	@scripts/install-deps.sh test
+	@$(call configure,linux,$(LINUX),tests)
+	cmake --build --preset linux -j $(JOBS)
 
-$(ASAN)/build.ninja:
-	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DTXTCVT_SANITIZE=ON
+build-asan:
+	@scripts/install-deps.sh test
+	@$(call configure,linux-asan,$(ASAN))
+	cmake --build --preset linux-asan -j $(JOBS)
 
-$(WINDOWS)/build.ninja:
-	$(CMAKE) -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
-	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+build-windows:
+	@scripts/install-deps.sh test
+	@$(call configure,mingw-release,$(WINDOWS))
+	cmake --build --preset mingw-release -j $(JOBS)
 
-# The fuzz targets need clang; only the core libraries are built there.
-$(FUZZ)/build.ninja:
-	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTXTCVT_FUZZ=ON
-
-build-linux: deps $(LINUX)/build.ninja
-	cmake --build $(LINUX) -j $(JOBS)
-
-build-asan: deps $(ASAN)/build.ninja
-	cmake --build $(ASAN) -j $(JOBS)
-
-build-windows: deps $(WINDOWS)/build.ninja
-	cmake --build $(WINDOWS) -j $(JOBS)
-
-build-fuzz: deps $(FUZZ)/build.ninja
-	cmake --build $(FUZZ) -j $(JOBS) --target all fuzz_seeds
+build-fuzz:
+	@scripts/install-deps.sh fuzz
+	@$(call configure,fuzz,$(FUZZ))
+	cmake --build --preset fuzz -j $(JOBS)
 
 build: build-linux build-windows
 
 test-linux: build-linux
-	ctest --test-dir $(LINUX) -j $(JOBS) --output-on-failure
+	ctest --preset linux -j $(JOBS)
 
 test-asan: build-asan
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --test-dir $(ASAN) -j $(JOBS) --output-on-failure
+	ctest --preset linux-asan -j $(JOBS)
 
 # The GUI tests need a display: a virtual one unless there is one already.
 XVFB_RUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
 test-windows: build-windows
-	@# A Windows test binary that fails is run once more: the GUI tests drive real windows under
-	@# Wine and Xvfb, where a loaded machine has been seen to disturb one; a real fault fails twice.
-	$(XVFB_RUN) ctest --test-dir $(WINDOWS) -j $(JOBS) --output-on-failure --repeat until-pass:2
+	$(XVFB_RUN) ctest --preset mingw-release -j $(JOBS)
+
+test: test-linux test-asan test-windows
+	@echo "All Linux, sanitizer and Windows tests passed."
+
+# Only what the demo runs is built, without tests, so that GoogleTest is not needed.
+demo:
+	@scripts/install-deps.sh demo
+	@$(call configure,demo,$(LINUX))
+	cmake --build --preset demo -j $(JOBS)
+	@scripts/demo.sh $(LINUX)
+
+dist:
+	@scripts/install-deps.sh dist
+	@$(call configure,dist-linux,build/dist-linux)
+	@$(call configure,dist-windows,build/dist-windows)
+	cmake --build --preset dist-linux -j $(JOBS)
+	cmake --build --preset dist-windows -j $(JOBS)
+	rm -rf build/dist-linux/packages build/dist-windows/packages $(DIST)
+	cpack --preset dist-linux
+	cpack --preset dist-windows
+	mkdir -p $(DIST)
+	cp build/dist-linux/packages/*.deb build/dist-windows/packages/*.zip $(DIST)/
+	@ls -l $(DIST)
+
+test-dist: dist
+	@scripts/install-deps.sh test
+	scripts/test-dist.sh $(DIST) build/dist-linux/generated/txtcvt_version.h
 
 fuzz: build-fuzz
 	scripts/run-fuzzers.sh $(FUZZ) $(FUZZ_SECONDS)
@@ -75,13 +99,8 @@ check-limits: build-linux
 	scripts/check-limits.sh $(LINUX)
 
 screenshots: build-windows
+	@scripts/install-deps.sh screenshots
 	scripts/screenshots.sh $(WINDOWS) docs
 
-test: test-linux test-asan test-windows
-	@echo "All Linux, sanitizer and Windows tests passed."
-
-demo: build-linux
-	@scripts/demo.sh $(LINUX)
-
 clean:
-	rm -rf $(BUILD)
+	rm -rf build $(DIST)

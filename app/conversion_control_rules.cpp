@@ -1,7 +1,7 @@
 #include "app/conversion_control_rules.h"
 
 #include "app/resources/resource_ids.h"
-#include "convert/job.h"
+#include "platform/platform.h"
 
 namespace app {
 
@@ -25,14 +25,11 @@ MainControlStates mainControlStates(bool converting, int64_t selectedCount) {
 }
 
 unsigned finishMessageId(int32_t result) {
-    switch (convert::jobResultMessageId(result)) {
-        case 139:
-            return IDS_UNSUPPORTED_DATA;
-        case 137:
-            return IDS_CANNOT_CONVERT;
-        default:
-            return 0;
+    if (result == platform::kOk || result == platform::kCancelled) return 0;
+    if (result == platform::kInvalidData || result == platform::kNotSupported) {
+        return IDS_UNSUPPORTED_DATA;
     }
+    return IDS_CANNOT_CONVERT;
 }
 
 int32_t choiceFromListIndex(int64_t index) {
@@ -41,20 +38,20 @@ int32_t choiceFromListIndex(int64_t index) {
     return 0;
 }
 
-bool* columnSettingOf(convert::ConversionSettings& settings, int control) {
+bool* columnSettingOf(settings::ConversionSettings& settings, int control) {
     switch (control) {
         case IDC_PRINT_CH:
-            return &settings.printCh;
+            return &settings.columns.channel;
         case IDC_PRINT_ID:
-            return &settings.printID;
+            return &settings.columns.identifier;
         case IDC_PRINT_MSG:
-            return &settings.printMsg;
+            return &settings.columns.message;
         case IDC_PRINT_ENUM:
-            return &settings.printEnum;
+            return &settings.columns.description;
         case IDC_PRINT_UNIT:
-            return &settings.printUnit;
+            return &settings.columns.unit;
         case IDC_PRINT_RAW:
-            return &settings.printRaw;
+            return &settings.columns.rawData;
         default:
             return nullptr;
     }
@@ -65,7 +62,7 @@ bool csvSettingButtonEnabled(bool paneEnabled, bool csvAdditional) {
 }
 
 std::u16string delimiterFromEdit(std::u16string_view text) {
-    return std::u16string(text.substr(0, convert::kMaxDelimiterLength));
+    return std::u16string(text.substr(0, settings::kMaxDelimiterLength));
 }
 
 }  // namespace app

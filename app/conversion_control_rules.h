@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/conversion_settings.h"
+#include "settings/conversion_settings.h"
 
 namespace app {
 
@@ -34,7 +34,7 @@ int32_t choiceFromListIndex(int64_t index);
 
 // The setting a column check box of the conversion setting pane flips, or nullptr when
 // `control` is not one of them.
-bool* columnSettingOf(convert::ConversionSettings& settings, int control);
+bool* columnSettingOf(settings::ConversionSettings& settings, int control);
 
 // The "..." button of the additional CSV settings is usable only in an enabled pane with the
 // additional settings ticked.

@@ -14,18 +14,16 @@
 #include "app/resources_win.h"
 #include "app/shell_state_win.h"
 #include "app/window_messages.h"
-#include "convert/converter.h"
-#include "convert/job.h"
+#include "app/conversion_job.h"
+#include "convert/batch.h"
 #include "convert/options.h"
-#include "convert/worker.h"
 
 namespace app {
 
 namespace {
 
 struct JobState {
-    std::unique_ptr<convert::ConversionWorker> worker;
-    convert::ConversionJob job;
+    ConversionJob job;
 };
 
 std::unique_ptr<JobState> g_job;
@@ -64,8 +62,8 @@ void reportResult(HWND dialog, int32_t result) {
     MessageBoxW(dialog, text.c_str(), caption, MB_ICONWARNING | MB_OK);
 }
 
-convert::JobCallbacks postingCallbacks(HWND dialog) {
-    convert::JobCallbacks callbacks;
+JobCallbacks postingCallbacks(HWND dialog) {
+    JobCallbacks callbacks;
     callbacks.progress = [dialog](int32_t position) {
         PostMessageW(dialog, WM_APP_PROGRESS, static_cast<WPARAM>(position), 0);
     };
@@ -79,7 +77,6 @@ convert::JobCallbacks postingCallbacks(HWND dialog) {
 
 void createConversionJobState() {
     g_job = std::make_unique<JobState>();
-    g_job->worker = std::make_unique<convert::ConversionWorker>(*shellState().database);
 }
 
 void destroyConversionJobState() {
@@ -94,17 +91,13 @@ void startConversion(HWND dialog) {
     // The paths are taken now: the worker never has to ask this thread for anything.
     std::vector<convert::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
     applyControlStates(dialog, mainControlStates(true, static_cast<int64_t>(inputs.size())));
-    convert::ConversionWorker& worker = *g_job->worker;
-    convert::buildConversionOptions(conversionSettings(), worker.options);
     HWND progress = GetDlgItem(dialog, IDC_PROGRESS);
     SendMessageW(progress, PBM_SETPOS, 0, 0);
     SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(2 * inputs.size()));
-    g_job->job.start(
-        std::move(inputs),
-        [&worker](const convert::Path& input, const convert::Path& output) {
-            return convert::convertOneFile(worker, input, output);
-        },
-        postingCallbacks(dialog));
+    g_job->job.start(std::move(inputs),
+                     convert::makeFileConversion(*shellState().database,
+                                                 convert::buildConversionOptions(conversionSettings())),
+                     postingCallbacks(dialog));
 }
 
 void finishConversion(int32_t result, HWND dialog) {

@@ -14,7 +14,7 @@ namespace app {
 
 namespace {
 
-constexpr int kDelimiterLimit = static_cast<int>(convert::kMaxDelimiterLength);
+constexpr int kDelimiterLimit = static_cast<int>(settings::kMaxDelimiterLength);
 
 void showCheck(HWND pane, int control, bool on) {
     CheckDlgButton(pane, control, on ? BST_CHECKED : BST_UNCHECKED);
@@ -22,7 +22,7 @@ void showCheck(HWND pane, int control, bool on) {
 
 void enableCsvSettingButton(HWND pane) {
     const bool enabled =
-        csvSettingButtonEnabled(IsWindowEnabled(pane) != FALSE, conversionSettings().csvAdditional);
+        csvSettingButtonEnabled(IsWindowEnabled(pane) != FALSE, conversionSettings().additionalCsv);
     EnableWindow(GetDlgItem(pane, IDC_CSV_SETTING), enabled ? TRUE : FALSE);
 }
 
@@ -30,30 +30,30 @@ INT_PTR onInitDialog(HWND pane) {
     const ConversionSettings& settings = conversionSettings();
     SendDlgItemMessageW(pane, IDC_DELIMITER, EM_LIMITTEXT, kDelimiterLimit, 0);
     SetDlgItemTextW(pane, IDC_DELIMITER,
-                    reinterpret_cast<const wchar_t*>(settings.csvDelimit.c_str()));
+                    reinterpret_cast<const wchar_t*>(settings.delimiter.c_str()));
     fillChoiceList(pane, IDC_TIMESTAMP,
                    {IDS_TIMESTAMP_NONE, IDS_TIMESTAMP_DATE_TIME, IDS_TIMESTAMP_ELAPSED},
-                   listIndexOfChoice(settings.timeStamp, 3));
-    showCheck(pane, IDC_PRINT_CH, settings.printCh);
-    showCheck(pane, IDC_PRINT_ID, settings.printID);
-    showCheck(pane, IDC_PRINT_MSG, settings.printMsg);
-    showCheck(pane, IDC_PRINT_UNIT, settings.printUnit);
-    showCheck(pane, IDC_PRINT_ENUM, settings.printEnum);
-    showCheck(pane, IDC_PRINT_RAW, settings.printRaw);
-    showCheck(pane, IDC_CSV_ADDITIONAL, settings.csvAdditional);
-    EnableWindow(GetDlgItem(pane, IDC_CSV_SETTING), settings.csvAdditional ? TRUE : FALSE);
+                   listIndexOfChoice(static_cast<int32_t>(settings.timeStamps), 3));
+    showCheck(pane, IDC_PRINT_CH, settings.columns.channel);
+    showCheck(pane, IDC_PRINT_ID, settings.columns.identifier);
+    showCheck(pane, IDC_PRINT_MSG, settings.columns.message);
+    showCheck(pane, IDC_PRINT_UNIT, settings.columns.unit);
+    showCheck(pane, IDC_PRINT_ENUM, settings.columns.description);
+    showCheck(pane, IDC_PRINT_RAW, settings.columns.rawData);
+    showCheck(pane, IDC_CSV_ADDITIONAL, settings.additionalCsv);
+    EnableWindow(GetDlgItem(pane, IDC_CSV_SETTING), settings.additionalCsv ? TRUE : FALSE);
     return FALSE;
 }
 
 void storeDelimiter(HWND pane) {
     wchar_t text[kDelimiterLimit + 1] = {};
     const int length = GetDlgItemTextW(pane, IDC_DELIMITER, text, kDelimiterLimit + 1);
-    conversionSettings().csvDelimit = delimiterFromEdit(
+    conversionSettings().delimiter = delimiterFromEdit(
         std::u16string_view(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length)));
 }
 
 void flipCsvAdditional(HWND pane) {
-    bool& additional = conversionSettings().csvAdditional;
+    bool& additional = conversionSettings().additionalCsv;
     additional = !additional;
     showCheck(pane, IDC_CSV_ADDITIONAL, additional);
     enableCsvSettingButton(pane);
@@ -80,7 +80,8 @@ INT_PTR onCommand(HWND pane, WORD control, WORD notification) {
         case IDC_TIMESTAMP:
             if (notification == CBN_SELCHANGE) {
                 const LRESULT index = SendDlgItemMessageW(pane, IDC_TIMESTAMP, CB_GETCURSEL, 0, 0);
-                conversionSettings().timeStamp = choiceFromListIndex(index);
+                conversionSettings().timeStamps =
+                    static_cast<settings::TimeStamps>(choiceFromListIndex(index));
             }
             return TRUE;
         default:

@@ -32,9 +32,9 @@ INT_PTR onInitDialog(HWND dialog) {
     scaleToMessageFont(dialog);
     fillChoiceList(dialog, IDC_CSV_OUT_CODE,
                    {IDS_OUT_CODE_ASCII, IDS_OUT_CODE_UTF8, IDS_OUT_CODE_UTF8_BOM},
-                   listIndexOfChoice(settings.csvOutCode, 3));
+                   listIndexOfChoice(static_cast<int32_t>(settings.encoding), 3));
     fillChoiceList(dialog, IDC_CSV_LINEFEED, {IDS_LINEFEED_CRLF, IDS_LINEFEED_LF, IDS_LINEFEED_CR},
-                   listIndexOfChoice(settings.csvLinefeed, 3));
+                   listIndexOfChoice(static_cast<int32_t>(settings.lineEnd), 3));
     centreOnOwner(dialog);
     return TRUE;
 }
@@ -50,12 +50,14 @@ INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
             return TRUE;
         case IDC_CSV_OUT_CODE:
             if (notification == CBN_SELCHANGE) {
-                conversionSettings().csvOutCode = selectedChoice(dialog, IDC_CSV_OUT_CODE);
+                conversionSettings().encoding =
+                    static_cast<settings::Encoding>(selectedChoice(dialog, IDC_CSV_OUT_CODE));
             }
             return TRUE;
         case IDC_CSV_LINEFEED:
             if (notification == CBN_SELCHANGE) {
-                conversionSettings().csvLinefeed = selectedChoice(dialog, IDC_CSV_LINEFEED);
+                conversionSettings().lineEnd =
+                    static_cast<settings::LineEnd>(selectedChoice(dialog, IDC_CSV_LINEFEED));
             }
             return TRUE;
         default:

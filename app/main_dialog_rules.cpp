@@ -12,10 +12,10 @@ std::wstring mainWindowTitle(std::wstring_view templateCaption, std::wstring_vie
     return title;
 }
 
-int32_t signalLineFromListIndex(int64_t index) {
-    if (index == 1) return 1;
-    if (index == 2) return 2;
-    return 0;
+settings::Channels channelsFromListIndex(int64_t index) {
+    if (index == 1) return settings::Channels::kCh1;
+    if (index == 2) return settings::Channels::kCh2;
+    return settings::Channels::kAll;
 }
 
 int32_t listIndexOfChoice(int32_t value, int32_t choiceCount) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/conversion_settings.h"
+
 namespace app {
 
 constexpr size_t kTitleCapacity = 256;  // characters, terminator included
@@ -16,7 +18,7 @@ std::wstring mainWindowTitle(std::wstring_view templateCaption, std::wstring_vie
                              std::wstring_view productTitle);
 
 // The target data line for a list index: 1 CH1 only, 2 CH2 only, anything else both channels.
-int32_t signalLineFromListIndex(int64_t index);
+settings::Channels channelsFromListIndex(int64_t index);
 
 // The list index that shows a stored choice; a value out of range shows both channels.
 int32_t listIndexOfChoice(int32_t value, int32_t choiceCount);

@@ -63,7 +63,7 @@ INT_PTR onInitDialog(HWND dialog) {
     SetDlgItemTextW(dialog, IDC_DBC_FILE, loadResourceString(IDS_UNSELECTED).c_str());
     fillChoiceList(dialog, IDC_SIGNAL_LINE,
                    {IDS_SIGNAL_LINE_BOTH, IDS_SIGNAL_LINE_CH1, IDS_SIGNAL_LINE_CH2},
-                   listIndexOfChoice(conversionSettings().signalLine, 3));
+                   listIndexOfChoice(static_cast<int32_t>(conversionSettings().channels), 3));
     if (state.conversionSettingPane != nullptr) ShowWindow(state.conversionSettingPane, SW_SHOW);
     layStopButtonOntoStart(dialog);
     createConversionJobState();
@@ -137,7 +137,7 @@ INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
             if (notification == CBN_SELCHANGE) {
                 const LRESULT index =
                     SendDlgItemMessageW(dialog, IDC_SIGNAL_LINE, CB_GETCURSEL, 0, 0);
-                conversionSettings().signalLine = signalLineFromListIndex(index);
+                conversionSettings().channels = channelsFromListIndex(index);
             }
             return TRUE;
         default:

@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "app/settings_store.h"
+#include "settings/conversion_settings.h"
 #include "dbc/database.h"
 
 namespace app {
+
+using settings::ConversionSettings;
 
 struct ShellState {
     HINSTANCE instance = nullptr;
@@ -30,6 +32,6 @@ struct ShellState {
 };
 
 ShellState& shellState();
-ConversionSettings& conversionSettings();
+settings::ConversionSettings& conversionSettings();
 
 }  // namespace app

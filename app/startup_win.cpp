@@ -17,7 +17,7 @@
 #include "app/resource_order.h"
 #include "app/resources/resource_ids.h"
 #include "app/resources_win.h"
-#include "app/settings_store.h"
+#include "settings/settings_file.h"
 #include "app/shell_state_win.h"
 
 namespace app {
@@ -72,15 +72,15 @@ void initialiseCommonControls() {
 int runWithSettings(ShellState& state) {
     ConversionSettings& settings = conversionSettings();
     const std::filesystem::path settingsPath(state.settingsPath);
-    StoredShellSettings stored;
-    loadSettings(settingsPath, settings, stored);
+    settings::StoredShellSettings stored;
+    settings::loadSettings(settingsPath, settings, stored);
     state.folder.assign(stored.folder.begin(), stored.folder.end());
     state.fileFilter = stored.fileFilter;
     if (!state.commandLineFolder.empty()) state.folder = state.commandLineFolder;
     const INT_PTR endCode = runResourceDialog(IDD_MAIN, nullptr, mainDialogProc);
     stored.folder.assign(state.folder.begin(), state.folder.end());
     stored.fileFilter = state.fileFilter;
-    saveSettings(settingsPath, settings, stored);
+    settings::saveSettings(settingsPath, settings, stored);
     return static_cast<int>(endCode);
 }
 

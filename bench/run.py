@@ -4,7 +4,12 @@ converts it single-threaded with the default settings, and reports input MB/s, o
 and peak memory beside the time the machine takes to copy the output file with cat. Then it
 converts two captures with --jobs 1 and with --jobs 2.
 
-    python3 bench/run.py [--size-mib 256] [--build build/linux] [--work build/bench]
+    python3 bench/run.py [--size-mib 256] [--build build/linux] [--work /dev/shm/txtcvt-bench]
+                         [--baseline OTHER_BUILD] [--rounds 3]
+
+With --baseline the same conversion also runs with another build's txtcvt-cli, the two taking
+turns, and both figures are shown side by side (best of the rounds). Keep the work folder on a
+RAM disk (/dev/shm) so that the disk does not decide.
 """
 import argparse
 import os
@@ -31,11 +36,31 @@ def make_capture(dtgen, path, records, ids, seed):
     subprocess.run([dtgen, "-", path], input=description.encode(), check=True)
 
 
+def compare(cli, baseline, dbc, capture, output, work, rounds):
+    """Both builds in turn on the same capture; prints the best time of each and the ratio."""
+    best = {cli: float("inf"), baseline: float("inf")}
+    lines = 0
+    for _ in range(rounds):
+        for program in (baseline, cli):
+            seconds, _ = run_measured([program, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture],
+                                      cwd=work)
+            best[program] = min(best[program], seconds)
+            if not lines:
+                with open(output, "rb") as f:
+                    lines = sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b""))
+            os.remove(output)
+    for name, program in (("baseline", baseline), ("this build", cli)):
+        print(f"{name:>10}: {best[program]:.2f} s, {lines / best[program] / 1e6:.2f} M lines/s  ({program})")
+    print(f"this build at {best[baseline] / best[cli]:.2f} times the baseline's speed")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size-mib", type=int, default=256)
     parser.add_argument("--build", default="build/linux")
-    parser.add_argument("--work", default="build/bench")
+    parser.add_argument("--work", default="/dev/shm/txtcvt-bench")
+    parser.add_argument("--baseline", help="another build folder to compare with")
+    parser.add_argument("--rounds", type=int, default=3)
     args = parser.parse_args()
 
     cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
@@ -50,8 +75,11 @@ def main():
     make_capture(dtgen, capture, records, ids, 1)
     in_bytes = os.path.getsize(capture)
 
-    seconds, peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], cwd=work)
     output = os.path.join(work, "capture.csv")
+    if args.baseline:
+        compare(cli, os.path.abspath(os.path.join(args.baseline, "cli", "txtcvt-cli")), dbc, capture,
+                output, work, args.rounds)
+    seconds, peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], cwd=work)
     out_bytes = os.path.getsize(output)
     with open(output, "rb") as f:
         lines = sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b""))

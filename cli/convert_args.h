@@ -4,25 +4,24 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
+#include "settings/conversion_settings.h"
 
 namespace cli {
-
-// Column switches in the order of the --columns words.
-struct ColumnChoice {
-    bool ch = false, id = false, msg = false, unit = false, enumText = false, raw = false;
-};
 
 struct ConvertRequest {
     std::string dbcPath;
     std::string settingsPath;  // empty: built-in defaults
-    std::optional<int> channel;     // 0 all, 1 CH1, 2 CH2
-    std::optional<int> timestamp;   // 0 none, 1 time of day, 2 elapsed
-    std::optional<ColumnChoice> columns;
+    std::string logPath;       // the DBC load log: a file, or a folder for dbcload.log
+    std::optional<settings::Channels> channels;
+    std::optional<settings::TimeStamps> timeStamps;
+    std::optional<settings::Columns> columns;
     std::optional<std::string> delimiter;  // UTF-8, escapes as typed
-    std::optional<int> encoding;    // 0 ANSI, 1 UTF-8, 2 UTF-8 with BOM
-    std::optional<int> lineEnd;     // 0 CR LF, 1 LF, 2 CR
+    std::optional<settings::Encoding> encoding;
+    std::optional<settings::LineEnd> lineEnd;
     std::optional<uint32_t> ansiCodePage;
     unsigned jobs = 0;              // 0: one per core
     bool quiet = false;
@@ -34,6 +33,14 @@ struct ConvertRequest {
 //   convert --dbc car.dbc --columns ch,id,raw --delimiter "\t" logs/
 // Returns an empty text on success, else the message for the user.
 std::string parseConvertArguments(const Arguments& args, ConvertRequest& request);
+
+// Warnings about a delimiter as typed: an escape that stands for nothing, a delimiter cut to
+// 15 characters, and one that comes out empty.
+std::vector<std::string> delimiterWarnings(std::string_view typed);
+
+// The settings with the request's choices laid over them. Either output choice switches the
+// additional CSV settings on; the other keeps its value.
+void applyConvertRequest(const ConvertRequest& request, settings::ConversionSettings& settings);
 
 extern const char* const kConvertUsage;
 

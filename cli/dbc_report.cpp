@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/utf8_args.h"
+#include "platform/error_text.h"
 #include "platform/platform.h"
 
 namespace cli {
@@ -11,7 +12,7 @@ namespace {
 
 // "(No such file or directory) (0x80070002)", or only the code when the system has no words.
 std::string reasonOf(const std::string& dbcPath, int32_t result) {
-    std::string words = platform::systemErrorText(result);
+    std::string words = platform::errorText(result);
     std::error_code error;
     if (result == platform::systemError(5) &&
         std::filesystem::is_directory(pathFromUtf8(dbcPath), error)) {

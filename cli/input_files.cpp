@@ -114,6 +114,10 @@ std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
             continue;
         }
         const std::string leaf = pathToUtf8(path.filename());
+        if (leaf.empty()) {  // "logs/": meant as a folder
+            problems.push_back(input + ": no such folder");
+            continue;
+        }
         if (leaf.find_first_of("*?") != std::string::npos && !std::filesystem::exists(path, error)) {
             const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
             auto files = listMatching(folder, leaf);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/utf8_args.h"
+#include "convert/outcome.h"
 #include "monitor/monitor_file.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
@@ -11,32 +12,6 @@
 namespace cli {
 
 namespace {
-
-struct Walker {
-    monitor::RecordKind (*first)(monitor::RecordCursor&);
-    monitor::RecordKind (*next)(monitor::RecordCursor&);
-    bool (*assemble)(const monitor::RecordCursor&, int, monitor::CapturedFrame&);
-    uint64_t (*timeCount)(const monitor::RecordCursor&);
-};
-
-uint64_t timeCount27(const monitor::RecordCursor& cursor) { return monitor::timeCount27(cursor); }
-
-Walker walkerFor(int variant) {
-    if (variant == 29) {
-        return {monitor::firstRecordKind29, monitor::nextRecordKind29, monitor::assembleFrame29,
-                monitor::timeCount29};
-    }
-    return {monitor::firstRecordKind27, monitor::nextRecordKind27, monitor::assembleFrame27,
-            timeCount27};
-}
-
-// The Windows program's message for a failed file.
-const char* failureText(int32_t result) {
-    if (result == platform::kInvalidData || result == platform::kNotSupported) {
-        return "The specified data file is unsupported or corrupt.";
-    }
-    return "Cannot convert.";
-}
 
 std::string hexBytes(const monitor::CapturedFrame& frame) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -87,17 +62,21 @@ void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, 
     }
 }
 
-// The conversion's walk: frames are assembled for kinds 1 (CH1) and 2 (CH2) only.
+// The conversion's walk: frames are assembled for kinds 1 (CH1) and 2 (CH2) only. A file
+// without a known record layout has no records to show.
 void printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
-    const Walker walker = walkerFor(file.variant);
-    monitor::RecordCursor cursor{0, file.count, file.records};
-    monitor::CapturedFrame frame;
-    for (monitor::RecordKind kind = walker.first(cursor); kind != monitor::kKindEnd;
-         kind = walker.next(cursor)) {
-        const bool isFrame = (kind == monitor::kKindCh1 || kind == monitor::kKindCh2) &&
-                             walker.assemble(cursor, kind - 1, frame);
-        printRecord(cursor, kind, walker.timeCount(cursor), isFrame ? &frame : nullptr, json, out);
-    }
+    monitor::withRecordLayout(file.variant, [&](auto layout) {
+        using Layout = decltype(layout);
+        monitor::RecordCursor cursor{0, file.count, file.records};
+        monitor::CapturedFrame frame;
+        for (monitor::RecordKind kind = Layout::first(cursor); kind != monitor::kKindEnd;
+             kind = Layout::next(cursor)) {
+            const int channel = monitor::frameChannelOf(kind);
+            const bool isFrame = channel >= 0 && Layout::assemble(cursor, channel, frame);
+            printRecord(cursor, kind, Layout::timeCount(cursor), isFrame ? &frame : nullptr,
+                        json, out);
+        }
+    });
 }
 
 }  // namespace
@@ -107,7 +86,7 @@ int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, st
     const int32_t result = monitor::loadMonitorFile(file, path);
     if (result != platform::kOk) {
         std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
-                     failureText(result), static_cast<uint32_t>(result));
+                     convert::failureMessage(result), static_cast<uint32_t>(result));
         return 1;
     }
     printHeader(file, json, out);

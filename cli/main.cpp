@@ -5,10 +5,11 @@
 
 #include "cli/commands.h"
 #include "cli/utf8_args.h"
+#include "txtcvt_version.h"
 
 namespace {
 
-constexpr const char* kVersion = "txtcvt-cli 1.01";
+constexpr const char* kVersion = "txtcvt-cli " TXTCVT_VERSION_TEXT;
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "Usage: txtcvt-cli COMMAND [options] ...\n\nCommands:\n");

@@ -4,7 +4,7 @@ namespace convert {
 
 std::u16string resolveDelimiterEscapes(std::u16string_view typed) {
     typed = typed.substr(0, typed.find(u'\0'));
-    typed = typed.substr(0, kMaxDelimiterLength);
+    typed = typed.substr(0, settings::kMaxDelimiterLength);
     std::u16string resolved;
     bool inEscape = false;
     for (const char16_t c : typed) {
@@ -23,47 +23,37 @@ std::u16string resolveDelimiterEscapes(std::u16string_view typed) {
 
 namespace {
 
-uint32_t printFlagsFrom(const ConversionSettings& settings) {
-    uint32_t flags = PRINT_CSV;
-    if (settings.printCh) flags |= PRINT_CH;
-    if (settings.printID) flags |= PRINT_ID;
-    if (settings.printMsg) flags |= PRINT_MSG;
-    if (settings.printUnit) flags |= PRINT_UNIT;
-    if (settings.printEnum) flags |= PRINT_ENUM;
-    if (settings.printRaw) flags |= PRINT_RAW;
-    return flags;
+Channels channelsFrom(Channels value) {
+    return value == Channels::kCh1 || value == Channels::kCh2 ? value : Channels::kAll;
 }
 
-// Without the additional CSV settings every file is ANSI with CR LF, whatever they hold.
-uint32_t outputFormatFrom(const ConversionSettings& settings) {
-    if (!settings.csvAdditional) return 3;
-    uint32_t format = 0;
-    if (settings.csvOutCode == 1) format |= CODE_UTF8;
-    if (settings.csvOutCode == 2) format |= CODE_UTF8 | CODE_BOM;
-    if (settings.csvLinefeed == 1) {
-        format |= 1;
-    } else if (settings.csvLinefeed == 2) {
-        format |= 2;
-    } else {
-        format |= 3;
-    }
-    return format;
+// Any choice but none and elapsed is the time of day.
+TimeStamps timeStampsFrom(TimeStamps value) {
+    return value == TimeStamps::kNone || value == TimeStamps::kElapsed ? value
+                                                                       : TimeStamps::kTimeOfDay;
+}
+
+Encoding encodingFrom(Encoding value) {
+    return value == Encoding::kUtf8 || value == Encoding::kUtf8Bom ? value : Encoding::kAnsi;
+}
+
+LineEnd lineEndFrom(LineEnd value) {
+    return value == LineEnd::kLf || value == LineEnd::kCr ? value : LineEnd::kCrLf;
 }
 
 }  // namespace
 
-void buildConversionOptions(const ConversionSettings& settings, ConversionOptions& options) {
-    options = ConversionOptions{};
-    if (settings.signalLine == 1 || settings.signalLine == 2)
-        options.channelFilter = settings.signalLine;
-    if (settings.timeStamp == 0) {
-        options.timestampPreference = 0;
-    } else {
-        options.timestampPreference = settings.timeStamp == 2 ? 2 : 1;
+ConversionOptions buildConversionOptions(const settings::ConversionSettings& settings) {
+    ConversionOptions options;
+    options.channels = channelsFrom(settings.channels);
+    options.timeStamps = timeStampsFrom(settings.timeStamps);
+    options.columns = settings.columns;
+    options.delimiter = resolveDelimiterEscapes(settings.delimiter);
+    if (settings.additionalCsv) {
+        options.encoding = encodingFrom(settings.encoding);
+        options.lineEnd = lineEndFrom(settings.lineEnd);
     }
-    options.printFlags = printFlagsFrom(settings);
-    options.delimiter = resolveDelimiterEscapes(settings.csvDelimit);
-    options.outputFormat = outputFormatFrom(settings);
+    return options;
 }
 
 }  // namespace convert

@@ -1,37 +1,32 @@
-// The options in force for one conversion job, built from the persistent settings when the job
-// starts and read by the worker for every file.
+// The options in force for one conversion job, built from the user's settings when the job
+// starts and read by every worker for every file. They say nothing about which file is
+// converted or where its output goes.
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "convert/conversion_settings.h"
+#include "settings/conversion_settings.h"
 
 namespace convert {
 
-// printFlags: the optional columns. "Signal" and "Value" are always written.
-constexpr uint32_t PRINT_CSV = 0x01;
-constexpr uint32_t PRINT_CH = 0x04;
-constexpr uint32_t PRINT_ID = 0x08;
-constexpr uint32_t PRINT_MSG = 0x10;
-constexpr uint32_t PRINT_ENUM = 0x20;
-constexpr uint32_t PRINT_UNIT = 0x40;
-constexpr uint32_t PRINT_RAW = 0x80;
-
-// outputFormat: LINE_END holds 1 LF, 2 CR, 3 CR LF (0 is written as CR LF too).
-constexpr uint32_t LINE_END = 0x03;
-constexpr uint32_t CODE_UTF8 = 0x04;
-constexpr uint32_t CODE_BOM = 0x08;
+using settings::Channels;
+using settings::Columns;
+using settings::Encoding;
+using settings::LineEnd;
+using settings::TimeStamps;
 
 struct ConversionOptions {
-    int32_t channelFilter = 0;        // 0 both channels, 1 CH1 only, 2 CH2 only
-    int32_t timestampPreference = 0;  // 0 none, 1 date/time, 2 elapsed
-    uint32_t printFlags = 0;
-    uint32_t outputFormat = 0;
-    std::u16string delimiter;          // escapes resolved, at most 15 units
-    std::filesystem::path outputPath;  // of the file being converted; set by the job
+    Channels channels = Channels::kAll;
+    TimeStamps timeStamps = TimeStamps::kNone;
+    Columns columns{false, false, false, false, false, false};
+    Encoding encoding = Encoding::kAnsi;
+    LineEnd lineEnd = LineEnd::kCrLf;
+    std::u16string delimiter;  // escapes resolved, at most 15 units
+
+    bool admits(int channel) const {  // 0 CH1, 1 CH2
+        return channels == Channels::kAll || static_cast<int>(channels) == channel + 1;
+    }
 };
 
 // Resolves the escapes of a typed delimiter. Grammar, read up to a NUL or the 15th unit:
@@ -41,7 +36,8 @@ struct ConversionOptions {
 // Any other character stands for itself (";" -> ";"). The result is never longer than the text.
 std::u16string resolveDelimiterEscapes(std::u16string_view typed);
 
-// Rebuilds `options` from the settings; out-of-range choices fall back to the defaults.
-void buildConversionOptions(const ConversionSettings& settings, ConversionOptions& options);
+// The options for the settings; choices outside their range fall back to the defaults.
+// Without the additional CSV settings every output is ANSI with CR LF.
+ConversionOptions buildConversionOptions(const settings::ConversionSettings& settings);
 
 }  // namespace convert

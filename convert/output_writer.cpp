@@ -20,19 +20,19 @@ OutputWriter::OutputWriter() : buffer_(new (std::nothrow) char[kBufferCapacity])
 OutputWriter::~OutputWriter() { closeOutput(); }
 
 void OutputWriter::configureWriter(const ConversionOptions& options) {
-    switch (options.outputFormat & LINE_END) {
-        case 1:
+    switch (options.lineEnd) {
+        case LineEnd::kLf:
             lineEnd_[0] = '\n', lineEndLength_ = 1;
             break;
-        case 2:
+        case LineEnd::kCr:
             lineEnd_[0] = '\r', lineEndLength_ = 1;
             break;
         default:
             lineEnd_[0] = '\r', lineEnd_[1] = '\n', lineEndLength_ = 2;
             break;
     }
-    utf8_ = (options.outputFormat & CODE_UTF8) != 0;
-    bom_ = utf8_ && (options.outputFormat & CODE_BOM) != 0;
+    utf8_ = options.encoding == Encoding::kUtf8 || options.encoding == Encoding::kUtf8Bom;
+    bom_ = options.encoding == Encoding::kUtf8Bom;
     const std::string bytes =
         utf8_ ? platform::utf16ToUtf8(options.delimiter) : platform::utf16ToAnsi(options.delimiter);
     delimiterLength_ = bytes.size() < kDelimiterCapacity ? bytes.size() : kDelimiterCapacity - 1;
@@ -52,14 +52,12 @@ int32_t OutputWriter::openOutput(const std::filesystem::path& path) {
         result_ = platform::kOutOfMemory;
         return result_;
     }
-    errno = 0;
-    file_ = platform::openFile(path, "wb");
-    if (file_ == nullptr) {
-        fail(errno);
+    if (const int refused = output_.open(path); refused != 0) {
+        fail(refused);
         return result_;
     }
     // Our own block buffer does the gathering; the stream passes blocks straight through.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
+    std::setvbuf(output_.stream(), nullptr, _IONBF, 0);
     if (bom_) writeOut(kByteOrderMark, sizeof kByteOrderMark);
     return result_;
 }
@@ -67,7 +65,7 @@ int32_t OutputWriter::openOutput(const std::filesystem::path& path) {
 bool OutputWriter::flushPending() {
     if (bufferLength_ == 0) return true;
     errno = 0;
-    const size_t written = std::fwrite(buffer_.get(), 1, bufferLength_, file_);
+    const size_t written = std::fwrite(buffer_.get(), 1, bufferLength_, output_.stream());
     const bool complete = written == bufferLength_;
     bufferLength_ = 0;
     if (!complete) fail(errno);
@@ -76,13 +74,13 @@ bool OutputWriter::flushPending() {
 
 // Only for the few bytes written outside lines (the byte order mark), before any line.
 void OutputWriter::writeOut(const char* bytes, size_t count) {
-    if (file_ == nullptr || bufferLength_ + count > kFlushThreshold) return;
+    if (output_.stream() == nullptr || bufferLength_ + count > kFlushThreshold) return;
     std::memcpy(buffer_.get() + bufferLength_, bytes, count);
     bufferLength_ += count;
 }
 
 void OutputWriter::endLine() {
-    if (result_ != 0 || file_ == nullptr) {
+    if (result_ != 0 || output_.stream() == nullptr) {
         length_ = 0;
         return;
     }
@@ -97,11 +95,14 @@ void OutputWriter::endLine() {
 }
 
 int32_t OutputWriter::closeOutput() {
-    if (file_ == nullptr) return result_;
+    if (output_.stream() == nullptr) return result_;
     if (result_ == 0) flushPending();
-    errno = 0;
-    if (std::fclose(file_) != 0) fail(errno);
-    file_ = nullptr;
+    if (result_ == 0) {
+        errno = 0;
+        if (const int error = output_.commit(); error != 0) fail(error);
+    } else {
+        output_.abandon();
+    }
     bufferLength_ = 0;
     return result_;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "convert/options.h"
+#include "convert/replacing_file.h"
 #include "convert/small_copy.h"
 
 namespace convert {
@@ -28,7 +29,9 @@ public:
 
     // Line end, byte order mark and the delimiter's bytes from the options.
     void configureWriter(const ConversionOptions& options);
-    // Creates (or truncates) the file. 0, or 0xA0070000 + errno (0x8007000E without a buffer).
+    // Starts the file. Its bytes go to a new file beside `path`, which replaces `path` only when
+    // closeOutput finds everything written. 0, or 0xA0070000 + errno (0x8007000E without a
+    // buffer); a folder or a read-only file in the output's place fails here.
     int32_t openOutput(const std::filesystem::path& path);
 
     void appendText(std::string_view text) { appendBytes(text.data(), text.size()); }
@@ -44,8 +47,9 @@ public:
     std::string_view delimiterBytes() const { return {delimiter_, delimiterLength_}; }
     // Writes the line without its trailing spaces, then the line end; starts a new line.
     void endLine();
-    // Writes what is buffered and closes the file. Returns result(): a failed final write (a full
-    // disk) is reported here at the latest.
+    // Writes what is buffered and closes the file; when all went well the new file replaces the
+    // output, otherwise it is removed and the old output stays. Returns result(): a failed
+    // final write (a full disk) is reported here at the latest.
     int32_t closeOutput();
 
     // 0 while all is well, otherwise the first error since openOutput.
@@ -54,7 +58,7 @@ public:
     void setError(int32_t code) {
         if (result_ == 0) result_ = code;
     }
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return output_.stream() != nullptr; }
 
 private:
     friend class LineCursor;
@@ -65,7 +69,7 @@ private:
     void fail(int errorNumber);
 
     int32_t result_ = 0;
-    std::FILE* file_ = nullptr;
+    ReplacingFile output_;
     size_t length_ = 0;  // of the line being built, which follows the buffered lines
     bool utf8_ = false;
     char lineEnd_[2] = {'\r', '\n'};

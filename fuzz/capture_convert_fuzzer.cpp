@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "convert/converter.h"
+#include "convert/csv_long_sink.h"
 #include "convert/options.h"
-#include "convert/output_writer.h"
 #include "dbc/database.h"
 #include "dbc/loader.h"
 #include "monitor/monitor_file.h"
@@ -19,12 +19,13 @@ dbc::CanDatabase database;
 
 convert::ConversionOptions optionsFrom(uint8_t choice) {
     convert::ConversionOptions options;
-    options.channelFilter = choice % 3;
-    options.timestampPreference = (choice / 3) % 3;
-    options.printFlags = (choice & 0x80) ? 0xFFu : 0u;
-    options.outputFormat = (choice >> 4) & 0x0F;
+    options.channels = static_cast<convert::Channels>(choice % 3);
+    options.timeStamps = static_cast<convert::TimeStamps>((choice / 3) % 3);
+    const bool all = (choice & 0x80) != 0;
+    options.columns = {all, all, all, all, all, all};
+    options.encoding = static_cast<convert::Encoding>((choice >> 4) % 3);
+    options.lineEnd = static_cast<convert::LineEnd>((choice >> 2) % 3);
     options.delimiter = (choice & 0x40) ? u"\t;" : u",";
-    options.outputPath = "/dev/null";
     return options;
 }
 
@@ -39,8 +40,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static convert::Converters converters(database);
-    static convert::OutputWriter writer;
+    static convert::Converter converter(database);
+    static convert::CsvLongSink sink;
     monitor::MonitorFile capture;
     const int32_t loaded = monitor::loadMonitorBytes(capture, data, size);
     if (loaded != platform::kOk) {
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const convert::ConversionOptions options = optionsFrom(data[size - 1]);
-    const int32_t result = convert::convertFile(converters, capture, writer, options);
+    sink.configure(options);
+    const int32_t result = converter.convert(capture, options, sink, "/dev/null").code;
     if (result != platform::kOk && !(result == platform::kInvalidData && capture.variant == 0)) {
         std::abort();
     }

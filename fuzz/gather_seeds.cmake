@@ -1,10 +1,10 @@
-# Gathers the seed corpora: DBC files from examples/ and the shared real-world collection,
+# Gathers the seed corpora: DBC files from examples/ and the real-world ones in tests/data/,
 # captures from examples/ and made by dtgen from the descriptions, and small settings files.
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
-     ${SHARED_DIR}/data/dbc/*.dbc)
+     ${SOURCE_DIR}/tests/data/dbc/*.dbc)
 foreach(dbc_file IN LISTS dbc_files)
     file(SHA1 ${dbc_file} digest)
     file(COPY_FILE ${dbc_file} ${OUT}/dbc/${digest})

@@ -39,4 +39,49 @@ RecordKind nextRecordKind29(RecordCursor& cursor);
 bool assembleFrame29(const RecordCursor& cursor, int channel, CapturedFrame& frame);
 uint64_t timeCount29(const RecordCursor& cursor);  // 48-bit microseconds of the head record
 
+// Each record layout as one type, so that a walk is written once for both: the converter and
+// `inspect` go through the same description.
+struct RecordLayout27 {
+    static constexpr int kVariant = 27;
+    static RecordKind first(RecordCursor& c) { return firstRecordKind27(c); }
+    static RecordKind next(RecordCursor& c) { return nextRecordKind27(c); }
+    static bool assemble(const RecordCursor& c, int channel, CapturedFrame& frame) {
+        return assembleFrame27(c, channel, frame);
+    }
+    // In units of the file's time-stamp mode.
+    static uint64_t timeCount(const RecordCursor& c) { return timeCount27(c); }
+};
+
+struct RecordLayout29 {
+    static constexpr int kVariant = 29;
+    static RecordKind first(RecordCursor& c) { return firstRecordKind29(c); }
+    static RecordKind next(RecordCursor& c) { return nextRecordKind29(c); }
+    static bool assemble(const RecordCursor& c, int channel, CapturedFrame& frame) {
+        return assembleFrame29(c, channel, frame);
+    }
+    // Microseconds since the recording start.
+    static uint64_t timeCount(const RecordCursor& c) { return timeCount29(c); }
+};
+
+// Calls visit with the layout of `variant` (RecordLayout27 or RecordLayout29) and returns true;
+// false for any other variant, without calling it.
+template <class Visit>
+bool withRecordLayout(int variant, Visit&& visit) {
+    switch (variant) {
+        case RecordLayout27::kVariant:
+            visit(RecordLayout27{});
+            return true;
+        case RecordLayout29::kVariant:
+            visit(RecordLayout29{});
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The channel of a head record of a CAN frame: 0 for CH1, 1 for CH2, -1 for any other kind.
+inline int frameChannelOf(RecordKind kind) {
+    return kind == kKindCh1 ? 0 : kind == kKindCh2 ? 1 : -1;
+}
+
 }  // namespace monitor

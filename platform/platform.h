@@ -33,8 +33,6 @@ constexpr int32_t runtimeError(int errorNumber) {
 // The Windows error number that corresponds to a C library errno value, so that both platforms
 // report a failed file access with the same result code.
 uint32_t windowsErrorFromErrno(int errorNumber);
-// The other way round, 0 for a Windows error that no errno value maps to.
-int errnoFromWindowsError(uint32_t windowsError);
 
 // A file opened for reading as a whole: open, ask its size, read it in one call.
 class InputFile {
@@ -88,10 +86,6 @@ private:
 // fopen with a path that may hold any Unicode character (wide on Windows). errno tells why it
 // failed.
 std::FILE* openFile(const Path& path, const char* mode);
-
-// The system's own words for a systemError(...) code ("No such file or directory", "The system
-// cannot find the file specified"), without a final full stop; empty when it has none.
-std::string systemErrorText(int32_t result);
 
 // Diagnostics that the user never sees: the debugger output on Windows, standard error elsewhere.
 void debugOutput(std::string_view text);

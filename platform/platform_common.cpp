@@ -1,21 +1,20 @@
 // Platform services that are the same on every system.
 #include <cerrno>
 
+#include "platform/error_text.h"
 #include "platform/platform.h"
 
 namespace platform {
 
 namespace {
 
-struct ErrnoRow {
+struct ErrorRow {
     int errnoValue;
     uint32_t windowsError;
 };
 
-// The first row of a Windows error is the errno it is reported as in the other direction.
-constexpr ErrnoRow kErrnoRows[] = {
+constexpr ErrorRow kErrorRows[] = {
     {ENOENT, 2},          // ERROR_FILE_NOT_FOUND
-    {ENOENT, 3},          // (only read backwards: a missing folder reads as ENOENT)
     {ENOTDIR, 3},         // ERROR_PATH_NOT_FOUND
     {EMFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
     {ENFILE, 4},          // ERROR_TOO_MANY_OPEN_FILES
@@ -39,14 +38,14 @@ constexpr ErrnoRow kErrnoRows[] = {
 }  // namespace
 
 uint32_t windowsErrorFromErrno(int errorNumber) {
-    for (const ErrnoRow& row : kErrnoRows) {
+    for (const ErrorRow& row : kErrorRows) {
         if (row.errnoValue == errorNumber) return row.windowsError;
     }
     return 31;  // ERROR_GEN_FAILURE
 }
 
 int errnoFromWindowsError(uint32_t windowsError) {
-    for (const ErrnoRow& row : kErrnoRows) {
+    for (const ErrorRow& row : kErrorRows) {
         if (row.windowsError == windowsError) return row.errnoValue;
     }
     return 0;

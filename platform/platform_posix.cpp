@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/platform.h"
 
@@ -80,12 +79,6 @@ void InputFile::close() {
 }
 
 std::FILE* openFile(const Path& path, const char* mode) { return std::fopen(path.c_str(), mode); }
-
-std::string systemErrorText(int32_t result) {
-    if ((static_cast<uint32_t>(result) & 0xFFFF0000u) != 0x80070000u) return {};
-    const int errorNumber = errnoFromWindowsError(static_cast<uint32_t>(result) & 0xFFFFu);
-    return errorNumber != 0 ? std::string(std::strerror(errorNumber)) : std::string();
-}
 
 void debugOutput(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stderr);

@@ -12,8 +12,7 @@ int32_t lastError() { return systemError(GetLastError()); }
 
 std::wstring widen(const char* text) {
     std::wstring wide;
-    for (; *text != '\0'; ++text)
-        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
+    for (; *text != '\0'; ++text) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
     return wide;
 }
 }  // namespace
@@ -71,29 +70,6 @@ void InputFile::close() {
 
 std::FILE* openFile(const Path& path, const char* mode) {
     return _wfopen(path.c_str(), widen(mode).c_str());
-}
-
-std::string systemErrorText(int32_t result) {
-    if ((static_cast<uint32_t>(result) & 0xFFFF0000u) != 0x80070000u) return {};
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(result) & 0xFFFFu, 0, reinterpret_cast<wchar_t*>(&text), 0,
-        nullptr);
-    std::string out;
-    if (length > 0 && text != nullptr) {
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
-                                              0, nullptr, nullptr);
-        out.resize(static_cast<size_t>(bytes > 0 ? bytes : 0));
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), bytes, nullptr,
-                            nullptr);
-    }
-    if (text != nullptr) LocalFree(text);
-    while (!out.empty() &&
-           (out.back() == '\n' || out.back() == '\r' || out.back() == ' ' || out.back() == '.')) {
-        out.pop_back();
-    }
-    return out;
 }
 
 void debugOutput(std::string_view text) {

@@ -1,11 +1,41 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages of the named groups, when any is missing.
+# Usage: scripts/install-deps.sh GROUP...
+#   demo         the native build of txtcvt-cli and dtgen: make demo
+#   test         everything make test, make test-dist, make fuzz and make check-limits need
+#   fuzz         the fuzz targets alone (clang with libFuzzer)
+#   dist         the release packages: make dist
+#   screenshots  test, and ImageMagick to capture the virtual screen
 set -e
+demo="g++ cmake ninja-build make"
+# MinGW-w64 with posix threads (the win32 thread model lacks std::thread) and its tools.
+windows="g++-mingw-w64-x86-64-posix mingw-w64-tools"
 # clang and libclang-rt-14-dev (a mere recommendation of clang, holding libFuzzer and the
-# sanitizer runtimes) build the fuzz targets; time measures peak memory in the limit checks.
-packages="clang libclang-rt-14-dev time g++ cmake ninja-build make googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick"
+# sanitizer runtimes) build the fuzz targets.
+fuzz="clang libclang-rt-14-dev"
+# dpkg-shlibdeps (dpkg-dev) works out the Debian package's dependencies.
+dist="$windows dpkg-dev"
+# Wine under a virtual display for the Windows tests, with a font that has the Japanese glyphs;
+# xwininfo (x11-utils) finds the window of the unpacked program; time measures peak memory.
+test="googletest libgtest-dev $windows wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic time $fuzz dpkg-dev"
+
+packages=""
+for group in "$@"; do
+    case "$group" in
+        demo) packages="$packages $demo" ;;
+        test) packages="$packages $demo $test" ;;
+        fuzz) packages="$packages $demo $fuzz" ;;
+        dist) packages="$packages $demo $dist" ;;
+        screenshots) packages="$packages $demo $test imagemagick" ;;
+        *) echo "install-deps.sh: unknown group '$group' (demo, test, fuzz, dist, screenshots)" >&2
+           exit 2 ;;
+    esac
+done
+[ -n "$packages" ] || { echo "Usage: scripts/install-deps.sh demo|test|fuzz|dist|screenshots..." >&2; exit 2; }
+
 missing=""
 for package in $packages; do
+    case " $missing " in *" $package "*) continue ;; esac
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
         missing="$missing $package"
     fi

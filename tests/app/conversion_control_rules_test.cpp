@@ -59,13 +59,13 @@ TEST(ConversionControlRules, PaneChoices) {
     EXPECT_EQ(choiceFromListIndex(-1), 0);
     EXPECT_EQ(choiceFromListIndex(3), 0);
 
-    convert::ConversionSettings settings;
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_CH), &settings.printCh);
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_ID), &settings.printID);
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_MSG), &settings.printMsg);
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_ENUM), &settings.printEnum);
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_UNIT), &settings.printUnit);
-    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_RAW), &settings.printRaw);
+    settings::ConversionSettings settings;
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_CH), &settings.columns.channel);
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_ID), &settings.columns.identifier);
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_MSG), &settings.columns.message);
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_ENUM), &settings.columns.description);
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_UNIT), &settings.columns.unit);
+    EXPECT_EQ(columnSettingOf(settings, IDC_PRINT_RAW), &settings.columns.rawData);
     EXPECT_EQ(columnSettingOf(settings, IDC_CSV_ADDITIONAL), nullptr);
     EXPECT_EQ(columnSettingOf(settings, IDC_DELIMITER), nullptr);
 

@@ -19,11 +19,11 @@ TEST(MainDialogRules, TitleWithAndWithoutSuffix) {
 }
 
 TEST(MainDialogRules, ChoiceIndices) {
-    EXPECT_EQ(signalLineFromListIndex(0), 0);
-    EXPECT_EQ(signalLineFromListIndex(1), 1);
-    EXPECT_EQ(signalLineFromListIndex(2), 2);
-    EXPECT_EQ(signalLineFromListIndex(-1), 0);  // no selection
-    EXPECT_EQ(signalLineFromListIndex(3), 0);
+    EXPECT_EQ(static_cast<int32_t>(channelsFromListIndex(0)), 0);
+    EXPECT_EQ(static_cast<int32_t>(channelsFromListIndex(1)), 1);
+    EXPECT_EQ(static_cast<int32_t>(channelsFromListIndex(2)), 2);
+    EXPECT_EQ(static_cast<int32_t>(channelsFromListIndex(-1)), 0);  // no selection
+    EXPECT_EQ(static_cast<int32_t>(channelsFromListIndex(3)), 0);
     EXPECT_EQ(listIndexOfChoice(2, 3), 2);
     EXPECT_EQ(listIndexOfChoice(3, 3), 0);
     EXPECT_EQ(listIndexOfChoice(-5, 3), 0);

@@ -14,10 +14,10 @@ TEST(ConvertArguments, OptionsTakeTheirValueAfterABlankOrAnEqualsSign) {
               "");
     EXPECT_EQ(r.dbcPath, "car.dbc");
     EXPECT_EQ(r.jobs, 3u);
-    EXPECT_EQ(r.channel, 2);
+    EXPECT_EQ(r.channels, settings::Channels::kCh2);
     EXPECT_TRUE(r.quiet);
     EXPECT_EQ(r.inputs, (cli::Arguments{"a.DT", "--odd.DT"}));
-    EXPECT_FALSE(r.timestamp.has_value());
+    EXPECT_FALSE(r.timeStamps.has_value());
     EXPECT_FALSE(r.columns.has_value());
 }
 
@@ -29,9 +29,9 @@ TEST(ConvertArguments, EveryWordOfEveryChoice) {
                    "in"},
                   r),
               "");
-    EXPECT_EQ(r.timestamp, 2);
-    EXPECT_EQ(r.encoding, 2);
-    EXPECT_EQ(r.lineEnd, 2);
+    EXPECT_EQ(r.timeStamps, settings::TimeStamps::kElapsed);
+    EXPECT_EQ(r.encoding, settings::Encoding::kUtf8Bom);
+    EXPECT_EQ(r.lineEnd, settings::LineEnd::kCr);
     EXPECT_EQ(r.delimiter, "\\t");
     EXPECT_EQ(r.ansiCodePage, 932u);
     EXPECT_EQ(r.settingsPath, "s.ini");
@@ -39,22 +39,47 @@ TEST(ConvertArguments, EveryWordOfEveryChoice) {
                                           "--line-end=crlf", "--channel=all", "in"},
                                          r),
               "");
-    EXPECT_EQ(r.timestamp, 0);
-    EXPECT_EQ(r.encoding, 0);
-    EXPECT_EQ(r.lineEnd, 0);
-    EXPECT_EQ(r.channel, 0);
+    EXPECT_EQ(r.timeStamps, settings::TimeStamps::kNone);
+    EXPECT_EQ(r.encoding, settings::Encoding::kAnsi);
+    EXPECT_EQ(r.lineEnd, settings::LineEnd::kCrLf);
+    EXPECT_EQ(r.channels, settings::Channels::kAll);
 }
 
 TEST(ConvertArguments, ColumnsReplaceTheDefaultSet) {
     ConvertRequest r;
     ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--columns", "raw,ch", "in"}, r), "");
     ASSERT_TRUE(r.columns.has_value());
-    EXPECT_TRUE(r.columns->raw);
-    EXPECT_TRUE(r.columns->ch);
-    EXPECT_FALSE(r.columns->id || r.columns->msg || r.columns->unit || r.columns->enumText);
+    EXPECT_TRUE(r.columns->rawData);
+    EXPECT_TRUE(r.columns->channel);
+    EXPECT_FALSE(r.columns->identifier || r.columns->message || r.columns->unit || r.columns->description);
     ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--columns=", "in"}, r), "");
     ASSERT_TRUE(r.columns.has_value());
-    EXPECT_FALSE(r.columns->ch || r.columns->raw);
+    EXPECT_FALSE(r.columns->channel || r.columns->rawData);
+}
+
+TEST(ConvertArguments, ChoiceWordsInAnyCase) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--channel=CH1", "--encoding", "UTF8-Bom",
+                                          "--line-end=LF", "--timestamp=Elapsed",
+                                          "--columns=CH,Raw", "in"},
+                                         r),
+              "");
+    EXPECT_EQ(r.channels, settings::Channels::kCh1);
+    EXPECT_EQ(r.encoding, settings::Encoding::kUtf8Bom);
+    EXPECT_EQ(r.lineEnd, settings::LineEnd::kLf);
+    EXPECT_EQ(r.timeStamps, settings::TimeStamps::kElapsed);
+    EXPECT_EQ(r.columns, (settings::Columns{true, false, false, false, false, true}));
+}
+
+TEST(ConvertArguments, DelimitersThatStandForNothingOrAreCutAreWarnedAbout) {
+    EXPECT_TRUE(cli::delimiterWarnings(",").empty());
+    EXPECT_TRUE(cli::delimiterWarnings("\\t").empty());
+    EXPECT_TRUE(cli::delimiterWarnings("\\\\").empty());
+    EXPECT_EQ(cli::delimiterWarnings("\\x;").size(), 1u);    // \x stands for nothing
+    EXPECT_EQ(cli::delimiterWarnings("a\\").size(), 1u);     // a lone backslash at the end
+    EXPECT_EQ(cli::delimiterWarnings("").size(), 1u);          // empty
+    EXPECT_EQ(cli::delimiterWarnings("\\q").size(), 2u);     // stands for nothing, so empty
+    EXPECT_EQ(cli::delimiterWarnings(std::string(16, ';')).size(), 1u);  // cut to 15
 }
 
 TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
@@ -65,7 +90,8 @@ TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--jobs", "2x", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "ch,", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--columns", "time", "a"}, r), "");
-    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "CH1", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "CH3", "a"}, r), "");
+    EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--channel", "ch1 ", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--bogus", "1", "a"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "a", "--jobs"}, r), "");
     EXPECT_NE(cli::parseConvertArguments({"--dbc", "x", "--ansi-codepage", "70000", "a"}, r), "");

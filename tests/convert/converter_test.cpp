@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "convert/csv_long_sink.h"
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
+#include "dbc/loader.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
 
@@ -22,6 +24,14 @@ BO_ 2147483904 ExtEngine: 8 ECU
  SG_ Level : 0|8@1+ (1,0) [0|255] "%" X
 VAL_ 256 Gear 1 "First" ;
 )";
+
+std::string firstLines(const std::string& text, int count) {
+    size_t end = 0;
+    for (int i = 0; i < count && end != std::string::npos; ++i) {
+        end = text.find('\n', end == 0 ? 0 : end + 1);
+    }
+    return end == std::string::npos ? text : text.substr(0, end + 1);
+}
 
 bool startsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
@@ -39,9 +49,8 @@ protected:
             start = end + 1;
         }
         ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
-        convert::ConversionSettings settings;
-        convert::buildConversionOptions(settings, options);
-        options.outputPath = dir / "out.csv";
+        options = convert::buildConversionOptions(settings::ConversionSettings{});
+        outputPath = dir / "out.csv";
     }
 
     // Converts the capture and returns the output with CR LF turned into '\n' for reading.
@@ -51,10 +60,8 @@ protected:
         EXPECT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
                                             bytes.size()),
                   0);
-        convert::Converters converters(database);
-        convert::OutputWriter writer;
-        EXPECT_EQ(convert::convertFile(converters, monitor, writer, options), expectedResult);
-        std::string text = testing_support::readFileBytes(options.outputPath);
+        EXPECT_EQ(convertLoaded(monitor), expectedResult);
+        std::string text = testing_support::readFileBytes(outputPath);
         std::string out;
         for (size_t i = 0; i < text.size(); ++i) {
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -63,10 +70,21 @@ protected:
         return out;
     }
 
+    // The result code of converting a loaded file into outputPath through the long CSV.
+    int32_t convertLoaded(const monitor::MonitorFile& monitor) {
+        convert::Converter converter(database);
+        convert::CsvLongSink sink;
+        sink.configure(options);
+        return converter.convert(monitor, options, sink, outputPath).code;
+    }
+
     testing_support::ScratchDir dir{"converter"};
     dbc::CanDatabase database;
     convert::ConversionOptions options;
+    std::filesystem::path outputPath;
 };
+
+constexpr convert::Columns kNoColumns{false, false, false, false, false, false};
 
 TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
     dtgen::CaptureBuilder b(29);
@@ -83,27 +101,72 @@ TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
               "2024/05/01,12:34:56,008,CH2,0000100,ExtEngine,Level,7.000000,%,\n");
 }
 
+// Texts of real databases hold commas and quotes: such a field is quoted so that every line
+// keeps the header's columns; a line without them is written exactly as before.
+TEST_F(Converter, FieldsHoldingTheDelimiterOrAQuoteAreQuoted) {
+    ASSERT_TRUE(dbc::loadDbcText(database,
+                                 "BO_ 256 Drive: 8 ECU\n"
+                                 " SG_ Mode : 0|8@1+ (1,0) [0|8] \"m/s, avg\" X\n"
+                                 " SG_ Level : 8|8@1+ (0.5,0) [0|8] \"l;h\" X\n"
+                                 "VAL_ 256 Mode 1 \"Drive, sport\" 2 \"say \\\"hi\\\"\" ;\n",
+                                 dir / "quoting.log"));
+    options.timeStamps = convert::TimeStamps::kNone;
+    options.columns = {true, true, true, true, true, true};
+    dtgen::CaptureBuilder b(29);
+    b.frame({.channel = 0, .id = 0x100, .data = {1, 3}, .time = 0});
+    b.frame({.channel = 0, .id = 0x100, .data = {2, 3}, .time = 0});
+    b.frame({.channel = 0, .id = 0x100, .data = {0, 3}, .time = 0});
+    EXPECT_EQ(convertCapture(b),
+              "Ch,CAN_ID,Message,Signal,Value,Unit,Enum,Raw_Data\n"
+              "CH1,100,Drive,Mode,1.000000,\"m/s, avg\",\"Drive, sport\",01 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,01 03\n"
+              "CH1,100,Drive,Mode,2.000000,\"m/s, avg\",\"say \"\"hi\"\"\",02 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,02 03\n"
+              "CH1,100,Drive,Mode,0.000000,\"m/s, avg\",<undefined>,00 03\n"
+              "CH1,100,Drive,Level,1.500000,l;h,,00 03\n");
+    // Another delimiter quotes other fields, the numbers and data bytes among them when they
+    // could hold it; an empty delimiter quotes only quotes.
+    options.delimiter = u";";
+    options.columns = {false, false, false, true, false, false};
+    EXPECT_EQ(firstLines(convertCapture(b), 3),
+              "Signal;Value;Unit\nMode;1.000000;m/s, avg\nLevel;1.500000;\"l;h\"\n");
+    options.delimiter = u".";
+    options.columns.rawData = true;
+    EXPECT_EQ(firstLines(convertCapture(b), 2),
+              "Signal.Value.Unit.Raw_Data\nMode.\"1.000000\".m/s, avg.01 03\n");
+    options.delimiter = u" ";
+    EXPECT_EQ(firstLines(convertCapture(b), 2),
+              "Signal Value Unit Raw_Data\nMode 1.000000 \"m/s, avg\" \"01 03\"\n");
+    options.delimiter = u"";
+    options.columns.description = true;
+    const std::string joined = convertCapture(b);
+    EXPECT_NE(joined.find("\nMode2.000000m/s, avg\"say \"\"hi\"\"\"02 03\n"), std::string::npos)
+        << joined;
+}
+
 TEST_F(Converter, ChannelFilterAdmitsOneChannel) {
     dtgen::CaptureBuilder b(29);
     b.frame({.channel = 0, .id = 0x100, .data = {2}, .time = 0});
     b.frame({.channel = 1, .id = 0x100, .data = {4}, .time = 0});
-    options.timestampPreference = 0;
-    options.printFlags = convert::PRINT_CSV | convert::PRINT_CH;
-    options.channelFilter = 1;
+    options.timeStamps = convert::TimeStamps::kNone;
+    options.columns = kNoColumns;
+    options.columns.channel = true;
+    options.channels = convert::Channels::kCh1;
     EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH1,Speed,1.000000\nCH1,Gear,0.000000\n");
-    options.channelFilter = 2;
+    options.channels = convert::Channels::kCh2;
     EXPECT_EQ(convertCapture(b), "Ch,Signal,Value\nCH2,Speed,2.000000\nCH2,Gear,0.000000\n");
 }
 
 TEST_F(Converter, EmptyCaptureGivesTheHeaderOnlyAfterTheByteOrderMark) {
-    options.outputFormat = convert::CODE_UTF8 | convert::CODE_BOM | 1;
+    options.encoding = convert::Encoding::kUtf8Bom;
+    options.lineEnd = convert::LineEnd::kLf;
     dtgen::CaptureBuilder b(27);
     b.timeStampMode(4);
     EXPECT_EQ(convertCapture(b), "\xEF\xBB\xBFTimeStamp,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
 }
 
 TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
-    options.printFlags = convert::PRINT_CSV;
+    options.columns = kNoColumns;
     dtgen::CaptureBuilder clock(27);
     clock.timeStampMode(2);
     clock.frame({.channel = 0, .id = 0x100, .data = {0, 0, 0}, .time = 1000000000});
@@ -132,14 +195,14 @@ TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
 }
 
 TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
-    options.printFlags = convert::PRINT_CSV;
-    options.timestampPreference = 2;
+    options.columns = kNoColumns;
+    options.timeStamps = convert::TimeStamps::kElapsed;
     dtgen::CaptureBuilder elapsed(29);
     elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
     EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n281474976.710655,Speed,"));
     // Nanoseconds past a full second carry into the seconds; a start the system cannot place
     // leaves date and time empty instead of failing.
-    options.timestampPreference = 1;
+    options.timeStamps = convert::TimeStamps::kTimeOfDay;
     dtgen::CaptureBuilder carry(29);
     carry.startTime(86399, 999999999);
     carry.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 1500});
@@ -153,14 +216,10 @@ TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
 
 TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
     monitor::MonitorFile monitor;  // nothing loaded: variant 0
-    convert::Converters converters(database);
-    convert::OutputWriter writer;
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0x8007000D));
-    EXPECT_EQ(testing_support::readFileBytes(options.outputPath), "");
-    options.outputPath = dir / "missing-folder" / "out.csv";
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0xA0070002));
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0x8007000D));
+    EXPECT_EQ(testing_support::readFileBytes(outputPath), "");
+    outputPath = dir / "missing-folder" / "out.csv";
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0xA0070002));
 #ifndef _WIN32
     dtgen::CaptureBuilder b(29);
     b.random({.count = 200000, .seed = 3});
@@ -168,9 +227,8 @@ TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
     ASSERT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
                                         bytes.size()),
               0);
-    options.outputPath = "/dev/full";
-    EXPECT_EQ(convert::convertFile(converters, monitor, writer, options),
-              static_cast<int32_t>(0xA007001C));  // ENOSPC
+    outputPath = "/dev/full";
+    EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0xA007001C));  // ENOSPC
 #endif
 }
 

@@ -5,7 +5,7 @@
 namespace {
 
 using convert::ConversionOptions;
-using convert::ConversionSettings;
+using settings::ConversionSettings;
 
 TEST(DelimiterEscapes, ResolveTabsBackslashesAndDropTheRest) {
     struct Case {
@@ -33,67 +33,71 @@ TEST(DelimiterEscapes, ResolveTabsBackslashesAndDropTheRest) {
 }
 
 TEST(ConversionOptions, DefaultsGiveTheUsualColumnsCommaAndAnsiCrLf) {
-    ConversionOptions options;
-    options.outputPath = "left/over.csv";
-    buildConversionOptions(ConversionSettings{}, options);
-    EXPECT_EQ(options.channelFilter, 0);
-    EXPECT_EQ(options.timestampPreference, 1);
-    EXPECT_EQ(options.printFlags, convert::PRINT_CSV | convert::PRINT_CH | convert::PRINT_ID |
-                                      convert::PRINT_MSG | convert::PRINT_UNIT |
-                                      convert::PRINT_ENUM);
-    EXPECT_EQ(options.outputFormat, 3u);
+    const ConversionOptions options = convert::buildConversionOptions(ConversionSettings{});
+    EXPECT_EQ(options.channels, convert::Channels::kAll);
+    EXPECT_EQ(options.timeStamps, convert::TimeStamps::kTimeOfDay);
+    EXPECT_EQ(options.columns, (convert::Columns{true, true, true, true, true, false}));
+    EXPECT_EQ(options.encoding, convert::Encoding::kAnsi);
+    EXPECT_EQ(options.lineEnd, convert::LineEnd::kCrLf);
     EXPECT_EQ(options.delimiter, u",");
-    EXPECT_TRUE(options.outputPath.empty());
+    EXPECT_TRUE(options.admits(0) && options.admits(1));
 }
 
 TEST(ConversionOptions, ChoicesOutsideTheirRangeFallBack) {
     ConversionSettings settings;
-    ConversionOptions options;
     const int32_t lines[][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}};
     for (const auto& row : lines) {
-        settings.signalLine = row[0];
-        buildConversionOptions(settings, options);
-        EXPECT_EQ(options.channelFilter, row[1]) << row[0];
+        settings.channels = static_cast<convert::Channels>(row[0]);
+        const ConversionOptions options = convert::buildConversionOptions(settings);
+        EXPECT_EQ(static_cast<int32_t>(options.channels), row[1]) << row[0];
+        EXPECT_EQ(options.admits(0), row[1] != 2) << row[0];
+        EXPECT_EQ(options.admits(1), row[1] != 1) << row[0];
     }
     const int32_t stamps[][2] = {{0, 0}, {1, 1}, {2, 2}, {7, 1}, {-3, 1}};
     for (const auto& row : stamps) {
-        settings.timeStamp = row[0];
-        buildConversionOptions(settings, options);
-        EXPECT_EQ(options.timestampPreference, row[1]) << row[0];
+        settings.timeStamps = static_cast<convert::TimeStamps>(row[0]);
+        EXPECT_EQ(static_cast<int32_t>(convert::buildConversionOptions(settings).timeStamps), row[1])
+            << row[0];
     }
     settings = ConversionSettings{};
-    settings.printCh = settings.printID = settings.printMsg = false;
-    settings.printUnit = settings.printEnum = false;
-    buildConversionOptions(settings, options);
-    EXPECT_EQ(options.printFlags, convert::PRINT_CSV);
-    settings.printRaw = true;
-    settings.printUnit = true;
-    buildConversionOptions(settings, options);
-    EXPECT_EQ(options.printFlags, convert::PRINT_CSV | convert::PRINT_RAW | convert::PRINT_UNIT);
+    settings.columns = {false, false, false, false, false, false};
+    EXPECT_EQ(convert::buildConversionOptions(settings).columns,
+              (convert::Columns{false, false, false, false, false, false}));
+    settings.columns.rawData = true;
+    settings.columns.unit = true;
+    EXPECT_EQ(convert::buildConversionOptions(settings).columns,
+              (convert::Columns{false, false, false, true, false, true}));
 }
 
 TEST(ConversionOptions, OutputFormatFollowsTheAdditionalSettingsOnlyWhenOn) {
+    using convert::Encoding;
+    using convert::LineEnd;
     struct Case {
         bool additional;
         int32_t code;
         int32_t feed;
-        uint32_t format;
+        Encoding encoding;
+        LineEnd lineEnd;
     };
-    const uint32_t utf8 = convert::CODE_UTF8;
-    const uint32_t bom = convert::CODE_BOM;
     const Case cases[] = {
-        {false, 2, 1, 3},       {false, 0, 0, 3},  {true, 2, 0, utf8 | bom | 3},
-        {true, 1, 1, utf8 | 1}, {true, 0, 2, 2},   {true, 0, 0, 3},
-        {true, 3, 9, 3},        {true, -1, -1, 3}, {true, 2, 2, utf8 | bom | 2},
+        {false, 2, 1, Encoding::kAnsi, LineEnd::kCrLf},
+        {false, 0, 0, Encoding::kAnsi, LineEnd::kCrLf},
+        {true, 2, 0, Encoding::kUtf8Bom, LineEnd::kCrLf},
+        {true, 1, 1, Encoding::kUtf8, LineEnd::kLf},
+        {true, 0, 2, Encoding::kAnsi, LineEnd::kCr},
+        {true, 0, 0, Encoding::kAnsi, LineEnd::kCrLf},
+        {true, 3, 9, Encoding::kAnsi, LineEnd::kCrLf},
+        {true, -1, -1, Encoding::kAnsi, LineEnd::kCrLf},
+        {true, 2, 2, Encoding::kUtf8Bom, LineEnd::kCr},
     };
     for (const Case& c : cases) {
         ConversionSettings settings;
-        settings.csvAdditional = c.additional;
-        settings.csvOutCode = c.code;
-        settings.csvLinefeed = c.feed;
-        ConversionOptions options;
-        buildConversionOptions(settings, options);
-        EXPECT_EQ(options.outputFormat, c.format) << c.additional << " " << c.code << " " << c.feed;
+        settings.additionalCsv = c.additional;
+        settings.encoding = static_cast<Encoding>(c.code);
+        settings.lineEnd = static_cast<LineEnd>(c.feed);
+        const ConversionOptions options = convert::buildConversionOptions(settings);
+        EXPECT_EQ(options.encoding, c.encoding) << c.additional << " " << c.code << " " << c.feed;
+        EXPECT_EQ(options.lineEnd, c.lineEnd) << c.additional << " " << c.code << " " << c.feed;
     }
 }
 

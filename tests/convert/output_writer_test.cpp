@@ -16,9 +16,14 @@ using convert::OutputWriter;
 using testing_support::readFileBytes;
 using testing_support::ScratchDir;
 
-ConversionOptions optionsWith(uint32_t outputFormat, std::u16string delimiter = u",") {
+using convert::Encoding;
+using convert::LineEnd;
+
+ConversionOptions optionsWith(Encoding encoding, LineEnd lineEnd,
+                              std::u16string delimiter = u",") {
     ConversionOptions options;
-    options.outputFormat = outputFormat;
+    options.encoding = encoding;
+    options.lineEnd = lineEnd;
     options.delimiter = std::move(delimiter);
     return options;
 }
@@ -41,18 +46,16 @@ std::string writeTwoLines(const std::filesystem::path& path, const ConversionOpt
 TEST(OutputWriter, LineEndsAndByteOrderMark) {
     ScratchDir dir("writer-format");
     const auto out = dir / "x.csv";
-    const uint32_t utf8 = convert::CODE_UTF8;
-    const uint32_t bom = convert::CODE_BOM;
-    EXPECT_EQ(writeTwoLines(out, optionsWith(3)), "a,b\r\nc\r\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(0)), "a,b\r\nc\r\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(1)), "a,b\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(2)), "a,b\rc\r");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(utf8 | bom | 3)),
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kCrLf)), "a,b\r\nc\r\n");
+    // A line end out of range is written as CR LF too.
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, static_cast<LineEnd>(3))),
+              "a,b\r\nc\r\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf)), "a,b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kCr)), "a,b\rc\r");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kUtf8Bom, LineEnd::kCrLf)),
               "\xEF\xBB\xBF"
               "a,b\r\nc\r\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(utf8 | 1)), "a,b\nc\n");
-    // The byte order mark needs UTF-8 as well.
-    EXPECT_EQ(writeTwoLines(out, optionsWith(bom | 3)), "a,b\r\nc\r\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kUtf8, LineEnd::kLf)), "a,b\nc\n");
 }
 
 TEST(OutputWriter, DelimiterInTheOutputsEncoding) {
@@ -60,15 +63,15 @@ TEST(OutputWriter, DelimiterInTheOutputsEncoding) {
     const auto out = dir / "x.csv";
     const uint32_t saved = platform::ansiCodePage();
     ASSERT_TRUE(platform::setAnsiCodePage(1252));
-    EXPECT_EQ(writeTwoLines(out, optionsWith(convert::CODE_UTF8 | 1, u"\u00B7")),
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kUtf8, LineEnd::kLf, u"\u00B7")),
               "a\xC2\xB7"
               "b\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\u00B7")),
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\u00B7")),
               "a\xB7"
               "b\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\u3042")), "a?b\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"")), "ab\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(1, u"\t")), "a\tb\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\u3042")), "a?b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"")), "ab\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\t")), "a\tb\nc\n");
     platform::setAnsiCodePage(saved);
 }
 
@@ -76,7 +79,7 @@ TEST(OutputWriter, TrailingSpacesGoTabsStayLongLinesAreCut) {
     ScratchDir dir("writer-lines");
     const auto out = dir / "x.csv";
     OutputWriter writer;
-    writer.configureWriter(optionsWith(1, u" "));
+    writer.configureWriter(optionsWith(Encoding::kAnsi, LineEnd::kLf, u" "));
     ASSERT_EQ(writer.openOutput(out), 0);
     writer.appendText("v  ");
     writer.appendDelimiter();
@@ -100,7 +103,7 @@ TEST(OutputWriter, TrailingSpacesGoTabsStayLongLinesAreCut) {
 TEST(OutputWriter, FileThatCannotBeCreatedGetsNoLines) {
     ScratchDir dir("writer-open");
     OutputWriter writer;
-    writer.configureWriter(optionsWith(3));
+    writer.configureWriter(optionsWith(Encoding::kAnsi, LineEnd::kCrLf));
     // A folder cannot be opened as a file: Windows says access denied, POSIX "is a directory".
 #ifdef _WIN32
     const int32_t expected = platform::runtimeError(EACCES);
@@ -132,7 +135,7 @@ TEST(OutputWriter, ReadOnlyFileIsAccessDeniedAndKeepsItsContent) {
         GTEST_SKIP() << "file permissions are not enforced for this user";
     }
     OutputWriter writer;
-    writer.configureWriter(optionsWith(3));
+    writer.configureWriter(optionsWith(Encoding::kAnsi, LineEnd::kCrLf));
     EXPECT_EQ(writer.openOutput(out), static_cast<int32_t>(0xA007000D));
     writer.appendText("new");
     writer.endLine();
@@ -147,7 +150,7 @@ TEST(OutputWriter, FullDiskIsReportedAtTheLatestOnClose) {
     GTEST_SKIP() << "needs /dev/full";
 #else
     OutputWriter writer;
-    writer.configureWriter(optionsWith(convert::CODE_UTF8 | convert::CODE_BOM | 3));
+    writer.configureWriter(optionsWith(Encoding::kUtf8Bom, LineEnd::kCrLf));
     ASSERT_EQ(writer.openOutput("/dev/full"), 0);
     writer.appendText("one short line");
     writer.endLine();

@@ -79,7 +79,7 @@ const std::map<std::string, const char*> kUseLineScan = {
 };
 
 TEST(DbcCorpus, EveryFileLoadsWithTheManifestCounts) {
-    const auto corpus = testing_support::sharedDir() / "data/dbc";
+    const auto corpus = testing_support::dataDir() / "dbc";
     const std::vector<ManifestEntry> entries = readManifest(corpus / "manifest.jsonl");
     ASSERT_GT(entries.size(), 100u);
     testing_support::ScratchDir dir("corpus");

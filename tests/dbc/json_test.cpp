@@ -110,7 +110,7 @@ TEST(DatabaseJson, ExactForm) {
 }
 
 TEST(DatabaseJson, CorpusFilesGiveValidJson) {
-    const auto corpus = testing_support::sharedDir() / "data/dbc";
+    const auto corpus = testing_support::dataDir() / "dbc";
     testing_support::ScratchDir dir("json");
     for (const char* file :
          {"cantools/multiplex.dbc", "cantools/issue_184_extended_mux_cascaded.dbc",

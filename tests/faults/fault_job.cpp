@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-#include "convert/worker.h"
-#include "convert/conversion_settings.h"
+#include "app/conversion_job.h"
+#include "convert/batch.h"
 #include "dbc/loader.h"
 #include "tools/dtgen/capture_builder.h"
 
@@ -12,9 +12,9 @@ namespace faults {
 FaultJob::FaultJob() : dir("faults") {
     const Path dbc = testing_support::sourceDir() / "examples" / "vehicle.dbc";
     EXPECT_TRUE(dbc::loadDbcFile(database, dbc, dir / "dbcload.log"));
-    convert::ConversionSettings settings;
-    settings.printRaw = true;
-    convert::buildConversionOptions(settings, options);
+    settings::ConversionSettings settings;
+    settings.columns.rawData = true;
+    options = convert::buildConversionOptions(settings);
 }
 
 std::string FaultJob::capture(uint64_t seed, uint64_t frames) {
@@ -57,24 +57,25 @@ std::vector<std::string> FaultJob::referenceOutputs(const std::vector<std::strin
 
 JobReport FaultJob::runJob(const std::vector<Path>& inputs) {
     JobReport report;
-    convert::ConversionWorker worker(database);
-    worker.options = options;
+    const convert::FileConversion convertOne = convert::makeFileConversion(database, options);
     for (const Path& input : inputs) {
         Path output;
         report.results.push_back(convert::outputPathFor(input, output));
     }
     size_t current = 0;
-    convert::JobCallbacks callbacks;
+    app::JobCallbacks callbacks;
     callbacks.progress = [&](int32_t position) {
         report.progress.push_back(position);
         if (position % 2 == 1) current = static_cast<size_t>(position / 2);
     };
     callbacks.done = [&](int32_t result) { report.done = result; };
     const auto one = [&](const Path& input, const Path& output) {
-        return report.results[current] = convert::convertOneFile(worker, input, output);
+        const convert::FileOutcome outcome = convertOne(input, output);
+        report.results[current] = outcome.code;
+        return outcome;
     };
     const std::atomic<bool> neverStop{false};
-    convert::runConversionJob(inputs, one, callbacks, neverStop);
+    app::runConversionJob(inputs, one, callbacks, neverStop);
     return report;
 }
 

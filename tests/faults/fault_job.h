@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "convert/job.h"
 #include "convert/options.h"
 #include "dbc/database.h"
 #include "tests/support/test_paths.h"
@@ -37,7 +36,7 @@ protected:
     std::vector<Path> writeCaptures(const Path& folder, const std::vector<std::string>& bytes);
     // The outputs an undisturbed job writes for these captures.
     std::vector<std::string> referenceOutputs(const std::vector<std::string>& bytes);
-    // runConversionJob on this thread with the command line's per-file conversion.
+    // The Windows program's job on this thread with the per-file conversion of both programs.
     JobReport runJob(const std::vector<Path>& inputs);
 
     dbc::CanDatabase database;

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "convert/worker.h"
-#include "convert/job.h"
+#include "app/conversion_job.h"
+#include "convert/batch.h"
 #include "tests/faults/fault_job.h"
 
 namespace faults {
@@ -25,24 +25,17 @@ protected:
     }
 
     // Starts a job over `inputs` on its worker thread; `onProgress` runs on that thread.
-    void start(convert::ConversionJob& job, const std::vector<Path>& inputs,
+    void start(app::ConversionJob& job, const std::vector<Path>& inputs,
                std::function<void(int32_t)> onProgress) {
-        auto worker = std::make_shared<convert::ConversionWorker>(database);
-        worker->options = options;
         finished = false;
-        convert::JobCallbacks callbacks;
+        app::JobCallbacks callbacks;
         callbacks.progress = std::move(onProgress);
         callbacks.done = [this](int32_t result) {
             std::lock_guard<std::mutex> lock(mutex);
             doneResult = result;
             finished = true;
         };
-        ASSERT_TRUE(job.start(
-            inputs,
-            [worker](const Path& input, const Path& output) {
-                return convert::convertOneFile(*worker, input, output);
-            },
-            callbacks));
+        ASSERT_TRUE(job.start(inputs, convert::makeFileConversion(database, options), callbacks));
     }
 
     // How many outputs exist; each one that exists must be complete, and they come in order.
@@ -69,7 +62,7 @@ protected:
 TEST_F(StopAndRestart, StopDuringAFileCompletesItAndConvertsNoMore) {
     for (const size_t stopAt : {size_t{0}, size_t{3}, kFiles - 1}) {
         const auto inputs = writeCaptures(dir / ("stop" + std::to_string(stopAt)), captures);
-        convert::ConversionJob job;
+        app::ConversionJob job;
         // The stop arrives while file `stopAt` converts, as a Stop press during it would.
         start(job, inputs, [&](int32_t position) {
             if (position == static_cast<int32_t>(2 * stopAt + 1)) job.requestStop();
@@ -91,7 +84,7 @@ TEST_F(StopAndRestart, StopAtAnyMomentLeavesNoHalfWrittenFile) {
     for (const int delayMicroseconds : {0, 200, 2000, 8000, 30000}) {
         const auto inputs =
             writeCaptures(dir / ("at" + std::to_string(delayMicroseconds)), captures);
-        convert::ConversionJob job;
+        app::ConversionJob job;
         start(job, inputs, [](int32_t) {});
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds));
         job.requestStop();

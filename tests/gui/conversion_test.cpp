@@ -23,7 +23,7 @@ namespace {
 using namespace gui_testing;
 namespace fs = std::filesystem;
 
-const convert::ConversionSettings kDefaults{};
+const settings::ConversionSettings kDefaults{};
 
 // scratch/<stem><number><extension>, built without string concatenation (GCC 12 warns falsely).
 fs::path numbered(const testing_support::ScratchDir& scratch, const char* stem, int number,

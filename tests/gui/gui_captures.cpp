@@ -2,9 +2,8 @@
 
 #include <memory>
 
-#include "convert/converter.h"
+#include "convert/file_converter.h"
 #include "convert/options.h"
-#include "convert/output_writer.h"
 #include "dbc/loader.h"
 #include "monitor/monitor_file.h"
 #include "tests/support/test_paths.h"
@@ -35,23 +34,17 @@ void writeCorruptCapture(const std::filesystem::path& path) {
 }
 
 std::string referenceConversion(const std::filesystem::path& capture,
-                                const convert::ConversionSettings& settings) {
+                                const settings::ConversionSettings& settings) {
     auto database = std::make_unique<dbc::CanDatabase>();
     const std::filesystem::path log = capture.parent_path() / "reference.log";
     if (!dbc::loadDbcFile(*database, exampleDbc(), log)) return "<no database>";
-    convert::ConversionOptions options;
-    convert::buildConversionOptions(settings, options);
-    options.outputPath = capture.parent_path() / "reference.out";
-    monitor::MonitorFile monitor;
-    if (monitor::loadMonitorFile(monitor, capture) != 0) return "<no capture>";
-    convert::Converters converters(*database);
-    convert::OutputWriter writer;
-    const int32_t result = convert::convertFile(converters, monitor, writer, options);
-    monitor::releaseMonitorFile(monitor);
-    std::string bytes = testing_support::readFileBytes(options.outputPath);
-    std::filesystem::remove(options.outputPath);
+    const convert::ConversionOptions options = convert::buildConversionOptions(settings);
+    const std::filesystem::path output = capture.parent_path() / "reference.out";
+    const convert::FileOutcome outcome = convert::FileConverter(*database, options).convert(capture, output);
+    std::string bytes = testing_support::readFileBytes(output);
+    std::filesystem::remove(output);
     std::filesystem::remove(log);
-    return result == 0 ? bytes : "<conversion failed>";
+    return outcome.converted() ? bytes : "<conversion failed>";
 }
 
 }  // namespace gui_testing

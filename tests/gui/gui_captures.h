@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "convert/conversion_settings.h"
+#include "settings/conversion_settings.h"
 
 namespace gui_testing {
 
@@ -20,6 +20,6 @@ void writeCorruptCapture(const std::filesystem::path& path);
 
 // What the conversion engine writes for `capture` with `settings` and the example database.
 std::string referenceConversion(const std::filesystem::path& capture,
-                                const convert::ConversionSettings& settings);
+                                const settings::ConversionSettings& settings);
 
 }  // namespace gui_testing

@@ -92,16 +92,16 @@ TEST(SettingPanes, EveryChoiceReachesTheOutputAndTheSettingsFile) {
         EXPECT_TRUE(IsWindowEnabled(findControl(main, IDC_CSV_SETTING)));
         chooseUtf8BomAndLf(program);
 
-        convert::ConversionSettings expected;
-        expected.timeStamp = 2;
-        expected.signalLine = 1;
-        expected.printCh = false;
-        expected.printEnum = false;
-        expected.printRaw = true;
-        expected.csvDelimit = u"\\t";
-        expected.csvAdditional = true;
-        expected.csvOutCode = 2;
-        expected.csvLinefeed = 1;
+        settings::ConversionSettings expected;
+        expected.timeStamps = settings::TimeStamps::kElapsed;
+        expected.channels = settings::Channels::kCh1;
+        expected.columns.channel = false;
+        expected.columns.description = false;
+        expected.columns.rawData = true;
+        expected.delimiter = u"\\t";
+        expected.additionalCsv = true;
+        expected.encoding = settings::Encoding::kUtf8Bom;
+        expected.lineEnd = settings::LineEnd::kLf;
         ASSERT_EQ(convertOnce(program), "");
         const std::string output = testing_support::readFileBytes(scratch / "s.csv");
         EXPECT_EQ(output, referenceConversion(capture, expected));
@@ -113,7 +113,7 @@ TEST(SettingPanes, EveryChoiceReachesTheOutputAndTheSettingsFile) {
         click(main, IDC_CSV_ADDITIONAL);
         EXPECT_FALSE(IsWindowEnabled(findControl(main, IDC_CSV_SETTING)));
         ASSERT_EQ(convertOnce(program), "");
-        expected.csvAdditional = false;
+        expected.additionalCsv = false;
         EXPECT_EQ(testing_support::readFileBytes(scratch / "s.csv"),
                   referenceConversion(capture, expected));
         EXPECT_EQ(program.close(), 0);

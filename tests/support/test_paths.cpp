@@ -20,7 +20,7 @@ std::filesystem::path hostPath(const char* path) {
 }  // namespace
 
 std::filesystem::path sourceDir() { return hostPath(TXTCVT_SOURCE_DIR); }
-std::filesystem::path sharedDir() { return hostPath(TXTCVT_SHARED_DIR); }
+std::filesystem::path dataDir() { return sourceDir() / "tests" / "data"; }
 
 ScratchDir::ScratchDir(std::string_view name) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

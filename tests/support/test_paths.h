@@ -7,9 +7,9 @@
 
 namespace testing_support {
 
-// The source tree and the shared data folder (real-world DBC files and their manifest).
+// The source tree, and its test inputs (tests/data: the real-world DBC files and their manifest).
 std::filesystem::path sourceDir();
-std::filesystem::path sharedDir();
+std::filesystem::path dataDir();
 
 // A fresh, empty folder for one test; removed again by the destructor.
 class ScratchDir {

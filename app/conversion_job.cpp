@@ -1,0 +1,60 @@
+#include "app/conversion_job.h"
+
+#include <system_error>
+
+#include "platform/platform.h"
+
+namespace app {
+
+namespace {
+
+void report(const std::function<void(int32_t)>& callback, int32_t value) {
+    if (callback) callback(value);
+}
+
+}  // namespace
+
+int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversion convertOne,
+                         const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested) {
+    int32_t started = 0;
+    int32_t result = 0;
+    convert::BatchCallbacks batch;
+    batch.fileStarted = [&](size_t) {
+        report(callbacks.progress, 2 * started + 1);
+        ++started;
+    };
+    batch.fileFinished = [&](size_t, const convert::FileResult& file) {
+        result = file.outcome.code;
+    };
+    convert::runBatch(inputs, convert::OutputNaming{}, 1, stopRequested, batch,
+                      [&convertOne] { return convertOne; });
+    if (result == 0) report(callbacks.progress, 2 * started);
+    report(callbacks.done, result);
+    return result;
+}
+
+ConversionJob::~ConversionJob() {
+    requestStop();
+    join();
+}
+
+bool ConversionJob::start(std::vector<Path> inputs, convert::FileConversion convertOne,
+                          JobCallbacks callbacks) {
+    if (running()) return false;
+    stopRequested_.store(false);
+    try {
+        worker_ = std::thread([this, inputs = std::move(inputs),
+                               convertOne = std::move(convertOne), callbacks]() {
+            runConversionJob(inputs, convertOne, callbacks, stopRequested_);
+        });
+    } catch (const std::system_error&) {
+        report(callbacks.done, platform::kFail);
+    }
+    return true;
+}
+
+void ConversionJob::join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+}  // namespace app

@@ -1,0 +1,91 @@
+#include "cli/outcome_text.h"
+
+#include <cstdio>
+
+#include "cli/utf8_args.h"
+#include "platform/error_text.h"
+#include "platform/platform.h"
+
+namespace cli {
+
+namespace {
+
+using convert::FileStatus;
+
+// ": the system's text" where there is one.
+std::string because(int32_t code) {
+    const std::string text = platform::errorText(code);
+    return text.empty() ? std::string() : ": " + text;
+}
+
+std::string loadFailure(const convert::FileOutcome& outcome) {
+    if (outcome.detail == convert::FailureDetail::kCaptureTooLarge) {
+        return "the capture is larger than 1 GiB, the largest this program reads";
+    }
+    if (outcome.code == platform::kInvalidData || outcome.code == platform::kNotSupported) {
+        return "not a capture this program can read, or a damaged one";
+    }
+    if (outcome.code == platform::kOutOfMemory) return "not enough memory to read the capture";
+    return "cannot read the capture" + because(outcome.code);
+}
+
+std::string outputFailure(const convert::FileResult& result) {
+    const int32_t code = result.outcome.code;
+    if (code == platform::kFileNameTooLong) {
+        return "no output path: it would be longer than 259 characters or name the capture "
+               "itself";
+    }
+    const std::string output = result.output.empty() ? "the output" : pathToUtf8(result.output);
+    if (code == platform::kCancelled) return "stopped; " + output + " was left as it was";
+    return "cannot write " + output + because(code);
+}
+
+std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
+                         const convert::FileResult& result) {
+    const convert::FileOutcome& outcome = result.outcome;
+    switch (outcome.status) {
+        case FileStatus::kCutShort: {
+            char counts[128];
+            std::snprintf(counts, sizeof counts,
+                          "the capture is cut short: %llu of its %llu records are present and "
+                          "were converted",
+                          static_cast<unsigned long long>(outcome.recordsPresent),
+                          static_cast<unsigned long long>(outcome.recordsClaimed));
+            return counts;
+        }
+        case FileStatus::kLoadFailed:
+            return loadFailure(outcome);
+        case FileStatus::kOutputFailed:
+            return outputFailure(result);
+        case FileStatus::kSameOutput:
+            return "not converted: " + pathToUtf8(result.output) + " is the output of " +
+                   (result.sameOutputAs < inputs.size() ? pathToUtf8(inputs[result.sameOutputAs])
+                                                        : std::string("another input")) +
+                   " too, which comes first";
+        case FileStatus::kStopped:
+            return "not converted: the run was stopped";
+        default:
+            return outcome.code == platform::kOutOfMemory ? "not enough memory"
+                                                          : "failed unexpectedly";
+    }
+}
+
+}  // namespace
+
+std::string codeText(int32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
+    return text;
+}
+
+std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
+                        const convert::FileResult& result) {
+    if (result.outcome.converted()) return {};
+    std::string line = pathToUtf8(inputs[index]) + ": ";
+    if (result.outcome.status == FileStatus::kCutShort) {
+        return line + "warning: " + whatHappened(inputs, result);
+    }
+    return line + whatHappened(inputs, result) + " (" + codeText(result.outcome.code) + ")";
+}
+
+}  // namespace cli

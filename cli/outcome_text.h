@@ -1,0 +1,21 @@
+// What the command line says about a file that did not convert cleanly: the path, what
+// happened in words (with the system's own text where there is one) and the code.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "convert/batch.h"
+
+namespace cli {
+
+// The line for inputs[index] ("" for a file that converted completely). Cut-short files give a
+// warning line; every other failure an error line.
+std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
+                        const convert::FileResult& result);
+
+// "0x8007000D": the code as eight hexadecimal digits.
+std::string codeText(int32_t code);
+
+}  // namespace cli

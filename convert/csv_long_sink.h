@@ -1,0 +1,65 @@
+// The long CSV table: a header, then one line per signal value with the columns in force.
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "convert/csv_quoting.h"
+#include "convert/options.h"
+#include "convert/output_writer.h"
+#include "convert/row_sink.h"
+#include "convert/time_columns.h"
+
+namespace convert {
+
+class CsvLongSink final : public RowSink {
+public:
+    // The columns, delimiter, character code and line end of every file until the next call.
+    // With the database, texts are looked at only when one of its texts needs quotes at all.
+    void configure(const ConversionOptions& options, const dbc::CanDatabase* database = nullptr);
+    // A flag that, once set, ends the file in hand at its next frame: its output is given up.
+    void setAbortFlag(const std::atomic<bool>* abort) { abort_ = abort; }
+
+    int32_t open(const std::filesystem::path& output) override;
+    void begin(const TimeBase& time) override;
+    void write(const DecodedFrame& frame) override;
+    int32_t result() const override { return writer_.result(); }
+    void fail(int32_t code) override { writer_.setError(code); }
+    int32_t close() override { return writer_.closeOutput(); }
+
+private:
+    void writeHeaderLine();
+    void buildFrameColumns(const DecodedFrame& decoded);
+    template <bool kQuoting>
+    void writeLines(std::span<const SignalValue> values);
+    // A text as the quoting rule wants it: the text itself, or its quoted form in quoted_.
+    // Texts of the database stay in place for the whole run; the program's own texts (times,
+    // numbers) need a look only when the delimiter could stand in them.
+    std::string_view databaseField(std::string_view text) {
+        return checksDatabaseTexts_ && quoting_.needsQuotesRemembered(text) ? quoted(text) : text;
+    }
+    std::string_view generatedField(std::string_view text) {
+        return quoting_.checksGeneratedTexts() && quoting_.needsQuotes(text) ? quoted(text) : text;
+    }
+    std::string_view quoted(std::string_view text) {
+        quoted_.clear();
+        CsvQuoting::appendQuoted(quoted_, text);
+        return quoted_;
+    }
+
+    OutputWriter writer_;
+    const std::atomic<bool>* abort_ = nullptr;
+    Columns columns_;
+    CsvQuoting quoting_;
+    bool checksDatabaseTexts_ = true;
+    std::string quoted_;
+    TimeColumns time_;
+    std::string scratch_;
+    // The columns every line of the current frame repeats: the time, channel, identifier and
+    // message name in front, the raw data at the end. Built once per frame.
+    std::string frameHead_;
+    bool frameHeadPending_ = false;
+    std::string rawData_;
+};
+
+}  // namespace convert

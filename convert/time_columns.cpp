@@ -1,0 +1,98 @@
+#include "convert/time_columns.h"
+
+#include "convert/text_format.h"
+#include "platform/local_time.h"
+
+namespace convert {
+
+namespace {
+constexpr std::string_view kDateTimeHeaders[] = {"Date", "Time", "msec"};
+constexpr std::string_view kClockHeaders[] = {"Time", "msec"};
+constexpr std::string_view kElapsedHeaders[] = {"TimeStamp"};
+}  // namespace
+
+void TimeColumns::start(const TimeBase& base) {
+    base_ = base;
+    cachedValid_ = false;
+    count_ = 0;
+}
+
+std::span<const std::string_view> TimeColumns::headers() const {
+    switch (base_.scheme) {
+        case TimeScheme::kDateTime:
+            return kDateTimeHeaders;
+        case TimeScheme::kClock:
+            return kClockHeaders;
+        case TimeScheme::kElapsed:
+            return kElapsedHeaders;
+        default:
+            return {};
+    }
+}
+
+std::span<const std::string> TimeColumns::texts(uint64_t microseconds) {
+    switch (base_.scheme) {
+        case TimeScheme::kDateTime:
+            dateTimeTexts(microseconds);
+            break;
+        case TimeScheme::kClock: {
+            const uint64_t seconds = microseconds / 1000000;
+            std::string& clock = text_[0];
+            clock.clear();
+            appendDecimal(clock, seconds / 3600, 2);  // hours run past 23
+            clock += ':';
+            appendDecimal(clock, (seconds % 3600) / 60, 2);
+            clock += ':';
+            appendDecimal(clock, seconds % 60, 2);
+            text_[1].clear();
+            appendDecimal(text_[1], (microseconds % 1000000) / 1000, 3);
+            count_ = 2;
+            break;
+        }
+        case TimeScheme::kElapsed:
+            text_[0].clear();
+            appendElapsed(text_[0], microseconds);
+            count_ = 1;
+            break;
+        default:
+            count_ = 0;
+            break;
+    }
+    return {text_, static_cast<size_t>(count_)};
+}
+
+// The sum is done in unsigned 64-bit arithmetic, so a hostile start time cannot overflow.
+void TimeColumns::dateTimeTexts(uint64_t microseconds) {
+    const uint64_t nanoseconds =
+        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
+    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
+                             nanoseconds / 1000000000;
+    if (!cachedValid_ || cachedSeconds_ != seconds) {
+        cachedDate_.clear();
+        cachedTime_.clear();
+        platform::CivilTime civil;
+        // An instant the system cannot place in local time leaves date and time empty rather
+        // than showing a made-up one.
+        if (platform::localTime(static_cast<int64_t>(seconds), civil)) {
+            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.year), 4);
+            cachedDate_ += '/';
+            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.month), 2);
+            cachedDate_ += '/';
+            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.day), 2);
+            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.hour), 2);
+            cachedTime_ += ':';
+            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.minute), 2);
+            cachedTime_ += ':';
+            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.second), 2);
+        }
+        cachedSeconds_ = seconds;
+        cachedValid_ = true;
+    }
+    text_[0] = cachedDate_;
+    text_[1] = cachedTime_;
+    text_[2].clear();
+    appendDecimal(text_[2], (nanoseconds % 1000000000) / 1000000, 3);
+    count_ = 3;
+}
+
+}  // namespace convert

@@ -1,0 +1,46 @@
+// The user's conversion choices, shared by the Windows program and the command line: which
+// channels, which time columns, which other columns, the delimiter as typed and the character
+// code and line end of the output. The settings file stores them (settings_file.h); a job's
+// options are built from them (convert/options.h).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace settings {
+
+// The numbers are the indices of the choices in the dialogs and of the words in the file.
+enum class Channels : int32_t { kAll = 0, kCh1 = 1, kCh2 = 2 };
+enum class TimeStamps : int32_t { kNone = 0, kTimeOfDay = 1, kElapsed = 2 };
+enum class Encoding : int32_t { kAnsi = 0, kUtf8 = 1, kUtf8Bom = 2 };
+enum class LineEnd : int32_t { kCrLf = 0, kLf = 1, kCr = 2 };
+
+// The optional columns. "Signal" and "Value" are always written.
+struct Columns {
+    bool channel = true;      // "Ch"
+    bool identifier = true;   // "CAN_ID"
+    bool message = true;      // "Message"
+    bool unit = true;         // "Unit"
+    bool description = true;  // "Enum": the value description
+    bool rawData = false;     // "Raw_Data"
+
+    bool operator==(const Columns&) const = default;
+};
+
+struct ConversionSettings {
+    Channels channels = Channels::kAll;
+    TimeStamps timeStamps = TimeStamps::kTimeOfDay;
+    Columns columns;
+    std::u16string delimiter = u",";  // as typed, escapes included; at most 15 characters
+    // The character code and line end below are in force only while this is set; otherwise
+    // every output is ANSI with CR LF.
+    bool additionalCsv = false;
+    Encoding encoding = Encoding::kAnsi;
+    LineEnd lineEnd = LineEnd::kCrLf;
+};
+
+// The most characters a typed delimiter holds.
+constexpr size_t kMaxDelimiterLength = 15;
+
+}  // namespace settings

@@ -1,0 +1,94 @@
+// What txtcvt-cli convert tells the user when files do not convert, and when its settings are
+// not what it can use: every failed file once, in words, with its code; nothing silently.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/utf8_args.h"
+#include "tests/support/captured_output.h"
+#include "tests/support/test_paths.h"
+#include "tools/dtgen/capture_builder.h"
+
+namespace cli {
+int runConvertCommand(const Arguments& args);
+}
+
+namespace {
+
+using testing_support::ScratchDir;
+
+std::string capture(int frames) {
+    dtgen::CaptureBuilder builder(29);
+    builder.random({.count = static_cast<uint64_t>(frames), .seed = 9, .ids = {{0x100, false}}});
+    return builder.build();
+}
+
+class ConvertCommand : public ::testing::Test {
+protected:
+    // Runs the command; its standard error goes to `messages`.
+    int run(cli::Arguments args) {
+        testing_support::CapturedStream err(stderr, dir / "stderr.txt");
+        args.insert(args.begin(), {"--dbc", dbc, "--log", cli::pathToUtf8(dir / "dbcload.log")});
+        const int status = cli::runConvertCommand(args);
+        messages = err.text();
+        return status;
+    }
+    std::string path(const char* name) { return cli::pathToUtf8(dir / name); }
+
+    ScratchDir dir{"convert-command"};
+    std::string dbc = cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
+    std::string messages;
+};
+
+TEST_F(ConvertCommand, EachFileThatFailsIsNamedWithWhatHappenedAndItsCode) {
+    testing_support::writeFileBytes(dir / "good.DT", capture(10));
+    testing_support::writeFileBytes(dir / "junk.DT", "not a capture at all");
+    testing_support::writeFileBytes(dir / "good.XY", capture(12));
+    EXPECT_EQ(run({"--quiet", path("good.DT"), path("junk.DT"), path("missing.DT"),
+                   path("good.XY")}),
+              1);
+    EXPECT_NE(messages.find(path("junk.DT") +
+                            ": not a capture this program can read, or a damaged one "
+                            "(0x8007000D)"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find(path("missing.DT") + ": cannot read the capture: "),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("(0x80070002)"), std::string::npos) << messages;
+    EXPECT_NE(messages.find(path("good.XY") + ": not converted: " + path("good.csv") +
+                            " is the output of " + path("good.DT") + " too"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("1 of 4 files converted, 0 cut short, 3 failed"), std::string::npos)
+        << messages;
+    EXPECT_EQ(run({"--quiet", path("good.DT")}), 0);
+    EXPECT_EQ(messages, "");
+}
+
+TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
+    testing_support::writeFileBytes(dir / "a.DT", capture(3));
+    EXPECT_EQ(run({"--settings", path("missing.ini"), path("a.DT")}), 2);
+    EXPECT_NE(messages.find("cannot read the settings file " + path("missing.ini")),
+              std::string::npos)
+        << messages;
+    testing_support::writeFileBytes(dir / "typo.ini",
+                                    "[txtcvtParams]\r\nsignalLine=CH1 Only\r\nprintCh=yes\r\n");
+    EXPECT_EQ(run({"--quiet", "--settings", path("typo.ini"), path("a.DT")}), 0);
+    EXPECT_NE(messages.find("warning: " + path("typo.ini") +
+                            ": signalLine=CH1 Only is not one of \"All\", \"CH1 only\" or "
+                            "\"CH2 only\"; \"All\" is used"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("printCh=yes is not one of \"False\" or \"True\"; \"False\" is used"),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(run({"--quiet", "--delimiter", "\\x", path("a.DT")}), 0);
+    EXPECT_NE(messages.find("warning: the delimiter's escape \\x stands for nothing"),
+              std::string::npos)
+        << messages;
+    EXPECT_NE(messages.find("warning: the delimiter is empty"), std::string::npos) << messages;
+}
+
+}  // namespace
