@@ -10,15 +10,22 @@ namespace dbc::parser {
 namespace {
 
 constexpr std::string_view kIndependentMessage = "VECTOR__INDEPENDENT_SIG_MSG";
+constexpr size_t kCopiedSignals = 1024;
 
 void closeMessage(Context& ctx) {
     DbcMessage& message = ctx.work.message;
     if (message.name == kIndependentMessage) return;
     if (ctx.db.storeMask == 0xFF) message.transmitters.clear();
-    // One allocation of the exact size instead of the growth of a vector signal by signal.
+    // One allocation of the exact size instead of the growth of a vector signal by signal. A
+    // message with very many signals takes the gathering vector itself: a copy would need the
+    // memory of all its signals once more.
     std::vector<DbcSignal>& signals = ctx.work.signals;
-    message.signals.assign(std::make_move_iterator(signals.begin()),
-                           std::make_move_iterator(signals.end()));
+    if (signals.size() > kCopiedSignals) {
+        message.signals = std::move(signals);
+    } else {
+        message.signals.assign(std::make_move_iterator(signals.begin()),
+                               std::make_move_iterator(signals.end()));
+    }
     signals.clear();
     ctx.db.messages.push_back(std::move(message));
     message = DbcMessage{};
