@@ -1,19 +1,6 @@
 #include "dbc/database.h"
 
-#include "dbc/parser_work.h"
-
 namespace dbc {
-
-void ParserWork::startStatement(int32_t keywordId) {
-    *this = ParserWork{};
-    keyword = keywordId;
-}
-
-CanDatabase::CanDatabase() : work_(std::make_unique<ParserWork>()) { resetDatabase(*this); }
-
-CanDatabase::~CanDatabase() = default;
-
-ParserWork& CanDatabase::work() { return *work_; }
 
 void resetDatabase(CanDatabase& db) {
     db.comments.clear();
@@ -32,11 +19,6 @@ void resetDatabase(CanDatabase& db) {
     db.signalValueTypes.clear();
     db.extendedMultiplexing.clear();
     db.loadState = kEmpty;
-    db.parserState = 0;
-    db.lineNumber = 0;
-    db.cursor = 0;
-    db.pendingText.clear();
-    db.work() = ParserWork{};
 }
 
 int32_t messageCount(const CanDatabase& db) {

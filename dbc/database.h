@@ -1,10 +1,9 @@
-// The in-memory CAN database built from one DBC file: the records that decoding reads, the
-// records of the optional statements, and the line parser's own state (a statement may run over
-// several lines and the parser is called once per line).
+// The in-memory CAN database built from one DBC file: the records that decoding reads and the
+// records of the optional statements. The line parser (DbcParser) fills it; once finalised it is
+// only read.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -184,17 +183,13 @@ constexpr int32_t kStoreMaskTransmittersAndGroups = 0x10;
 
 enum LoadState : int32_t { kEmpty = 0, kLoading = 1, kFinalised = 2 };
 
-struct ParserWork;  // the line parser's working records, kept between lines
-
 class CanDatabase {
 public:
-    CanDatabase();
-    ~CanDatabase();
+    CanDatabase() = default;
     CanDatabase(const CanDatabase&) = delete;
     CanDatabase& operator=(const CanDatabase&) = delete;
 
     int32_t loadState = kEmpty;
-    int32_t parserState = 0;
     Text databaseName;
     Text databaseComment;
     std::vector<DbcComment> comments;
@@ -212,18 +207,10 @@ public:
     std::vector<MessageTransmitters> messageTransmitterLists;
     std::vector<SignalValueType> signalValueTypes;
     std::vector<ExtendedMultiplexing> extendedMultiplexing;
-    int32_t lineNumber = 0;
-    uint32_t cursor = 0;
-    Text pendingText;
     int32_t storeMask = 0xFF;
-    Text currentToken;
-
-    ParserWork& work();
-
-private:
-    std::unique_ptr<ParserWork> work_;
 };
 
+// Empties every list and returns to loadState 0; storeMask stays.
 void resetDatabase(CanDatabase& db);
 
 // Counts of a finalised database; -1 in any other state.

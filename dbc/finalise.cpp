@@ -1,8 +1,9 @@
 #include "dbc/finalise.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "dbc/line_parser.h"
 #include "dbc/text_rules.h"
@@ -14,56 +15,81 @@ namespace {
 // The closing line ends the last open BO_/SG_; its own CM_ is dropped.
 constexpr std::string_view kClosingLine = "CM_ \"loaded by TALVERO dbc parser\"\n";
 
-struct SignalKey {
-    uint32_t messageId;
-    std::string_view signalName;
-    bool operator==(const SignalKey&) const = default;
+// The first SIG_VALTYPE_, VAL_ and SG_MUL_VAL_ record (in file order) of a signal.
+struct SignalRecords {
+    const SignalValueType* valueType = nullptr;
+    const ValueDescriptionSet* valueDescriptions = nullptr;
+    const ExtendedMultiplexing* multiplexing = nullptr;
 };
 
-struct SignalKeyHash {
-    size_t operator()(const SignalKey& key) const {
-        return std::hash<std::string_view>{}(key.signalName) ^
-               (size_t{key.messageId} * 0x9E3779B1u);
-    }
-};
-
-// The first record (in file order) of each (message identifier, signal name), so that every
-// signal finds its record in constant time instead of a scan of the whole list.
-template <typename Record>
-class FirstRecordIndex {
+// The records of the three lists, sorted by (message identifier, signal name). Finalisation
+// goes through the messages in identifier order too, so each message finds its records where
+// the previous one's end, and each signal by a binary search among its message's few records.
+class Indexes {
 public:
-    template <typename KeyOf>
-    FirstRecordIndex(const std::vector<Record>& records, KeyOf keyOf) {
-        index_.reserve(records.size());
-        for (const Record& record : records) index_.try_emplace(keyOf(record), &record);
+    struct Entry {
+        uint32_t messageId;
+        std::string_view name;
+        SignalRecords records;  // one of the three
+    };
+
+    explicit Indexes(const CanDatabase& db) {
+        entries_.reserve(db.signalValueTypes.size() + db.valueDescriptionSets.size() +
+                         db.extendedMultiplexing.size());
+        for (const SignalValueType& r : db.signalValueTypes) {
+            entries_.push_back({r.messageId, r.signalName, {&r, nullptr, nullptr}});
+        }
+        for (const ValueDescriptionSet& r : db.valueDescriptionSets) {
+            entries_.push_back({r.messageId, r.name, {nullptr, &r, nullptr}});
+        }
+        for (const ExtendedMultiplexing& r : db.extendedMultiplexing) {
+            entries_.push_back({r.messageId, r.signalName, {nullptr, nullptr, &r}});
+        }
+        // Stable: among equal keys the file order of each list decides which record is first.
+        std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+            return a.messageId != b.messageId ? a.messageId < b.messageId : a.name < b.name;
+        });
     }
-    const Record* find(uint32_t messageId, std::string_view signalName) const {
-        const auto it = index_.find(SignalKey{messageId, signalName});
-        return it == index_.end() ? nullptr : it->second;
+
+    // The records of one message; messages must come in ascending identifier order.
+    std::span<const Entry> nextMessage(uint32_t messageId) {
+        while (next_ < entries_.size() && entries_[next_].messageId < messageId) ++next_;
+        size_t end = next_;
+        while (end < entries_.size() && entries_[end].messageId == messageId) ++end;
+        return std::span<const Entry>(entries_).subspan(next_, end - next_);
+    }
+
+    static SignalRecords find(std::span<const Entry> records, std::string_view name) {
+        SignalRecords found;
+        auto it = std::lower_bound(records.begin(), records.end(), name,
+                                   [](const Entry& e, std::string_view n) { return e.name < n; });
+        for (; it != records.end() && it->name == name; ++it) {
+            if (found.valueType == nullptr) found.valueType = it->records.valueType;
+            if (found.valueDescriptions == nullptr) {
+                found.valueDescriptions = it->records.valueDescriptions;
+            }
+            if (found.multiplexing == nullptr) found.multiplexing = it->records.multiplexing;
+        }
+        return found;
     }
 
 private:
-    std::unordered_map<SignalKey, const Record*, SignalKeyHash> index_;
-};
-
-struct Indexes {
-    FirstRecordIndex<SignalValueType> valueTypes;
-    FirstRecordIndex<ValueDescriptionSet> valueDescriptions;
-    FirstRecordIndex<ExtendedMultiplexing> multiplexing;
+    std::vector<Entry> entries_;
+    size_t next_ = 0;
 };
 
 bool endsWithSwitchMark(const Text& indicator) {
     return !indicator.empty() && indicator.back() == 'M';
 }
 
-void finaliseMultiplexing(DbcSignal& signal, uint32_t rawId, const Text& messageSwitch,
-                          const Indexes& indexes) {
+void finaliseMultiplexing(DbcSignal& signal, const Text& messageSwitch,
+                          const ExtendedMultiplexing* record) {
     signal.isMuxSwitch = endsWithSwitchMark(signal.muxIndicator);
     signal.muxSwitchName.clear();
     signal.muxRanges.clear();
     const ExtendedMultiplexing* extended = nullptr;
     if (!signal.muxIndicator.empty()) {
-        extended = indexes.multiplexing.find(rawId, signal.name);
+        extended = record;
         if (extended != nullptr) {
             signal.muxSwitchName = extended->switchName;
         } else if (!signal.isMuxSwitch && messageSwitch != signal.name) {
@@ -82,17 +108,18 @@ void finaliseMultiplexing(DbcSignal& signal, uint32_t rawId, const Text& message
     }
 }
 
-void finaliseSignal(DbcSignal& signal, uint32_t rawId, const Text& messageSwitch,
-                    const Indexes& indexes) {
-    const SignalValueType* valueType = indexes.valueTypes.find(rawId, signal.name);
+void finaliseSignal(DbcSignal& signal, const Text& messageSwitch,
+                    std::span<const Indexes::Entry> messageRecords) {
+    const SignalRecords records = Indexes::find(messageRecords, signal.name);
+    const SignalValueType* valueType = records.valueType;
     signal.isFloat =
         valueType != nullptr && (valueType->valueType == 1 || valueType->valueType == 2);
-    const ValueDescriptionSet* descriptions = indexes.valueDescriptions.find(rawId, signal.name);
+    const ValueDescriptionSet* descriptions = records.valueDescriptions;
     signal.valueDescriptions = descriptions != nullptr ? *descriptions : ValueDescriptionSet{};
-    finaliseMultiplexing(signal, rawId, messageSwitch, indexes);
+    finaliseMultiplexing(signal, messageSwitch, records.multiplexing);
 }
 
-void finaliseMessage(DbcMessage& message, const Indexes& indexes) {
+void finaliseMessage(DbcMessage& message, Indexes& indexes) {
     message.canId = message.rawId & 0x7FFFFFFFu;
     message.isExtended = (message.rawId & 0x80000000u) != 0;
     Text messageSwitch;
@@ -102,35 +129,22 @@ void finaliseMessage(DbcMessage& message, const Indexes& indexes) {
             break;
         }
     }
-    for (DbcSignal& signal : message.signals) {
-        finaliseSignal(signal, message.rawId, messageSwitch, indexes);
-    }
+    const std::span<const Indexes::Entry> records = indexes.nextMessage(message.rawId);
+    for (DbcSignal& signal : message.signals) finaliseSignal(signal, messageSwitch, records);
 }
 
 }  // namespace
 
-int32_t finaliseDatabase(CanDatabase& db) {
+int32_t finaliseDatabase(DbcParser& parser) {
+    CanDatabase& db = parser.database();
     if (db.loadState == kEmpty) return kFinaliseNothingLoaded;
     if (db.loadState == kFinalised) return kFinaliseAlreadyDone;
     if (db.loadState != kLoading) return kFinaliseBadState;
-    parseDbcLine(db, kClosingLine);
+    parser.parseLine(kClosingLine);
     // Stable, so that messages sharing an identifier keep their file order.
     std::stable_sort(db.messages.begin(), db.messages.end(),
                      [](const DbcMessage& a, const DbcMessage& b) { return a.rawId < b.rawId; });
-    const Indexes indexes{
-        {db.signalValueTypes,
-         [](const SignalValueType& r) {
-             return SignalKey{r.messageId, r.signalName};
-         }},
-        {db.valueDescriptionSets,
-         [](const ValueDescriptionSet& r) {
-             return SignalKey{r.messageId, r.name};
-         }},
-        {db.extendedMultiplexing,
-         [](const ExtendedMultiplexing& r) {
-             return SignalKey{r.messageId, r.signalName};
-         }},
-    };
+    Indexes indexes(db);
     for (DbcMessage& message : db.messages) finaliseMessage(message, indexes);
     db.databaseName.clear();
     db.databaseComment.clear();

@@ -1,6 +1,8 @@
 #include "dbc/line_parser.h"
 
+#include "dbc/char_classes.h"
 #include "dbc/parser_internal.h"
+#include "dbc/parser_work.h"
 #include "dbc/text_rules.h"
 
 namespace dbc {
@@ -54,38 +56,38 @@ Step betweenStatements(Context& ctx, const Token& token) {
 
 Step nsColon(Context& ctx, const Token& token) {
     if (token.kind != kTokenColon) {
-        ctx.db.parserState = kBetween;
+        ctx.core.state = kBetween;
         return reread();
     }
-    ++ctx.db.cursor;
-    ctx.db.parserState = kNsEntry;
+    ++ctx.core.cursor;
+    ctx.core.state = kNsEntry;
     return next();
 }
 
 Step nsEntry(Context& ctx, const Token& token) {
     if (!isKeyword(token)) return discard();
     ctx.work.keyword = token.classId();
-    ctx.db.parserState = kNsAfterEntry;
+    ctx.core.state = kNsAfterEntry;
     return next();
 }
 
 // An entry followed by ':' ends the NS_ list and starts that statement.
 Step nsAfterEntry(Context& ctx, const Token& token) {
     if (token.kind != kTokenColon) {
-        ctx.db.parserState = kNsEntry;
+        ctx.core.state = kNsEntry;
         return reread();
     }
-    ++ctx.db.cursor;
+    ++ctx.core.cursor;
     return startStatement(ctx, ctx.work.keyword, true);
 }
 
 Step buColon(Context& ctx, const Token& token) {
     if (token.kind != kTokenColon) {
-        ctx.db.parserState = kBetween;
+        ctx.core.state = kBetween;
         return reread();
     }
-    ++ctx.db.cursor;
-    ctx.db.parserState = kBuNodes;
+    ++ctx.core.cursor;
+    ctx.core.state = kBuNodes;
     return next();
 }
 
@@ -104,7 +106,7 @@ Step messageOpen(Context& ctx, const Token& token) {
 }
 
 Step runState(Context& ctx, const Token& token) {
-    switch (ctx.db.parserState) {
+    switch (ctx.core.state) {
         case kBetween:
             return betweenStatements(ctx, token);
         case kNsColon:
@@ -117,10 +119,8 @@ Step runState(Context& ctx, const Token& token) {
             return buColon(ctx, token);
         case kBuNodes:
             return buNodes(ctx, token);
-        case kMessageHead:
-            return messageHead(ctx, token);
         case kArguments:
-            return statementArguments(ctx, token);
+            return statementFields(ctx, token);
         case kMessageOpen:
         case kSignalEnded:
             return messageOpen(ctx, token);
@@ -131,66 +131,74 @@ Step runState(Context& ctx, const Token& token) {
     }
 }
 
-void clearPending(CanDatabase& db) {
-    db.pendingText.clear();
-    db.cursor = 0;
-}
+void clearPending(ParserCore& core) { core.clearPending(); }
 
 // Runs the machine until the text is used up, the rest is dropped, or an error occurs.
-int32_t runMachine(CanDatabase& db) {
-    Context ctx{db, db.work()};
+int32_t runMachine(CanDatabase& db, ParserCore& core) {
+    Context ctx{db, core, core.work};
+    core.work.keepNodeNames = db.storeMask != 0xFF;
     for (;;) {
-        const uint32_t tokenStart = db.cursor;
-        const int32_t kind = readToken(db, modeFor(db.parserState));
+        const uint32_t tokenStart = core.cursor;
+        const int32_t kind = readToken(core, modeFor(core.state));
         if (kind == kTokenEnd) {
-            if (discardsAtEnd(db.parserState)) clearPending(db);
+            if (discardsAtEnd(core.state)) clearPending(core);
             return kLineAccepted;
         }
         if (kind == kTokenOpenQuote) return kLineAccepted;
-        const Token token{kind, db.currentToken};
+        const Token token{kind, core.currentToken};
         const Step step = runState(ctx, token);
         switch (step.action) {
             case Action::kNext:
                 break;
             case Action::kReread:
-                db.cursor = tokenStart;
+                core.cursor = tokenStart;
                 break;
             case Action::kDiscard:
-                clearPending(db);
+                clearPending(core);
                 return kLineAccepted;
             case Action::kError:
-                db.parserState = step.errorState;
-                clearPending(db);
+                core.state = step.errorState;
+                clearPending(core);
                 return step.code;
         }
     }
 }
 
-// Cuts a "//" comment, leaving any "//" inside a quoted string alone.
-void stripLineComment(CanDatabase& db) {
-    std::string& text = db.pendingText;
-    const size_t slashes = text.find("//");
-    if (slashes == std::string::npos) return;
-    size_t cut = slashes;
-    if (text.find('"') != std::string::npos) {
-        cut = std::string::npos;
-        bool inString = false;
-        for (size_t i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) inString = !inString;
-            if (!inString && text[i] == '/' && text[i + 1] == '/') {
-                cut = i;
-                break;
-            }
+// Cuts a "//" comment, leaving any "//" inside a quoted string alone: a double quote not
+// preceded by a backslash opens or closes a string. The text before the new line has been
+// scanned already (and cut where it had a comment), so the scan goes on where it stopped.
+void stripLineComment(ParserCore& core) {
+    std::string& text = core.pendingText;
+    size_t i = core.commentScanned;
+    bool inString = core.commentInString;
+    // The last character is looked at with the next line, when it is known whether a '/' follows.
+    const size_t last = text.empty() ? 0 : text.size() - 1;
+    chars::TwoByteFinder finder(std::string_view(text).substr(0, last), i, '"', '/');
+    while (i < last) {
+        const size_t at = finder.next(i);
+        if (at >= last) {
+            i = last;
+            break;
         }
+        i = at;
+        if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) inString = !inString;
+        if (!inString && text[i] == '/' && text[i + 1] == '/') break;
+        ++i;
     }
-    if (cut == std::string::npos) return;
-    text.resize(cut);
-    if (db.cursor > text.size()) db.cursor = static_cast<uint32_t>(text.size());
+    core.commentInString = inString;
+    core.commentScanned = i;
+    if (i + 1 >= text.size()) return;
+    text.resize(i);
+    if (core.cursor > text.size()) core.cursor = static_cast<uint32_t>(text.size());
+    // A quoted string scanned past the cut is scanned again.
+    if (core.openQuote != std::string::npos && core.openQuoteScanned > i) {
+        core.openQuote = std::string::npos;
+    }
 }
 
-int32_t tooLong(CanDatabase& db) {
-    clearPending(db);
-    db.parserState = kBetween;
+int32_t tooLong(ParserCore& core) {
+    clearPending(core);
+    core.state = kBetween;
     return kLineTooLong;
 }
 
@@ -198,20 +206,38 @@ int32_t tooLong(CanDatabase& db) {
 
 }  // namespace parser
 
-int32_t parseDbcLine(CanDatabase& db, std::string_view line) {
-    if (db.lineNumber < INT32_MAX) ++db.lineNumber;
+DbcParser::DbcParser(CanDatabase& database)
+    : db_(database), core_(std::make_unique<ParserCore>()) {}
+
+DbcParser::~DbcParser() = default;
+
+void DbcParser::reset() {
+    resetDatabase(db_);
+    std::string pending = std::move(core_->pendingText);
+    pending.clear();
+    *core_ = ParserCore{};
+    core_->pendingText = std::move(pending);
+}
+
+int32_t DbcParser::lineNumber() const { return core_->lineNumber; }
+int32_t DbcParser::state() const { return core_->state; }
+std::string_view DbcParser::pendingText() const { return core_->pendingText; }
+
+int32_t DbcParser::parseLine(std::string_view line) {
+    ParserCore& core = *core_;
+    if (core.lineNumber < INT32_MAX) ++core.lineNumber;
     if (line.empty()) return kLineEmpty;
-    if (line.size() > kMaxLineBytes) return parser::tooLong(db);
-    if (db.loadState == kFinalised) {
-        parser::clearPending(db);
-        db.parserState = parser::kBetween;
+    if (line.size() > kMaxLineBytes) return parser::tooLong(core);
+    if (db_.loadState == kFinalised) {
+        parser::clearPending(core);
+        core.state = parser::kBetween;
         return kLineAfterFinalise;
     }
-    if (db.loadState == kEmpty) db.loadState = kLoading;
-    db.pendingText.append(line);
-    if (db.pendingText.size() > kMaxPendingBytes) return parser::tooLong(db);
-    parser::stripLineComment(db);
-    return parser::runMachine(db);
+    if (db_.loadState == kEmpty) db_.loadState = kLoading;
+    core.pendingText.append(line);
+    if (core.pendingText.size() > kMaxPendingBytes) return parser::tooLong(core);
+    parser::stripLineComment(core);
+    return parser::runMachine(db_, core);
 }
 
 }  // namespace dbc

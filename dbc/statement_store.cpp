@@ -3,6 +3,71 @@
 
 #include "dbc/parser_internal.h"
 
+namespace dbc {
+
+void ParserCore::clearPending() {
+    pendingText.clear();
+    cursor = 0;
+    commentScanned = 0;
+    commentInString = false;
+    openQuote = std::string::npos;
+    openQuoteScanned = 0;
+}
+
+void ParserWork::startStatement(int32_t keywordId) {
+    keyword = keywordId;
+    step = 0;
+    switch (keywordId) {
+        case kKwBo:
+            message = DbcMessage{};
+            signals.clear();  // keeps its capacity for the next message
+            break;
+        case kKwEv:
+            envVar = EnvironmentVariable{};
+            break;
+        case kKwCm:
+            objectRef = ObjectRef{};
+            commentText.clear();
+            break;
+        case kKwBaDef:
+        case kKwBaDefRel:
+            definition = AttributeDefinition{};
+            break;
+        case kKwBa:
+        case kKwBaRel:
+        case kKwBaDefDef:
+        case kKwBaDefDefRel:
+            objectRef = ObjectRef{};
+            attributeName.clear();
+            valueText.clear();
+            valueIsString = false;
+            break;
+        case kKwValTable:
+        case kKwVal:
+            valueSet = ValueDescriptionSet{};
+            pair = ValueDescription{};
+            pairHasValue = false;
+            break;
+        case kKwBoTxBu:
+            transmitterMessageId = 0;
+            transmitterNames.clear();
+            break;
+        case kKwSigValType:
+            valueType = SignalValueType{};
+            break;
+        case kKwSgMulVal:
+            extendedMux = ExtendedMultiplexing{};
+            break;
+        case kKwSigGroup:
+            group = SignalGroup{};
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace dbc
+
 namespace dbc::parser {
 
 namespace {
@@ -77,17 +142,17 @@ void storeStatement(CanDatabase& db, ParserWork& work) {
 }  // namespace
 
 Step finishStatement(Context& ctx) {
-    ++ctx.db.cursor;
+    ++ctx.core.cursor;
     storeStatement(ctx.db, ctx.work);
     ctx.work.startStatement(0);
-    ctx.db.parserState = kBetween;
+    ctx.core.state = kBetween;
     return next();
 }
 
 // A statement that meets anything but ';' is dropped silently; the token starts the next one.
 Step expectSemicolon(Context& ctx, const Token& token) {
     if (token.kind == kTokenSemicolon) return finishStatement(ctx);
-    ctx.db.parserState = kBetween;
+    ctx.core.state = kBetween;
     return reread();
 }
 

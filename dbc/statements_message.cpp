@@ -1,4 +1,6 @@
-// BO_ and SG_: the statements that build messages and signals, and the dispatch of keywords.
+// The open message and its SG_ lines, and the dispatch of keywords.
+#include <iterator>
+
 #include "dbc/line_parser.h"
 #include "dbc/parser_internal.h"
 #include "dbc/text_rules.h"
@@ -8,11 +10,23 @@ namespace dbc::parser {
 namespace {
 
 constexpr std::string_view kIndependentMessage = "VECTOR__INDEPENDENT_SIG_MSG";
+constexpr size_t kCopiedSignals = 1024;
 
 void closeMessage(Context& ctx) {
     DbcMessage& message = ctx.work.message;
     if (message.name == kIndependentMessage) return;
     if (ctx.db.storeMask == 0xFF) message.transmitters.clear();
+    // One allocation of the exact size instead of the growth of a vector signal by signal. A
+    // message with very many signals takes the gathering vector itself: a copy would need the
+    // memory of all its signals once more.
+    std::vector<DbcSignal>& signals = ctx.work.signals;
+    if (signals.size() > kCopiedSignals) {
+        message.signals = std::move(signals);
+    } else {
+        message.signals.assign(std::make_move_iterator(signals.begin()),
+                               std::make_move_iterator(signals.end()));
+    }
+    signals.clear();
     ctx.db.messages.push_back(std::move(message));
     message = DbcMessage{};
 }
@@ -20,14 +34,13 @@ void closeMessage(Context& ctx) {
 void storeSignal(Context& ctx) {
     DbcSignal& signal = ctx.work.signal;
     if (ctx.db.storeMask == 0xFF) signal.receivers.clear();
-    ctx.work.message.signals.push_back(std::move(signal));
-    signal = DbcSignal{};
+    ctx.work.signals.push_back(std::move(signal));
 }
 
 Step startSignal(Context& ctx) {
     ctx.work.signal = DbcSignal{};
     ctx.work.step = 0;
-    ctx.db.parserState = kSignalNames;
+    ctx.core.state = kSignalNames;
     return next();
 }
 
@@ -56,8 +69,8 @@ bool parseBitField(std::string_view word, DbcSignal& signal) {
 Step signalNames(Context& ctx, const Token& token) {
     if (token.kind == kTokenColon) {
         if (ctx.work.step == 0) return fail(kLineUnexpectedToken, kMessageOpen);
-        ++ctx.db.cursor;
-        ctx.db.parserState = kSignalBitField;
+        ++ctx.core.cursor;
+        ctx.core.state = kSignalBitField;
         return next();
     }
     if (!token.isIdentifier() || ctx.work.step >= 2)
@@ -83,7 +96,7 @@ Step signalScaling(Context& ctx, const Token& token) {
     }
     if (step == 2 && token.text.back() == ')') {
         ctx.work.signal.offset = toReal(token.text.substr(0, token.text.size() - 1));
-        ctx.db.parserState = kSignalRange;
+        ctx.core.state = kSignalRange;
         return next();
     }
     return fail(kLineBadScaling, kMessageOpen);
@@ -92,16 +105,30 @@ Step signalScaling(Context& ctx, const Token& token) {
 Step signalReceivers(Context& ctx, const Token& token) {
     if (token.tokenClass() == kTokenKeyword) {
         storeSignal(ctx);
-        ctx.db.parserState = kSignalEnded;
+        ctx.core.state = kSignalEnded;
         return messageKeyword(ctx, token.classId());
     }
     if (token.kind == kTokenComma) return next();
     if (!token.isIdentifier()) return fail(kLineUnexpectedToken, kMessageOpen);
-    if (token.text != "Vector__XXX") ctx.work.signal.receivers.emplace_back(token.text);
+    if (ctx.work.keepNodeNames && token.text != "Vector__XXX") {
+        ctx.work.signal.receivers.emplace_back(token.text);
+    }
     return next();
 }
 
 }  // namespace
+
+// A switch value range "low-high"; either side may be empty (it converts to 0).
+bool parseMuxRange(std::string_view word, MuxRange& range) {
+    const size_t dash = word.find('-');
+    if (dash == std::string_view::npos || dash + 1 == word.size()) return false;
+    const std::string_view low = word.substr(0, dash);
+    const std::string_view high = word.substr(dash + 1);
+    if (!isNumberWord(low) || !isNumberWord(high)) return false;
+    range.low = toInt32(low);
+    range.high = toInt32(high);
+    return true;
+}
 
 // Range word: "[" minimum "|" maximum "]", for example [0|255] or [-40|6513.5].
 bool parseRangeWord(std::string_view word, double& minimum, double& maximum) {
@@ -121,29 +148,23 @@ bool parseRangeWord(std::string_view word, double& minimum, double& maximum) {
 }
 
 Step startStatement(Context& ctx, int32_t keywordId, bool colonConsumed) {
-    CanDatabase& db = ctx.db;
+    int32_t& state = ctx.core.state;
     switch (keywordId) {
         case kKwVersion:
         case kKwBs:
         case kKwSkipped:
-            db.parserState = kBetween;
+            state = kBetween;
             return next();
         case kKwNs:
-            db.parserState = colonConsumed ? kNsEntry : kNsColon;
+            state = colonConsumed ? kNsEntry : kNsColon;
             return next();
         case kKwBu:
-            db.parserState = colonConsumed ? kBuNodes : kBuColon;
+            state = colonConsumed ? kBuNodes : kBuColon;
             return next();
         case kKwSg:
             return fail(kLineUnexpectedToken);
-        case kKwBo:
-            ctx.work.startStatement(keywordId);
-            db.parserState = kMessageHead;
-            return next();
         default:
-            ctx.work.startStatement(keywordId);
-            db.parserState = kArguments;
-            return next();
+            return startFields(ctx, keywordId);
     }
 }
 
@@ -153,38 +174,10 @@ Step messageKeyword(Context& ctx, int32_t keywordId) {
     return startStatement(ctx, keywordId, false);
 }
 
-// BO_ identifier name ':' dlc transmitter, for example "BO_ 2364540158 EEC1: 8 Engine".
-Step messageHead(Context& ctx, const Token& token) {
-    DbcMessage& message = ctx.work.message;
-    switch (ctx.work.step) {
-        case 0:
-            if (!token.isNumber()) return fail(kLineUnexpectedToken);
-            message.rawId = toIdentifier(token.text);
-            break;
-        case 1:
-            if (!token.isIdentifier()) return fail(kLineUnexpectedToken);
-            message.name = Text(token.text);
-            break;
-        case 2:
-            return expectColonOrAbandon(ctx, token, 3);
-        case 3:
-            if (!token.isNumber()) return fail(kLineUnexpectedToken);
-            message.dlc = toInt32(token.text);
-            break;
-        default:
-            if (!token.isIdentifier()) return fail(kLineUnexpectedToken);
-            if (token.text != "VECTOR__XXX") message.transmitters.emplace_back(token.text);
-            ctx.db.parserState = kMessageOpen;
-            return next();
-    }
-    ++ctx.work.step;
-    return next();
-}
-
 // SG_ name [indicator] ':' bitfield (factor,offset) [min|max] "unit" receivers...
 Step signalState(Context& ctx, const Token& token) {
     DbcSignal& signal = ctx.work.signal;
-    switch (ctx.db.parserState) {
+    switch (ctx.core.state) {
         case kSignalNames:
             return signalNames(ctx, token);
         case kSignalBitField:
@@ -192,7 +185,7 @@ Step signalState(Context& ctx, const Token& token) {
                 return fail(kLineUnexpectedToken, kMessageOpen);
             }
             ctx.work.step = 0;
-            ctx.db.parserState = kSignalScaling;
+            ctx.core.state = kSignalScaling;
             return next();
         case kSignalScaling:
             return signalScaling(ctx, token);
@@ -200,26 +193,16 @@ Step signalState(Context& ctx, const Token& token) {
             if (!token.isWord() || !parseRangeWord(token.text, signal.minimum, signal.maximum)) {
                 return fail(kLineUnexpectedToken, kMessageOpen);
             }
-            ctx.db.parserState = kSignalUnit;
+            ctx.core.state = kSignalUnit;
             return next();
         case kSignalUnit:
             if (!token.isQuoted()) return fail(kLineUnexpectedToken, kMessageOpen);
             signal.unit = unquote(token.text);
-            ctx.db.parserState = kSignalReceivers;
+            ctx.core.state = kSignalReceivers;
             return next();
         default:
             return signalReceivers(ctx, token);
     }
-}
-
-Step expectColonOrAbandon(Context& ctx, const Token& token, int32_t nextStep) {
-    if (token.kind != kTokenColon) {
-        ctx.db.parserState = kBetween;
-        return reread();
-    }
-    ++ctx.db.cursor;
-    ctx.work.step = nextStep;
-    return next();
 }
 
 }  // namespace dbc::parser

@@ -1,24 +1,25 @@
 #include "dbc/text_rules.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <limits>
+#include <string>
+
+#include "dbc/char_classes.h"
 
 namespace dbc {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return chars::is(c, chars::kDigit); }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool isSpace(char c) { return chars::is(c, chars::kSpace); }
 
 }  // namespace
 
 bool isIdentifierWord(std::string_view text) {
     for (char c : text) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!letter && !isDigit(c) && c != '_') return false;
+        if (!chars::is(c, chars::kIdentifier)) return false;
     }
     return true;
 }
@@ -88,7 +89,13 @@ double toReal(std::string_view text) {
             end = j;
         }
     }
-    // strtod needs a terminated string; the prefix is already known to be plain decimal.
+    // The prefix is known to be plain decimal: from_chars reads it as strtod would (both round
+    // correctly), without a terminated copy. It takes no '+', and leaves the value alone when it
+    // is out of range, where strtod gives +-infinity or the nearest value towards zero.
+    const size_t digitsStart = text[start] == '+' ? start + 1 : start;
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data() + digitsStart, text.data() + end, value);
+    if (error == std::errc() && ptr == text.data() + end) return value;
     const std::string number(text.substr(start, end - start));
     return std::strtod(number.c_str(), nullptr);
 }

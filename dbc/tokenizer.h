@@ -1,4 +1,4 @@
-// The DBC tokenizer: reads the next token of the database's pending text from its cursor.
+// The DBC tokenizer: reads the next token of the parser's pending text from its cursor.
 #pragma once
 
 #include <cstdint>
@@ -54,9 +54,11 @@ enum class TokenMode { kKeyword, kValue, kList };
 
 int32_t keywordIdOf(std::string_view word);  // 0 when the word is no keyword
 
-// Reads one token. Words (quoted strings included) become db.currentToken and move the cursor
+struct ParserCore;
+
+// Reads one token. Words (quoted strings included) become core.currentToken and move the cursor
 // past them; ';' and ':' stay in place; ',' is consumed. An open quote at the end of the text
 // returns kTokenOpenQuote without moving the cursor.
-int32_t readToken(CanDatabase& db, TokenMode mode);
+int32_t readToken(ParserCore& core, TokenMode mode);
 
 }  // namespace dbc

@@ -20,10 +20,10 @@ bool isParserResult(int32_t result) {
            (result >= dbc::kLineBadScaling && result <= dbc::kLineUnexpectedToken);
 }
 
-void parseLines(dbc::CanDatabase& database, std::string_view text) {
+void parseLines(dbc::DbcParser& parser, std::string_view text) {
     while (!text.empty()) {
         const size_t end = std::min(text.find('\n'), text.size());
-        if (!isParserResult(dbc::parseDbcLine(database, text.substr(0, end)))) std::abort();
+        if (!isParserResult(dbc::parseDbcLine(parser, text.substr(0, end)))) std::abort();
         text.remove_prefix(std::min(end + 1, text.size()));
     }
 }
@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     dbc::CanDatabase database;
     database.storeMask = data[0] & 0x1F;
-    parseLines(database, std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-    if (dbc::finaliseDatabase(database) == 0) decodeEveryMessage(database, data, size);
+    dbc::DbcParser parser(database);
+    parseLines(parser, std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    if (dbc::finaliseDatabase(parser) == 0) decodeEveryMessage(database, data, size);
     return 0;
 }

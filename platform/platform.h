@@ -45,6 +45,8 @@ public:
     int32_t open(const Path& path);                 // 0 or systemError(...)
     int32_t size(uint64_t& bytes) const;            // 0 or systemError(...)
     int32_t readAll(void* buffer, uint64_t bytes);  // reads exactly `bytes`; 0 or systemError(...)
+    // Reads what comes, at most `capacity` bytes; `got` 0 at the end (also of a pipe or device).
+    int32_t readSome(void* buffer, size_t capacity, size_t& got);
     void close();
 
 private:

@@ -59,6 +59,18 @@ int32_t InputFile::readAll(void* buffer, uint64_t bytes) {
     return kOk;
 }
 
+int32_t InputFile::readSome(void* buffer, size_t capacity, size_t& got) {
+    got = 0;
+    for (;;) {
+        const ssize_t count = ::read(fd_, buffer, capacity);
+        if (count >= 0) {
+            got = static_cast<size_t>(count);
+            return kOk;
+        }
+        if (errno != EINTR) return lastError();
+    }
+}
+
 void InputFile::close() {
     if (fd_ >= 0) {
         ::close(fd_);

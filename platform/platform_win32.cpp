@@ -48,6 +48,19 @@ int32_t InputFile::readAll(void* buffer, uint64_t bytes) {
     return kOk;
 }
 
+int32_t InputFile::readSome(void* buffer, size_t capacity, size_t& got) {
+    got = 0;
+    const DWORD chunk = capacity > (1u << 30) ? (1u << 30) : static_cast<DWORD>(capacity);
+    DWORD count = 0;
+    if (!ReadFile(static_cast<HANDLE>(handle_), buffer, chunk, &count, nullptr)) {
+        // The writer of a pipe closing its end is the end of the input.
+        if (GetLastError() == ERROR_BROKEN_PIPE) return kOk;
+        return lastError();
+    }
+    got = count;
+    return kOk;
+}
+
 void InputFile::close() {
     if (handle_ != nullptr) {
         CloseHandle(static_cast<HANDLE>(handle_));

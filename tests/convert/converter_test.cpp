@@ -41,13 +41,14 @@ class Converter : public ::testing::Test {
 protected:
     void SetUp() override {
         testing_support::useUtc();
+        dbc::DbcParser parser(database);
         size_t start = 0;
         while (start < kDbc.size()) {
             const size_t end = kDbc.find('\n', start);
-            dbc::parseDbcLine(database, kDbc.substr(start, end - start));
+            dbc::parseDbcLine(parser, kDbc.substr(start, end - start));
             start = end + 1;
         }
-        ASSERT_EQ(dbc::finaliseDatabase(database), 0);
+        ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
         options = convert::buildConversionOptions(settings::ConversionSettings{});
         outputPath = dir / "out.csv";
     }

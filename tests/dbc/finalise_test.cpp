@@ -31,8 +31,9 @@ std::vector<std::pair<int32_t, int32_t>> ranges(const DbcSignal& s) {
 
 TEST(Finalise, SortsByRawIdAndSetsExtendedFlag) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 2147483904 Ext: 8 X\n" + sig("a") + "BO_ 2047 Max: 8 X\n" + sig("b") +
-                           "BO_ 256 Std: 8 X\n" + sig("c"));
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser, "BO_ 2147483904 Ext: 8 X\n" + sig("a") + "BO_ 2047 Max: 8 X\n" +
+                               sig("b") + "BO_ 256 Std: 8 X\n" + sig("c"));
     ASSERT_EQ(db.messages.size(), 3u);
     EXPECT_EQ(db.messages[0].name, "Std");
     EXPECT_EQ(db.messages[1].name, "Max");
@@ -48,9 +49,10 @@ TEST(Finalise, SortsByRawIdAndSetsExtendedFlag) {
 
 TEST(Finalise, SimpleMultiplexing) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 1 M: 8 X\n" + sig("S", "M") + sig("A", "m3") + sig("B") +
-                           "BO_ 2 N: 8 X\n" + sig("Lone", "m3") + sig("Sw", "m2M") +
-                           sig("Bare", "m"));
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser, "BO_ 1 M: 8 X\n" + sig("S", "M") + sig("A", "m3") + sig("B") +
+                               "BO_ 2 N: 8 X\n" + sig("Lone", "m3") + sig("Sw", "m2M") +
+                               sig("Bare", "m"));
     const auto& first = db.messages.at(0);
     EXPECT_TRUE(signalNamed(first, "S").isMuxSwitch);
     EXPECT_EQ(signalNamed(first, "S").muxSwitchName, "");
@@ -70,7 +72,8 @@ TEST(Finalise, SimpleMultiplexing) {
 
 TEST(Finalise, IndicatorWithoutSwitchKeepsRange) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 1 M: 8 X\n" + sig("A", "m3") + sig("B"));
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser, "BO_ 1 M: 8 X\n" + sig("A", "m3") + sig("B"));
     const DbcSignal& a = signalNamed(db.messages.at(0), "A");
     EXPECT_EQ(a.muxSwitchName, "");
     EXPECT_EQ(ranges(a), (std::vector<std::pair<int32_t, int32_t>>{{3, 3}}));
@@ -78,11 +81,12 @@ TEST(Finalise, IndicatorWithoutSwitchKeepsRange) {
 
 TEST(Finalise, ExtendedMultiplexingReplacesIndicatorRange) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 1 M: 8 X\n" + sig("S", "M") + sig("A", "m1") + sig("T", "m1M") +
-                           sig("Plain") +
-                           "SG_MUL_VAL_ 1 A S 1-3, 5-5;\nSG_MUL_VAL_ 1 A T 7-7;\n"
-                           "SG_MUL_VAL_ 1 T S 1-1;\nSG_MUL_VAL_ 1 Plain S 4-4;\n"
-                           "SG_MUL_VAL_ 2 A S 9-9;\n");
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser, "BO_ 1 M: 8 X\n" + sig("S", "M") + sig("A", "m1") + sig("T", "m1M") +
+                               sig("Plain") +
+                               "SG_MUL_VAL_ 1 A S 1-3, 5-5;\nSG_MUL_VAL_ 1 A T 7-7;\n"
+                               "SG_MUL_VAL_ 1 T S 1-1;\nSG_MUL_VAL_ 1 Plain S 4-4;\n"
+                               "SG_MUL_VAL_ 2 A S 9-9;\n");
     const auto& m = db.messages.at(0);
     EXPECT_EQ(signalNamed(m, "A").muxSwitchName, "S");
     EXPECT_EQ(ranges(signalNamed(m, "A")),
@@ -97,12 +101,14 @@ TEST(Finalise, ExtendedMultiplexingReplacesIndicatorRange) {
 
 TEST(Finalise, ValueTypesAndDescriptionsFirstRecordWins) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 1 M: 8 X\n" + sig("I") + sig("F") + sig("D") + sig("V") +
-                           "BO_ 2147483649 E: 8 X\n" + sig("V") +
-                           "SIG_VALTYPE_ 1 I : 0;\nSIG_VALTYPE_ 1 F : 1;\nSIG_VALTYPE_ 1 D : 2;\n"
-                           "SIG_VALTYPE_ 1 I : 1;\n"
-                           "VAL_ 1 V 2 \"two\" 1 \"one\";\nVAL_ 1 V 9 \"nine\";\n"
-                           "VAL_ 2147483649 V 5 \"ext\";\n");
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser,
+                   "BO_ 1 M: 8 X\n" + sig("I") + sig("F") + sig("D") + sig("V") +
+                       "BO_ 2147483649 E: 8 X\n" + sig("V") +
+                       "SIG_VALTYPE_ 1 I : 0;\nSIG_VALTYPE_ 1 F : 1;\nSIG_VALTYPE_ 1 D : 2;\n"
+                       "SIG_VALTYPE_ 1 I : 1;\n"
+                       "VAL_ 1 V 2 \"two\" 1 \"one\";\nVAL_ 1 V 9 \"nine\";\n"
+                       "VAL_ 2147483649 V 5 \"ext\";\n");
     const auto& m = db.messages.at(0);
     EXPECT_FALSE(signalNamed(m, "I").isFloat);
     EXPECT_TRUE(signalNamed(m, "F").isFloat);
@@ -117,14 +123,15 @@ TEST(Finalise, ValueTypesAndDescriptionsFirstRecordWins) {
 
 TEST(Finalise, StateCodes) {
     CanDatabase db;
-    EXPECT_EQ(dbc::finaliseDatabase(db), dbc::kFinaliseNothingLoaded);
+    dbc::DbcParser parser(db);
+    EXPECT_EQ(dbc::finaliseDatabase(parser), dbc::kFinaliseNothingLoaded);
     EXPECT_EQ(dbc::messageCount(db), -1);
-    dbc_test::feed(db, "BO_ 1 M: 8 X\n" + sig("A"));
+    dbc_test::feed(parser, "BO_ 1 M: 8 X\n" + sig("A"));
     EXPECT_EQ(dbc::signalCount(db), -1);
-    EXPECT_EQ(dbc::finaliseDatabase(db), 0);
-    EXPECT_EQ(dbc::finaliseDatabase(db), dbc::kFinaliseAlreadyDone);
+    EXPECT_EQ(dbc::finaliseDatabase(parser), 0);
+    EXPECT_EQ(dbc::finaliseDatabase(parser), dbc::kFinaliseAlreadyDone);
     db.loadState = 7;
-    EXPECT_EQ(dbc::finaliseDatabase(db), dbc::kFinaliseBadState);
+    EXPECT_EQ(dbc::finaliseDatabase(parser), dbc::kFinaliseBadState);
     dbc::resetDatabase(db);
     EXPECT_EQ(dbc::messageCount(db), -1);
     EXPECT_EQ(dbc::signalCount(db), -1);
@@ -133,7 +140,9 @@ TEST(Finalise, StateCodes) {
 
 TEST(Finalise, IndependentSignalMessageOnly) {
     CanDatabase db;
-    dbc_test::load(db, "BO_ 3221225472 VECTOR__INDEPENDENT_SIG_MSG: 0 Vector__XXX\n" + sig("A"));
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser,
+                   "BO_ 3221225472 VECTOR__INDEPENDENT_SIG_MSG: 0 Vector__XXX\n" + sig("A"));
     EXPECT_EQ(dbc::messageCount(db), 0);
     EXPECT_EQ(dbc::signalCount(db), 0);
 }

@@ -49,9 +49,10 @@ TEST(LineParser, ResultCodesPerLine) {
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.name);
         CanDatabase db;
-        dbc_test::feed(db, kMessage);
-        EXPECT_EQ(dbc_test::feed(db, c.text), c.results);
-        ASSERT_EQ(dbc::finaliseDatabase(db), 0);
+        dbc::DbcParser parser(db);
+        dbc_test::feed(parser, kMessage);
+        EXPECT_EQ(dbc_test::feed(parser, c.text), c.results);
+        ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
         ASSERT_EQ(db.messages.size(), 1u);
         EXPECT_EQ(db.messages[0].signals.size(), c.signalsStored);
     }
@@ -59,7 +60,8 @@ TEST(LineParser, ResultCodesPerLine) {
 
 TEST(LineParser, SignalFieldsAsWritten) {
     CanDatabase db;
-    dbc_test::load(db,
+    dbc::DbcParser parser(db);
+    dbc_test::load(parser,
                    std::string(kMessage) +
                        " SG_ Speed m12 : 39|16@0- (0.01,-40) [100|0] \"km\\\"h\" A,Vector__XXX\n"
                        " SG_ Gear : 4|3@2+ (1,0) [0|7] \"\" A\n");
@@ -85,8 +87,9 @@ TEST(LineParser, SignalFieldsAsWritten) {
 
 TEST(LineParser, MessageHeader) {
     CanDatabase db;
+    dbc::DbcParser parser(db);
     dbc_test::load(
-        db,
+        parser,
         "BO_ 2147483748 Ext: 8 ECU\n SG_ A : 0|8@1+ (1,0) [0|1] \"\" X\n"
         "BO_ 123456789012345678901234567890 Huge: 8 ECU\n"
         "BO_ 7 NoColon 8 ECU\n SG_ B : 0|8@1+ (1,0) [0|1] \"\" X\n"
@@ -125,14 +128,16 @@ TEST(LineParser, StatementErrors) {
     for (const auto& [text, results] : cases) {
         SCOPED_TRACE(text);
         CanDatabase db;
-        EXPECT_EQ(dbc_test::feed(db, text), results);
+        dbc::DbcParser parser(db);
+        EXPECT_EQ(dbc_test::feed(parser, text), results);
     }
 }
 
 TEST(LineParser, MultiLineStatementsAndComments) {
     CanDatabase db;
+    dbc::DbcParser parser(db);
     db.storeMask = 0;  // keep the optional statements to see what was parsed
-    dbc_test::feed(db,
+    dbc_test::feed(parser,
                    "CM_ BO_ 5 \"first\n// not a comment\nthird\";\n"
                    "BU_: A B // trailing\n C\n"
                    "VAL_ 1 S 2 \"two\" 1 \"one\"\n 3 \"th\\\"ree\" ;\n");
@@ -150,7 +155,8 @@ TEST(LineParser, MultiLineStatementsAndComments) {
 
 TEST(LineParser, StoreMaskDropsOptionalStatements) {
     CanDatabase db;
-    dbc_test::feed(db,
+    dbc::DbcParser parser(db);
+    dbc_test::feed(parser,
                    "CM_ \"net\";\nBA_DEF_ \"A\" STRING;\nVAL_TABLE_ T 1 \"a\";\n"
                    "EV_ E: 0 [0|1] \"\" 0 1 D X;\nBO_TX_BU_ 1 : A;\nSIG_GROUP_ 1 G 1 : S;\n"
                    "VAL_ 1 S 1 \"a\";\nSIG_VALTYPE_ 1 S : 1;\nSG_MUL_VAL_ 1 S M 1-2;\n");
@@ -168,7 +174,8 @@ TEST(LineParser, StoreMaskDropsOptionalStatements) {
 
 TEST(LineParser, ValueDescriptionsSortedAndDecimalOnly) {
     CanDatabase db;
-    dbc_test::feed(db, "VAL_ 1 S 3 \"c\" 1 \"a\" 2 \"b\" 1 \"a2\" 0x10 \"hex\" -5 \"neg\";");
+    dbc::DbcParser parser(db);
+    dbc_test::feed(parser, "VAL_ 1 S 3 \"c\" 1 \"a\" 2 \"b\" 1 \"a2\" 0x10 \"hex\" -5 \"neg\";");
     ASSERT_EQ(db.valueDescriptionSets.size(), 1u);
     std::vector<int64_t> values;
     for (const auto& entry : db.valueDescriptionSets[0].entries) values.push_back(entry.value);
@@ -177,30 +184,90 @@ TEST(LineParser, ValueDescriptionsSortedAndDecimalOnly) {
 
 TEST(LineParser, LengthLimits) {
     CanDatabase db;
-    EXPECT_EQ(dbc::parseDbcLine(db, std::string(16383, 'x')), 0);
-    EXPECT_EQ(dbc::parseDbcLine(db, std::string(16384, 'x')), 101);
+    dbc::DbcParser parser(db);
+    EXPECT_EQ(dbc::parseDbcLine(parser, std::string(16383, 'x')), 0);
+    EXPECT_EQ(dbc::parseDbcLine(parser, std::string(16384, 'x')), 101);
     // An unclosed quote keeps the statement waiting until the pending text is too long.
-    EXPECT_EQ(dbc::parseDbcLine(db, "CM_ \"open"), 0);
+    EXPECT_EQ(dbc::parseDbcLine(parser, "CM_ \"open"), 0);
     int32_t result = 0;
     for (int i = 0; i < 10 && result == 0; ++i) {
-        result = dbc::parseDbcLine(db, std::string(10000, 'y'));
+        result = dbc::parseDbcLine(parser, std::string(10000, 'y'));
     }
     EXPECT_EQ(result, 101);
-    EXPECT_TRUE(db.pendingText.empty());
-    EXPECT_EQ(db.parserState, 0);
+    EXPECT_TRUE(parser.pendingText().empty());
+    EXPECT_EQ(parser.state(), 0);
     // Complete statements do not pile up in the pending text.
-    for (int i = 0; i < 5000; ++i) ASSERT_EQ(dbc::parseDbcLine(db, "VAL_ 1 S 1 \"a\";"), 0);
-    EXPECT_LT(db.pendingText.size(), 100u);
+    for (int i = 0; i < 5000; ++i) ASSERT_EQ(dbc::parseDbcLine(parser, "VAL_ 1 S 1 \"a\";"), 0);
+    EXPECT_LT(parser.pendingText().size(), 100u);
 }
 
 TEST(LineParser, CountsLinesAndRefusesAfterFinalise) {
     CanDatabase db;
-    EXPECT_EQ(dbc_test::feed(db, "\n\nVERSION \"\"\n"), (Results{-1, -1, 0}));
-    EXPECT_EQ(db.lineNumber, 3);
+    dbc::DbcParser parser(db);
+    EXPECT_EQ(dbc_test::feed(parser, "\n\nVERSION \"\"\n"), (Results{-1, -1, 0}));
+    EXPECT_EQ(parser.lineNumber(), 3);
     EXPECT_EQ(db.loadState, dbc::kLoading);
-    ASSERT_EQ(dbc::finaliseDatabase(db), 0);
-    EXPECT_EQ(dbc::parseDbcLine(db, "BO_ 1 A: 8 X"), 102);
-    EXPECT_EQ(dbc::parseDbcLine(db, ""), -1);
+    ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
+    EXPECT_EQ(dbc::parseDbcLine(parser, "BO_ 1 A: 8 X"), 102);
+    EXPECT_EQ(dbc::parseDbcLine(parser, ""), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// CM_, BA_ and BA_REL_ name their object through the same reference fields.
+TEST(LineParser, ObjectReferencesOfCommentsAndAttributes) {
+    CanDatabase db;
+    dbc::DbcParser parser(db);
+    db.storeMask = 0;
+    EXPECT_EQ(
+        dbc_test::feed(parser,
+                       "CM_ BU_ Gateway \"node\";\nCM_ EV_ Speed \"env\";\n"
+                       "CM_ BO_ 100 \"msg\";\nCM_ SG_ 100 Rpm \"sig\";\nCM_ \"net\";\n"
+                       "BA_ \"A\" BU_ Gateway 1;\nBA_ \"B\" SG_ 2147483748 Rpm \"x\";\n"
+                       "BA_ \"C\" 3.5;\nBA_REL_ \"R\" BU_SG_REL_ Gateway SG_ 7 Rpm 9;\n"
+                       "BA_REL_ \"S\" BU_BO_REL_ Gateway 8 \"v\";\n"
+                       "BA_DEF_REL_ \"T\" STRING;\nBA_DEF_REL_ BU_EV_REL_ \"U\" FLOAT -1.5 2;\n"
+                       "BA_DEF_ \"V\" ENUM \"a\",\"b\";\nBA_DEF_ SG_ \"W\" HEX 0;\n"),
+        Results(14, 0));
+    ASSERT_EQ(db.comments.size(), 5u);
+    const auto target = [&](size_t i) { return db.comments[i].target; };
+    EXPECT_EQ(target(0).kind, dbc::kObjectNode);
+    EXPECT_EQ(target(0).nodeOrMessageName, "Gateway");
+    EXPECT_EQ(target(1).envVarName, "Speed");
+    EXPECT_EQ(target(1).nodeOrMessageName, "");
+    EXPECT_EQ(target(2).messageId, 100u);
+    EXPECT_EQ(target(3).signalName, "Rpm");
+    EXPECT_EQ(target(4).kind, dbc::kObjectNetwork);
+    EXPECT_EQ(db.comments[4].text, "net");
+    ASSERT_EQ(db.attributeValues.size(), 5u);
+    EXPECT_EQ(db.attributeValues[0].target.nodeOrMessageName, "Gateway");
+    EXPECT_EQ(db.attributeValues[0].valueText, "1");
+    EXPECT_FALSE(db.attributeValues[0].isString);
+    EXPECT_EQ(db.attributeValues[1].target.messageId, 0x80000064u);
+    EXPECT_EQ(db.attributeValues[1].target.signalName, "Rpm");
+    EXPECT_TRUE(db.attributeValues[1].isString);
+    EXPECT_EQ(db.attributeValues[2].target.kind, dbc::kObjectNetwork);
+    EXPECT_EQ(db.attributeValues[3].target.kind, dbc::kRelationNodeSignal);
+    EXPECT_EQ(db.attributeValues[3].target.messageId, 7u);
+    EXPECT_EQ(db.attributeValues[3].target.signalName, "Rpm");
+    EXPECT_EQ(db.attributeValues[4].target.kind, dbc::kRelationNodeMessage);
+    EXPECT_EQ(db.attributeValues[4].target.messageId, 8u);
+    ASSERT_EQ(db.relationAttributeDefinitions.size(), 2u);
+    EXPECT_EQ(db.relationAttributeDefinitions[0].objectKind, dbc::kObjectRelation);
+    EXPECT_EQ(db.relationAttributeDefinitions[1].objectKind, dbc::kRelationNodeEnvVar);
+    EXPECT_DOUBLE_EQ(db.relationAttributeDefinitions[1].realMinimum, -1.5);
+    EXPECT_TRUE(db.relationAttributeDefinitions[1].hasRange);
+    ASSERT_EQ(db.attributeDefinitions.size(), 2u);
+    EXPECT_EQ(db.attributeDefinitions[0].enumTexts, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(db.attributeDefinitions[1].objectKind, dbc::kObjectSignal);
+    EXPECT_FALSE(db.attributeDefinitions[1].hasRange);
+    // A missing ':' abandons the statement without an error; the next token starts a new one.
+    EXPECT_EQ(dbc_test::feed(parser, "SIG_VALTYPE_ 1 S 1;\nBO_TX_BU_ 1 A;\nEV_ E 0;"),
+              Results(3, 0));
+    EXPECT_TRUE(db.messageTransmitterLists.empty());
+    EXPECT_TRUE(db.environmentVariables.empty());
 }
 
 }  // namespace
