@@ -69,9 +69,10 @@ MessageLine outputFailureLine(const std::u16string& name, const convert::FileRes
     return {IDS_REASON_OUTPUT_FAILED, {plain(name), plain(fileName(file.output)), errorText(code)}};
 }
 
-// Files a stop kept from converting are the user's own doing, not a failure.
+// Files a stop kept from converting, or cancelled, are the user's own doing, not a failure.
 bool needsReason(const FileOutcome& outcome) {
-    return outcome.status != FileStatus::kConverted && outcome.status != FileStatus::kStopped;
+    return outcome.status != FileStatus::kConverted && outcome.status != FileStatus::kStopped &&
+           outcome.code != platform::kCancelled;
 }
 
 }  // namespace

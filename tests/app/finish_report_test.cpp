@@ -123,6 +123,11 @@ TEST(FinishReport, NothingToSayForACleanOrStoppedRun) {
     EXPECT_TRUE(
         finishReport(platform::kCancelled, three, {stopped(), stopped(), stopped()}).empty());
     EXPECT_TRUE(finishReport(0, {}, {}).empty());
+    // A file cancelled on its way counts as stopped, whatever its status says.
+    EXPECT_TRUE(
+        finishReport(platform::kCancelled, three,
+                     {converted(), result(FileStatus::kFailed, platform::kCancelled), stopped()})
+            .empty());
     // A failure before the stop is still reported.
     const std::vector<MessageLine> failedThenStopped =
         finishReport(0, three, {corrupt(), converted(), stopped()});
@@ -156,7 +161,7 @@ TEST(FinishReport, TheFirstTenFilesAreNamedThenHowManyMore) {
         for (size_t i = 0; i < failures; ++i) files.push_back(corrupt());
         files.push_back(converted());
         const std::vector<MessageLine> report = finishReport(0, inputs, files);
-        const size_t named = std::min<size_t>(failures, kNamedFilesMax);
+        const size_t named = std::min<size_t>(failures, 10);
         ASSERT_EQ(report.size(), 1 + named + (failures > named ? 1 : 0)) << failures;
         EXPECT_EQ(report[0], (MessageLine{IDS_REPORT_HEADING,
                                           {text(u16(std::to_string(failures)).c_str()),
