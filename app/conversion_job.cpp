@@ -15,7 +15,8 @@ void report(const std::function<void(int32_t)>& callback, int32_t value) {
 }  // namespace
 
 int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversion convertOne,
-                         const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested) {
+                         const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested,
+                         std::vector<convert::FileResult>* files) {
     int32_t started = 0;
     int32_t result = 0;
     convert::BatchCallbacks batch;
@@ -26,8 +27,10 @@ int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversio
     batch.fileFinished = [&](size_t, const convert::FileResult& file) {
         result = file.outcome.code;
     };
-    convert::runBatch(inputs, convert::OutputNaming{}, 1, stopRequested, batch,
-                      [&convertOne] { return convertOne; });
+    std::vector<convert::FileResult> results =
+        convert::runBatch(inputs, convert::OutputNaming{}, 1, stopRequested, batch,
+                          [&convertOne] { return convertOne; });
+    if (files != nullptr) *files = std::move(results);
     if (result == 0) report(callbacks.progress, 2 * started);
     report(callbacks.done, result);
     return result;
@@ -42,10 +45,12 @@ bool ConversionJob::start(std::vector<Path> inputs, convert::FileConversion conv
                           JobCallbacks callbacks) {
     if (running()) return false;
     stopRequested_.store(false);
+    inputs_ = std::move(inputs);
+    results_.clear();
     try {
-        worker_ = std::thread([this, inputs = std::move(inputs),
-                               convertOne = std::move(convertOne), callbacks]() {
-            runConversionJob(inputs, convertOne, callbacks, stopRequested_);
+        // The worker alone touches results_ until it has been joined.
+        worker_ = std::thread([this, convertOne = std::move(convertOne), callbacks]() {
+            runConversionJob(inputs_, convertOne, callbacks, stopRequested_, &results_);
         });
     } catch (const std::system_error&) {
         report(callbacks.done, platform::kFail);

@@ -2,6 +2,7 @@
 // another on one worker thread through the batch of the engine. It reports through two
 // callbacks, which run on the worker thread: progress 2k+1 before the k-th file (from 0), 2n
 // after the last one when it succeeded, then done with the result of the last file processed.
+// What became of every file is kept for the end-of-job report.
 #pragma once
 
 #include <atomic>
@@ -22,9 +23,11 @@ struct JobCallbacks {
     std::function<void(int32_t result)> done;
 };
 
-// The worker's loop, run on the calling thread. `stopRequested` is tested between files.
+// The worker's loop, run on the calling thread. `stopRequested` is tested between files. Each
+// file's result goes into `files` (when given) before done is called.
 int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversion convertOne,
-                         const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested);
+                         const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested,
+                         std::vector<convert::FileResult>* files = nullptr);
 
 class ConversionJob {
 public:
@@ -43,7 +46,14 @@ public:
     void join();
     bool running() const { return worker_.joinable(); }
 
+    // The files of the last job and what became of each (none when its worker never started).
+    // Read them only once join() has returned.
+    const std::vector<Path>& inputs() const { return inputs_; }
+    const std::vector<convert::FileResult>& results() const { return results_; }
+
 private:
+    std::vector<Path> inputs_;
+    std::vector<convert::FileResult> results_;
     std::thread worker_;
     std::atomic<bool> stopRequested_{false};
 };

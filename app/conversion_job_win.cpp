@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "app/conversion_control_rules.h"
+#include "app/conversion_job.h"
 #include "app/file_selection_pane_win.h"
-#include "app/main_dialog_rules.h"
+#include "app/finish_report_win.h"
 #include "app/resources/resource_ids.h"
-#include "app/resources_win.h"
 #include "app/shell_state_win.h"
 #include "app/window_messages.h"
-#include "app/conversion_job.h"
 #include "convert/batch.h"
 #include "convert/options.h"
 
@@ -24,6 +23,8 @@ namespace {
 
 struct JobState {
     ConversionJob job;
+    bool pending = false;        // started; its end message has not been handled yet
+    bool closeWhenDone = false;  // the window was closed during the job
 };
 
 std::unique_ptr<JobState> g_job;
@@ -53,15 +54,6 @@ int64_t currentSelectedCount() {
     return SendDlgItemMessageW(pane, IDC_FILE_LIST, LVM_GETSELECTEDCOUNT, 0, 0);
 }
 
-void reportResult(HWND dialog, int32_t result) {
-    const unsigned messageId = finishMessageId(result);
-    if (messageId == 0) return;
-    wchar_t caption[kTitleCapacity] = {};
-    GetWindowTextW(dialog, caption, static_cast<int>(kTitleCapacity));
-    const std::wstring text = loadResourceString(messageId);
-    MessageBoxW(dialog, text.c_str(), caption, MB_ICONWARNING | MB_OK);
-}
-
 JobCallbacks postingCallbacks(HWND dialog) {
     JobCallbacks callbacks;
     callbacks.progress = [dialog](int32_t position) {
@@ -75,9 +67,7 @@ JobCallbacks postingCallbacks(HWND dialog) {
 
 }  // namespace
 
-void createConversionJobState() {
-    g_job = std::make_unique<JobState>();
-}
+void createConversionJobState() { g_job = std::make_unique<JobState>(); }
 
 void destroyConversionJobState() {
     abandonConversion();
@@ -87,24 +77,47 @@ void destroyConversionJobState() {
 bool conversionRunning() { return g_job != nullptr && g_job->job.running(); }
 
 void startConversion(HWND dialog) {
-    if (g_job == nullptr || g_job->job.running()) return;
+    if (g_job == nullptr || g_job->pending || g_job->job.running()) return;
     // The paths are taken now: the worker never has to ask this thread for anything.
     std::vector<convert::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
     applyControlStates(dialog, mainControlStates(true, static_cast<int64_t>(inputs.size())));
     HWND progress = GetDlgItem(dialog, IDC_PROGRESS);
     SendMessageW(progress, PBM_SETPOS, 0, 0);
     SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(2 * inputs.size()));
-    g_job->job.start(std::move(inputs),
-                     convert::makeFileConversion(*shellState().database,
-                                                 convert::buildConversionOptions(conversionSettings())),
-                     postingCallbacks(dialog));
+    g_job->pending = true;
+    g_job->closeWhenDone = false;
+    // Even a worker that cannot be created posts its end message.
+    g_job->job.start(
+        std::move(inputs),
+        convert::makeFileConversion(*shellState().database,
+                                    convert::buildConversionOptions(conversionSettings())),
+        postingCallbacks(dialog));
 }
 
-void finishConversion(int32_t result, HWND dialog) {
-    abandonConversion();
-    reportResult(dialog, result);
+void stopConversion(HWND dialog) {
+    if (g_job == nullptr || !g_job->pending) return;
+    g_job->job.requestStop();
+    EnableWindow(GetDlgItem(dialog, IDC_STOP), FALSE);
+}
+
+bool stopConversionToClose(HWND dialog) {
+    if (g_job == nullptr || !g_job->pending) return false;
+    g_job->closeWhenDone = true;
+    stopConversion(dialog);
+    return true;
+}
+
+bool finishConversion(int32_t result, HWND dialog) {
+    if (g_job == nullptr || !g_job->pending) return false;
+    // The worker posted its end message as its last act: this wait is short.
+    g_job->job.join();
+    g_job->pending = false;
+    if (g_job->closeWhenDone) return true;
+    showFinishReport(dialog, finishReport(result, g_job->job.inputs(), g_job->job.results()));
     SendDlgItemMessageW(dialog, IDC_PROGRESS, PBM_SETPOS, 0, 0);
+    EnableWindow(GetDlgItem(dialog, IDC_STOP), TRUE);
     applyControlStates(dialog, mainControlStates(false, currentSelectedCount()));
+    return false;
 }
 
 void abandonConversion() {

@@ -123,7 +123,7 @@ INT_PTR onCommand(HWND dialog, WORD control, WORD notification) {
             onStart(dialog);
             return TRUE;
         case IDC_STOP:
-            finishConversion(0, dialog);
+            stopConversion(dialog);
             return TRUE;
         case IDC_DBC_BROWSE:
             onChooseDbcFile(dialog);
@@ -157,14 +157,15 @@ INT_PTR onProgress(HWND dialog, WPARAM position) {
 }
 
 INT_PTR onDone(HWND dialog, WPARAM result) {
-    finishConversion(static_cast<int32_t>(static_cast<uint32_t>(result)), dialog);
+    if (finishConversion(static_cast<int32_t>(static_cast<uint32_t>(result)), dialog))
+        EndDialog(dialog, 0);
     return TRUE;
 }
 
-// A running worker finishes its current file before anything it uses is torn down.
+// A running worker finishes its current file before anything it uses is torn down; the window
+// keeps answering meanwhile and ends on the worker's end message.
 INT_PTR onClose(HWND dialog) {
-    abandonConversion();
-    EndDialog(dialog, 0);
+    if (!stopConversionToClose(dialog)) EndDialog(dialog, 0);
     return TRUE;
 }
 

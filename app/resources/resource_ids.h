@@ -67,3 +67,17 @@
 #define IDS_TIMESTAMP_NONE 153
 #define IDS_TIMESTAMP_DATE_TIME 154
 #define IDS_TIMESTAMP_ELAPSED 155
+
+// The message at the end of a conversion job: a heading, one line per file with its reason, and
+// the count of files left unnamed. %1 is the file's name in every reason.
+#define IDS_REPORT_HEADING 160
+#define IDS_REPORT_MORE 161
+#define IDS_REASON_READ_FAILED 162
+#define IDS_REASON_UNSUPPORTED 163
+#define IDS_REASON_TOO_LARGE 164
+#define IDS_REASON_OUT_OF_MEMORY 165
+#define IDS_REASON_OUTPUT_FAILED 166
+#define IDS_REASON_OUTPUT_NAME 167
+#define IDS_REASON_SAME_OUTPUT 168
+#define IDS_REASON_CUT_SHORT 169
+#define IDS_REASON_OTHER 170

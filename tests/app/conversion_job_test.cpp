@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/conversion_control_rules.h"
+#include "app/finish_report.h"
 #include "app/resources/resource_ids.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
@@ -17,6 +18,7 @@
 namespace {
 
 using app::Path;
+using convert::FileStatus;
 
 constexpr int32_t kTooLong = static_cast<int32_t>(0x800700CE);
 
@@ -54,6 +56,12 @@ convert::FileConversion fakeConverter(Recorder& recorder) {
                    ? convert::FileOutcome::loadFailed(platform::kInvalidData)
                    : convert::FileOutcome{};
     };
+}
+
+std::vector<FileStatus> statuses(const std::vector<convert::FileResult>& files) {
+    std::vector<FileStatus> found;
+    for (const convert::FileResult& file : files) found.push_back(file.outcome.status);
+    return found;
 }
 
 std::vector<std::string> run(const std::vector<Path>& inputs, bool stopAtOnce = false) {
@@ -121,11 +129,41 @@ TEST(ConversionJob, StopEndsTheJobAfterTheCurrentFile) {
     EXPECT_FALSE(job.running());
     EXPECT_EQ(recorder.events,
               (std::vector<std::string>{"p1", "ca.DT>a.csv", "p3", "cb.DT>b.csv", "p4", "d0"}));
+    EXPECT_EQ(job.inputs().size(), 5u);
+    EXPECT_EQ(statuses(job.results()),
+              (std::vector<FileStatus>{FileStatus::kConverted, FileStatus::kConverted,
+                                       FileStatus::kStopped, FileStatus::kStopped,
+                                       FileStatus::kStopped}));
     // The job can run again once it has been waited for.
     recorder.events.clear();
     ASSERT_TRUE(job.start({"f.DT"}, fakeConverter(recorder), recorder.callbacks()));
     job.join();
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"p1", "cf.DT>f.csv", "p2", "d0"}));
+    EXPECT_EQ(job.inputs(), (std::vector<Path>{"f.DT"}));
+    EXPECT_EQ(statuses(job.results()), (std::vector<FileStatus>{FileStatus::kConverted}));
+}
+
+TEST(ConversionJob, KeepsWhatBecameOfEveryFileForTheReport) {
+    Recorder recorder;
+    std::atomic<bool> stop{false};
+    const std::vector<Path> inputs{"a.DT", "bad.DT", "c.DT", "x.csv", "d.DT"};
+    std::vector<convert::FileResult> files;
+    // The last file decides the result; every file keeps its own outcome.
+    EXPECT_EQ(
+        app::runConversionJob(inputs, fakeConverter(recorder), recorder.callbacks(), stop, &files),
+        0);
+    EXPECT_EQ(statuses(files),
+              (std::vector<FileStatus>{FileStatus::kConverted, FileStatus::kLoadFailed,
+                                       FileStatus::kConverted, FileStatus::kOutputFailed,
+                                       FileStatus::kConverted}));
+    EXPECT_EQ(files[1].outcome.code, platform::kInvalidData);
+    EXPECT_EQ(files[3].outcome.code, kTooLong);
+    const std::vector<app::MessageLine> report = app::finishReport(0, inputs, files);
+    ASSERT_EQ(report.size(), 3u);
+    EXPECT_EQ(report[1].textId, static_cast<unsigned>(IDS_REASON_UNSUPPORTED));
+    EXPECT_EQ(report[1].arguments.at(0).text, u"bad.DT");
+    EXPECT_EQ(report[2].textId, static_cast<unsigned>(IDS_REASON_OUTPUT_NAME));
+    EXPECT_EQ(report[2].arguments.at(0).text, u"x.csv");
 }
 
 TEST(JobResultMessage, OneMessageAtMostForTheLastResult) {

@@ -8,7 +8,6 @@
 // clang-format on
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -24,14 +23,6 @@ using namespace gui_testing;
 namespace fs = std::filesystem;
 
 const settings::ConversionSettings kDefaults{};
-
-// scratch/<stem><number><extension>, built without string concatenation (GCC 12 warns falsely).
-fs::path numbered(const testing_support::ScratchDir& scratch, const char* stem, int number,
-                  const char* extension) {
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%d%s", stem, number, extension);
-    return scratch / name;
-}
 
 TEST(MainDialog, StartNeedsALoadedDbcFile) {
     testing_support::ScratchDir scratch("gui-dbc");
@@ -91,24 +82,32 @@ TEST(MainDialog, ReportsACorruptLastFileOnce) {
     HWND main = program.mainWindow();
     chooseDbcFile(program, exampleDbc());
 
-    // A corrupt file in the middle: the next one is still converted and the job ends quietly.
+    // A corrupt file in the middle: the next one is still converted, and the end message
+    // names the corrupt one although the last file succeeded.
     ASSERT_TRUE(selectAllFiles(main, 4));
     setRowSelected(findControl(main, IDC_FILE_LIST), 3, false);
     {
         JobMessageRecorder recorder(program.threadId());
         PostMessageW(main, WM_COMMAND, IDC_START, 0);
+        EXPECT_EQ(dismissMessageBox(program),
+                  L"Files not converted completely: 1 of 3.\n\n"
+                  L"b.DT: the data is unsupported or corrupt.");
         ASSERT_TRUE(waitUntilIdleAfter(recorder, main));
         EXPECT_EQ(recorder.progress(), (std::vector<int32_t>{1, 3, 5, 6}));
+        EXPECT_EQ(recorder.results(), (std::vector<int32_t>{0}));
         EXPECT_EQ(program.ownedDialog(), nullptr);
     }
     EXPECT_TRUE(fs::exists(scratch / "c.csv"));
     EXPECT_FALSE(fs::exists(scratch / "b.csv"));
 
-    // The corrupt file last: one message, and no final progress step.
+    // The corrupt file last: one message for both corrupt files, and no final progress step.
     JobMessageRecorder second(program.threadId());
     ASSERT_TRUE(selectAllFiles(main, 4));
     PostMessageW(main, WM_COMMAND, IDC_START, 0);
-    EXPECT_EQ(dismissMessageBox(program), L"The specified data file is unsupported or corrupt.");
+    EXPECT_EQ(dismissMessageBox(program),
+              L"Files not converted completely: 2 of 4.\n\n"
+              L"b.DT: the data is unsupported or corrupt.\n"
+              L"d.DT: the data is unsupported or corrupt.");
     ASSERT_TRUE(waitUntilIdleAfter(second, main));
     EXPECT_EQ(second.progress(), (std::vector<int32_t>{1, 3, 5, 7}));
     EXPECT_EQ(second.results(), (std::vector<int32_t>{static_cast<int32_t>(0x8007000D)}));

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <ostream>
 
 #include "app/resources/resource_ids.h"
+#include "tests/gui/gui_captures.h"
 
 namespace gui_testing {
 
@@ -36,9 +38,17 @@ BOOL CALLBACK findMessageText(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-std::wstring programArguments(const testing_support::ScratchDir& scratch) {
-    return L"-l1033 -s\"" + (scratch / "settings.ini").wstring() + L"\" \"" +
+std::wstring programArguments(const testing_support::ScratchDir& scratch, const wchar_t* language) {
+    return std::wstring(language) + L" -s\"" + (scratch / "settings.ini").wstring() + L"\" \"" +
            scratch.path().wstring() + L"\"";
+}
+
+// Built without string concatenation, of which GCC 12 warns falsely.
+std::filesystem::path numbered(const testing_support::ScratchDir& scratch, const char* stem,
+                               int number, const char* extension) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%d%s", stem, number, extension);
+    return scratch / name;
 }
 
 bool selectAllFiles(HWND main, int count) {
@@ -65,6 +75,12 @@ void chooseDbcFile(const InProcessProgram& program, const std::filesystem::path&
     SendMessageW(main, WM_NULL, 0, 0);
 }
 
+bool readyToConvert(const InProcessProgram& program, int files) {
+    if (program.mainWindow() == nullptr) return false;
+    chooseDbcFile(program, exampleDbc());
+    return selectAllFiles(program.mainWindow(), files);
+}
+
 std::wstring dismissMessageBox(const InProcessProgram& program) {
     HWND box = program.waitForOwnedDialog();
     if (box == nullptr) return L"<none>";
@@ -80,6 +96,12 @@ bool waitUntilIdleAfter(const JobMessageRecorder& recorder, HWND main) {
         return recorder.done() && IsWindowVisible(GetDlgItem(main, IDC_START)) &&
                IsWindowEnabled(GetDlgItem(main, IDC_FOLDER_BROWSE));
     });
+}
+
+bool answersWithin(HWND window, std::chrono::milliseconds timeout) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(timeout.count()), &answer) != 0;
 }
 
 ControlSnapshot ControlSnapshot::of(HWND main) {
