@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/dbc_report.h"
 #include "cli/utf8_args.h"
 #include "dbc/loader.h"
 
@@ -24,18 +25,16 @@ std::filesystem::path loadLogPathFor(const std::string& logOption, int channel) 
 bool ConvertDatabases::loadOne(const std::string& path, const std::filesystem::path& log,
                                bool quiet, const std::string& channelName) {
     auto database = std::make_unique<dbc::CanDatabase>();
+    dbc::LoadOptions options;
+    options.logPath = log;
+    options.openDiagnostic = false;  // reported below, once, with its reason
     dbc::LoadSummary summary;
-    const bool loaded = dbc::loadDbcFile(*database, pathFromUtf8(path), log, &summary);
-    if (!summary.opened) {
-        std::fprintf(stderr, "%s: File open Error!!\n", path.c_str());
-        return false;
+    const bool loaded = dbc::loadDbcFile(*database, pathFromUtf8(path), options, &summary);
+    if (dbcLoadRan(summary) && !quiet) {
+        std::fprintf(stderr, "%s:%s\n", path.c_str(), summary.lastLogLine.c_str());
     }
-    if (!quiet) std::fprintf(stderr, "%s:%s\n", path.c_str(), summary.lastLogLine.c_str());
-    if (!loaded) {
-        std::fprintf(stderr, "txtcvt-cli convert: no DBC file loaded (see %s)\n",
-                     pathToUtf8(log).c_str());
-        return false;
-    }
+    reportDbcLoad(stderr, path, summary, loaded, pathToUtf8(log));
+    if (!loaded) return false;
     entries_.push_back({channelName, path, dbc::messageCount(*database),
                         dbc::signalCount(*database), summary.errorCount});
     owned_.push_back(std::move(database));
