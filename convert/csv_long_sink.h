@@ -8,6 +8,7 @@
 #include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/output_writer.h"
+#include "convert/piece_table.h"
 #include "convert/row_sink.h"
 #include "convert/time_columns.h"
 
@@ -34,6 +35,31 @@ private:
     void buildFrameColumns(const DecodedFrame& decoded);
     template <bool kQuoting>
     void writeLines(std::span<const SignalValue> values);
+    // The lines of the frame, each written in one go from pieces built ahead; false when the
+    // frame needs the column by column way (a line that could be cut, generated texts that
+    // could need quotes).
+    bool writeLinesFromPieces(std::span<const SignalValue> values);
+
+    // The pieces of a signal's name ([delimiter] name delimiter) and unit (delimiter unit), and
+    // of a value description (delimiter text): the texts as a line shows them, quoted where the
+    // rule wants, made once and kept in pieceStore_ with room for whole-block copies past each.
+    // Remembered by the texts' addresses, which stay in place while a file is written.
+    const PieceTable::Pieces& signalPieces(const SignalValue& value) {
+        const PieceTable::Pieces* found =
+            signalPieces_.find(PieceTable::Key(value.signalName, value.unit));
+        return found != nullptr ? *found : addSignalPieces(value);
+    }
+    PieceTable::Span descriptionPiece(std::string_view text) {
+        if (text.empty()) return emptyDescription_;
+        const PieceTable::Pieces* found = descriptionPieces_.find(PieceTable::Key(text));
+        return found != nullptr ? found->first : addDescriptionPiece(text);
+    }
+    const PieceTable::Pieces& addSignalPieces(const SignalValue& value);
+    PieceTable::Span addDescriptionPiece(std::string_view text);
+    PieceTable::Span addPiece(std::string_view before, std::string_view text,
+                              std::string_view after, bool quote = true);
+    PieceTable::Span identityPiece(const DecodedFrame& decoded, bool afterTime);
+    void forgetPieces();
     // A text as the quoting rule wants it: the text itself, or its quoted form in quoted_.
     // Texts of the database stay in place for the whole run; the program's own texts (times,
     // numbers) need a look only when the delimiter could stand in them.
@@ -63,6 +89,15 @@ private:
     bool frameHeadPending_ = false;
     uint64_t lines_ = 0;
     std::string rawData_;
+    static constexpr size_t kPieceStoreLimit = 1u << 22;  // bytes, then it starts afresh
+    PieceTable signalPieces_;
+    PieceTable descriptionPieces_;
+    PieceTable identityPieces_;
+    PieceTable::Span emptyDescription_;
+    std::string pieceStore_;
+    size_t frameHeadLength_ = 0;  // frameHead_ is padded past it for whole-block copies
+    std::string rawPiece_;        // delimiter and raw data, padded likewise
+    size_t rawPieceLength_ = 0;
 };
 
 }  // namespace convert

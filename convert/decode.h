@@ -52,8 +52,21 @@ public:
     bool decodeFrame(const monitor::CapturedFrame& frame, std::vector<SignalValue>& values);
     const dbc::DbcMessage* message() const { return message_; }
 
+    // How one signal's bits are read, worked out once per message: a field that lies within an
+    // 8-byte window of the frame is one load, a shift and a mask.
+    struct SignalPlan {
+        uint64_t mask = 0;
+        uint8_t byte = 0;       // first byte of the window
+        uint8_t shift = 0;      // right shift of the window's bits in the field's order
+        uint8_t bytesRead = 0;  // bytes that must be readable for the one load; 0: never
+        bool littleEndian = false;
+    };
+
 private:
     const dbc::DbcMessage* lookUp(const monitor::CapturedFrame& frame);
+    // The plans of the message's signals, in its order; nullptr for a message of no database.
+    const SignalPlan* plansOf(const dbc::DbcMessage& message);
+    uint64_t rawBits(const dbc::DbcSignal& signal) const;
     void decodeSignal(const dbc::DbcSignal& signal, int depth);
     void decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue, int depth);
     // Values read partly or wholly past the bytes taken from the frame (read as zero there).
@@ -65,6 +78,12 @@ private:
     const J1939Index* j1939_ = nullptr;
     CaptureStats* stats_ = nullptr;
     const dbc::DbcMessage* message_ = nullptr;
+    const SignalPlan* plans_ = nullptr;  // of message_
+    // Where each message's plans start in planStore_, by the message's place in the database;
+    // kNotPlanned until the message is first met.
+    static constexpr uint32_t kNotPlanned = UINT32_MAX;
+    std::vector<uint32_t> planStart_;
+    std::vector<SignalPlan> planStore_;
     const monitor::CapturedFrame* frame_ = nullptr;
     std::vector<SignalValue>* values_ = nullptr;
     int readableBytes_ = 0;

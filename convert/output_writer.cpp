@@ -9,9 +9,8 @@
 namespace convert {
 
 namespace {
-// Finished lines are written once they fill this much; the buffer holds a whole line beyond it.
-constexpr size_t kFlushThreshold = 1u << 20;
-constexpr size_t kBufferCapacity = kFlushThreshold + OutputWriter::kLineCapacity + 2;
+constexpr size_t kBufferCapacity =
+    OutputWriter::kFlushThreshold + OutputWriter::kLineCapacity + 2;
 constexpr char kByteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
 }  // namespace
 

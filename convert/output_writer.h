@@ -19,6 +19,8 @@ class OutputWriter {
 public:
     // Bytes of the line buffer; a line holds at most one byte less, the rest is cut silently.
     static constexpr size_t kLineCapacity = 1048832;
+    // Finished lines are written once they fill this much; the buffer holds a whole line beyond.
+    static constexpr size_t kFlushThreshold = 1u << 20;
     // Bytes of the delimiter in the output's encoding, terminator included.
     static constexpr size_t kDelimiterCapacity = 64;
 
@@ -47,6 +49,24 @@ public:
     std::string_view delimiterBytes() const { return {delimiter_, delimiterLength_}; }
     // Writes the line without its trailing spaces, then the line end; starts a new line.
     void endLine();
+    // Where a line of at most `bytes` bytes can be written in one go, or nullptr when it could
+    // be cut or the file is not writable (the line is then built with appendText). The line is
+    // ended with endLineAt; bytes between the line's end and `bytes` may be overwritten.
+    char* lineSpace(size_t bytes) {
+        if (result_ != 0 || buffer_ == nullptr || length_ != 0 || bytes > kLineCapacity - 1 ||
+            !isOpen()) {
+            return nullptr;
+        }
+        return buffer_.get() + bufferLength_;
+    }
+    // Ends the line that lineSpace gave room for at `end`, as endLine ends a line.
+    void endLineAt(char* end) {
+        char* const line = buffer_.get() + bufferLength_;
+        while (end > line && end[-1] == ' ') --end;
+        std::memcpy(end, lineEnd_, sizeof lineEnd_);  // the line's room has these two bytes
+        bufferLength_ = static_cast<size_t>(end - buffer_.get()) + lineEndLength_;
+        if (bufferLength_ >= kFlushThreshold) flushPending();
+    }
     // Writes what is buffered and closes the file; when all went well the new file replaces the
     // output, otherwise it is removed and the old output stays. Returns result(): a failed
     // final write (a full disk) is reported here at the latest.

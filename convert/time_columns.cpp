@@ -100,9 +100,9 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
         }
         cachedSeconds_ = seconds;
         cachedValid_ = true;
+        text_[0] = cachedDate_;
+        text_[1] = cachedTime_;
     }
-    text_[0] = cachedDate_;
-    text_[1] = cachedTime_;
     text_[2].clear();
     appendDecimal(text_[2], (nanoseconds % 1000000000) / 1000000, 3);
     count_ = 3;
