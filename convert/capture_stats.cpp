@@ -29,7 +29,7 @@ void CaptureStats::unknownFrame(uint32_t canId, bool extended, int channel) {
 
 void CaptureStats::shortFrame(const dbc::DbcMessage& message) {
     ++framesShort;
-    MessageFrames& entry = short_[{message.name, message.rawId}];
+    MessageFrames& entry = short_[{message.name.str(), message.rawId}];
     entry.message = message.name;
     entry.canId = message.canId;
     entry.extended = message.isExtended;
@@ -38,7 +38,7 @@ void CaptureStats::shortFrame(const dbc::DbcMessage& message) {
 
 void CaptureStats::unmatchedSwitch(const dbc::DbcMessage& message,
                                    const dbc::DbcSignal& switchSignal, int64_t value) {
-    UnmatchedSwitch& entry = switches_[{message.name, switchSignal.name}];
+    UnmatchedSwitch& entry = switches_[{message.name.str(), switchSignal.name.str()}];
     if (entry.frames++ == 0) {
         entry.message = message.name;
         entry.switchName = switchSignal.name;

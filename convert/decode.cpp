@@ -96,7 +96,7 @@ int32_t switchValueOfReal(double value) {
     return static_cast<int32_t>(value);
 }
 
-std::string_view enumTextOf(const dbc::ValueDescriptionSet& set, uint64_t raw) {
+std::string_view enumTextOf(const dbc::ValueDescriptions& set, uint64_t raw) {
     const auto key = static_cast<int64_t>(raw);
     const auto& entries = set.entries;
     const auto found = std::lower_bound(

@@ -88,7 +88,7 @@ bool anyMatches(const std::vector<std::string>& patterns, std::string_view name,
 bool signalMatches(const std::vector<std::string>& patterns, const dbc::DbcMessage& message,
                    const dbc::DbcSignal& signal, std::vector<bool>& used) {
     bool matched = false;
-    const std::string qualified = message.name + "." + signal.name;
+    const std::string qualified = message.name.str() + "." + signal.name.str();
     for (size_t i = 0; i < patterns.size(); ++i) {
         const bool qualifiedPattern = patterns[i].find('.') != std::string::npos;
         if (matchesPattern(patterns[i], qualifiedPattern ? std::string_view(qualified)

@@ -34,7 +34,7 @@ void WideColumns::addDatabase(DatabaseColumns& target, const ChannelDecoding& ch
             WideColumn column;
             column.message = &message;
             column.signal = &signal;
-            column.name = std::string(prefix) + message.name + "." + signal.name;
+            column.name = std::string(prefix) + message.name.str() + "." + signal.name.str();
             column.unit = signal.unit;
             columns_.push_back(std::move(column));
         }

@@ -4,24 +4,36 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
+
+#include "dbc/text_store.h"
 
 namespace dbc {
 
 // Texts are the DBC file's bytes exactly as read: no code-page conversion anywhere.
 using Text = std::string;
 
+// The records decoding reads keep their texts and lists in the database's TextStore (TextRef,
+// CompactList): a signal is about a hundred bytes however many of them a file holds.
+
 struct ValueDescription {
     int64_t value = 0;
-    Text text;
+    TextRef text;
 };
 
 // VAL_: the value descriptions of one signal, entries sorted ascending by value.
 struct ValueDescriptionSet {
-    Text name;
-    std::vector<ValueDescription> entries;
+    TextRef name;
+    CompactList<ValueDescription> entries;
     uint32_t messageId = 0;
+};
+
+// A signal's value descriptions: the entries of its VAL_ set, shared by every signal the set
+// applies to.
+struct ValueDescriptions {
+    CompactList<ValueDescription> entries;
 };
 
 struct MuxRange {
@@ -31,56 +43,55 @@ struct MuxRange {
 
 struct SignalValueType {
     uint32_t messageId = 0;
-    Text signalName;
+    TextRef signalName;
     int32_t valueType = 0;  // 0 integer, 1 IEEE single, 2 IEEE double
 };
 
 struct ExtendedMultiplexing {
     uint32_t messageId = 0;
-    Text signalName;  // the multiplexed signal
-    Text switchName;  // its multiplexer switch
-    std::vector<MuxRange> ranges;
+    TextRef signalName;  // the multiplexed signal
+    TextRef switchName;  // its multiplexer switch
+    CompactList<MuxRange> ranges;
 };
 
+// The long name, comment, attributes, start value and the like that the DBC format gives a
+// signal are not kept: nothing is derived from them (comments and attributes are not stored).
 struct DbcSignal {
-    Text name;
-    Text longName;
-    bool isSigned = false;
-    bool isLittleEndian = false;
-    int32_t startBit = 0;
-    int32_t bitLength = 0;
+    TextRef name;
+    TextRef unit;
+    TextRef muxIndicator;  // "M", "m3", "m3M" as written; empty when absent
+    // Set by finalisation: the switch that selects this signal; empty when not multiplexed.
+    TextRef muxSwitchName;
     double factor = 1.0;
     double offset = 0.0;
     double minimum = 0.0;
     double maximum = 0.0;
-    Text unit;
-    std::vector<MuxRange> muxRanges;
-    ValueDescriptionSet valueDescriptions;
-    Text muxIndicator;  // "M", "m3", "m3M" as written; empty when absent
-    std::vector<Text> receivers;
+    int32_t startBit = 0;
+    int32_t bitLength = 0;
+    CompactList<MuxRange> muxRanges;
+    ValueDescriptions valueDescriptions;  // set by finalisation
+    CompactList<TextRef> receivers;
+    bool isSigned = false;
+    bool isLittleEndian = false;
     // Set by finalisation.
     bool isFloat = false;
     bool isMuxSwitch = false;
-    Text muxSwitchName;
 };
 
+// Like a signal, a message keeps only what decoding, lookup and the JSON form read (its long
+// name, send type, cycle time and frame format come from attributes, which are not stored).
 struct DbcMessage {
-    Text name;
-    Text longName;
+    TextRef name;
     uint32_t rawId = 0;  // as written; bit 31 marks an extended identifier
     uint32_t canId = 0;  // rawId without bit 31, set by finalisation
+    int32_t dlc = 0;     // used as a byte count by decoding
     bool isExtended = false;
-    int32_t dlc = 0;  // used as a byte count by decoding
-    std::vector<Text> transmitters;
-    Text sendType;
-    int32_t cycleTime = 0;
-    Text frameFormat;
-    std::vector<DbcSignal> signals;
+    CompactList<TextRef> transmitters;
+    CompactList<DbcSignal> signals;
 };
 
 struct DbcNode {
-    Text name;
-    Text longName;
+    TextRef name;
 };
 
 // Object kinds used by object references and attribute definitions.
@@ -144,9 +155,15 @@ struct AttributeValue {
     Text valueText;
 };
 
+// A value description as the parser reads it, before it is stored.
+struct ValueDescriptionText {
+    int64_t value = 0;
+    Text text;
+};
+
 struct ValueTable {
     Text name;
-    std::vector<ValueDescription> entries;
+    std::vector<ValueDescriptionText> entries;
 };
 
 struct EnvironmentVariable {
@@ -190,28 +207,36 @@ public:
     CanDatabase& operator=(const CanDatabase&) = delete;
 
     int32_t loadState = kEmpty;
+    // Holds the texts and lists of the records below; emptied with them.
+    TextStore store;
     Text databaseName;
     Text databaseComment;
     std::vector<DbcComment> comments;
-    std::vector<DbcNode> nodes;
+    std::deque<DbcNode> nodes;
     std::vector<AttributeDefinition> attributeDefinitions;
     std::vector<AttributeDefinition> relationAttributeDefinitions;
     std::vector<AttributeValue> attributeValues;
     std::vector<ValueTable> valueTables;
-    std::vector<ValueDescriptionSet> valueDescriptionSets;
+    std::deque<ValueDescriptionSet> valueDescriptionSets;
     std::vector<SignalGroup> signalGroups;
-    std::vector<DbcMessage> messages;  // file order; sorted by rawId once finalised
+    // File order; sorted by rawId once finalised. The lists that a file can fill with millions
+    // of short statements are deques: they grow without moving what they hold.
+    std::vector<DbcMessage> messages;
     std::vector<AttributeDefault> attributeDefaults;
     std::vector<AttributeDefault> relationAttributeDefaults;
     std::vector<EnvironmentVariable> environmentVariables;
     std::vector<MessageTransmitters> messageTransmitterLists;
-    std::vector<SignalValueType> signalValueTypes;
-    std::vector<ExtendedMultiplexing> extendedMultiplexing;
+    std::deque<SignalValueType> signalValueTypes;
+    std::deque<ExtendedMultiplexing> extendedMultiplexing;
     int32_t storeMask = 0xFF;
 };
 
 // Empties every list and returns to loadState 0; storeMask stays.
 void resetDatabase(CanDatabase& db);
+
+// Room for as many messages as a text of that many bytes can hold, reserved but not yet used:
+// the message list then never moves, which would hold it twice for a moment.
+void reserveForText(CanDatabase& db, uint64_t textBytes);
 
 // Counts of a finalised database; -1 in any other state.
 int32_t messageCount(const CanDatabase& db);

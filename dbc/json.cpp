@@ -7,7 +7,7 @@ namespace dbc {
 
 namespace {
 
-void appendText(std::string& out, const Text& text) {
+void appendText(std::string& out, std::string_view text) {
     out += '"';
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);

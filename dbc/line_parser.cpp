@@ -94,9 +94,7 @@ Step buColon(Context& ctx, const Token& token) {
 Step buNodes(Context& ctx, const Token& token) {
     if (isKeyword(token)) return startStatement(ctx, token.classId(), false);
     if (!token.isIdentifier()) return fail(kLineUnexpectedToken);
-    DbcNode node;
-    node.name = Text(token.text);
-    ctx.db.nodes.push_back(std::move(node));
+    ctx.db.nodes.push_back(DbcNode{ctx.db.store.add(token.text)});
     return next();
 }
 

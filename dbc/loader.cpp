@@ -112,12 +112,14 @@ std::string summaryLine(const CanDatabase& db, int32_t errors) {
 // Everything after the DBC file was opened: the log, the lines, finalisation. A file that
 // fails to read, or grows past the limit, while its lines are parsed loads nothing.
 template <typename Lines>
-bool loadDbcLines(CanDatabase& db, Lines& lines, const LoadOptions& options, LoadSummary& out) {
+bool loadDbcLines(CanDatabase& db, Lines& lines, uint64_t textBytes, const LoadOptions& options,
+                  LoadSummary& out) {
     out.opened = true;
     LoadLog log(options);
     log.line("[tessora]  DBC file load log");
     DbcParser parser(db);
     parser.reset();
+    reserveForText(db, textBytes);
     parseAllLines(parser, lines, log, out);
     if constexpr (std::is_same_v<Lines, FileLines>) {
         out.readResult = lines.readResult();
@@ -177,7 +179,7 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath, const Lo
             return false;
         }
         FileLines lines(file, options.maxBytes);
-        return loadDbcLines(db, lines, options, out);
+        return loadDbcLines(db, lines, size, options, out);
     }
     // No size (a pipe, a device, or empty): read whole up to the limit first, so that one that
     // goes on is refused before anything is parsed.
@@ -186,7 +188,7 @@ bool loadDbcFile(CanDatabase& db, const std::filesystem::path& dbcPath, const Lo
     file.close();
     if (out.readResult != platform::kOk || out.tooLarge) return false;
     TextLines lines(text);
-    return loadDbcLines(db, lines, options, out);
+    return loadDbcLines(db, lines, text.size(), options, out);
 }
 
 bool loadDbcText(CanDatabase& db, std::string_view text, const std::filesystem::path& logPath,
@@ -202,7 +204,7 @@ bool loadDbcText(CanDatabase& db, std::string_view text, const LoadOptions& opti
     LoadSummary& out = summary != nullptr ? *summary : local;
     out = LoadSummary{};
     TextLines lines(text);
-    return loadDbcLines(db, lines, options, out);
+    return loadDbcLines(db, lines, text.size(), options, out);
 }
 
 }  // namespace dbc

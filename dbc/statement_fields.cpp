@@ -68,7 +68,7 @@ Step valueTextPair(Context& ctx, const Token& token) {
     if (!token.isQuoted()) return fail(kLineUnexpectedToken);
     work.pair.text = unquote(token.text);
     work.valueSet.entries.push_back(std::move(work.pair));
-    work.pair = ValueDescription{};
+    work.pair = ValueDescriptionText{};
     work.pairHasValue = false;
     return next();
 }

@@ -1,5 +1,6 @@
 // The end of a statement: its ';' stores the record, or drops it where storeMask says so.
 #include <algorithm>
+#include <new>
 
 #include "dbc/parser_internal.h"
 
@@ -14,13 +15,38 @@ void ParserCore::clearPending() {
     openQuoteScanned = 0;
 }
 
+void SignalBuffer::grow() {
+    const size_t capacity = capacity_ == 0 ? 64 : capacity_ * 2;
+    void* grown = std::realloc(block_, TextStore::adoptedBytes<DbcSignal>(capacity));
+    if (grown == nullptr) throw std::bad_alloc();
+    block_ = grown;
+    capacity_ = capacity;
+}
+
+CompactList<DbcSignal> SignalBuffer::release(TextStore& store) {
+    // Few signals are copied into the store, and the buffer serves the next message.
+    constexpr size_t kCopiedSignals = 1024;
+    const DbcSignal* signals = TextStore::adoptedElements<DbcSignal>(block_);
+    if (count_ <= kCopiedSignals) {
+        CompactList<DbcSignal> list = store.listToFill<DbcSignal>(count_);
+        std::copy(signals, signals + count_, list.begin());
+        count_ = 0;
+        return list;
+    }
+    void* exact = std::realloc(block_, TextStore::adoptedBytes<DbcSignal>(count_));
+    CompactList<DbcSignal> list = store.adopt<DbcSignal>(exact != nullptr ? exact : block_, count_);
+    block_ = nullptr;
+    capacity_ = count_ = 0;
+    return list;
+}
+
 void ParserWork::startStatement(int32_t keywordId) {
     keyword = keywordId;
     step = 0;
     switch (keywordId) {
         case kKwBo:
-            message = DbcMessage{};
-            signals.clear();  // keeps its capacity for the next message
+            message = MessageDraft{};
+            signals.clear();
             break;
         case kKwEv:
             envVar = EnvironmentVariable{};
@@ -44,8 +70,8 @@ void ParserWork::startStatement(int32_t keywordId) {
             break;
         case kKwValTable:
         case kKwVal:
-            valueSet = ValueDescriptionSet{};
-            pair = ValueDescription{};
+            valueSet = ValueSetDraft{};
+            pair = ValueDescriptionText{};
             pairHasValue = false;
             break;
         case kKwBoTxBu:
@@ -53,10 +79,10 @@ void ParserWork::startStatement(int32_t keywordId) {
             transmitterNames.clear();
             break;
         case kKwSigValType:
-            valueType = SignalValueType{};
+            valueType = SignalValueTypeDraft{};
             break;
         case kKwSgMulVal:
-            extendedMux = ExtendedMultiplexing{};
+            extendedMux = ExtendedMultiplexingDraft{};
             break;
         case kKwSigGroup:
             group = SignalGroup{};
@@ -77,12 +103,26 @@ void keep(const CanDatabase& db, int32_t maskBit, std::vector<Record>& list, Rec
     if ((db.storeMask & maskBit) == 0) list.push_back(std::move(record));
 }
 
-void storeValueDescriptions(CanDatabase& db, ValueDescriptionSet&& set) {
-    // Stable, so that equal values keep their file order.
-    std::stable_sort(
-        set.entries.begin(), set.entries.end(),
-        [](const ValueDescription& a, const ValueDescription& b) { return a.value < b.value; });
-    db.valueDescriptionSets.push_back(std::move(set));
+void storeValueDescriptions(CanDatabase& db, ValueSetDraft& set) {
+    // Stable, so that equal values keep their file order; most sets come sorted already.
+    const auto byValue = [](const ValueDescriptionText& a, const ValueDescriptionText& b) {
+        return a.value < b.value;
+    };
+    if (!std::is_sorted(set.entries.begin(), set.entries.end(), byValue)) {
+        std::stable_sort(set.entries.begin(), set.entries.end(), byValue);
+    }
+    ValueDescriptionSet stored{db.store.add(set.name),
+                               db.store.list<ValueDescription>(set.entries.size()), set.messageId};
+    for (size_t i = 0; i < set.entries.size(); ++i) {
+        stored.entries[i] = {set.entries[i].value, db.store.add(set.entries[i].text)};
+    }
+    db.valueDescriptionSets.push_back(stored);
+}
+
+void storeExtendedMultiplexing(CanDatabase& db, const ExtendedMultiplexingDraft& draft) {
+    db.extendedMultiplexing.push_back({draft.messageId, db.store.add(draft.signalName),
+                                       db.store.add(draft.switchName),
+                                       db.store.copy<MuxRange>(draft.ranges)});
 }
 
 void storeStatement(CanDatabase& db, ParserWork& work) {
@@ -126,13 +166,15 @@ void storeStatement(CanDatabase& db, ParserWork& work) {
             keep(db, kStoreMaskTransmittersAndGroups, db.signalGroups, std::move(work.group));
             break;
         case kKwVal:
-            storeValueDescriptions(db, std::move(work.valueSet));
+            storeValueDescriptions(db, work.valueSet);
             break;
         case kKwSigValType:
-            db.signalValueTypes.push_back(std::move(work.valueType));
+            db.signalValueTypes.push_back({work.valueType.messageId,
+                                           db.store.add(work.valueType.signalName),
+                                           work.valueType.valueType});
             break;
         case kKwSgMulVal:
-            db.extendedMultiplexing.push_back(std::move(work.extendedMux));
+            storeExtendedMultiplexing(db, work.extendedMux);
             break;
         default:
             break;

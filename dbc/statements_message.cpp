@@ -10,35 +10,52 @@ namespace dbc::parser {
 namespace {
 
 constexpr std::string_view kIndependentMessage = "VECTOR__INDEPENDENT_SIG_MSG";
-constexpr size_t kCopiedSignals = 1024;
+
+CompactList<TextRef> storeTexts(TextStore& store, const std::vector<Text>& texts) {
+    CompactList<TextRef> stored = store.list<TextRef>(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) stored[i] = store.add(texts[i]);
+    return stored;
+}
 
 void closeMessage(Context& ctx) {
-    DbcMessage& message = ctx.work.message;
-    if (message.name == kIndependentMessage) return;
-    if (ctx.db.storeMask == 0xFF) message.transmitters.clear();
-    // One allocation of the exact size instead of the growth of a vector signal by signal. A
-    // message with very many signals takes the gathering vector itself: a copy would need the
-    // memory of all its signals once more.
-    std::vector<DbcSignal>& signals = ctx.work.signals;
-    if (signals.size() > kCopiedSignals) {
-        message.signals = std::move(signals);
-    } else {
-        message.signals.assign(std::make_move_iterator(signals.begin()),
-                               std::make_move_iterator(signals.end()));
+    MessageDraft& draft = ctx.work.message;
+    SignalBuffer& signals = ctx.work.signals;
+    if (draft.name == kIndependentMessage) {
+        signals.clear();
+        return;
     }
-    signals.clear();
-    ctx.db.messages.push_back(std::move(message));
-    message = DbcMessage{};
+    TextStore& store = ctx.db.store;
+    DbcMessage message;
+    message.name = store.add(draft.name);
+    message.rawId = draft.rawId;
+    message.dlc = draft.dlc;
+    if (ctx.db.storeMask != 0xFF) message.transmitters = storeTexts(store, draft.transmitters);
+    message.signals = signals.release(store);
+    ctx.db.messages.push_back(message);
+    draft = MessageDraft{};
 }
 
 void storeSignal(Context& ctx) {
-    DbcSignal& signal = ctx.work.signal;
-    if (ctx.db.storeMask == 0xFF) signal.receivers.clear();
-    ctx.work.signals.push_back(std::move(signal));
+    const SignalDraft& draft = ctx.work.signal;
+    TextStore& store = ctx.db.store;
+    DbcSignal signal;
+    signal.name = store.add(draft.name);
+    signal.unit = store.add(draft.unit);
+    signal.muxIndicator = store.add(draft.muxIndicator);
+    signal.factor = draft.factor;
+    signal.offset = draft.offset;
+    signal.minimum = draft.minimum;
+    signal.maximum = draft.maximum;
+    signal.startBit = draft.startBit;
+    signal.bitLength = draft.bitLength;
+    signal.isSigned = draft.isSigned;
+    signal.isLittleEndian = draft.isLittleEndian;
+    if (ctx.db.storeMask != 0xFF) signal.receivers = storeTexts(store, draft.receivers);
+    ctx.work.signals.push(signal);
 }
 
 Step startSignal(Context& ctx) {
-    ctx.work.signal = DbcSignal{};
+    ctx.work.signal = SignalDraft{};
     ctx.work.step = 0;
     ctx.core.state = kSignalNames;
     return next();
@@ -55,7 +72,7 @@ bool readDigits(std::string_view word, size_t& pos, char stop, int32_t& value) {
 }
 
 // Bit field word: start|length@order sign, for example 7|8@1+ or 39|16@0-.
-bool parseBitField(std::string_view word, DbcSignal& signal) {
+bool parseBitField(std::string_view word, SignalDraft& signal) {
     size_t pos = 0;
     if (!readDigits(word, pos, '|', signal.startBit)) return false;
     if (!readDigits(word, pos, '@', signal.bitLength)) return false;
@@ -176,7 +193,7 @@ Step messageKeyword(Context& ctx, int32_t keywordId) {
 
 // SG_ name [indicator] ':' bitfield (factor,offset) [min|max] "unit" receivers...
 Step signalState(Context& ctx, const Token& token) {
-    DbcSignal& signal = ctx.work.signal;
+    SignalDraft& signal = ctx.work.signal;
     switch (ctx.core.state) {
         case kSignalNames:
             return signalNames(ctx, token);

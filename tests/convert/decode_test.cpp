@@ -15,10 +15,27 @@ using convert::extractBits;
 using convert::FrameDecoder;
 using convert::SignalValue;
 
+// The texts and lists of the records made here, kept for the whole run.
+dbc::TextStore& testStore() {
+    static dbc::TextStore store;
+    return store;
+}
+dbc::TextRef text(std::string_view s) { return testStore().add(s); }
+template <class T>
+dbc::CompactList<T> list(const std::vector<T>& items) {
+    return testStore().copy<T>(items);
+}
+dbc::CompactList<dbc::ValueDescription> descriptions(
+    const std::vector<std::pair<int64_t, std::string>>& entries) {
+    std::vector<dbc::ValueDescription> stored;
+    for (const auto& [value, description] : entries) stored.push_back({value, text(description)});
+    return list(stored);
+}
+
 dbc::DbcSignal makeSignal(std::string name, int32_t start, int32_t length, bool intel,
                           bool isSigned = false) {
     dbc::DbcSignal s;
-    s.name = std::move(name);
+    s.name = text(name);
     s.startBit = start;
     s.bitLength = length;
     s.isLittleEndian = intel;
@@ -40,10 +57,10 @@ void finalise(dbc::CanDatabase& db, std::vector<dbc::DbcMessage> messages) {
 
 dbc::DbcMessage makeMessage(uint32_t rawId, int32_t dlc, std::vector<dbc::DbcSignal> signals) {
     dbc::DbcMessage m;
-    m.name = "M" + std::to_string(rawId);
+    m.name = text("M" + std::to_string(rawId));
     m.rawId = rawId;
     m.dlc = dlc;
-    m.signals = std::move(signals);
+    m.signals = list(signals);
     return m;
 }
 
@@ -145,7 +162,7 @@ TEST(DecodeFrame, SignsScalingAndIntegerRanges) {
     s8.factor = 0.5;
     s8.offset = 10;
     auto u8 = s8;
-    u8.name = "U8";
+    u8.name = text("U8");
     u8.isSigned = false;
     auto s12 = makeSignal("S12", 8, 12, true, true);
     auto u64 = makeSignal("U64", 0, 64, true);
@@ -191,12 +208,12 @@ TEST(DecodeFrame, IeeeRealsAndUnusableLengths) {
 
 TEST(DecodeFrame, ValueDescriptionsMatchTheSignExtendedRawValue) {
     auto gear = makeSignal("Gear", 0, 8, true);
-    gear.valueDescriptions.entries = {{0, "Park"}, {1, "Drive"}};
+    gear.valueDescriptions.entries = descriptions({{0, "Park"}, {1, "Drive"}});
     auto plain = makeSignal("Plain", 8, 8, true);
     auto signedState = makeSignal("SState", 16, 4, true, true);
-    signedState.valueDescriptions.entries = {{-1, "Invalid"}, {0, "Ok"}};
+    signedState.valueDescriptions.entries = descriptions({{-1, "Invalid"}, {0, "Ok"}});
     auto unsignedState = makeSignal("UState", 16, 4, true, false);
-    unsignedState.valueDescriptions.entries = {{-1, "Invalid"}, {0, "Ok"}};
+    unsignedState.valueDescriptions.entries = descriptions({{-1, "Invalid"}, {0, "Ok"}});
     dbc::CanDatabase db;
     finalise(db, {makeMessage(0x30, 8, {gear, plain, signedState, unsignedState})});
 
@@ -216,15 +233,15 @@ TEST(DecodeFrame, MultiplexedSignalsFollowTheirSwitchDepthFirst) {
     auto sw = makeSignal("S", 0, 8, true);
     sw.isMuxSwitch = true;
     auto a = makeSignal("A", 8, 8, true);
-    a.muxSwitchName = "S";
-    a.muxRanges = {{1, 3}};
+    a.muxSwitchName = text("S");
+    a.muxRanges = list<dbc::MuxRange>({{1, 3}});
     auto b = makeSignal("B", 8, 8, true);
-    b.muxSwitchName = "S";
-    b.muxRanges = {{4, 4}};
+    b.muxSwitchName = text("S");
+    b.muxRanges = list<dbc::MuxRange>({{4, 4}});
     auto plain = makeSignal("P", 16, 8, true);
     auto twice = a;
-    twice.name = "Twice";
-    twice.muxRanges = {{1, 3}, {2, 5}};
+    twice.name = text("Twice");
+    twice.muxRanges = list<dbc::MuxRange>({{1, 3}, {2, 5}});
     dbc::CanDatabase db;
     finalise(db, {makeMessage(0x40, 8, {sw, plain, a, b, twice})});
 
@@ -242,8 +259,8 @@ TEST(DecodeFrame, SwitchChainsStopAtDepthFour) {
         auto s = makeSignal("L" + std::to_string(i), 0, 8, true);
         s.isMuxSwitch = true;
         if (i > 0) {
-            s.muxSwitchName = "L" + std::to_string(i - 1);
-            s.muxRanges = {{0, 255}};
+            s.muxSwitchName = text("L" + std::to_string(i - 1));
+            s.muxRanges = list<dbc::MuxRange>({{0, 255}});
         }
         chain.push_back(s);
     }

@@ -147,4 +147,27 @@ TEST(Finalise, IndependentSignalMessageOnly) {
     EXPECT_EQ(dbc::signalCount(db), 0);
 }
 
+// A VAL_ applies to every signal of its name in its message; the signals share its entries, so a
+// large set used by many same-named signals is held once, not once per signal.
+TEST(Finalise, SameNamedSignalsShareOneValueDescriptionSet) {
+    std::string text = "BO_ 1 M: 8 X\n";
+    for (int i = 0; i < 2000; ++i) text += sig("S");
+    text += sig("T") + "VAL_ 1 S";
+    for (int v = 999; v >= 0; --v)
+        text += "\n" + std::to_string(v) + " \"d" + std::to_string(v) + "\"";
+    text += ";\n";
+    CanDatabase db;
+    dbc_test::load(db, text);
+    const auto& signals = db.messages.at(0).signals;
+    ASSERT_EQ(signals.size(), 2001u);
+    const auto& first = signals[0].valueDescriptions.entries;
+    ASSERT_EQ(first.size(), 1000u);
+    EXPECT_EQ(first[0].value, 0);
+    EXPECT_EQ(first[999].text, "d999");
+    EXPECT_EQ(signals[1999].valueDescriptions.entries.data(), first.data());
+    EXPECT_TRUE(signals[2000].valueDescriptions.entries.empty());
+    // 2000 copies of 1000 entries would be some 30 MB.
+    EXPECT_LT(db.store.bytesHeld(), size_t{2} << 20);
+}
+
 }  // namespace
