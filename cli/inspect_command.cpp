@@ -29,11 +29,19 @@ void printHeader(const monitor::MonitorFile& file, bool json, std::FILE* out) {
     const int64_t nanoseconds = file.variant == 29 ? file.info29.startNanoseconds : 0;
     const char* format =
         json ? "{\"variant\":%d,\"subKind\":%d,\"timeStampMode\":%d,\"startSeconds\":%" PRId64
-               ",\"startNanoseconds\":%" PRId64 ",\"records\":%" PRIu32 "}\n"
+               ",\"startNanoseconds\":%" PRId64 ",\"records\":%" PRIu32
              : "variant %d, sub-kind %d, time-stamp mode %d, start %" PRId64 " s %" PRId64
-               " ns, %" PRIu32 " records\n";
+               " ns, %" PRIu32 " records";
     std::fprintf(out, format, file.variant, file.subKind, file.timeStampMode, seconds, nanoseconds,
                  file.count);
+    // Only a cut capture says so, so that the lines of whole ones stay as they were.
+    if (file.cutShort) {
+        std::fprintf(out,
+                     json ? ",\"cutShort\":true,\"recordsClaimed\":%" PRIu32
+                          : " present, cut short: the record chunk claims %" PRIu32,
+                     file.recordsClaimed);
+    }
+    std::fputs(json ? "}\n" : "\n", out);
 }
 
 void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, uint64_t time,
@@ -73,8 +81,8 @@ void printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
              kind = Layout::next(cursor)) {
             const int channel = monitor::frameChannelOf(kind);
             const bool isFrame = channel >= 0 && Layout::assemble(cursor, channel, frame);
-            printRecord(cursor, kind, Layout::timeCount(cursor), isFrame ? &frame : nullptr,
-                        json, out);
+            printRecord(cursor, kind, Layout::timeCount(cursor), isFrame ? &frame : nullptr, json,
+                        out);
         }
     });
 }

@@ -4,6 +4,19 @@
 
 namespace convert {
 
+namespace {
+
+// Written completely as far as the capture goes: every whole record present was converted.
+FileOutcome cutShortOutcome(const monitor::MonitorFile& file) {
+    FileOutcome outcome;
+    outcome.status = FileStatus::kCutShort;
+    outcome.recordsClaimed = file.recordsClaimed;
+    outcome.recordsPresent = file.count;
+    return outcome;
+}
+
+}  // namespace
+
 template <class Layout>
 void Converter::walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
                             const TimeBase& time, RowSink& sink) {
@@ -35,7 +48,8 @@ FileOutcome Converter::convert(const monitor::MonitorFile& file, const Conversio
     if (!known) sink.fail(platform::kInvalidData);
     const int32_t result = sink.close();
     if (!known && result == platform::kInvalidData) return FileOutcome::loadFailed(result);
-    return result == 0 ? FileOutcome{} : FileOutcome::outputFailed(result);
+    if (result != 0) return FileOutcome::outputFailed(result);
+    return file.cutShort ? cutShortOutcome(file) : FileOutcome{};
 }
 
 }  // namespace convert

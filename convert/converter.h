@@ -22,7 +22,8 @@ public:
     explicit Converter(const dbc::CanDatabase& database) : decoder_(database) {}
 
     // Converts the loaded file into `output` through the sink (configured by the caller). A file
-    // of an unknown record layout gets an output without lines and fails with 0x8007000D.
+    // of an unknown record layout gets an output without lines and fails with 0x8007000D; one
+    // cut short inside its records is converted as far as it goes and reported as kCutShort.
     FileOutcome convert(const monitor::MonitorFile& file, const ConversionOptions& options,
                         RowSink& sink, const std::filesystem::path& output);
 

@@ -1,8 +1,10 @@
 // The container: a 16-byte signature, then tagged chunks of an 8-byte header (tag, payload
 // length) and their payload. Unknown chunks are skipped; a chunk running past the end of the
-// file ends the walk without failing the load.
+// file ends the walk without failing the load. A record chunk cut off that way still gives the
+// whole records present: a capture whose last bytes are lost keeps its frames.
 #include "monitor/monitor_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -29,7 +31,19 @@ void resetFile(MonitorFile& file) {
     file.info29 = defaultInformation29();
 }
 
-bool sizeAcceptable(uint64_t size) { return size >= kSignatureSize && size <= kMaxMonitorFileSize; }
+bool sizeAcceptable(uint64_t size, LoadReport* report) {
+    if (size > kMaxMonitorFileSize && report != nullptr) report->tooLarge = true;
+    return size >= kSignatureSize && size <= kMaxMonitorFileSize;
+}
+
+bool isRecordTag(uint32_t tag) { return tag == kTagMonitorData || tag == kTagMonitorDataAlt; }
+
+void useRecords(MonitorFile& file, const uint8_t* payload, uint32_t claimed, uint64_t present) {
+    file.records = payload;
+    file.recordsClaimed = claimed / static_cast<uint32_t>(kRecordSize);
+    file.count = static_cast<uint32_t>(std::min<uint64_t>(claimed, present) / kRecordSize);
+    file.cutShort = present < claimed;
+}
 
 std::unique_ptr<uint8_t[]> allocateBuffer(uint64_t size) {
     // No zero fill: the read overwrites every byte.
@@ -70,11 +84,10 @@ int32_t walkChunks(MonitorFile& file) {
         const uint32_t length = readLe32(position + 4);
         position += kChunkHeaderSize;
         remaining -= kChunkHeaderSize;
+        // A record chunk is taken even when cut off; any cut chunk ends the walk.
+        if (isRecordTag(tag) && informationSeen) useRecords(file, position, length, remaining);
         if (length > remaining) break;
-        if ((tag == kTagMonitorData || tag == kTagMonitorDataAlt) && informationSeen) {
-            file.count = length / static_cast<uint32_t>(kRecordSize);
-            file.records = position;
-        } else if (tag == kTagInformation && !informationSeen) {
+        if (tag == kTagInformation && !informationSeen) {
             if (acceptInformation(file, position, length) != platform::kOk) {
                 return platform::kInvalidData;
             }
@@ -96,11 +109,11 @@ int32_t parseLoadedBuffer(MonitorFile& file) {
 }
 
 int32_t readWholeFile(const std::filesystem::path& path, std::unique_ptr<uint8_t[]>& buffer,
-                      uint64_t& size) {
+                      uint64_t& size, LoadReport* report) {
     platform::InputFile input;
     if (const int32_t result = input.open(path); result != platform::kOk) return result;
     if (const int32_t result = input.size(size); result != platform::kOk) return result;
-    if (!sizeAcceptable(size)) return platform::kInvalidData;
+    if (!sizeAcceptable(size, report)) return platform::kInvalidData;
     buffer = allocateBuffer(size);
     if (!buffer) return platform::kOutOfMemory;
     if (const int32_t result = input.readAll(buffer.get(), size); result != platform::kOk) {
@@ -112,11 +125,12 @@ int32_t readWholeFile(const std::filesystem::path& path, std::unique_ptr<uint8_t
 
 }  // namespace
 
-int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path) {
+int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path, LoadReport* report) {
     resetFile(file);
+    if (report != nullptr) *report = LoadReport{};
     std::unique_ptr<uint8_t[]> buffer;
     uint64_t size = 0;
-    if (const int32_t result = readWholeFile(path, buffer, size); result != platform::kOk) {
+    if (const int32_t result = readWholeFile(path, buffer, size, report); result != platform::kOk) {
         return result;
     }
     file.buffer = std::move(buffer);
@@ -124,9 +138,11 @@ int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path) {
     return parseLoadedBuffer(file);
 }
 
-int32_t loadMonitorBytes(MonitorFile& file, const uint8_t* bytes, uint64_t size) {
+int32_t loadMonitorBytes(MonitorFile& file, const uint8_t* bytes, uint64_t size,
+                         LoadReport* report) {
     resetFile(file);
-    if (!sizeAcceptable(size) || bytes == nullptr) return platform::kInvalidData;
+    if (report != nullptr) *report = LoadReport{};
+    if (!sizeAcceptable(size, report) || bytes == nullptr) return platform::kInvalidData;
     file.buffer = allocateBuffer(size);
     if (!file.buffer) return platform::kOutOfMemory;
     std::memcpy(file.buffer.get(), bytes, static_cast<size_t>(size));
@@ -139,6 +155,8 @@ void releaseMonitorFile(MonitorFile& file) {
     file.size = 0;
     file.count = 0;
     file.records = nullptr;
+    file.cutShort = false;
+    file.recordsClaimed = 0;
 }
 
 }  // namespace monitor

@@ -29,19 +29,30 @@ struct MonitorFile {
     int timeStampMode = 0;  // signed byte of the information block
     Information27 info27;
     Information29 info29;              // startSeconds / startNanoseconds of variant 29
-    uint32_t count = 0;                // number of 32-byte records
+    uint32_t count = 0;                // number of 32-byte records present
     const uint8_t* records = nullptr;  // into buffer
+    // The record chunk runs past the end of the file: `count` holds its whole records present,
+    // `recordsClaimed` the records its length announces.
+    bool cutShort = false;
+    uint32_t recordsClaimed = 0;
     std::unique_ptr<uint8_t[]> buffer;
     uint64_t size = 0;
+};
+
+// What a load found beyond its result code.
+struct LoadReport {
+    bool tooLarge = false;  // refused on its size alone: larger than 1 GiB
 };
 
 // Reads the file whole, checks the signature, walks the chunks and parses the information block.
 // 0 on success, else 0x8007000D, 0x8007000E or 0x80070000 + the system error number. A failed
 // load leaves the file empty.
-int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path);
+int32_t loadMonitorFile(MonitorFile& file, const std::filesystem::path& path,
+                        LoadReport* report = nullptr);
 
 // Same, over bytes already in memory (the buffer is copied).
-int32_t loadMonitorBytes(MonitorFile& file, const uint8_t* bytes, uint64_t size);
+int32_t loadMonitorBytes(MonitorFile& file, const uint8_t* bytes, uint64_t size,
+                         LoadReport* report = nullptr);
 
 void releaseMonitorFile(MonitorFile& file);
 
