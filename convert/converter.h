@@ -23,14 +23,17 @@ public:
 
     // Converts the loaded file into `output` through the sink (configured by the caller). A file
     // of an unknown record layout gets an output without lines and fails with 0x8007000D; one
-    // cut short inside its records is converted as far as it goes and reported as kCutShort.
+    // cut short inside its records is converted as far as it goes and reported as kCutShort. A
+    // capture whose records cannot be read fails as kLoadFailed with the system's error, its
+    // output ending where the reading stopped.
     FileOutcome convert(const monitor::MonitorFile& file, const ConversionOptions& options,
                         RowSink& sink, const std::filesystem::path& output);
 
 private:
+    // 0, or why the records could not be read.
     template <class Layout>
-    void walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
-                     const TimeBase& time, RowSink& sink);
+    int32_t walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
+                        const TimeBase& time, RowSink& sink);
 
     FrameDecoder decoder_;
     std::vector<SignalValue> values_;

@@ -46,7 +46,7 @@ TEST(MonitorFile, SignatureAndSize) {
     noZero[15] = ' ';
     EXPECT_EQ(load(file, noZero), platform::kInvalidData);
     EXPECT_EQ(load(file, twoFrames(29).breakSignature().build()), platform::kInvalidData);
-    EXPECT_EQ(file.buffer, nullptr);
+    EXPECT_EQ(file.bytes, nullptr);
 }
 
 TEST(MonitorFile, ChunkWalkUsesTheLastRecordChunkAfterTheInformation) {
@@ -115,7 +115,7 @@ TEST(MonitorFile, InformationThatIsRefusedFailsTheLoad) {
         EXPECT_EQ(load(file, twoFrames(27).damageItemLength({item, 100000}).build()),
                   platform::kInvalidData)
             << item;
-        EXPECT_EQ(file.buffer, nullptr);
+        EXPECT_EQ(file.bytes, nullptr);
         EXPECT_EQ(file.count, 0u);
     }
     // Mark byte A other than '!' or '+', and a variant code other than 27 or 29.
