@@ -1,8 +1,11 @@
 #include "cli/inspect_command.h"
 
+#include <cerrno>
 #include <cinttypes>
+#include <cstring>
 #include <string>
 
+#include "cli/option_parser.h"
 #include "cli/utf8_args.h"
 #include "convert/outcome.h"
 #include "monitor/monitor_file.h"
@@ -111,24 +114,38 @@ int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, st
     return 1;
 }
 
+constexpr const char* kInspectUsage =
+    "txtcvt-cli inspect FILE.DT [--json]\n"
+    "Shows what a capture holds: its information block and every head record the conversion\n"
+    "stops on, with the frame it yields.\n"
+    "    --json       one JSON object per line instead of text\n"
+    "    -h, --help   this text\n";
+
+constexpr OptionSpec kInspectOptions[] = {{"json", 0, false}};
+
 int runInspect(const Arguments& args) {
-    bool json = false;
-    const std::string* path = nullptr;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (path == nullptr && !arg.empty() && arg[0] != '-') {
-            path = &arg;
-        } else {
-            path = nullptr;
-            break;
-        }
+    if (asksForHelp(args)) {
+        std::fputs(kInspectUsage, stdout);
+        return 0;
     }
-    if (path == nullptr) {
-        std::fputs("Usage: txtcvt-cli inspect FILE.DT [--json]\n", stderr);
+    std::vector<GivenOption> given;
+    Arguments files;
+    std::string error = parseOptions(args, kInspectOptions, given, files);
+    if (error.empty() && files.size() != 1) {
+        error = files.empty() ? "no capture given" : "one capture at a time";
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "txtcvt-cli inspect: %s\n\n%s", error.c_str(), kInspectUsage);
         return 2;
     }
-    return inspectFile(pathFromUtf8(*path), json, stdout, stderr);
+    const int status = inspectFile(pathFromUtf8(files.front()), !given.empty(), stdout, stderr);
+    // Standard output that could not take everything (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "txtcvt-cli inspect: cannot write to standard output (%s)\n",
+                     std::strerror(errno));
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace cli

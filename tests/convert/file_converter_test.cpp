@@ -28,8 +28,9 @@ constexpr std::string_view kDbc[] = {
 class FileConverter : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (std::string_view line : kDbc) dbc::parseDbcLine(database, line);
-        ASSERT_EQ(dbc::finaliseDatabase(database), 0);
+        dbc::DbcParser parser(database);
+        for (std::string_view line : kDbc) dbc::parseDbcLine(parser, line);
+        ASSERT_EQ(dbc::finaliseDatabase(parser), 0);
         options = convert::buildConversionOptions(settings::ConversionSettings{});
         options.timeStamps = convert::TimeStamps::kElapsed;
     }
