@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/dbc_report.h"
+#include "cli/option_parser.h"
 #include "cli/utf8_args.h"
 #include "dbc/json.h"
 #include "dbc/loader.h"
@@ -26,23 +27,30 @@ bool standardOutputWritten() {
 
 }  // namespace
 
+constexpr const char* kDbcUsage =
+    "txtcvt-cli dbc FILE.dbc [--json]\n"
+    "Loads a DBC file as the Windows program does, writes dbcload.log into the current folder\n"
+    "and prints its summary line.\n"
+    "    --json       the finalised database as JSON on standard output\n"
+    "    -h, --help   this text\n";
+
+constexpr OptionSpec kDbcOptions[] = {{"json", 0, false}};
+
 int runDbcCommand(const Arguments& args) {
-    std::string dbcFile;
-    bool json = false;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (dbcFile.empty() && (arg.empty() || arg[0] != '-' || arg == "-")) {
-            dbcFile = arg;
-        } else {
-            std::fprintf(stderr, "txtcvt-cli dbc: unexpected argument '%s'\n", arg.c_str());
-            return 2;
-        }
+    if (asksForHelp(args)) {
+        std::fputs(kDbcUsage, stdout);
+        return 0;
     }
-    if (dbcFile.empty()) {
-        std::fprintf(stderr, "Usage: txtcvt-cli dbc FILE.dbc [--json]\n");
+    std::vector<GivenOption> given;
+    Arguments files;
+    std::string error = parseOptions(args, kDbcOptions, given, files);
+    if (error.empty() && files.size() != 1) error = files.empty() ? "no DBC file given" : "one DBC file at a time";
+    if (!error.empty()) {
+        std::fprintf(stderr, "txtcvt-cli dbc: %s\n\n%s", error.c_str(), kDbcUsage);
         return 2;
     }
+    const bool json = !given.empty();
+    const std::string& dbcFile = files.front();
     static dbc::CanDatabase database;
     dbc::LoadOptions options;
     options.openDiagnostic = false;  // reported below, once, with its reason

@@ -1,11 +1,15 @@
 #include "cli/inspect_command.h"
 
+#include <cerrno>
 #include <cinttypes>
+#include <cstring>
 #include <string>
 
+#include "cli/option_parser.h"
 #include "cli/utf8_args.h"
 #include "convert/outcome.h"
 #include "monitor/monitor_file.h"
+#include "monitor/record_walk.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
 
@@ -29,18 +33,26 @@ void printHeader(const monitor::MonitorFile& file, bool json, std::FILE* out) {
     const int64_t nanoseconds = file.variant == 29 ? file.info29.startNanoseconds : 0;
     const char* format =
         json ? "{\"variant\":%d,\"subKind\":%d,\"timeStampMode\":%d,\"startSeconds\":%" PRId64
-               ",\"startNanoseconds\":%" PRId64 ",\"records\":%" PRIu32 "}\n"
+               ",\"startNanoseconds\":%" PRId64 ",\"records\":%" PRIu32
              : "variant %d, sub-kind %d, time-stamp mode %d, start %" PRId64 " s %" PRId64
-               " ns, %" PRIu32 " records\n";
+               " ns, %" PRIu32 " records";
     std::fprintf(out, format, file.variant, file.subKind, file.timeStampMode, seconds, nanoseconds,
                  file.count);
+    // Only a cut capture says so, so that the lines of whole ones stay as they were.
+    if (file.cutShort) {
+        std::fprintf(out,
+                     json ? ",\"cutShort\":true,\"recordsClaimed\":%" PRIu32
+                          : " present, cut short: the record chunk claims %" PRIu32,
+                     file.recordsClaimed);
+    }
+    std::fputs(json ? "}\n" : "\n", out);
 }
 
-void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, uint64_t time,
+void printRecord(uint32_t index, monitor::RecordKind kind, uint64_t time,
                  const monitor::CapturedFrame* frame, bool json, std::FILE* out) {
     if (json) {
         std::fprintf(out, "{\"index\":%" PRIu32 ",\"kind\":%d,\"timeCount\":%" PRIu64 ",\"frame\":",
-                     cursor.index, kind, time);
+                     index, kind, time);
         if (frame == nullptr) {
             std::fputs("null}\n", out);
         } else {
@@ -52,7 +64,7 @@ void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, 
         }
         return;
     }
-    std::fprintf(out, "%10" PRIu32 "  kind %d  time %-12" PRIu64, cursor.index, kind, time);
+    std::fprintf(out, "%10" PRIu32 "  kind %d  time %-12" PRIu64, index, kind, time);
     if (frame == nullptr) {
         std::fputs("  no frame\n", out);
     } else {
@@ -63,56 +75,77 @@ void printRecord(const monitor::RecordCursor& cursor, monitor::RecordKind kind, 
 }
 
 // The conversion's walk: frames are assembled for kinds 1 (CH1) and 2 (CH2) only. A file
-// without a known record layout has no records to show.
-void printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
+// without a known record layout has no records to show. 0, or why the records could not be read.
+int32_t printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
+    int32_t result = platform::kOk;
     monitor::withRecordLayout(file.variant, [&](auto layout) {
         using Layout = decltype(layout);
-        monitor::RecordCursor cursor{0, file.count, file.records};
+        monitor::RecordWalk<Layout> walk(file);
         monitor::CapturedFrame frame;
-        for (monitor::RecordKind kind = Layout::first(cursor); kind != monitor::kKindEnd;
-             kind = Layout::next(cursor)) {
+        for (monitor::RecordKind kind = walk.first(); kind != monitor::kKindEnd;
+             kind = walk.next()) {
             const int channel = monitor::frameChannelOf(kind);
-            const bool isFrame = channel >= 0 && Layout::assemble(cursor, channel, frame);
-            printRecord(cursor, kind, Layout::timeCount(cursor), isFrame ? &frame : nullptr,
-                        json, out);
+            const bool isFrame = channel >= 0 && Layout::assemble(walk.cursor(), channel, frame);
+            printRecord(walk.index(), kind, Layout::timeCount(walk.cursor()),
+                        isFrame ? &frame : nullptr, json, out);
         }
+        result = walk.error();
     });
+    return result;
+}
+
+void printFailure(const std::filesystem::path& path, int32_t result, std::FILE* err) {
+    std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
+                 convert::failureMessage(result), static_cast<uint32_t>(result));
 }
 
 }  // namespace
 
 int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, std::FILE* err) {
     monitor::MonitorFile file;
-    const int32_t result = monitor::loadMonitorFile(file, path);
-    if (result != platform::kOk) {
-        std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
-                     convert::failureMessage(result), static_cast<uint32_t>(result));
-        return 1;
+    int32_t result = monitor::loadMonitorFile(file, path);
+    if (result == platform::kOk) {
+        printHeader(file, json, out);
+        result = printRecords(file, json, out);
     }
-    printHeader(file, json, out);
-    printRecords(file, json, out);
     releaseMonitorFile(file);
-    return 0;
+    if (result == platform::kOk) return 0;
+    printFailure(path, result, err);
+    return 1;
 }
 
+constexpr const char* kInspectUsage =
+    "txtcvt-cli inspect FILE.DT [--json]\n"
+    "Shows what a capture holds: its information block and every head record the conversion\n"
+    "stops on, with the frame it yields.\n"
+    "    --json       one JSON object per line instead of text\n"
+    "    -h, --help   this text\n";
+
+constexpr OptionSpec kInspectOptions[] = {{"json", 0, false}};
+
 int runInspect(const Arguments& args) {
-    bool json = false;
-    const std::string* path = nullptr;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (path == nullptr && !arg.empty() && arg[0] != '-') {
-            path = &arg;
-        } else {
-            path = nullptr;
-            break;
-        }
+    if (asksForHelp(args)) {
+        std::fputs(kInspectUsage, stdout);
+        return 0;
     }
-    if (path == nullptr) {
-        std::fputs("Usage: txtcvt-cli inspect FILE.DT [--json]\n", stderr);
+    std::vector<GivenOption> given;
+    Arguments files;
+    std::string error = parseOptions(args, kInspectOptions, given, files);
+    if (error.empty() && files.size() != 1) {
+        error = files.empty() ? "no capture given" : "one capture at a time";
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "txtcvt-cli inspect: %s\n\n%s", error.c_str(), kInspectUsage);
         return 2;
     }
-    return inspectFile(pathFromUtf8(*path), json, stdout, stderr);
+    const int status = inspectFile(pathFromUtf8(files.front()), !given.empty(), stdout, stderr);
+    // Standard output that could not take everything (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "txtcvt-cli inspect: cannot write to standard output (%s)\n",
+                     std::strerror(errno));
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace cli

@@ -16,7 +16,8 @@ void printUsage(std::FILE* out) {
     for (const cli::Command& command : cli::commands()) {
         std::fprintf(out, "  %s\n", command.synopsis);
     }
-    std::fprintf(out, "\n  txtcvt-cli --help | --version\n");
+    std::fprintf(out, "\n  txtcvt-cli -h|--help | -V|--version\n"
+                      "  txtcvt-cli COMMAND -h      the options of one command\n");
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
         printUsage(stdout);
         return 0;
     }
-    if (word == "--version") {
+    if (word == "--version" || word == "-V") {
         std::printf("%s\n", kVersion);
         return 0;
     }

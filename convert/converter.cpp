@@ -1,12 +1,24 @@
 #include "convert/converter.h"
 
+#include "monitor/record_walk.h"
 #include "platform/platform.h"
 
 namespace convert {
 
 namespace {
+
 // Records between two updates of the progress count: a megabyte of capture.
 constexpr uint32_t kProgressRecords = 32768;
+
+// Written completely as far as the capture goes: every whole record present was converted.
+FileOutcome cutShortOutcome(const monitor::MonitorFile& file) {
+    FileOutcome outcome;
+    outcome.status = FileStatus::kCutShort;
+    outcome.recordsClaimed = file.recordsClaimed;
+    outcome.recordsPresent = file.count;
+    return outcome;
+}
+
 }  // namespace
 
 Converter::Converter(const Decoding& decoding) : ids_(decoding.ids) {
@@ -20,25 +32,23 @@ Converter::Converter(const Decoding& decoding) : ids_(decoding.ids) {
 }
 
 template <class Layout>
-void Converter::walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
-                            const TimeBase& time, RowSink& sink, CaptureStats* stats) {
-    if (file.count == 0 || file.records == nullptr) return;
-    monitor::RecordCursor cursor{0, file.count, file.records};
+int32_t Converter::walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
+                               const TimeBase& time, RowSink& sink, CaptureStats* stats) {
+    monitor::RecordWalk<Layout> walk(file);
     const bool admitted[2] = {options.admits(0), options.admits(1)};
     uint32_t reported = 0;  // records counted into the progress so far
-    for (monitor::RecordKind kind = Layout::first(cursor); kind != monitor::kKindEnd;
-         kind = Layout::next(cursor)) {
-        if (bytesWalked_ != nullptr && cursor.index - reported >= kProgressRecords) {
-            bytesWalked_->fetch_add(uint64_t{cursor.index - reported} * monitor::kRecordSize,
+    for (monitor::RecordKind kind = walk.first(); kind != monitor::kKindEnd; kind = walk.next()) {
+        if (bytesWalked_ != nullptr && walk.index() - reported >= kProgressRecords) {
+            bytesWalked_->fetch_add(uint64_t{walk.index() - reported} * monitor::kRecordSize,
                                     std::memory_order_relaxed);
-            reported = cursor.index;
+            reported = walk.index();
         }
         const int channel = monitor::frameChannelOf(kind);
         // The channel written comes from the record kind, never from a bit of the record.
         if (channel < 0) continue;
         if (stats != nullptr) ++stats->frames[channel];
         if (!admitted[channel]) continue;
-        if (!Layout::assemble(cursor, channel, frame_)) continue;
+        if (!Layout::assemble(walk.cursor(), channel, frame_)) continue;
         if (!ids_.empty() && !idSelected(ids_, frame_.canId)) continue;
         FrameDecoder* decoder = decoders_[channel] ? &*decoders_[channel] : nullptr;
         if (decoder == nullptr) {
@@ -46,15 +56,16 @@ void Converter::walkRecords(const monitor::MonitorFile& file, const ConversionOp
             continue;
         }
         if (!decoder->decodeFrame(frame_, values_)) continue;
-        const uint64_t count = Layout::timeCount(cursor);
+        const uint64_t count = Layout::timeCount(walk.cursor());
         if (stats != nullptr) stats->frameTime(count * stats->time.microsecondsPerCount);
         sink.write({frame_, *decoder->message(), count * time.microsecondsPerCount, values_});
         if (sink.result() != 0) break;
     }
-    if (bytesWalked_ != nullptr) {
+    if (bytesWalked_ != nullptr && file.count > reported) {
         bytesWalked_->fetch_add(uint64_t{file.count - reported} * monitor::kRecordSize,
                                 std::memory_order_relaxed);
     }
+    return sink.result() != 0 ? platform::kOk : walk.error();
 }
 
 FileOutcome Converter::convert(const monitor::MonitorFile& file, const ConversionOptions& options,
@@ -72,16 +83,20 @@ FileOutcome Converter::convert(const monitor::MonitorFile& file, const Conversio
         // The report shows times even where the output has none.
         stats->time = timeBaseFor(file, settings::TimeStamps::kTimeOfDay);
     }
+    int32_t readResult = platform::kOk;
     const bool known = monitor::withRecordLayout(file.variant, [&](auto layout) {
         sink.begin(time);
-        walkRecords<decltype(layout)>(file, options, time, sink, stats);
+        readResult = walkRecords<decltype(layout)>(file, options, time, sink, stats);
     });
-    if (!known) sink.fail(platform::kInvalidData);
+    // Data the walk cannot read or convert ends the output: it is given up, the old one stays.
+    const int32_t loadResult = known ? readResult : platform::kInvalidData;
+    if (loadResult != platform::kOk) sink.fail(loadResult);
     const int32_t result = sink.close();
     if (stats != nullptr) stats->lines = sink.linesWritten();
-    if (!known && result == platform::kInvalidData) return FileOutcome::loadFailed(result);
+    if (loadResult != platform::kOk && result == loadResult) return FileOutcome::loadFailed(result);
     if (result == platform::kCancelled) return {FileStatus::kStopped, result};
-    return result == 0 ? FileOutcome{} : FileOutcome::outputFailed(result);
+    if (result != 0) return FileOutcome::outputFailed(result);
+    return file.cutShort ? cutShortOutcome(file) : FileOutcome{};
 }
 
 }  // namespace convert

@@ -28,8 +28,10 @@ public:
     explicit Converter(const Decoding& decoding);
 
     // Converts the loaded file into `output` through the sink (configured by the caller). A file
-    // of an unknown record layout gets no output and fails with 0x8007000D. `stats`, when
-    // given, counts what the conversion meets.
+    // of an unknown record layout gets no output and fails with 0x8007000D; one cut short
+    // inside its records is converted as far as it goes and reported as kCutShort; one whose
+    // records cannot be read fails as kLoadFailed with the system's error and gets no output.
+    // `stats`, when given, counts what the conversion meets.
     FileOutcome convert(const monitor::MonitorFile& file, const ConversionOptions& options,
                         RowSink& sink, const std::filesystem::path& output,
                         CaptureStats* stats = nullptr);
@@ -38,9 +40,11 @@ public:
     void setProgress(std::atomic<uint64_t>* bytesWalked) { bytesWalked_ = bytesWalked; }
 
 private:
+    // 0, or why the records could not be read.
     template <class Layout>
-    void walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
-                     const TimeBase& time, RowSink& sink, CaptureStats* stats);
+    // 0, or the error that ended the reading of the records.
+    int32_t walkRecords(const monitor::MonitorFile& file, const ConversionOptions& options,
+                        const TimeBase& time, RowSink& sink, CaptureStats* stats);
 
     std::optional<FrameDecoder> decoders_[2];  // none for a channel without a database
     std::vector<IdRange> ids_;

@@ -14,8 +14,13 @@ FileConverter::FileConverter(const Decoding& decoding, const ConversionOptions& 
 
 FileOutcome FileConverter::convert(const std::filesystem::path& input,
                                    const std::filesystem::path& output) {
-    const int32_t loaded = monitor::loadMonitorFile(capture_, input);
-    if (loaded != 0) return FileOutcome::loadFailed(loaded);
+    monitor::LoadReport report;
+    const int32_t loaded = monitor::loadMonitorFile(capture_, input, &report);
+    if (loaded != 0) {
+        FileOutcome outcome = FileOutcome::loadFailed(loaded);
+        if (report.tooLarge) outcome.detail = FailureDetail::kCaptureTooLarge;
+        return outcome;
+    }
     std::shared_ptr<CaptureStats> stats;
     if (options_.collectStats) stats = std::make_shared<CaptureStats>();
     FileOutcome outcome = converter_.convert(capture_, options_, *sink_, output, stats.get());

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "monitor/byte_order.h"
+#include "monitor/capture_bytes.h"
 #include "monitor/information_items.h"
 #include "platform/platform.h"
 
@@ -20,11 +21,11 @@ constexpr uint8_t kTrailerMark = 0x2B;
 struct BlockParts {
     bool hasIdentification = false;
     Item identification;
-    ItemSequence settings{nullptr, 0};
+    ItemSequence settings{BytePosition{}, 0};
 };
 
-int32_t splitBlock(const uint8_t* payload, uint32_t length, BlockParts& parts) {
-    if (payload == nullptr || length < 4) return kInvalid;
+int32_t splitBlock(const BytePosition& payload, uint32_t length, BlockParts& parts) {
+    if (length < 4) return kInvalid;
     const uint32_t blockLength = readLe32(payload);
     if (blockLength > length) return kInvalid;
     if (blockLength < 8) return platform::kOk;  // too short for an identification item
@@ -90,7 +91,7 @@ int32_t readIdentificationChild29(int position, const Item& item, Information29&
 // The option group keeps a count in its mark byte B: 1 nests an empty leaf, 2 or more a leaf of
 // 152 bytes, both at group byte 8.
 int32_t readOptionGroup(const Item& group, Information27& info) {
-    ItemSequence nested(nullptr, 0);
+    ItemSequence nested(BytePosition{}, 0);
     if (!groupContents(group, nested)) return kInvalid;
     info.optionCount = group.data[7];
     if (info.optionCount < 1) return platform::kOk;
@@ -102,7 +103,7 @@ int32_t readOptionGroup(const Item& group, Information27& info) {
 }
 
 int32_t readExtraGroup(const Item& group, Information27& info) {
-    ItemSequence nested(nullptr, 0);
+    ItemSequence nested(BytePosition{}, 0);
     if (!groupContents(group, nested)) return kInvalid;
     info.extraMark = group.data[7];
     if (info.extraMark == 0) return platform::kOk;
@@ -210,7 +211,7 @@ int32_t parseSettings(ItemSequence& settings, Info& info, ReadItem readItem) {
 }
 
 template <typename Info, typename ReadChild, typename ReadItem>
-int32_t parseBlock(const uint8_t* payload, uint32_t length, Info& info, ReadChild readChild,
+int32_t parseBlock(const BytePosition& payload, uint32_t length, Info& info, ReadChild readChild,
                    ReadItem readItem) {
     BlockParts parts;
     if (const int32_t result = splitBlock(payload, length, parts); result != platform::kOk) {
@@ -242,10 +243,12 @@ Information29 defaultInformation29() {
     return info;
 }
 
-int32_t readIdentification(const uint8_t* payload, uint32_t length, Identification& id) {
+int32_t readIdentification(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Identification& id) {
     id = Identification{};
     BlockParts parts;
-    if (const int32_t result = splitBlock(payload, length, parts); result != platform::kOk) {
+    if (const int32_t result = splitBlock({&bytes, offset}, length, parts);
+        result != platform::kOk) {
         return result;
     }
     if (!parts.hasIdentification) return platform::kOk;
@@ -263,18 +266,39 @@ int32_t readIdentification(const uint8_t* payload, uint32_t length, Identificati
     return platform::kOk;
 }
 
+int32_t parseInformation27(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Information27& info) {
+    info = Information27{};
+    return parseBlock(BytePosition{&bytes, offset}, length, info, readIdentificationChild27,
+                      readSettingsItem27);
+}
+
+int32_t parseInformation29(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Information29& info) {
+    info = defaultInformation29();
+    const int32_t result = parseBlock(BytePosition{&bytes, offset}, length, info,
+                                      readIdentificationChild29, readSettingsItem29);
+    info.startSeconds = static_cast<int64_t>(readLe64(info.settings2.bytes.data() + 52));
+    info.startNanoseconds = static_cast<int64_t>(readLe64(info.settings2.bytes.data() + 60));
+    return result;
+}
+
+int32_t readIdentification(const uint8_t* payload, uint32_t length, Identification& id) {
+    id = Identification{};
+    if (payload == nullptr) return kInvalid;
+    return readIdentification(MemoryBytes(payload, length), 0, length, id);
+}
+
 int32_t parseInformation27(const uint8_t* payload, uint32_t length, Information27& info) {
     info = Information27{};
-    return parseBlock(payload, length, info, readIdentificationChild27, readSettingsItem27);
+    if (payload == nullptr) return kInvalid;
+    return parseInformation27(MemoryBytes(payload, length), 0, length, info);
 }
 
 int32_t parseInformation29(const uint8_t* payload, uint32_t length, Information29& info) {
     info = defaultInformation29();
-    const int32_t result =
-        parseBlock(payload, length, info, readIdentificationChild29, readSettingsItem29);
-    info.startSeconds = static_cast<int64_t>(readLe64(info.settings2.bytes.data() + 52));
-    info.startNanoseconds = static_cast<int64_t>(readLe64(info.settings2.bytes.data() + 60));
-    return result;
+    if (payload == nullptr) return kInvalid;
+    return parseInformation29(MemoryBytes(payload, length), 0, length, info);
 }
 
 }  // namespace monitor

@@ -9,6 +9,8 @@
 
 namespace monitor {
 
+class CaptureBytes;
+
 // A stored leaf: its size field (capacity + 4) and the payload bytes the file supplied; what a
 // shorter item lacks keeps the record's default.
 template <size_t Capacity>
@@ -68,12 +70,23 @@ struct Information27 {
 // The record defaults of a variant-29 block before any item is read.
 Information29 defaultInformation29();
 
+// The parsers read the block of `length` bytes from `offset` of a capture's bytes. A read
+// failure reads as zeros; the caller finds it in bytes.error().
+//
 // Reads the block length, the identification item's head and its kind leaf: mark bytes,
 // sub-kind and variant code, all 0 when the block is too short to carry them. Checks neither
 // value. 0 or 0x8007000D.
-int32_t readIdentification(const uint8_t* payload, uint32_t length, Identification& id);
+int32_t readIdentification(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Identification& id);
 
 // Parse the whole block into the variant's record, starting from the defaults. 0 or 0x8007000D.
+int32_t parseInformation27(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Information27& info);
+int32_t parseInformation29(const CaptureBytes& bytes, uint64_t offset, uint32_t length,
+                           Information29& info);
+
+// The same over a block in memory.
+int32_t readIdentification(const uint8_t* payload, uint32_t length, Identification& id);
 int32_t parseInformation27(const uint8_t* payload, uint32_t length, Information27& info);
 int32_t parseInformation29(const uint8_t* payload, uint32_t length, Information29& info);
 

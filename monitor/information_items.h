@@ -6,13 +6,28 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "monitor/capture_bytes.h"
 #include "monitor/information.h"
 
 namespace monitor {
 
+// A place in the bytes of a capture, read a few bytes at a time wherever the items lead, so a
+// block costs no more memory than the items it holds. Reads never fail for the parser: a failed
+// read gives zero bytes, and the capture's bytes keep the error for the loader to report.
+struct BytePosition {
+    const CaptureBytes* bytes = nullptr;
+    uint64_t offset = 0;
+
+    BytePosition operator+(uint64_t count) const { return {bytes, offset + count}; }
+    uint8_t operator[](uint64_t index) const;
+    void copyTo(uint8_t* out, size_t count) const;
+};
+
+uint32_t readLe32(const BytePosition& position);
+
 // One item: `length` bytes from `data`, length at least 4 and inside its container.
 struct Item {
-    const uint8_t* data = nullptr;
+    BytePosition data;
     uint32_t length = 0;
 };
 
@@ -22,11 +37,12 @@ enum class ItemStep { item, end, invalid };
 // keeps its defaults); a length beyond what is left, or below 4, is invalid.
 class ItemSequence {
 public:
-    ItemSequence(const uint8_t* data, uint32_t available) : data_(data), available_(available) {}
+    ItemSequence(const BytePosition& data, uint32_t available)
+        : data_(data), available_(available) {}
     ItemStep next(Item& item);
 
 private:
-    const uint8_t* data_;
+    BytePosition data_;
     uint32_t available_;
 };
 

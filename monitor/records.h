@@ -24,7 +24,7 @@ struct CapturedFrame {
     bool isExtended = false;
     int dataLength = 0;  // 1..64
     uint8_t data[64] = {};
-    RecordCursor head;  // position of the head record
+    RecordCursor head;  // position of the head record (inside the walk's block of records)
 };
 
 // Layout 27.

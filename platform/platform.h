@@ -34,7 +34,7 @@ constexpr int32_t runtimeError(int errorNumber) {
 // report a failed file access with the same result code.
 uint32_t windowsErrorFromErrno(int errorNumber);
 
-// A file opened for reading as a whole: open, ask its size, read it in one call.
+// A file opened for reading: open, ask its size, read it whole in one call or piece by piece.
 class InputFile {
 public:
     InputFile() = default;
@@ -47,6 +47,8 @@ public:
     int32_t readAll(void* buffer, uint64_t bytes);  // reads exactly `bytes`; 0 or systemError(...)
     // Reads what comes, at most `capacity` bytes; `got` 0 at the end (also of a pipe or device).
     int32_t readSome(void* buffer, size_t capacity, size_t& got);
+    // Reads exactly `bytes` from `offset` on, wherever the last read ended; 0 or systemError(...).
+    int32_t readAt(uint64_t offset, void* buffer, uint64_t bytes);
     void close();
 
 private:

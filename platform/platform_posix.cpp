@@ -71,6 +71,23 @@ int32_t InputFile::readSome(void* buffer, size_t capacity, size_t& got) {
     }
 }
 
+int32_t InputFile::readAt(uint64_t offset, void* buffer, uint64_t bytes) {
+    auto* out = static_cast<unsigned char*>(buffer);
+    while (bytes > 0) {
+        const size_t chunk = bytes > (1u << 30) ? (1u << 30) : static_cast<size_t>(bytes);
+        const ssize_t got = ::pread(fd_, out, chunk, static_cast<off_t>(offset));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return lastError();
+        }
+        if (got == 0) return systemError(38);  // ERROR_HANDLE_EOF: the file shrank meanwhile
+        out += got;
+        offset += static_cast<uint64_t>(got);
+        bytes -= static_cast<uint64_t>(got);
+    }
+    return kOk;
+}
+
 void InputFile::close() {
     if (fd_ >= 0) {
         ::close(fd_);

@@ -12,7 +12,8 @@ int32_t lastError() { return systemError(GetLastError()); }
 
 std::wstring widen(const char* text) {
     std::wstring wide;
-    for (; *text != '\0'; ++text) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
+    for (; *text != '\0'; ++text)
+        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
     return wide;
 }
 }  // namespace
@@ -58,6 +59,24 @@ int32_t InputFile::readSome(void* buffer, size_t capacity, size_t& got) {
         return lastError();
     }
     got = count;
+    return kOk;
+}
+
+int32_t InputFile::readAt(uint64_t offset, void* buffer, uint64_t bytes) {
+    auto* out = static_cast<unsigned char*>(buffer);
+    while (bytes > 0) {
+        const DWORD chunk = bytes > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes);
+        // On a handle opened without FILE_FLAG_OVERLAPPED this is a plain read at the offset.
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD got = 0;
+        if (!ReadFile(static_cast<HANDLE>(handle_), out, chunk, &got, &at)) return lastError();
+        if (got == 0) return systemError(ERROR_HANDLE_EOF);
+        out += got;
+        offset += got;
+        bytes -= got;
+    }
     return kOk;
 }
 

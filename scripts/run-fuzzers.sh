@@ -32,6 +32,7 @@ run() {
 run dbc_load_fuzzer dbc -max_len=32768
 run dbc_line_fuzzer dbc -max_len=8192
 run capture_convert_fuzzer capture -max_len=65536
+run record_walk_fuzzer capture -max_len=4096
 run ini_fuzzer ini -max_len=4096
 echo "Fuzzing summary:"
 cat "$summary"

@@ -94,6 +94,27 @@ TEST(InspectCommand, JsonRoundTripOfEveryFrameShape) {
     }
 }
 
+// Only a capture cut inside its records carries the mark, in both forms.
+TEST(InspectCommand, CutCaptureShowsTheRecordsPresent) {
+    testing_support::ScratchDir dir("inspect-cut");
+    dtgen::CaptureBuilder builder(29);
+    builder.frame({.id = 0x10, .data = {1}, .time = 3}).frame({.id = 0x11, .data = {2}});
+    builder.frame({.id = 0x12, .data = {3}}).truncate(33);
+    testing_support::writeFileBytes(dir / "cut.DT", builder.build());
+    const Inspection json = inspect(dir / "cut.DT", true);
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out,
+              "{\"variant\":29,\"subKind\":0,\"timeStampMode\":0,\"startSeconds\":0,"
+              "\"startNanoseconds\":0,\"records\":1,\"cutShort\":true,\"recordsClaimed\":3}\n"
+              "{\"index\":0,\"kind\":1,\"timeCount\":3,\"frame\":{\"channel\":0,\"canId\":16,"
+              "\"isExtended\":false,\"dataLength\":1,\"data\":\"01\"}}\n");
+    const Inspection text = inspect(dir / "cut.DT", false);
+    EXPECT_EQ(text.out,
+              "variant 29, sub-kind 0, time-stamp mode 0, start 0 s 0 ns, 1 records present, cut "
+              "short: the record chunk claims 3\n"
+              "         0  kind 1  time 3             CH1 std 0x10 [1] 01\n");
+}
+
 TEST(InspectCommand, PlainTextAndFailures) {
     testing_support::ScratchDir dir("inspect-text");
     dtgen::CaptureBuilder builder(27);

@@ -4,6 +4,8 @@
 
 #include "cli/convert_args.h"
 #include "cli/convert_databases.h"
+#include "tests/support/captured_output.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -70,5 +72,41 @@ TEST(ConvertOptions, PeriodsLayoutsAndDatabasesPerChannel) {
     EXPECT_EQ(cli::loadLogPathFor("logs/run.log", 0), std::filesystem::path("logs/run-ch1.log"));
     EXPECT_EQ(cli::loadLogPathFor("logs/run.log", -1), std::filesystem::path("logs/run.log"));
 }
+
+}  // namespace
+
+namespace {
+
+TEST(Commands, EveryCommandAnswersHelpWithItsUsageAndStatusZero) {
+    testing_support::ScratchDir dir("help");
+    for (const cli::Command& command : cli::commands()) {
+        for (const char* help : {"-h", "--help"}) {
+            testing_support::CapturedStream out(stdout, dir / "out.txt");
+            EXPECT_EQ(command.run({"some.file", help}), 0) << command.name;
+            const std::string text = out.text();
+            EXPECT_EQ(text.rfind(std::string("txtcvt-cli ") + command.name, 0), 0u)
+                << command.name << ": " << text;
+        }
+    }
+}
+
+#ifndef _WIN32
+TEST(Commands, AStandardOutputThatCannotBeWrittenIsAFailure) {
+    const std::string capture = (testing_support::sourceDir() / "examples" / "drive_v29.DT").string();
+    const std::string dbc = (testing_support::sourceDir() / "examples" / "vehicle.dbc").string();
+    testing_support::ScratchDir dir("full");
+    const auto run = [&](const char* name, cli::Arguments args) {
+        for (const cli::Command& command : cli::commands()) {
+            if (std::string(command.name) != name) continue;
+            testing_support::CapturedStream err(stderr, dir / "err.txt");
+            testing_support::CapturedStream out(stdout, "/dev/full");
+            return command.run(args);
+        }
+        return -1;
+    };
+    EXPECT_EQ(run("inspect", {capture}), 1);
+    EXPECT_EQ(run("dbc", {dbc}), 1);
+}
+#endif
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -72,10 +73,13 @@ protected:
 
     // The result code of converting a loaded file into outputPath through the long CSV.
     int32_t convertLoaded(const monitor::MonitorFile& monitor) {
+        return convertWithOutcome(monitor).code;
+    }
+    convert::FileOutcome convertWithOutcome(const monitor::MonitorFile& monitor) {
         convert::Converter converter(database);
         convert::CsvLongSink sink;
         sink.configure(options);
-        return converter.convert(monitor, options, sink, outputPath).code;
+        return converter.convert(monitor, options, sink, outputPath);
     }
 
     testing_support::ScratchDir dir{"converter"};
@@ -90,8 +94,8 @@ TEST_F(Converter, OnlyKnownFramesWithSignalsGiveLinesOneLinePerSignal) {
     dtgen::CaptureBuilder b(29);
     b.startTime(1714566896, 0);
     b.frame({.channel = 0, .id = 0x100, .data = {0x10, 0x00, 0x01}, .time = 5000});
-    b.frame({.channel = 0, .id = 0x200, .data = {1}, .time = 6000});            // no signals
-    b.frame({.channel = 1, .id = 0x300, .data = {1}, .time = 7000});            // unknown
+    b.frame({.channel = 0, .id = 0x200, .data = {1}, .time = 6000});  // no signals
+    b.frame({.channel = 1, .id = 0x300, .data = {1}, .time = 7000});  // unknown
     b.frame({.channel = 1, .id = 0x100, .extended = true, .data = {7}, .time = 8000});
     b.event({.kind = 5, .time = 9000});
     EXPECT_EQ(convertCapture(b),
@@ -162,7 +166,8 @@ TEST_F(Converter, EmptyCaptureGivesTheHeaderOnlyAfterTheByteOrderMark) {
     options.lineEnd = convert::LineEnd::kLf;
     dtgen::CaptureBuilder b(27);
     b.timeStampMode(4);
-    EXPECT_EQ(convertCapture(b), "\xEF\xBB\xBFTimeStamp,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
+    EXPECT_EQ(convertCapture(b),
+              "\xEF\xBB\xBFTimeStamp,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
 }
 
 TEST_F(Converter, Layout27ClockRunsPastADayAndElapsedUnitsFollowTheMode) {
@@ -199,14 +204,16 @@ TEST_F(Converter, Layout29TimesOfAnyMagnitude) {
     options.timeStamps = convert::TimeStamps::kElapsed;
     dtgen::CaptureBuilder elapsed(29);
     elapsed.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
-    EXPECT_TRUE(startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n281474976.710655,Speed,"));
+    EXPECT_TRUE(
+        startsWith(convertCapture(elapsed), "TimeStamp,Signal,Value\n281474976.710655,Speed,"));
     // Nanoseconds past a full second carry into the seconds; a start the system cannot place
     // leaves date and time empty instead of failing.
     options.timeStamps = convert::TimeStamps::kTimeOfDay;
     dtgen::CaptureBuilder carry(29);
     carry.startTime(86399, 999999999);
     carry.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 1500});
-    EXPECT_TRUE(startsWith(convertCapture(carry), "Date,Time,msec,Signal,Value\n1970/01/02,00:00:00,001,"));
+    EXPECT_TRUE(
+        startsWith(convertCapture(carry), "Date,Time,msec,Signal,Value\n1970/01/02,00:00:00,001,"));
     dtgen::CaptureBuilder hostile(29);
     hostile.startTime(INT64_MAX, INT64_MAX);
     hostile.frame({.channel = 0, .id = 0x100, .data = {0, 0, 1}, .time = 0xFFFFFFFFFFFFull});
@@ -231,5 +238,66 @@ TEST_F(Converter, UnknownVariantAndWriteFailuresEndTheFileWithTheirCode) {
     EXPECT_EQ(convertLoaded(monitor), static_cast<int32_t>(0xA007001C));  // ENOSPC
 #endif
 }
+
+// The same records give the same output whether they are walked in place, in blocks of any
+// size, or read from the file.
+TEST_F(Converter, RecordsInBlocksOrFromTheFileConvertAlike) {
+    options.timeStamps = convert::TimeStamps::kElapsed;
+    dtgen::CaptureBuilder b(27);
+    b.timeStampMode(5);
+    for (int i = 0; i < 40; ++i) {
+        const bool extended = i % 3 == 0;
+        b.frame({.channel = i % 2,
+                 .id = extended ? 0x100u : 0x100u + static_cast<uint32_t>(i % 2) * 0x100u,
+                 .extended = extended,
+                 .data = std::vector<uint8_t>(static_cast<size_t>(1 + i * 7 % 64),
+                                              static_cast<uint8_t>(i)),
+                 .time = static_cast<uint64_t>(i) * 1000,
+                 .extensionRecord = i % 5 == 0});
+        if (i % 7 == 0) b.event({.kind = 3, .time = 5});
+    }
+    const std::string bytes = b.build();
+    monitor::MonitorFile monitor;
+    ASSERT_EQ(monitor::loadMonitorBytes(monitor, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                        bytes.size()),
+              0);
+    ASSERT_EQ(convertLoaded(monitor), 0);
+    const std::string reference = testing_support::readFileBytes(outputPath);
+    ASSERT_GT(std::count(reference.begin(), reference.end(), '\n'), 40);
+    for (uint32_t block : {1u, 2u, 3u, 4u, 7u, 64u}) {
+        monitor.blockRecords = block;
+        ASSERT_EQ(convertLoaded(monitor), 0);
+        EXPECT_EQ(testing_support::readFileBytes(outputPath), reference) << block;
+    }
+    testing_support::writeFileBytes(dir / "in.DT", bytes);
+    for (uint32_t block : {0u, 3u}) {
+        monitor.blockRecords = block;
+        ASSERT_EQ(monitor::loadMonitorFile(monitor, dir / "in.DT"), 0);
+        ASSERT_EQ(convertLoaded(monitor), 0);
+        EXPECT_EQ(testing_support::readFileBytes(outputPath), reference) << block;
+    }
+}
+
+#ifndef _WIN32
+// Records that cannot be read are the capture's failure, not the output's: the output ends where
+// the reading stopped (Windows keeps others from writing to the capture meanwhile).
+TEST_F(Converter, CaptureThatShrinksFailsWithTheSystemError) {
+    dtgen::CaptureBuilder b(29);
+    b.random({.count = 4000, .seed = 2, .length = 8, .ids = {{0x100, false}}});
+    const std::string bytes = b.build();
+    testing_support::writeFileBytes(dir / "in.DT", bytes);
+    monitor::MonitorFile monitor;
+    monitor.blockRecords = 2500;
+    ASSERT_EQ(monitor::loadMonitorFile(monitor, dir / "in.DT"), 0);
+    std::filesystem::resize_file(dir / "in.DT", bytes.size() - 2000 * 32);
+    const convert::FileOutcome outcome = convertWithOutcome(monitor);
+    EXPECT_EQ(outcome.status, convert::FileStatus::kLoadFailed);
+    EXPECT_EQ(outcome.code, static_cast<int32_t>(0x80070026));
+    // At most the two lines a frame of the first block: what the writer held back is dropped,
+    // as after any failure.
+    const std::string text = testing_support::readFileBytes(outputPath);
+    EXPECT_LE(std::count(text.begin(), text.end(), '\n'), 1 + 2 * 2500);
+}
+#endif
 
 }  // namespace

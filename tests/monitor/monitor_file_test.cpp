@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -14,6 +15,7 @@ namespace {
 
 using dtgen::chunk;
 using dtgen::signatureBytes;
+using monitor::kSignatureSize;
 
 int32_t load(monitor::MonitorFile& file, const std::string& bytes) {
     return monitor::loadMonitorBytes(file, reinterpret_cast<const uint8_t*>(bytes.data()),
@@ -44,7 +46,7 @@ TEST(MonitorFile, SignatureAndSize) {
     noZero[15] = ' ';
     EXPECT_EQ(load(file, noZero), platform::kInvalidData);
     EXPECT_EQ(load(file, twoFrames(29).breakSignature().build()), platform::kInvalidData);
-    EXPECT_EQ(file.buffer, nullptr);
+    EXPECT_EQ(file.bytes, nullptr);
 }
 
 TEST(MonitorFile, ChunkWalkUsesTheLastRecordChunkAfterTheInformation) {
@@ -66,11 +68,20 @@ TEST(MonitorFile, ChunkWalkUsesTheLastRecordChunkAfterTheInformation) {
     EXPECT_EQ(firstDataByte(file), 0x22);
 
     // A chunk running past the end ends the walk; what came before stays.
-    const std::string overlong = second.recordChunk();
+    const std::string overlong = chunk("XTRA", "abc");
     ASSERT_EQ(load(file, signatureBytes() + info + first.recordChunk() +
                              overlong.substr(0, overlong.size() - 1)),
               platform::kOk);
     EXPECT_EQ(firstDataByte(file), 0x11);
+    EXPECT_FALSE(file.cutShort);
+    // A record chunk running past the end still replaces the one before with what it holds.
+    const std::string cutRecords = second.recordChunk();
+    ASSERT_EQ(load(file, signatureBytes() + info + first.recordChunk() +
+                             cutRecords.substr(0, cutRecords.size() - 1)),
+              platform::kOk);
+    EXPECT_EQ(firstDataByte(file), 0x22);
+    EXPECT_EQ(file.count, 1u);
+    EXPECT_TRUE(file.cutShort);
 
     // 65 bytes of records are two records; the rest is ignored.
     ASSERT_EQ(load(file, signatureBytes() + info + chunk("MOND", std::string(65, '\0'))),
@@ -104,7 +115,7 @@ TEST(MonitorFile, InformationThatIsRefusedFailsTheLoad) {
         EXPECT_EQ(load(file, twoFrames(27).damageItemLength({item, 100000}).build()),
                   platform::kInvalidData)
             << item;
-        EXPECT_EQ(file.buffer, nullptr);
+        EXPECT_EQ(file.bytes, nullptr);
         EXPECT_EQ(file.count, 0u);
     }
     // Mark byte A other than '!' or '+', and a variant code other than 27 or 29.
@@ -171,6 +182,47 @@ TEST(MonitorFile, DamagedCapturesNeverReadOutsideTheBuffer) {
     }
 }
 
+// A capture cut at any length: the whole records present are kept, and the file is marked cut
+// short exactly when its record chunk is cut. A cut in front of the records ends the walk as any
+// cut chunk does.
+TEST(MonitorFile, CutCaptureKeepsItsWholeRecords) {
+    for (int variant : {27, 29}) {
+        dtgen::CaptureBuilder builder(variant);
+        builder.frame({.id = 5, .data = std::vector<uint8_t>(64, 0x5A), .extensionRecord = true});
+        builder.event({5, 1}).frame({.channel = 1, .id = 6, .extended = true, .data = {1, 2}});
+        builder.frame({.id = 7, .data = std::vector<uint8_t>(20, 0x77)});
+        const std::string whole = builder.build();
+        const size_t informationEnd = kSignatureSize + builder.informationChunk().size();
+        const size_t recordsStart = informationEnd + 8;
+        const uint32_t claimed = static_cast<uint32_t>(builder.recordCount());
+        monitor::MonitorFile complete;
+        ASSERT_EQ(load(complete, whole), platform::kOk);
+        ASSERT_EQ(complete.count, claimed);
+        EXPECT_FALSE(complete.cutShort);
+        for (size_t length = 0; length <= whole.size(); ++length) {
+            monitor::MonitorFile file;
+            const int32_t result = load(file, whole.substr(0, length));
+            if (length < kSignatureSize) {
+                EXPECT_EQ(result, platform::kInvalidData) << length;
+                continue;
+            }
+            ASSERT_EQ(result, platform::kOk) << length;
+            EXPECT_EQ(file.variant, length >= informationEnd ? variant : 0) << length;
+            const bool recordsCut = length >= recordsStart && length < whole.size();
+            EXPECT_EQ(file.cutShort, recordsCut) << length;
+            const uint32_t present =
+                length >= recordsStart ? static_cast<uint32_t>((length - recordsStart) / 32) : 0;
+            ASSERT_EQ(file.count, present) << length;
+            if (recordsCut) {
+                EXPECT_EQ(file.recordsClaimed, claimed) << length;
+            }
+            if (present > 0) {
+                EXPECT_EQ(std::memcmp(file.records, complete.records, present * 32u), 0) << length;
+            }
+        }
+    }
+}
+
 TEST(MonitorFile, LoadsFromDiskWithTheSystemErrorOnFailure) {
     testing_support::ScratchDir dir("monitor-file");
     testing_support::writeFileBytes(dir / "a.DT", twoFrames(29).build());
@@ -190,7 +242,12 @@ TEST(MonitorFile, SizeLimitIsOneGibibyte) {
     // Sparse: refused on its size before anything is read.
     std::filesystem::resize_file(path, monitor::kMaxMonitorFileSize + 1);
     monitor::MonitorFile file;
-    EXPECT_EQ(monitor::loadMonitorFile(file, path), platform::kInvalidData);
+    monitor::LoadReport report;
+    EXPECT_EQ(monitor::loadMonitorFile(file, path, &report), platform::kInvalidData);
+    EXPECT_TRUE(report.tooLarge);
+    testing_support::writeFileBytes(path, "TALVERO");
+    EXPECT_EQ(monitor::loadMonitorFile(file, path, &report), platform::kInvalidData);
+    EXPECT_FALSE(report.tooLarge);  // too small is not too large
     // Exactly 1 GiB is accepted: reading that much takes seconds, so
     // scripts/check-limits.sh checks it outside the unit tests.
 }

@@ -25,6 +25,21 @@ TEST(InputFile, ReadsAWholeFileInOneCall) {
     EXPECT_NE(file.readAll(tooMany.data(), tooMany.size()), platform::kOk);
 }
 
+TEST(InputFile, ReadsPiecesAtAnyOffset) {
+    testing_support::ScratchDir dir("input-pieces");
+    testing_support::writeFileBytes(dir / "a.bin", std::string("abcdefgh"));
+    platform::InputFile file;
+    ASSERT_EQ(file.open(dir / "a.bin"), platform::kOk);
+    std::string piece(3, '\0');
+    ASSERT_EQ(file.readAt(5, piece.data(), 3), platform::kOk);
+    EXPECT_EQ(piece, "fgh");
+    ASSERT_EQ(file.readAt(1, piece.data(), 2), platform::kOk);
+    EXPECT_EQ(piece, "bch");
+    // Past the end is a failure, not a short read.
+    EXPECT_EQ(file.readAt(6, piece.data(), 3), static_cast<int32_t>(0x80070026));
+    EXPECT_EQ(file.readAt(100, piece.data(), 1), static_cast<int32_t>(0x80070026));
+}
+
 TEST(InputFile, FailuresCarryTheWindowsErrorNumber) {
     testing_support::ScratchDir dir("input-errors");
     platform::InputFile file;

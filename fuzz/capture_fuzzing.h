@@ -1,0 +1,66 @@
+// What the capture fuzz targets share: the example database, loading, and the conversion with
+// settings chosen by one byte of the input so that the seeds stay real capture files (channel
+// filter, time stamps, columns, encoding, line end and delimiter all vary).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "convert/converter.h"
+#include "convert/csv_long_sink.h"
+#include "convert/options.h"
+#include "dbc/database.h"
+#include "dbc/loader.h"
+#include "monitor/monitor_file.h"
+#include "platform/platform.h"
+
+namespace fuzzing {
+
+// TXTCVT_FUZZ_DBC names examples/vehicle.dbc; a target without it cannot run.
+inline void loadExampleDatabase(dbc::CanDatabase& database) {
+    if (!dbc::loadDbcFile(database, TXTCVT_FUZZ_DBC, "/dev/null")) {
+        std::fputs("the fuzzing database did not load\n", stderr);
+        std::abort();
+    }
+}
+
+inline convert::ConversionOptions optionsFrom(uint8_t choice) {
+    convert::ConversionOptions options;
+    options.channels = static_cast<convert::Channels>(choice % 3);
+    options.timeStamps = static_cast<convert::TimeStamps>((choice / 3) % 3);
+    const bool all = (choice & 0x80) != 0;
+    options.columns = {all, all, all, all, all, all};
+    options.encoding = static_cast<convert::Encoding>((choice >> 4) % 3);
+    options.lineEnd = static_cast<convert::LineEnd>((choice >> 2) % 3);
+    options.delimiter = (choice & 0x40) ? u"\t;" : u",";
+    return options;
+}
+
+// Loads an input; false when it is refused, which bytes in memory may only be as invalid data.
+inline bool loadCapture(monitor::MonitorFile& capture, const uint8_t* data, size_t size) {
+    const int32_t loaded = monitor::loadMonitorBytes(capture, data, size);
+    if (loaded != platform::kOk && loaded != platform::kInvalidData) std::abort();
+    return loaded == platform::kOk;
+}
+
+// Converts a loaded capture into the null device with the settings `choice` picks. It converts
+// with success (a cut one as cut short), or with 0x8007000D without an accepted information
+// block.
+inline void convertAndCheck(const dbc::CanDatabase& database, const monitor::MonitorFile& capture,
+                            uint8_t choice) {
+    static convert::Converter converter(database);
+    static convert::CsvLongSink sink;
+    const convert::ConversionOptions options = optionsFrom(choice);
+    sink.configure(options);
+    const convert::FileOutcome outcome = converter.convert(capture, options, sink, "/dev/null");
+    const bool expected =
+        capture.variant == 0
+            ? outcome.code == platform::kInvalidData
+            : outcome.code == platform::kOk &&
+                  (outcome.status == convert::FileStatus::kCutShort) == capture.cutShort;
+    if (!expected) std::abort();
+}
+
+}  // namespace fuzzing
