@@ -43,10 +43,13 @@ public:
     char back() const { return view().back(); }
     char front() const { return view().front(); }
 
+    // Both forms, so that comparing two TextRefs picks one overload and not also its reversal.
     friend bool operator==(TextRef a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(TextRef a, TextRef b) { return a.view() == b.view(); }
     friend std::strong_ordering operator<=>(TextRef a, std::string_view b) {
         return a.view() <=> b;
     }
+    friend std::strong_ordering operator<=>(TextRef a, TextRef b) { return a.view() <=> b.view(); }
 
 private:
     friend class TextStore;

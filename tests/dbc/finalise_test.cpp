@@ -152,9 +152,12 @@ TEST(Finalise, IndependentSignalMessageOnly) {
 TEST(Finalise, SameNamedSignalsShareOneValueDescriptionSet) {
     std::string text = "BO_ 1 M: 8 X\n";
     for (int i = 0; i < 2000; ++i) text += sig("S");
-    text += sig("T") + "VAL_ 1 S";
-    for (int v = 999; v >= 0; --v)
-        text += "\n" + std::to_string(v) + " \"d" + std::to_string(v) + "\"";
+    text += sig("T");
+    text += "VAL_ 1 S";
+    for (int v = 999; v >= 0; --v) {  // appended piece by piece: MinGW's -Wrestrict misfires on +
+        const std::string number = std::to_string(v);
+        text.append("\n").append(number).append(" \"d").append(number).append("\"");
+    }
     text += ";\n";
     CanDatabase db;
     dbc_test::load(db, text);
