@@ -21,6 +21,12 @@ dbc::TextStore& testStore() {
     return store;
 }
 dbc::TextRef text(std::string_view s) { return testStore().add(s); }
+// "L3" and the like, appended: MinGW's -Wrestrict misfires on "L" + std::to_string(3).
+std::string numbered(const char* prefix, int64_t number) {
+    std::string made(prefix);
+    made += std::to_string(number);
+    return made;
+}
 template <class T>
 dbc::CompactList<T> list(const std::vector<T>& items) {
     return testStore().copy<T>(items);
@@ -57,7 +63,7 @@ void finalise(dbc::CanDatabase& db, std::vector<dbc::DbcMessage> messages) {
 
 dbc::DbcMessage makeMessage(uint32_t rawId, int32_t dlc, std::vector<dbc::DbcSignal> signals) {
     dbc::DbcMessage m;
-    m.name = text("M" + std::to_string(rawId));
+    m.name = text(numbered("M", rawId));
     m.rawId = rawId;
     m.dlc = dlc;
     m.signals = list(signals);
@@ -256,10 +262,10 @@ TEST(DecodeFrame, MultiplexedSignalsFollowTheirSwitchDepthFirst) {
 TEST(DecodeFrame, SwitchChainsStopAtDepthFour) {
     std::vector<dbc::DbcSignal> chain;
     for (int i = 0; i < 7; ++i) {
-        auto s = makeSignal("L" + std::to_string(i), 0, 8, true);
+        auto s = makeSignal(numbered("L", i), 0, 8, true);
         s.isMuxSwitch = true;
         if (i > 0) {
-            s.muxSwitchName = text("L" + std::to_string(i - 1));
+            s.muxSwitchName = text(numbered("L", i - 1));
             s.muxRanges = list<dbc::MuxRange>({{0, 255}});
         }
         chain.push_back(s);

@@ -25,7 +25,8 @@ TEST(TextStore, TextsOfEveryLengthKeepTheirBytes) {
         refs.push_back(store.add(text));
     }
     for (int i = 0; i < 20000; ++i) {  // several blocks of small texts
-        texts.push_back("t" + std::to_string(i));
+        texts.emplace_back("t");
+        texts.back() += std::to_string(i);
         refs.push_back(store.add(texts.back()));
     }
     for (size_t i = 0; i < texts.size(); ++i) {
