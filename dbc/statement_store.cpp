@@ -26,6 +26,7 @@ void SignalBuffer::grow() {
 CompactList<DbcSignal> SignalBuffer::release(TextStore& store) {
     // Few signals are copied into the store, and the buffer serves the next message.
     constexpr size_t kCopiedSignals = 1024;
+    if (count_ == 0) return {};  // the block may not exist yet
     const DbcSignal* signals = TextStore::adoptedElements<DbcSignal>(block_);
     if (count_ <= kCopiedSignals) {
         CompactList<DbcSignal> list = store.listToFill<DbcSignal>(count_);
