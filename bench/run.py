@@ -2,6 +2,7 @@
 """The converter's benchmark: generates a large capture with dtgen and a realistic DBC file,
 converts it single-threaded with the default settings, and reports input MB/s, output lines/s
 and peak memory beside the time the machine takes to copy the output file with cat. Then it
+exports the same capture's frames as ASC, BLF and candump logs, side by side with the CSV, and
 converts two captures with --jobs 1 and with --jobs 2.
 
     python3 bench/run.py [--size-mib 256] [--build build/linux] [--work /dev/shm/txtcvt-bench]
@@ -84,6 +85,23 @@ def modes(cli, dbc, capture, output, work, rounds):
               f"({best[name] / base:.2f} of the long table's time)")
 
 
+def export_side_by_side(cli, capture, work, records, csv_seconds, csv_lines):
+    """Each frame export of the capture beside the CSV conversion: frames per second (each of
+    the capture's records is one frame of 8 bytes), output lines per second and peak memory."""
+    in_mib = os.path.getsize(capture) / 2**20
+    print(f"{'CSV (convert)':>16}: {csv_seconds:.2f} s, {records / csv_seconds / 1e6:.2f} M frames/s, "
+          f"{csv_lines / csv_seconds / 1e6:.2f} M lines/s")
+    for fmt, extension in (("asc", "asc"), ("blf", "blf"), ("candump", "log")):
+        seconds, peak = run_measured([cli, "export", "--quiet", "--jobs", "1", "--format", fmt, capture],
+                                     cwd=work)
+        output = os.path.splitext(capture)[0] + "." + extension
+        out_mib = os.path.getsize(output) / 2**20
+        os.remove(output)
+        print(f"{'export ' + fmt:>16}: {seconds:.2f} s, {records / seconds / 1e6:.2f} M frames/s "
+              f"({csv_seconds / seconds:.2f} times the CSV's), {in_mib / seconds:.0f} MiB/s in, "
+              f"{out_mib:.0f} MiB out, peak memory {peak:.0f} MiB")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size-mib", type=int, default=256)
@@ -128,6 +146,7 @@ def main():
     print(f"cat copy of the output: {cat_seconds:.2f} s = {out_bytes / 2**20 / cat_seconds:.0f} MiB/s; "
           f"conversion at {cat_seconds / seconds:.2f} of the copy's speed")
     os.remove(output)
+    export_side_by_side(cli, capture, work, records, seconds, lines - 1)
 
     second = os.path.join(work, "capture2.DT")
     make_capture(dtgen, second, records, ids, 2)
