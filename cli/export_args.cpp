@@ -83,7 +83,7 @@ const OptionSpec kExportOptions[] = {
 // Applies one option with its value; an empty text on success.
 std::string applyOption(std::string_view name, const std::string& value, ExportRequest& request,
                         bool& namesGiven) {
-    const std::string bad = "invalid value '" + value + "' for --" + std::string(name);
+    std::string bad = "invalid value '" + value + "' for --" + std::string(name);
     convert::ExportOptions& options = request.options;
     if (name == "format") {
         if (!pickWord(value, kFormatWords, options.format)) {
@@ -129,11 +129,11 @@ std::string applyOption(std::string_view name, const std::string& value, ExportR
 std::string parseExportArguments(const Arguments& args, ExportRequest& request) {
     request = ExportRequest{};
     std::vector<GivenOption> given;
-    const std::string error = parseOptions(args, kExportOptions, given, request.inputs);
+    std::string error = parseOptions(args, kExportOptions, given, request.inputs);
     if (!error.empty()) return error;
     bool namesGiven = false;
     for (const GivenOption& option : given) {
-        const std::string problem = applyOption(option.name, option.value, request, namesGiven);
+        std::string problem = applyOption(option.name, option.value, request, namesGiven);
         if (!problem.empty()) return problem;
     }
     if (!request.formatGiven) return "no format given (--format asc|blf|candump)";

@@ -32,7 +32,7 @@ void putSignature(uint8_t* out, const char (&signature)[5]) { std::memcpy(out, s
 void encodeSystemTime(const UtcTime& time, uint8_t* out) {
     const int fields[8] = {time.year, time.month,  time.weekday, time.day,
                            time.hour, time.minute, time.second,  time.millisecond};
-    for (int i = 0; i < 8; ++i) writeLe16(out + 2 * i, static_cast<uint16_t>(fields[i]));
+    for (size_t i = 0; i < 8; ++i) writeLe16(out + 2 * i, static_cast<uint16_t>(fields[i]));
 }
 
 void encodeObjectHeader(uint32_t type, size_t size, uint64_t timestamp, uint8_t* out) {

@@ -134,7 +134,7 @@ FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,
         if (report.tooLarge) outcome.detail = FailureDetail::kCaptureTooLarge;
         return outcome;
     }
-    const FileOutcome outcome = exportCapture(capture_, output);
+    FileOutcome outcome = exportCapture(capture_, output);
     monitor::releaseMonitorFile(capture_);
     return outcome;
 }
