@@ -2,6 +2,7 @@
 """The converter's benchmark: generates a large capture with dtgen and a realistic DBC file,
 converts it single-threaded with the default settings, and reports input MB/s, output lines/s
 and peak memory beside the time the machine takes to copy the output file with cat. Then it
+exports the same capture's frames as ASC, BLF and candump logs, side by side with the CSV, and
 converts two captures with --jobs 1 and with --jobs 2.
 
     python3 bench/run.py [--size-mib 256] [--build build/linux] [--work /dev/shm/txtcvt-bench]
@@ -84,6 +85,42 @@ def modes(cli, dbc, capture, output, work, rounds):
               f"({best[name] / base:.2f} of the long table's time)")
 
 
+def run_timed(command, work):
+    """(seconds, processor seconds, peak resident MiB) of a command through /usr/bin/time: the
+    peak that wait4 reports for a child also counts the pages it shared with this Python before
+    its exec, and the processor time tells the work apart from a busy machine's waiting."""
+    report = os.path.join(work, "time.txt")
+    start = time.perf_counter()
+    subprocess.run(["/usr/bin/time", "-f", "%U %S %M", "-o", report, *command], cwd=work, check=True)
+    seconds = time.perf_counter() - start
+    with open(report) as f:
+        user, system, peak_kib = f.read().split()[-3:]
+    os.remove(report)
+    return seconds, float(user) + float(system), int(peak_kib) / 1024.0
+
+
+def export_side_by_side(cli, dbc, capture, work, records, csv_lines):
+    """The CSV conversion and each frame export of the same capture, measured alike: frames per
+    second (each record of the capture is one frame), lines per second, processor time and peak
+    memory."""
+    in_mib = os.path.getsize(capture) / 2**20
+    runs = [("CSV (convert)", [cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], ".csv",
+             csv_lines)]
+    for fmt, extension in (("asc", ".asc"), ("blf", ".blf"), ("candump", ".log")):
+        runs.append((f"export {fmt}", [cli, "export", "--quiet", "--jobs", "1", "--format", fmt, capture],
+                     extension, records))
+    csv_seconds = None
+    for name, command, extension, lines in runs:
+        seconds, cpu, peak = run_timed(command, work)
+        output = os.path.splitext(capture)[0] + extension
+        out_mib = os.path.getsize(output) / 2**20
+        os.remove(output)
+        csv_seconds = csv_seconds or seconds
+        print(f"{name:>16}: {seconds:.2f} s ({cpu:.2f} s of processor), {records / seconds / 1e6:.2f} M frames/s, "
+              f"{lines / seconds / 1e6:.2f} M lines/s ({csv_seconds / seconds:.2f} times the CSV's speed), "
+              f"{in_mib / seconds:.0f} MiB/s in, {out_mib:.0f} MiB out, peak memory {peak:.0f} MiB")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size-mib", type=int, default=256)
@@ -128,6 +165,7 @@ def main():
     print(f"cat copy of the output: {cat_seconds:.2f} s = {out_bytes / 2**20 / cat_seconds:.0f} MiB/s; "
           f"conversion at {cat_seconds / seconds:.2f} of the copy's speed")
     os.remove(output)
+    export_side_by_side(cli, dbc, capture, work, records, lines - 1)
 
     second = os.path.join(work, "capture2.DT")
     make_capture(dtgen, second, records, ids, 2)

@@ -18,7 +18,8 @@ fuzz="clang libclang-rt-14-dev"
 dist="$windows dpkg-dev"
 # Wine under a virtual display for the Windows tests, with a font that has the Japanese glyphs;
 # xwininfo (x11-utils) finds the window of the unpacked program; time measures peak memory.
-test="googletest libgtest-dev $windows wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic time $fuzz dpkg-dev"
+# python-can (for the system's python3) and can-utils read the exported CAN logs back.
+test="googletest libgtest-dev $windows wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic time $fuzz dpkg-dev python3-can can-utils"
 
 packages=""
 for group in "$@"; do
