@@ -172,7 +172,8 @@ RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesys
         request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
     std::atomic<uint64_t> bytesWalked{0};
-    ProgressBar progress(totalBytes(files), !request.quiet && ProgressBar::standardErrorIsTerminal());
+    ProgressBar progress(totalBytes(files),
+                         !request.quiet && ProgressBar::standardErrorIsTerminal());
     progress.watch(bytesWalked);
     // A signal stops the batch and gives up the files in hand at once.
     std::atomic<bool> interrupted{false};
@@ -180,12 +181,11 @@ RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesys
     const auto started = std::chrono::steady_clock::now();
     {
         const platform::InterruptWatch watch(interrupted);
-        run.results = convert::convertBatch(files, decoding, options, naming, jobCount,
-                                            interrupted, {}, {&interrupted, &bytesWalked});
+        run.results = convert::convertBatch(files, decoding, options, naming, jobCount, interrupted,
+                                            {}, {&interrupted, &bytesWalked});
         run.signal = watch.signalNumber();
     }
-    run.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     progress.finish();
     return run;
 }
@@ -225,7 +225,8 @@ int runConvertCommand(const Arguments& args) {
     RunReport report;
     report.databases = databases.reportEntries();
     report.inputs = expandInputs(request.inputs, report.problems);
-    for (const std::string& problem : report.problems) std::fprintf(stderr, "%s\n", problem.c_str());
+    for (const std::string& problem : report.problems)
+        std::fprintf(stderr, "%s\n", problem.c_str());
     convert::OutputNaming naming;
     if (!namingOf(request, report.inputs.size(), naming)) return 2;
 
@@ -236,7 +237,8 @@ int runConvertCommand(const Arguments& args) {
     const Counts counts = reportOutcomes(report.inputs, report.results);
     const size_t failed = counts.failed + report.problems.size();
     bool reportWritten = true;
-    if (!request.reportPath.empty()) reportWritten = writeReport(request.reportPath, reportJson(report));
+    if (!request.reportPath.empty())
+        reportWritten = writeReport(request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
     if (!request.summary && (!request.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n",

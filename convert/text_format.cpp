@@ -1,10 +1,10 @@
 #include "convert/text_format.h"
 
-#include "convert/small_copy.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+#include "convert/small_copy.h"
 
 namespace convert {
 
@@ -31,7 +31,7 @@ size_t formatSmallValue(char* out, double value) {
     const int shift = -exponent;
     using Wide = unsigned __int128;
     const Wide scaled = static_cast<Wide>(mantissa) * 1000000u;  // below 2^73
-    uint64_t units;  // the value in millionths, rounded
+    uint64_t units;                                              // the value in millionths, rounded
     if (shift >= 100) {
         units = 0;  // far below half a millionth
     } else {
@@ -51,7 +51,7 @@ size_t formatSmallValue(char* out, double value) {
     auto fraction = static_cast<uint32_t>(units % 1000000);
     for (int i = 0; i < 3; ++i) {
         p -= 2;
-        std::memcpy(p, kPairs + 2 * (fraction % 100), 2);
+        std::memcpy(p, kPairs + 2 * static_cast<size_t>(fraction % 100), 2);
         fraction /= 100;
     }
     *--p = '.';
@@ -89,8 +89,8 @@ size_t formatValue(char* out, double value) {
         std::memcpy(out, "inf", 3);
         return 3;
     }
-    const auto result = std::to_chars(out, out + kValueTextCapacity, value,
-                                      std::chars_format::fixed, 6);
+    const auto result =
+        std::to_chars(out, out + kValueTextCapacity, value, std::chars_format::fixed, 6);
     return static_cast<size_t>(result.ptr - out);
 }
 

@@ -23,11 +23,10 @@ TEST(ConvertArguments, OptionsTakeTheirValueAfterABlankOrAnEqualsSign) {
 
 TEST(ConvertArguments, EveryWordOfEveryChoice) {
     ConvertRequest r;
-    ASSERT_EQ(cli::parseConvertArguments(
-                  {"--dbc=x", "--timestamp", "elapsed", "--encoding", "utf8-bom", "--line-end",
-                   "cr", "--delimiter", "\\t", "--ansi-codepage", "932", "--settings", "s.ini",
-                   "in"},
-                  r),
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--timestamp", "elapsed", "--encoding",
+                                          "utf8-bom", "--line-end", "cr", "--delimiter", "\\t",
+                                          "--ansi-codepage", "932", "--settings", "s.ini", "in"},
+                                         r),
               "");
     EXPECT_EQ(r.timeStamps, settings::TimeStamps::kElapsed);
     EXPECT_EQ(r.encoding, settings::Encoding::kUtf8Bom);
@@ -51,7 +50,8 @@ TEST(ConvertArguments, ColumnsReplaceTheDefaultSet) {
     ASSERT_TRUE(r.columns.has_value());
     EXPECT_TRUE(r.columns->rawData);
     EXPECT_TRUE(r.columns->channel);
-    EXPECT_FALSE(r.columns->identifier || r.columns->message || r.columns->unit || r.columns->description);
+    EXPECT_FALSE(r.columns->identifier || r.columns->message || r.columns->unit ||
+                 r.columns->description);
     ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--columns=", "in"}, r), "");
     ASSERT_TRUE(r.columns.has_value());
     EXPECT_FALSE(r.columns->channel || r.columns->rawData);
@@ -59,10 +59,10 @@ TEST(ConvertArguments, ColumnsReplaceTheDefaultSet) {
 
 TEST(ConvertArguments, ChoiceWordsInAnyCase) {
     ConvertRequest r;
-    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--channel=CH1", "--encoding", "UTF8-Bom",
-                                          "--line-end=LF", "--timestamp=Elapsed",
-                                          "--columns=CH,Raw", "in"},
-                                         r),
+    ASSERT_EQ(cli::parseConvertArguments(
+                  {"--dbc=x", "--channel=CH1", "--encoding", "UTF8-Bom", "--line-end=LF",
+                   "--timestamp=Elapsed", "--columns=CH,Raw", "in"},
+                  r),
               "");
     EXPECT_EQ(r.channels, settings::Channels::kCh1);
     EXPECT_EQ(r.encoding, settings::Encoding::kUtf8Bom);
@@ -75,10 +75,10 @@ TEST(ConvertArguments, DelimitersThatStandForNothingOrAreCutAreWarnedAbout) {
     EXPECT_TRUE(cli::delimiterWarnings(",").empty());
     EXPECT_TRUE(cli::delimiterWarnings("\\t").empty());
     EXPECT_TRUE(cli::delimiterWarnings("\\\\").empty());
-    EXPECT_EQ(cli::delimiterWarnings("\\x;").size(), 1u);    // \x stands for nothing
-    EXPECT_EQ(cli::delimiterWarnings("a\\").size(), 1u);     // a lone backslash at the end
-    EXPECT_EQ(cli::delimiterWarnings("").size(), 1u);          // empty
-    EXPECT_EQ(cli::delimiterWarnings("\\q").size(), 2u);     // stands for nothing, so empty
+    EXPECT_EQ(cli::delimiterWarnings("\\x;").size(), 1u);  // \x stands for nothing
+    EXPECT_EQ(cli::delimiterWarnings("a\\").size(), 1u);   // a lone backslash at the end
+    EXPECT_EQ(cli::delimiterWarnings("").size(), 1u);      // empty
+    EXPECT_EQ(cli::delimiterWarnings("\\q").size(), 2u);   // stands for nothing, so empty
     EXPECT_EQ(cli::delimiterWarnings(std::string(16, ';')).size(), 1u);  // cut to 15
 }
 
