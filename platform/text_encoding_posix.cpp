@@ -67,6 +67,45 @@ std::string utf16ToAnsi(std::u16string_view text) {
     return out;
 }
 
+std::string ansiToUtf8(std::string_view bytes) {
+    const uint32_t codePage = gAnsiCodePage.load();
+    if (codePage == 65001) return utf16ToUtf8(utf8ToUtf16(bytes));
+    iconv_t converter = iconv_open("UTF-8", iconvName(codePage).c_str());
+    std::string out;
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        // Without the code page each byte stands for the Latin-1 character of its value.
+        for (const char byte : bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            if (value < 0x80) {
+                out.push_back(byte);
+            } else {
+                out.push_back(static_cast<char>(0xC0 | (value >> 6)));
+                out.push_back(static_cast<char>(0x80 | (value & 0x3F)));
+            }
+        }
+        return out;
+    }
+    std::string input(bytes);
+    char* in = input.data();
+    size_t inLeft = input.size();
+    std::string buffer(input.size() * 4 + 16, '\0');
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        size_t outLeft = buffer.size();
+        const size_t rc = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), buffer.size() - outLeft);
+        if (rc != static_cast<size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        // A byte the code page does not define (or a lead byte cut off) becomes U+FFFD.
+        out += "\xEF\xBF\xBD";
+        ++in;
+        --inLeft;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(converter);
+    return out;
+}
+
 bool setAnsiCodePage(uint32_t codePage) {
     if (codePage == 0) return false;
     if (codePage != 65001) {
