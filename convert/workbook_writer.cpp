@@ -33,18 +33,14 @@ WorkbookWriter::WorkbookWriter(uint32_t rowsPerSheet)
                                                                            : rowsPerSheet) {}
 
 WorkbookWriter::~WorkbookWriter() {
-    if (workbook_ != nullptr) {
-        // Nothing of a workbook given up is kept: the library writes it, the file is removed.
-        workbook_close(workbook_);
-        workbook_ = nullptr;
-    }
+    if (workbook_ != nullptr) closeGivenUp();
     output_.abandon();
 }
 
 int32_t WorkbookWriter::open(const std::filesystem::path& output) {
     if (workbook_ != nullptr) close();
     result_ = 0;
-    sheets_ = 0;
+    sheets_.clear();
     row_ = 0;
     rows_ = 0;
     sheet_ = nullptr;
@@ -78,14 +74,14 @@ void WorkbookWriter::begin(std::vector<WorkbookColumn> columns) {
 }
 
 void WorkbookWriter::addSheet() {
-    ++sheets_;
-    const std::string name = "Sheet" + std::to_string(sheets_);
+    const std::string name = "Sheet" + std::to_string(sheets_.size() + 1);
     errno = 0;
     sheet_ = workbook_add_worksheet(workbook_, name.c_str());
     if (sheet_ == nullptr) {
         failWith(errno);
         return;
     }
+    sheets_.push_back(sheet_);
     row_ = 0;
     for (size_t i = 0; i < columns_.size(); ++i) {
         const WorkbookColumn& column = columns_[i];
@@ -162,11 +158,17 @@ void WorkbookWriter::failWith(int code) { fail(platform::runtimeError(code != 0 
 int32_t WorkbookWriter::close() {
     if (workbook_ == nullptr) return result_;
     if (result_ == 0) finishSheet();
-    if (result_ == 0 && sheets_ == 0) addSheet();  // a workbook has at least one sheet
+    if (result_ == 0 && sheets_.empty()) addSheet();  // a workbook has at least one sheet
+    if (result_ != 0) {
+        closeGivenUp();
+        output_.abandon();
+        return result_;
+    }
     errno = 0;
     const lxw_error closed = workbook_close(workbook_);
     workbook_ = nullptr;
     sheet_ = nullptr;
+    sheets_.clear();
     if (closed != LXW_NO_ERROR) {
         if (closed == LXW_ERROR_MEMORY_MALLOC_FAILED) fail(platform::kOutOfMemory);
         failWith(errno);
@@ -178,6 +180,23 @@ int32_t WorkbookWriter::close() {
         output_.abandon();
     }
     return result_;
+}
+
+// The library packs every row into the file even of a workbook that is given up, which takes as
+// long as a whole one. Sheets that claim no rows are packed empty, their rows left unread in
+// the temporary files, which are closed (and so removed) here instead.
+void WorkbookWriter::closeGivenUp() {
+    std::vector<std::FILE*> rows;
+    for (lxw_worksheet* sheet : sheets_) {
+        if (sheet->optimize_tmpfile == nullptr) continue;
+        rows.push_back(sheet->optimize_tmpfile);
+        sheet->dim_rowmin = LXW_ROW_MAX;
+    }
+    workbook_close(workbook_);
+    workbook_ = nullptr;
+    sheet_ = nullptr;
+    sheets_.clear();
+    for (std::FILE* file : rows) std::fclose(file);
 }
 
 }  // namespace convert

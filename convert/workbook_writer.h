@@ -65,6 +65,7 @@ public:
 private:
     void addSheet();
     void finishSheet();
+    void closeGivenUp();
     void failWith(int code);
     void check(int error);
 
@@ -72,11 +73,11 @@ private:
     ReplacingFile output_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
+    std::vector<lxw_worksheet*> sheets_;
     lxw_format* styles_[4] = {};  // per CellStyle; none for kGeneral
     lxw_format* header_ = nullptr;
     std::vector<WorkbookColumn> columns_;
     int32_t result_ = 0;
-    uint32_t sheets_ = 0;
     uint32_t row_ = 0;  // in the current sheet; 0 is the header
     uint64_t rows_ = 0;
 };
