@@ -18,8 +18,9 @@ constexpr const char* kNumberFormats[] = {nullptr, "yyyy-mm-dd hh:mm:ss.000", "0
 
 // The name the library opens: the bytes of the path here, UTF-8 on Windows (the library turns
 // it into UTF-16 there).
-std::string libraryFileName(const std::filesystem::path& path) {
-    if constexpr (std::is_same_v<std::filesystem::path::value_type, char>) {
+template <class Path>
+std::string libraryFileName(const Path& path) {
+    if constexpr (std::is_same_v<typename Path::value_type, char>) {
         return path.native();
     } else {
         return platform::utf16ToUtf8(platform::pathToUtf16(path));
