@@ -9,7 +9,7 @@ FUZZ    := build/fuzz
 DIST    := dist
 
 .PHONY: help demo test test-linux test-asan test-windows test-dist dist fuzz check-limits \
-        screenshots build build-linux build-asan build-windows build-fuzz clean
+        screenshots lint build build-linux build-asan build-windows build-fuzz clean
 
 help:
 	@echo "make demo           install the compiler, CMake and Ninja if missing, build, convert examples/"
@@ -21,6 +21,7 @@ help:
 	@echo "make test-dist      make dist, then run both packages as a user would"
 	@echo "make fuzz           every fuzz target for FUZZ_SECONDS (default 60) on its seeds (clang, libFuzzer)"
 	@echo "make check-limits   1 GiB captures and a 100 MB garbage DBC file: time and peak memory"
+	@echo "make lint           clang-format and clang-tidy over the project's own C++ files"
 	@echo "make screenshots    pictures of the main dialog in English and Japanese into docs/"
 	@echo "make clean          remove build/ and $(DIST)/"
 
@@ -97,6 +98,10 @@ fuzz: build-fuzz
 
 check-limits: build-linux
 	scripts/check-limits.sh $(LINUX)
+
+lint: build-linux
+	@scripts/install-deps.sh lint
+	scripts/lint.sh $(LINUX)
 
 screenshots: build-windows
 	@scripts/install-deps.sh screenshots

@@ -5,6 +5,7 @@
 #   test         everything make test, make test-dist, make fuzz and make check-limits need
 #   fuzz         the fuzz targets alone (clang with libFuzzer)
 #   dist         the release packages: make dist
+#   lint         clang-format and clang-tidy: make lint
 #   screenshots  test, and ImageMagick to capture the virtual screen
 #   workbook-screenshot   LibreOffice Calc under a virtual display: scripts/workbook-screenshot.sh
 set -e
@@ -30,13 +31,14 @@ for group in "$@"; do
         test) packages="$packages $demo $test" ;;
         fuzz) packages="$packages $demo $fuzz" ;;
         dist) packages="$packages $demo $dist" ;;
+        lint) packages="$packages $demo clang-format clang-tidy" ;;
         screenshots) packages="$packages $demo $test imagemagick" ;;
         workbook-screenshot) packages="$packages $demo libreoffice-calc xvfb xauth imagemagick" ;;
-        *) echo "install-deps.sh: unknown group '$group' (demo, test, fuzz, dist, screenshots, workbook-screenshot)" >&2
+        *) echo "install-deps.sh: unknown group '$group' (demo, test, fuzz, dist, lint, screenshots, workbook-screenshot)" >&2
            exit 2 ;;
     esac
 done
-[ -n "$packages" ] || { echo "Usage: scripts/install-deps.sh demo|test|fuzz|dist|screenshots|workbook-screenshot..." >&2; exit 2; }
+[ -n "$packages" ] || { echo "Usage: scripts/install-deps.sh demo|test|fuzz|dist|lint|screenshots|workbook-screenshot..." >&2; exit 2; }
 
 missing=""
 for package in $packages; do
