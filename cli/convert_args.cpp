@@ -25,12 +25,14 @@ const char* const kConvertUsage =
     "    --j1939                  match 29-bit frames by parameter group when no identifier does\n"
     "  Table:\n"
     "    --format csv|xlsx        a CSV table (default) or an Excel workbook (X.xlsx)\n"
-    "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
+    "    --settings FILE.ini      conversion settings of the Windows program; options override "
+    "them\n"
     "    --channel all|ch1|ch2\n"
     "    --timestamp none|time-of-day|elapsed\n"
     "    --clock local|utc        the clock of dates and times (default: local)\n"
     "    --time-format columns|iso8601   Date,Time,msec columns or one ISO 8601 Timestamp\n"
-    "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for none)\n"
+    "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for "
+    "none)\n"
     "    --layout long|wide       a line per signal value (default), or a column per signal\n"
     "    --hold                   wide: an empty cell repeats the signal's last value\n"
     "    --resample PERIOD        wide: a row every PERIOD (10ms, 0.5s, 1s) with the last values\n"
@@ -99,15 +101,15 @@ bool parseNumber(std::string_view text, Number& out) {
 }
 
 const OptionSpec kConvertOptions[] = {
-    {"dbc", 0, true},          {"settings", 0, true},     {"log", 0, true},
-    {"channel", 0, true},      {"timestamp", 0, true},    {"columns", 0, true},
-    {"delimiter", 0, true},    {"encoding", 0, true},     {"line-end", 0, true},
-    {"ansi-codepage", 0, true}, {"jobs", 'j', true},      {"quiet", 'q', false},
-    {"messages", 0, true},     {"signals", 0, true},      {"ids", 0, true},
-    {"j1939", 0, false},       {"clock", 0, true},        {"time-format", 0, true},
-    {"layout", 0, true},       {"hold", 0, false},        {"resample", 0, true},
-    {"enum-text", 0, false},   {"report", 0, true},       {"summary", 0, false},
-    {"output-dir", 'o', true}, {"output", 0, true},      {"format", 0, true},
+    {"dbc", 0, true},           {"settings", 0, true},  {"log", 0, true},
+    {"channel", 0, true},       {"timestamp", 0, true}, {"columns", 0, true},
+    {"delimiter", 0, true},     {"encoding", 0, true},  {"line-end", 0, true},
+    {"ansi-codepage", 0, true}, {"jobs", 'j', true},    {"quiet", 'q', false},
+    {"messages", 0, true},      {"signals", 0, true},   {"ids", 0, true},
+    {"j1939", 0, false},        {"clock", 0, true},     {"time-format", 0, true},
+    {"layout", 0, true},        {"hold", 0, false},     {"resample", 0, true},
+    {"enum-text", 0, false},    {"report", 0, true},    {"summary", 0, false},
+    {"output-dir", 'o', true},  {"output", 0, true},    {"format", 0, true},
 };
 
 // --dbc FILE, or --dbc ch1=FILE / ch2=FILE.
@@ -242,9 +244,11 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
     }
     if (request.format == convert::OutputFormat::kXlsx) {
         if (!convert::workbooksAvailable()) {
-            return "--format xlsx is not available: this txtcvt-cli was built without libxlsxwriter";
+            return "--format xlsx is not available: this txtcvt-cli was built without "
+                   "libxlsxwriter";
         }
-        if (request.outputFile == "-") return "a workbook cannot go to standard output (--output -)";
+        if (request.outputFile == "-")
+            return "a workbook cannot go to standard output (--output -)";
     }
     return {};
 }
@@ -301,8 +305,8 @@ std::vector<std::string> workbookWarnings(const ConvertRequest& request) {
     if (request.format != convert::OutputFormat::kXlsx) return warnings;
     const auto unused = [&](bool given, std::string_view option, std::string_view why) {
         if (given) {
-            warnings.push_back(std::string(option) + " does not apply to a workbook: " +
-                               std::string(why));
+            warnings.push_back(std::string(option) +
+                               " does not apply to a workbook: " + std::string(why));
         }
     };
     unused(request.delimiter.has_value(), "--delimiter", "its columns are cells");

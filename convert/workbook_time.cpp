@@ -5,7 +5,7 @@
 namespace convert {
 
 namespace {
-constexpr double kSerialOf1970 = 25569.0;         // 1970-01-01
+constexpr double kSerialOf1970 = 25569.0;                 // 1970-01-01
 constexpr int64_t kSecondsBefore1900March = -2203891200;  // 1900-03-01 from 1970
 constexpr int64_t kSecondsAfter9999 = 253402300800;       // 10000-01-01 from 1970
 }  // namespace

@@ -13,8 +13,7 @@ namespace convert {
 
 namespace {
 
-constexpr const char* kNumberFormats[] = {nullptr, "yyyy-mm-dd hh:mm:ss.000", "0.000",
-                                          "0.000000"};
+constexpr const char* kNumberFormats[] = {nullptr, "yyyy-mm-dd hh:mm:ss.000", "0.000", "0.000000"};
 
 // The name the library opens: the bytes of the path here, UTF-8 on Windows (the library turns
 // it into UTF-16 there).
@@ -30,8 +29,9 @@ std::string libraryFileName(const Path& path) {
 }  // namespace
 
 WorkbookWriter::WorkbookWriter(uint32_t rowsPerSheet)
-    : rowsPerSheet_(rowsPerSheet < 2 ? 2 : rowsPerSheet > kMaxRowsPerSheet ? kMaxRowsPerSheet
-                                                                           : rowsPerSheet) {}
+    : rowsPerSheet_(rowsPerSheet < 2                  ? 2
+                    : rowsPerSheet > kMaxRowsPerSheet ? kMaxRowsPerSheet
+                                                      : rowsPerSheet) {}
 
 WorkbookWriter::~WorkbookWriter() {
     if (workbook_ != nullptr) closeGivenUp();
@@ -57,7 +57,8 @@ int32_t WorkbookWriter::open(const std::filesystem::path& output) {
     workbook_ = workbook_new_opt(name.c_str(), &options);
     if (workbook_ == nullptr) {
         output_.abandon();
-        return errno == ENOMEM || errno == 0 ? platform::kOutOfMemory : platform::runtimeError(errno);
+        return errno == ENOMEM || errno == 0 ? platform::kOutOfMemory
+                                             : platform::runtimeError(errno);
     }
     header_ = workbook_add_format(workbook_);
     if (header_ != nullptr) format_set_bold(header_);

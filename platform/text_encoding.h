@@ -22,9 +22,9 @@ std::string utf16ToAnsi(std::u16string_view text);
 // page). Never fails: a byte sequence the code page does not define becomes U+FFFD.
 std::string ansiToUtf8(std::string_view bytes);
 
-// The ANSI code page used by utf16ToAnsi and ansiToUtf8. On Windows 0 stands for the system's code page and is
-// the default; elsewhere the default is 1252. False (and no change) for a code page this system
-// cannot convert to.
+// The ANSI code page used by utf16ToAnsi and ansiToUtf8. On Windows 0 stands for the system's code
+// page and is the default; elsewhere the default is 1252. False (and no change) for a code page
+// this system cannot convert to.
 bool setAnsiCodePage(uint32_t codePage);
 uint32_t ansiCodePage();
 

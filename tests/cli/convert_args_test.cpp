@@ -106,11 +106,11 @@ TEST(ConvertArguments, AWorkbookTakesNoCsvOptionsAndNoStandardOutput) {
     ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--format", "XLSX", "in"}, r), "");
     EXPECT_EQ(r.format, convert::OutputFormat::kXlsx);
     EXPECT_TRUE(cli::workbookWarnings(r).empty());
-    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--format=xlsx", "--delimiter", ";",
-                                          "--encoding", "utf8", "--line-end", "lf",
-                                          "--time-format", "iso8601", "in"},
-                                         r),
-              "");
+    ASSERT_EQ(
+        cli::parseConvertArguments({"--dbc=x", "--format=xlsx", "--delimiter", ";", "--encoding",
+                                    "utf8", "--line-end", "lf", "--time-format", "iso8601", "in"},
+                                   r),
+        "");
     const std::vector<std::string> warnings = cli::workbookWarnings(r);
     ASSERT_EQ(warnings.size(), 4u);
     EXPECT_EQ(warnings[0], "--delimiter does not apply to a workbook: its columns are cells");
