@@ -8,6 +8,9 @@ namespace {
 constexpr double kSerialOf1970 = 25569.0;                 // 1970-01-01
 constexpr int64_t kSecondsBefore1900March = -2203891200;  // 1900-03-01 from 1970
 constexpr int64_t kSecondsAfter9999 = 253402300800;       // 10000-01-01 from 1970
+
+constexpr uint64_t wholeMilliseconds(uint64_t microseconds) { return microseconds / 1000; }
+constexpr uint64_t wholeSeconds(uint64_t microseconds) { return microseconds / 1000000; }
 }  // namespace
 
 double spreadsheetSerial(const platform::CivilTime& civil, uint32_t milliseconds) {
@@ -59,11 +62,12 @@ WorkbookTime::Cell WorkbookTime::cell(uint64_t microseconds) {
         case WorkbookTimeStyle::kClockSeconds:
             // The clock shows whole milliseconds.
             cell.kind = Cell::kNumber;
-            cell.number = static_cast<double>(microseconds / 1000) / 1000.0;
+            cell.number = static_cast<double>(wholeMilliseconds(microseconds)) / 1000.0;
             return cell;
         case WorkbookTimeStyle::kElapsedSeconds:
             cell.kind = Cell::kNumber;
-            cell.number = static_cast<double>(microseconds / 1000000) +
+            // Whole seconds and their fraction apart, so that long captures keep the microseconds.
+            cell.number = static_cast<double>(wholeSeconds(microseconds)) +
                           static_cast<double>(microseconds % 1000000) / 1e6;
             return cell;
         default:

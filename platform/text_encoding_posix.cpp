@@ -72,6 +72,7 @@ std::string ansiToUtf8(std::string_view bytes) {
     if (codePage == 65001) return utf16ToUtf8(utf8ToUtf16(bytes));
     iconv_t converter = iconv_open("UTF-8", iconvName(codePage).c_str());
     std::string out;
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the failure value iconv_open returns
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         // Without the code page each byte stands for the Latin-1 character of its value.
         for (const char byte : bytes) {
