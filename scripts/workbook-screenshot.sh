@@ -10,7 +10,7 @@ picture="${2:-$here/docs/workbook-calc.png}"
 case "$picture" in /*) ;; *) picture="$PWD/$picture" ;; esac
 if [ -z "$DISPLAY" ]; then
     "$here/scripts/install-deps.sh" workbook-screenshot
-    exec xvfb-run -a -s "-screen 0 1280x720x24" "$0" "$build" "$picture"
+    exec xvfb-run -a -s "-screen 0 1500x700x24" "$0" "$build" "$picture"
 fi
 work="$(mktemp -d)"
 calc=""
@@ -34,8 +34,10 @@ previous=""
 for attempt in $(seq 1 60); do
     sleep 3
     import -window root "$work/screen.png" 2>/dev/null || continue
+    # An empty screen (one colour) is Calc still starting.
+    [ "$(identify -format '%k' "$work/screen.png")" -gt 1 ] || continue
     current="$(identify -format '%#' "$work/screen.png")"
-    if [ "$current" = "$previous" ] && [ "$attempt" -gt 3 ]; then
+    if [ "$current" = "$previous" ]; then
         mkdir -p "$(dirname "$picture")"
         convert "$work/screen.png" -trim +repage "$picture"
         echo "workbook-screenshot: $picture"
