@@ -25,7 +25,8 @@ cp "$here/examples/vehicle.dbc" "$here/examples/drive_v29.DT" "$work/"
     --columns ch,id,msg,unit,enum,raw drive_v29.DT)
 
 # A profile of its own, so that no first-start dialog or saved window state gets in the way.
-soffice --calc --norestore --nologo --nofirststartwizard \
+# Its temporary files go into the work folder too, which is removed at the end.
+TMPDIR="$work" soffice --calc --norestore --nologo --nofirststartwizard \
     "-env:UserInstallation=file://$work/profile" "$work/drive_v29.xlsx" >/dev/null 2>&1 &
 calc=$!
 
