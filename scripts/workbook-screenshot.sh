@@ -7,6 +7,7 @@ set -e
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build/linux}"
 picture="${2:-$here/docs/workbook-calc.png}"
+case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
 case "$picture" in /*) ;; *) picture="$PWD/$picture" ;; esac
 if [ -z "$DISPLAY" ]; then
     "$here/scripts/install-deps.sh" workbook-screenshot
