@@ -8,11 +8,16 @@ converts two captures with --jobs 1 and with --jobs 2.
     python3 bench/run.py [--size-mib 256] [--build build/linux] [--work /dev/shm/txtcvt-bench]
                          [--baseline OTHER_BUILD] [--rounds 3]
 
+With --workbook the capture is also written as an Excel workbook (--format xlsx), long and
+wide, beside the CSV tables of the same conversions: time, cells a second and peak memory of
+each; --workbook-mib sets the size of that capture (default 32 MiB: a workbook takes longer).
+
 With --baseline the same conversion also runs with another build's txtcvt-cli, the two taking
 turns, and both figures are shown side by side (best of the rounds). Keep the work folder on a
 RAM disk (/dev/shm) so that the disk does not decide.
 """
 import argparse
+import math
 import os
 import resource
 import subprocess
@@ -121,6 +126,46 @@ def export_side_by_side(cli, dbc, capture, work, records, csv_lines):
               f"{in_mib / seconds:.0f} MiB/s in, {out_mib:.0f} MiB out, peak memory {peak:.0f} MiB")
 
 
+WORKBOOK_MODES = [
+    ("long", []),
+    ("wide, --hold", ["--layout", "wide", "--hold"]),
+]
+
+
+def count_lines(path):
+    with open(path, "rb") as f:
+        return sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b""))
+
+
+def workbook(cli, dtgen, dbc, ids, work, mib):
+    """The same conversions as CSV and as workbook, side by side. Cells are those of the table,
+    rows times columns, empty ones included."""
+    capture = os.path.join(work, "workbook.DT")
+    records = mib * 1024 * 1024 // 32
+    make_capture(dtgen, capture, records, ids, 3)
+    print(f"workbook capture: {os.path.getsize(capture) / 2**20:.0f} MiB, {records} records")
+    for name, options in WORKBOOK_MODES:
+        csv_path = os.path.join(work, "workbook.csv")
+        csv_seconds, csv_peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, *options,
+                                              capture], cwd=work)
+        with open(csv_path, "rb") as f:
+            columns = f.readline().count(b",") + 1
+        rows = count_lines(csv_path) - 1
+        # The workbook has one time column where the CSV has Date, Time and msec.
+        cells = rows * (columns - 2)
+        os.remove(csv_path)
+        xlsx_path = os.path.join(work, "workbook.xlsx")
+        xlsx_seconds, xlsx_peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc,
+                                                "--format", "xlsx", *options, capture], cwd=work)
+        size = os.path.getsize(xlsx_path)
+        os.remove(xlsx_path)
+        print(f"{name:>13}: {rows} rows x {columns - 2} columns; "
+              f"CSV {csv_seconds:.2f} s ({cells / csv_seconds / 1e6:.1f} M cells/s, peak {csv_peak:.0f} MiB), "
+              f"workbook {xlsx_seconds:.2f} s ({cells / xlsx_seconds / 1e6:.2f} M cells/s, "
+              f"peak {xlsx_peak:.0f} MiB, {size / 2**20:.0f} MiB, {math.ceil(rows / 1048575)} sheets)")
+    os.remove(capture)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--size-mib", type=int, default=256)
@@ -128,6 +173,9 @@ def main():
     parser.add_argument("--work", default="/dev/shm/txtcvt-bench")
     parser.add_argument("--baseline", help="another build folder to compare with")
     parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--workbook", action="store_true",
+                        help="also write the capture as Excel workbooks beside the CSV")
+    parser.add_argument("--workbook-mib", type=int, default=32)
     parser.add_argument("--modes", action="store_true",
                         help="also time the selection, the wide and resampled tables and the report")
     args = parser.parse_args()
@@ -150,6 +198,8 @@ def main():
                 output, work, args.rounds)
     if args.modes:
         modes(cli, dbc, capture, output, work, args.rounds)
+    if args.workbook:
+        workbook(cli, dtgen, dbc, ids, work, args.workbook_mib)
     seconds, peak = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture], cwd=work)
     out_bytes = os.path.getsize(output)
     with open(output, "rb") as f:

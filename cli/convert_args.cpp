@@ -7,13 +7,14 @@
 
 #include "cli/option_parser.h"
 #include "convert/options.h"
+#include "convert/sinks.h"
 #include "platform/text_encoding.h"
 
 namespace cli {
 
 const char* const kConvertUsage =
     "txtcvt-cli convert --dbc FILE.dbc [options] INPUT.DT|FOLDER...\n"
-    "Converts captures into CSV tables through a DBC database.\n"
+    "Converts captures into CSV tables or Excel workbooks through a DBC database.\n"
     "  Database and selection:\n"
     "    --dbc FILE.dbc           the database of both channels\n"
     "    --dbc ch1=A.dbc --dbc ch2=B.dbc   a database per channel (either may be left out)\n"
@@ -25,6 +26,7 @@ const char* const kConvertUsage =
     "    --ids LIST               frame identifiers to keep, hexadecimal: 100-1FF,18FEF100\n"
     "    --j1939                  match 29-bit frames by parameter group when no identifier does\n"
     "  Table:\n"
+    "    --format csv|xlsx        a CSV table (default) or an Excel workbook (X.xlsx)\n"
     "    --settings FILE.ini      conversion settings of the Windows program; options override "
     "them\n"
     "    --channel all|ch1|ch2\n"
@@ -116,7 +118,7 @@ const OptionSpec kConvertOptions[] = {
     {"j1939", 0, false},        {"clock", 0, true},     {"time-format", 0, true},
     {"layout", 0, true},        {"hold", 0, false},     {"resample", 0, true},
     {"enum-text", 0, false},    {"report", 0, true},    {"summary", 0, false},
-    {"output-dir", 'o', true},  {"output", 0, true},
+    {"output-dir", 'o', true},  {"output", 0, true},    {"format", 0, true},
 };
 
 // --dbc FILE, or --dbc ch1=FILE / ch2=FILE.
@@ -159,6 +161,10 @@ std::string applyRunOption(std::string_view name, const std::string& value, Conv
         const auto layout = pickWord<convert::TableLayout>(value, {"long", "wide"});
         if (!layout) return bad;
         request.layout = *layout;
+    } else if (name == "format") {
+        const auto format = pickWord<convert::OutputFormat>(value, {"csv", "xlsx"});
+        if (!format) return bad;
+        request.format = *format;
     } else if (name == "hold") {
         request.hold = true;
     } else if (name == "resample") {
@@ -246,6 +252,14 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
     if (!request.outputDir.empty() && !request.outputFile.empty()) {
         return "--output and --output-dir exclude each other";
     }
+    if (request.format == convert::OutputFormat::kXlsx) {
+        if (!convert::workbooksAvailable()) {
+            return "--format xlsx is not available: this txtcvt-cli was built without "
+                   "libxlsxwriter";
+        }
+        if (request.outputFile == "-")
+            return "a workbook cannot go to standard output (--output -)";
+    }
     return {};
 }
 
@@ -277,6 +291,7 @@ bool parsePeriod(std::string_view text, uint64_t& microseconds) {
 
 void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options) {
     options.layout = request.layout;
+    options.format = request.format;
     options.hold = request.hold;
     options.resampleMicroseconds = request.resampleMicroseconds;
     options.enumText = request.enumText;
@@ -293,6 +308,23 @@ void applyConvertRequest(const ConvertRequest& request, settings::ConversionSett
     if (request.encoding) settings.encoding = *request.encoding;
     if (request.lineEnd) settings.lineEnd = *request.lineEnd;
     if (request.encoding || request.lineEnd) settings.additionalCsv = true;
+}
+
+std::vector<std::string> workbookWarnings(const ConvertRequest& request) {
+    std::vector<std::string> warnings;
+    if (request.format != convert::OutputFormat::kXlsx) return warnings;
+    const auto unused = [&](bool given, std::string_view option, std::string_view why) {
+        if (given) {
+            warnings.push_back(std::string(option) +
+                               " does not apply to a workbook: " + std::string(why));
+        }
+    };
+    unused(request.delimiter.has_value(), "--delimiter", "its columns are cells");
+    unused(request.encoding.has_value(), "--encoding", "a workbook is always Unicode");
+    unused(request.lineEnd.has_value(), "--line-end", "its rows are rows");
+    unused(request.timeFormat == convert::TimeFormat::kIso8601, "--time-format iso8601",
+           "its dates and times are date-time cells");
+    return warnings;
 }
 
 std::vector<std::string> delimiterWarnings(std::string_view typed) {

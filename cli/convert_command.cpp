@@ -24,6 +24,8 @@
 #include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/replacing_file.h"
+#include "convert/sinks.h"
+#include "convert/wide_table.h"
 #include "platform/error_text.h"
 #include "platform/interrupt_watch.h"
 #include "platform/platform.h"
@@ -77,7 +79,9 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
         return false;
     }
     applyConvertRequest(request, settings);
-    if (request.delimiter) {
+    for (const std::string& warning : workbookWarnings(request))
+        std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
+    if (request.delimiter && request.format == convert::OutputFormat::kCsv) {
         for (const std::string& warning : delimiterWarnings(*request.delimiter))
             std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
     }
@@ -88,6 +92,7 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
 
 // Where the outputs go; false (after saying why) when that cannot be.
 bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputNaming& naming) {
+    if (request.format == convert::OutputFormat::kXlsx) naming.extension = ".xlsx";
     if (!request.outputFile.empty()) {
         if (inputCount != 1) {
             std::fprintf(stderr, "%s: --output names the output of one input, not of %zu\n",
@@ -107,6 +112,21 @@ bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputN
         }
     }
     return true;
+}
+
+// A workbook's sheet has 16,384 columns: a wide table with more signals cannot be one.
+bool fitsWorkbook(const ConvertRequest& request, const convert::Decoding& decoding) {
+    if (request.format != convert::OutputFormat::kXlsx ||
+        request.layout != convert::TableLayout::kWide) {
+        return true;
+    }
+    const size_t columns = convert::WideColumns(decoding).columns().size() + 1;
+    if (columns <= convert::kMaxWorkbookColumns) return true;
+    std::fprintf(stderr,
+                 "%s: %zu signals are too many columns for a workbook (at most %zu): choose "
+                 "fewer with --signals or --messages\n",
+                 kCommand, columns - 1, convert::kMaxWorkbookColumns - 1);
+    return false;
 }
 
 uint64_t totalBytes(const std::vector<std::filesystem::path>& files) {
@@ -221,6 +241,7 @@ int runConvertCommand(const Arguments& args) {
                      pattern.c_str());
     }
     if (!unmatched.empty()) return 2;
+    if (!fitsWorkbook(request, setup.decoding())) return 2;
 
     RunReport report;
     report.databases = databases.reportEntries();

@@ -30,12 +30,19 @@ std::string littleEndianBytes(std::u16string_view text) {
     return bytes;
 }
 
-// Converts the input; each UTF-16 unit the code page lacks becomes one '?' (a surrogate pair
-// two, as WideCharToMultiByte gives them). False only when iconv fails in another way.
-bool convertAll(iconv_t converter, std::string& input, std::string& out) {
+// What stands for input the code page cannot convert: `replacement` for each `unitBytes` bytes.
+struct Invalid {
+    std::string_view replacement;
+    size_t unitBytes;
+};
+
+// Converts the input; each unit iconv cannot convert becomes the replacement (a surrogate pair
+// two '?' in UTF-16, as WideCharToMultiByte gives them). False only when iconv fails in another
+// way.
+bool convertAll(iconv_t converter, std::string& input, std::string& out, Invalid invalid) {
     char* in = input.data();
     size_t inLeft = input.size();
-    std::string buffer(input.size() * 2 + 16, '\0');
+    std::string buffer(input.size() * 4 + 16, '\0');
     while (inLeft > 0) {
         char* outPtr = buffer.data();
         size_t outLeft = buffer.size();
@@ -44,8 +51,8 @@ bool convertAll(iconv_t converter, std::string& input, std::string& out) {
         if (rc != static_cast<size_t>(-1)) break;
         if (errno == E2BIG) continue;
         if (errno != EILSEQ && errno != EINVAL) return false;
-        out.push_back('?');
-        const size_t skip = inLeft < 2 ? inLeft : 2;
+        out += invalid.replacement;
+        const size_t skip = inLeft < invalid.unitBytes ? inLeft : invalid.unitBytes;
         in += skip;
         inLeft -= skip;
         iconv(converter, nullptr, nullptr, nullptr, nullptr);
@@ -62,7 +69,33 @@ std::string utf16ToAnsi(std::u16string_view text) {
     if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(text.size(), '?');
     std::string input = littleEndianBytes(text);
     std::string out;
-    if (!convertAll(converter, input, out)) out.assign(text.size(), '?');
+    if (!convertAll(converter, input, out, {"?", 2})) out.assign(text.size(), '?');
+    iconv_close(converter);
+    return out;
+}
+
+std::string ansiToUtf8(std::string_view bytes) {
+    const uint32_t codePage = gAnsiCodePage.load();
+    if (codePage == 65001) return utf16ToUtf8(utf8ToUtf16(bytes));
+    iconv_t converter = iconv_open("UTF-8", iconvName(codePage).c_str());
+    std::string out;
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the failure value iconv_open returns
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        // Without the code page each byte stands for the Latin-1 character of its value.
+        for (const char byte : bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            if (value < 0x80) {
+                out.push_back(byte);
+            } else {
+                out.push_back(static_cast<char>(0xC0 | (value >> 6)));
+                out.push_back(static_cast<char>(0x80 | (value & 0x3F)));
+            }
+        }
+        return out;
+    }
+    std::string input(bytes);
+    // A byte the code page does not define (or a lead byte cut off) becomes U+FFFD.
+    if (!convertAll(converter, input, out, {"\xEF\xBF\xBD", 1})) out += "\xEF\xBF\xBD";
     iconv_close(converter);
     return out;
 }

@@ -98,3 +98,30 @@ TEST(ConvertArguments, MistakesAreReportedNotGuessed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ConvertArguments, AWorkbookTakesNoCsvOptionsAndNoStandardOutput) {
+    ConvertRequest r;
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--format", "XLSX", "in"}, r), "");
+    EXPECT_EQ(r.format, convert::OutputFormat::kXlsx);
+    EXPECT_TRUE(cli::workbookWarnings(r).empty());
+    ASSERT_EQ(
+        cli::parseConvertArguments({"--dbc=x", "--format=xlsx", "--delimiter", ";", "--encoding",
+                                    "utf8", "--line-end", "lf", "--time-format", "iso8601", "in"},
+                                   r),
+        "");
+    const std::vector<std::string> warnings = cli::workbookWarnings(r);
+    ASSERT_EQ(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0], "--delimiter does not apply to a workbook: its columns are cells");
+    EXPECT_EQ(warnings[3].rfind("--time-format iso8601", 0), 0u);
+    EXPECT_NE(cli::parseConvertArguments({"--dbc=x", "--format=xlsx", "--output", "-", "in"}, r),
+              "");
+    EXPECT_EQ(cli::parseConvertArguments({"--dbc=x", "--format=pdf", "in"}, r),
+              "invalid value 'pdf' for --format");
+    // The same options make no warning for a CSV table.
+    ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--delimiter", ";", "in"}, r), "");
+    EXPECT_TRUE(cli::workbookWarnings(r).empty());
+}
+
+}  // namespace
