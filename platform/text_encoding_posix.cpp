@@ -14,6 +14,11 @@ namespace {
 
 std::atomic<uint32_t> gAnsiCodePage{1252};
 
+// What iconv_open returns when it cannot convert between the two code sets.
+bool failedToOpen(iconv_t converter) {
+    return converter == reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+}
+
 std::string iconvName(uint32_t codePage) {
     if (codePage == 65001) return "UTF-8";
     return "CP" + std::to_string(codePage);
@@ -66,7 +71,7 @@ std::string utf16ToAnsi(std::u16string_view text) {
     const uint32_t codePage = gAnsiCodePage.load();
     if (codePage == 65001) return utf16ToUtf8(text);
     iconv_t converter = iconv_open(iconvName(codePage).c_str(), "UTF-16LE");
-    if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(text.size(), '?');
+    if (failedToOpen(converter)) return std::string(text.size(), '?');
     std::string input = littleEndianBytes(text);
     std::string out;
     if (!convertAll(converter, input, out, {"?", 2})) out.assign(text.size(), '?');
@@ -79,8 +84,7 @@ std::string ansiToUtf8(std::string_view bytes) {
     if (codePage == 65001) return utf16ToUtf8(utf8ToUtf16(bytes));
     iconv_t converter = iconv_open("UTF-8", iconvName(codePage).c_str());
     std::string out;
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): the failure value iconv_open returns
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+    if (failedToOpen(converter)) {
         // Without the code page each byte stands for the Latin-1 character of its value.
         for (const char byte : bytes) {
             const auto value = static_cast<unsigned char>(byte);
@@ -104,7 +108,7 @@ bool setAnsiCodePage(uint32_t codePage) {
     if (codePage == 0) return false;
     if (codePage != 65001) {
         iconv_t probe = iconv_open(iconvName(codePage).c_str(), "UTF-16LE");
-        if (probe == reinterpret_cast<iconv_t>(-1)) return false;
+        if (failedToOpen(probe)) return false;
         iconv_close(probe);
     }
     gAnsiCodePage.store(codePage);
