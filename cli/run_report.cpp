@@ -42,7 +42,8 @@ std::string jsonString(std::string_view text) {
         }
         i += length == 0 ? 1 : length;
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::string hexId(uint32_t id, bool extended) {
@@ -59,26 +60,32 @@ std::string seconds(double value) {
     return text;
 }
 
+// Appends every part in turn: no temporary strings (GCC 12 for MinGW warns wrongly about
+// chains of operator+ on them).
+template <class... Parts>
+void put(std::string& out, const Parts&... parts) {
+    (out.append(std::string_view(parts)), ...);
+}
+
+const char* flag(bool value) { return value ? "true" : "false"; }
+
 // A frame time: seconds since the capture's time base, and for layout 29 the date and time in
 // UTC as ISO 8601.
-std::string timeFields(const char* name, uint64_t microseconds, const convert::TimeBase& base) {
-    std::string out = "\"" + std::string(name) + "Seconds\":" +
-                      seconds(static_cast<double>(microseconds) / 1e6);
-    if (base.scheme == convert::TimeScheme::kDateTime) {
-        const uint64_t nanoseconds =
-            (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
-        const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
-                                                microseconds / 1000000 + nanoseconds / 1000000000);
-        platform::CivilTime civil;
-        if (platform::utcTime(whole, civil)) {
-            char text[64];
-            std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06" PRIu64 "Z",
-                          civil.year, civil.month, civil.day, civil.hour, civil.minute,
-                          civil.second, (nanoseconds % 1000000000) / 1000);
-            out += ",\"" + std::string(name) + "Time\":\"" + text + "\"";
-        }
-    }
-    return out;
+void putTime(std::string& out, const char* name, uint64_t microseconds,
+             const convert::TimeBase& base) {
+    put(out, ",\"", name, "Seconds\":", seconds(static_cast<double>(microseconds) / 1e6));
+    if (base.scheme != convert::TimeScheme::kDateTime) return;
+    const uint64_t nanoseconds =
+        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
+    const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
+                                            microseconds / 1000000 + nanoseconds / 1000000000);
+    platform::CivilTime civil;
+    if (!platform::utcTime(whole, civil)) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06" PRIu64 "Z", civil.year,
+                  civil.month, civil.day, civil.hour, civil.minute, civil.second,
+                  (nanoseconds % 1000000000) / 1000);
+    put(out, ",\"", name, "Time\":\"", text, "\"");
 }
 
 const char* outcomeWord(const convert::FileOutcome& outcome) {
@@ -87,66 +94,68 @@ const char* outcomeWord(const convert::FileOutcome& outcome) {
     return "failed";
 }
 
-std::string statsFields(const CaptureStats& stats) {
-    std::string out = "\"records\":" + number(stats.records) + ",\"frames\":{\"ch1\":" +
-                      number(stats.frames[0]) + ",\"ch2\":" + number(stats.frames[1]) +
-                      "},\"framesDecoded\":" + number(stats.framesDecoded) +
-                      ",\"framesJ1939\":" + number(stats.framesJ1939);
-    out += ",\"unknown\":{\"frames\":" + number(stats.framesUnknown) + ",\"identifiers\":[";
-    bool first = true;
+void putStats(std::string& out, const CaptureStats& stats) {
+    put(out, "\"records\":", number(stats.records), ",\"frames\":{\"ch1\":",
+        number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
+        "},\"framesDecoded\":", number(stats.framesDecoded), ",\"framesJ1939\":",
+        number(stats.framesJ1939), ",\"unknown\":{\"frames\":", number(stats.framesUnknown),
+        ",\"identifiers\":[");
+    const char* separator = "";
     for (const convert::UnknownIdentifier& id : stats.topUnknown(20)) {
-        out += (first ? "" : ",") + std::string("{\"id\":\"") + hexId(id.canId, id.extended) +
-               "\",\"extended\":" + (id.extended ? "true" : "false") +
-               ",\"frames\":" + number(id.total()) + ",\"ch1\":" + number(id.frames[0]) +
-               ",\"ch2\":" + number(id.frames[1]) + "}";
-        first = false;
+        put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended), "\",\"extended\":",
+            flag(id.extended), ",\"frames\":", number(id.total()), ",\"ch1\":",
+            number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
+        separator = ",";
     }
-    out += "]},\"short\":{\"frames\":" + number(stats.framesShort) + ",\"messages\":[";
-    first = true;
+    put(out, "]},\"short\":{\"frames\":", number(stats.framesShort), ",\"messages\":[");
+    separator = "";
     for (const convert::MessageFrames& message : stats.shortByMessage()) {
-        out += (first ? "" : ",") + std::string("{\"message\":") + jsonString(message.message) +
-               ",\"id\":\"" + hexId(message.canId, message.extended) +
-               "\",\"frames\":" + number(message.frames) + "}";
-        first = false;
+        put(out, separator, "{\"message\":", jsonString(message.message), ",\"id\":\"",
+            hexId(message.canId, message.extended), "\",\"frames\":", number(message.frames),
+            "}");
+        separator = ",";
     }
-    out += "]},\"valuesBeyondData\":" + number(stats.valuesBeyondData) +
-           ",\"unmatchedSwitches\":[";
-    first = true;
+    put(out, "]},\"valuesBeyondData\":", number(stats.valuesBeyondData),
+        ",\"unmatchedSwitches\":[");
+    separator = "";
     for (const convert::UnmatchedSwitch& entry : stats.unmatchedSwitches()) {
-        out += (first ? "" : ",") + std::string("{\"message\":") + jsonString(entry.message) +
-               ",\"switch\":" + jsonString(entry.switchName) +
-               ",\"frames\":" + number(entry.frames) + ",\"values\":[";
+        put(out, separator, "{\"message\":", jsonString(entry.message), ",\"switch\":",
+            jsonString(entry.switchName), ",\"frames\":", number(entry.frames), ",\"values\":[");
         for (size_t i = 0; i < entry.values.size(); ++i) {
-            out += (i > 0 ? "," : "") + std::to_string(entry.values[i]);
+            put(out, i > 0 ? "," : "", std::to_string(entry.values[i]));
         }
-        out += std::string("],\"moreValues\":") + (entry.moreValues ? "true" : "false") + "}";
-        first = false;
+        put(out, "],\"moreValues\":", flag(entry.moreValues), "}");
+        separator = ",";
     }
-    out += "],\"lines\":" + number(stats.lines);
+    put(out, "],\"lines\":", number(stats.lines));
     if (stats.timed) {
-        out += "," + timeFields("first", stats.firstMicroseconds, stats.time) + "," +
-               timeFields("last", stats.lastMicroseconds, stats.time);
+        putTime(out, "first", stats.firstMicroseconds, stats.time);
+        putTime(out, "last", stats.lastMicroseconds, stats.time);
     }
-    return out;
 }
 
 std::string fileJson(const RunReport& report, size_t index) {
     const convert::FileResult& result = report.results[index];
     const convert::FileOutcome& outcome = result.outcome;
-    std::string out = "{\"input\":" + jsonString(pathToUtf8(report.inputs[index])) +
-                      ",\"output\":" +
-                      (result.output.empty() ? std::string("null")
-                                             : jsonString(pathToUtf8(result.output))) +
-                      ",\"outcome\":\"" + outcomeWord(outcome) + "\"";
+    std::string out;
+    put(out, "{\"input\":", jsonString(pathToUtf8(report.inputs[index])), ",\"output\":",
+        result.output.empty() ? std::string("null") : jsonString(pathToUtf8(result.output)),
+        ",\"outcome\":\"", outcomeWord(outcome), "\"");
     if (!outcome.converted()) {
-        out += ",\"message\":" + jsonString(outcomeWords(report.inputs, result));
-        if (outcome.status != FileStatus::kCutShort) out += ",\"code\":\"" + codeText(outcome.code) + "\"";
+        put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result)));
+        if (outcome.status != FileStatus::kCutShort) {
+            put(out, ",\"code\":\"", codeText(outcome.code), "\"");
+        }
     }
     if (outcome.status == FileStatus::kCutShort) {
-        out += ",\"recordsClaimed\":" + number(outcome.recordsClaimed);
+        put(out, ",\"recordsClaimed\":", number(outcome.recordsClaimed));
     }
-    if (outcome.stats) out += "," + statsFields(*outcome.stats);
-    return out + ",\"seconds\":" + seconds(result.seconds) + "}";
+    if (outcome.stats) {
+        put(out, ",");
+        putStats(out, *outcome.stats);
+    }
+    put(out, ",\"seconds\":", seconds(result.seconds), "}");
+    return out;
 }
 
 struct Totals {
@@ -174,26 +183,29 @@ Totals totalsOf(const RunReport& report) {
 
 std::string reportJson(const RunReport& report) {
     std::string out = "{\"program\":\"txtcvt-cli " TXTCVT_VERSION_TEXT "\",\"databases\":[";
-    for (size_t i = 0; i < report.databases.size(); ++i) {
-        const ReportDatabase& db = report.databases[i];
-        out += (i > 0 ? "," : "") + std::string("{\"channel\":\"") + db.channel +
-               "\",\"path\":" + jsonString(db.path) + ",\"messages\":" +
-               std::to_string(db.messages) + ",\"signals\":" + std::to_string(db.signals) +
-               ",\"errors\":" + std::to_string(db.errors) + "}";
+    const char* separator = "";
+    for (const ReportDatabase& db : report.databases) {
+        put(out, separator, "{\"channel\":\"", db.channel, "\",\"path\":", jsonString(db.path),
+            ",\"messages\":", std::to_string(db.messages), ",\"signals\":",
+            std::to_string(db.signals), ",\"errors\":", std::to_string(db.errors), "}");
+        separator = ",";
     }
-    out += "],\n\"files\":[\n";
+    put(out, "],\n\"files\":[\n");
     for (size_t i = 0; i < report.results.size(); ++i) {
-        out += fileJson(report, i) + (i + 1 < report.results.size() ? ",\n" : "\n");
+        put(out, fileJson(report, i), i + 1 < report.results.size() ? ",\n" : "\n");
     }
-    out += "],\n\"inputsNotFound\":[";
-    for (size_t i = 0; i < report.problems.size(); ++i) {
-        out += (i > 0 ? "," : "") + jsonString(report.problems[i]);
+    put(out, "],\n\"inputsNotFound\":[");
+    separator = "";
+    for (const std::string& problem : report.problems) {
+        put(out, separator, jsonString(problem));
+        separator = ",";
     }
     const Totals totals = totalsOf(report);
-    out += "],\n\"totals\":{\"files\":" + number(report.results.size() + report.problems.size()) +
-           ",\"converted\":" + number(totals.converted) + ",\"cutShort\":" +
-           number(totals.cutShort) + ",\"failed\":" + number(totals.failed) + "," +
-           statsFields(totals.stats) + ",\"seconds\":" + seconds(report.seconds) + "}}\n";
+    put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
+        ",\"converted\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
+        ",\"failed\":", number(totals.failed), ",");
+    putStats(out, totals.stats);
+    put(out, ",\"seconds\":", seconds(report.seconds), "}}\n");
     return out;
 }
 
@@ -216,8 +228,8 @@ std::string reportSummary(const RunReport& report) {
     out += line;
     std::string unknown;
     for (const convert::UnknownIdentifier& id : s.topUnknown(5)) {
-        unknown += (unknown.empty() ? " (most: " : ", ") + hexId(id.canId, id.extended) + " x" +
-                   number(id.total());
+        put(unknown, unknown.empty() ? " (most: " : ", ", hexId(id.canId, id.extended), " x",
+            number(id.total()));
     }
     if (!unknown.empty()) unknown += ")";
     std::snprintf(line, sizeof line,

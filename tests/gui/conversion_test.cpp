@@ -118,8 +118,9 @@ TEST(MainDialog, ReportsACorruptLastFileOnce) {
 TEST(MainDialog, StopEndsTheJobAfterTheCurrentFile) {
     testing_support::ScratchDir scratch("gui-stop");
     for (int i = 1; i <= 5; ++i) {
-        // The second file is large, so that the stop surely arrives while it is converted.
-        writeCapture(numbered(scratch, "f", i, ".DT"), i == 2 ? kLargeCapture : 10,
+        // The second file is large, so that the stop surely arrives while it is converted, also
+        // on a loaded machine (the capture is read a block at a time, and fast).
+        writeCapture(numbered(scratch, "f", i, ".DT"), i == 2 ? 5 * kLargeCapture : 10,
                      static_cast<uint64_t>(i));
     }
     InProcessProgram program(programArguments(scratch));
