@@ -79,7 +79,7 @@ python:
 	@echo "import txtcvt works with PYTHONPATH=$(CURDIR)/$(PYBUILD)/site $(PYTHON)"
 
 test-python: python
-	PYTHONPATH=$(CURDIR)/$(PYBUILD)/site TXTCVT_BUILD=$(CURDIR)/$(PYBUILD) \
+	PYTHONPATH=$(CURDIR)/$(PYBUILD)/site TXTCVT_BUILD=$(CURDIR)/$(PYBUILD) PYTHONDONTWRITEBYTECODE=1 \
 	    $(PYTHON) -m pytest -q -p no:cacheprovider tests/python
 
 test: test-linux test-asan test-windows test-python

@@ -1,5 +1,6 @@
 #include "convert/column_sinks.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace convert {
@@ -49,6 +50,27 @@ int32_t LongColumnSink::open(const std::filesystem::path&) {
     return 0;
 }
 
+namespace {
+
+// Reserved at most up front: past it the columns grow as they fill.
+constexpr uint64_t kMostRowsReserved = uint64_t{1} << 24;
+
+}  // namespace
+
+void LongColumnSink::expectFrames(uint64_t frames) {
+    const size_t messages = std::max<size_t>(numbering_.messageCount(), 1);
+    const uint64_t perFrame = (numbering_.signalCount() + messages - 1) / messages;
+    const auto rows = static_cast<size_t>(std::min(frames * perFrame, kMostRowsReserved));
+    columns_.time.reserve(rows);
+    for (auto* column : {&columns_.channel, &columns_.extended}) column->reserve(rows);
+    columns_.id.reserve(rows);
+    columns_.value.reserve(rows);
+    for (auto* column : {&columns_.message, &columns_.signal, &columns_.unit,
+                         &columns_.description}) {
+        column->codes.reserve(rows);
+    }
+}
+
 void LongColumnSink::write(const DecodedFrame& decoded) {
     const monitor::CapturedFrame& frame = decoded.frame;
     const int channel = frame.channel;
@@ -56,7 +78,7 @@ void LongColumnSink::write(const DecodedFrame& decoded) {
     if (messageCode == -2) messageCode = messageCodes_.codeOf(decoded.message.name);
     const size_t count = decoded.values.size();
     const size_t first = columns_.rows();
-    columns_.microseconds.resize(first + count, decoded.microseconds);
+    columns_.time.append(rowTimeOf(time_, decoded.microseconds), count);
     columns_.channel.resize(first + count, static_cast<uint8_t>(channel + 1));
     columns_.id.resize(first + count, frame.canId);
     columns_.extended.resize(first + count, frame.isExtended ? 1 : 0);
@@ -86,6 +108,12 @@ WideColumnSink::WideColumnSink(const Decoding& decoding, const ConversionOptions
     values_.columnCount = columns_.columns().size();
 }
 
+void WideColumnSink::expectFrames(uint64_t frames) {
+    const auto rows = static_cast<size_t>(std::min(frames, kMostRowsReserved));
+    values_.time.reserve(rows);
+    values_.cells.reserve(std::min<size_t>(rows * values_.columnCount, kMostRowsReserved));
+}
+
 int32_t WideColumnSink::open(const std::filesystem::path&) {
     result_ = 0;
     begun_ = false;
@@ -109,7 +137,7 @@ int32_t WideColumnSink::close() {
 void WideColumnSink::row(uint64_t microseconds, std::span<const WideCell> cells, int32_t first,
                          int32_t end) {
     constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
-    values_.microseconds.push_back(microseconds);
+    values_.time.append(rowTimeOf(time_, microseconds), 1);
     const size_t base = values_.cells.size();
     values_.cells.resize(base + cells.size(), kEmpty);
     for (int32_t i = first; i < end; ++i) {

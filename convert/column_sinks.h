@@ -11,6 +11,7 @@
 #include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/row_sink.h"
+#include "convert/row_times.h"
 #include "convert/wide_table.h"
 
 namespace convert {
@@ -58,9 +59,24 @@ private:
     size_t messageCount_ = 0;
 };
 
+// The times of a table's rows (see RowTime).
+struct TimeColumns {
+    std::vector<int64_t> instant;
+    std::vector<double> elapsed;
+
+    void reserve(size_t rows) {
+        instant.reserve(rows);
+        elapsed.reserve(rows);
+    }
+    void append(const RowTime& time, size_t count) {
+        instant.resize(instant.size() + count, time.instant);
+        elapsed.resize(elapsed.size() + count, time.elapsed);
+    }
+};
+
 // The long table: one row per signal value.
 struct LongColumns {
-    std::vector<uint64_t> microseconds;  // the frame's time count in microseconds (TimeBase)
+    TimeColumns time;
     std::vector<uint8_t> channel;        // 1 CH1, 2 CH2
     std::vector<uint32_t> id;            // the frame's own identifier, as the CAN_ID column
     std::vector<uint8_t> extended;
@@ -82,6 +98,9 @@ public:
     }
     int32_t close() override { return result_; }
     const TimeBase& timeBase() const { return time_; }
+    // Makes room for the rows of about `frames` frames, so that a large capture's columns are
+    // not copied as they grow.
+    virtual void expectFrames(uint64_t frames) = 0;
 
 protected:
     int32_t result_ = 0;
@@ -97,6 +116,7 @@ public:
     void begin(const TimeBase& time) override { time_ = time; }
     void write(const DecodedFrame& frame) override;
     uint64_t linesWritten() const override { return columns_.rows(); }
+    void expectFrames(uint64_t frames) override;
 
     LongColumns& columns() { return columns_; }
 
@@ -120,11 +140,11 @@ private:
 
 // The wide table: a row per frame or per period, a column per selected signal.
 struct WideValues {
-    std::vector<uint64_t> microseconds;  // per row
-    std::vector<double> cells;           // row after row; NaN for an empty cell
+    TimeColumns time;           // per row
+    std::vector<double> cells;  // row after row; NaN for an empty cell
     size_t columnCount = 0;
 
-    size_t rows() const { return microseconds.size(); }
+    size_t rows() const { return time.elapsed.size(); }
 };
 
 class WideColumnSink final : public ColumnSinkBase, private WideRowWriter {
@@ -136,6 +156,7 @@ public:
     void write(const DecodedFrame& frame) override;
     int32_t close() override;
     uint64_t linesWritten() const override { return values_.rows(); }
+    void expectFrames(uint64_t frames) override;
 
     const std::vector<WideColumn>& columnNames() const { return columns_.columns(); }
     WideValues& values() { return values_; }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "convert/row_times.h"
 #include "convert/time_base.h"
 #include "monitor/monitor_file.h"
 
@@ -12,7 +13,8 @@ namespace convert {
 
 struct FrameTable {
     std::vector<uint32_t> record;        // index of the head record among all records
-    std::vector<uint64_t> microseconds;  // time count in microseconds (see `time`)
+    std::vector<int64_t> instant;  // see RowTime
+    std::vector<double> elapsed;
     std::vector<uint8_t> channel;        // 1 CH1, 2 CH2
     std::vector<uint32_t> id;
     std::vector<uint8_t> extended;

@@ -16,7 +16,6 @@
 #include "python/src/capture_outcome.h"
 #include "python/src/database_handle.h"
 #include "python/src/texts.h"
-#include "python/src/time_arrays.h"
 
 namespace py = pybind11;
 
@@ -24,14 +23,14 @@ namespace txtcvt_python {
 
 namespace {
 
-void addTimes(py::dict& columns, TimeArrays&& times) {
-    columns["time"] = toArray(std::move(times.nanoseconds));
-    columns["elapsed"] = toArray(std::move(times.elapsed));
+void addTimes(py::dict& columns, std::vector<int64_t>&& instant, std::vector<double>&& elapsed) {
+    columns["time"] = toArray(std::move(instant));
+    columns["elapsed"] = toArray(std::move(elapsed));
 }
 
-py::dict frameColumns(convert::FrameTable& table, TimeArrays&& times) {
+py::dict frameColumns(convert::FrameTable& table) {
     py::dict columns;
-    addTimes(columns, std::move(times));
+    addTimes(columns, std::move(table.instant), std::move(table.elapsed));
     py::list data(table.rows());
     size_t offset = 0;
     for (size_t i = 0; i < table.rows(); ++i) {
@@ -53,7 +52,6 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
     CaptureSummary summary;
     convert::FrameTable table;
     convert::FileOutcome outcome;
-    TimeArrays times;
     {
         py::gil_scoped_release released;
         monitor::LoadReport report;
@@ -62,13 +60,12 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
                               : readOutcome(file, convert::readFrameTable(file, table));
         summary = summaryOf(file);
         monitor::releaseMonitorFile(file);
-        times = timeArrays(table.time, table.microseconds);
     }
     py::dict out;
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);
-        out["columns"] = frameColumns(table, std::move(times));
+        out["columns"] = frameColumns(table);
     }
     return out;
 }
@@ -80,11 +77,10 @@ py::dict categoryColumn(convert::CategoryColumn& column, const std::string& enco
     return out;
 }
 
-py::dict longColumns(convert::LongColumnSink& sink, TimeArrays&& times,
-                     const std::string& encoding) {
+py::dict longColumns(convert::LongColumnSink& sink, const std::string& encoding) {
     convert::LongColumns& table = sink.columns();
     py::dict columns;
-    addTimes(columns, std::move(times));
+    addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
     columns["channel"] = toArray(std::move(table.channel));
     columns["id"] = toArray(std::move(table.id));
     columns["extended"] = toBoolArray(std::move(table.extended));
@@ -96,12 +92,11 @@ py::dict longColumns(convert::LongColumnSink& sink, TimeArrays&& times,
     return columns;
 }
 
-py::dict wideColumns(convert::WideColumnSink& sink, TimeArrays&& times,
-                     const std::string& encoding) {
+py::dict wideColumns(convert::WideColumnSink& sink, const std::string& encoding) {
     convert::WideValues& table = sink.values();
-    const size_t rows = times.elapsed.size();
+    const size_t rows = table.rows();
     py::dict columns;
-    addTimes(columns, std::move(times));
+    addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
     py::list names;
     py::list units;
     for (const convert::WideColumn& column : sink.columnNames()) {
@@ -174,7 +169,6 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     monitor::MonitorFile file;
     CaptureSummary summary;
     convert::FileOutcome outcome;
-    TimeArrays times;
     {
         py::gil_scoped_release released;
         monitor::LoadReport report;
@@ -182,21 +176,17 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
         if (loaded != 0) {
             outcome = loadOutcome(loaded, report);
         } else {
+            sink->expectFrames(file.count);
             convert::Converter converter(setup.decoding());
             outcome = converter.convert(file, request.options, *sink, "");
         }
         summary = summaryOf(file);
         monitor::releaseMonitorFile(file);
-        std::vector<uint64_t>& microseconds =
-            wide ? wideSink->values().microseconds : longSink->columns().microseconds;
-        times = timeArrays(sink->timeBase(), microseconds);
-        microseconds = {};
     }
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);
-        out["columns"] = wide ? wideColumns(*wideSink, std::move(times), encoding)
-                              : longColumns(*longSink, std::move(times), encoding);
+        out["columns"] = wide ? wideColumns(*wideSink, encoding) : longColumns(*longSink, encoding);
     }
     return out;
 }

@@ -26,6 +26,7 @@ protected:
                                      " SG_ Speed : 0|8@1- (1,0) [0|100] \"km/h\" X\n"
                                      "VAL_ 256 Gear 1 \"First\" ;\n",
                                      dir / "log"));
+        options.timeStamps = convert::TimeStamps::kTimeOfDay;  // as the readers ask
     }
 
     // Walks a capture built by `b` into the sink.
@@ -37,6 +38,12 @@ protected:
                   0);
         convert::Converter converter(decoding);
         return converter.convert(capture, options, sink, "");
+    }
+
+    static std::vector<double> elapsed(std::vector<uint64_t> microseconds) {
+        std::vector<double> seconds;
+        for (uint64_t count : microseconds) seconds.push_back(static_cast<double>(count) / 1e6);
+        return seconds;
     }
 
     static std::vector<std::string_view> texts(const convert::CategoryColumn& column) {
@@ -61,14 +68,14 @@ TEST_F(ColumnSinks, LongRowsKeepTheDecodedNumbersAndCodeEachTextOnce) {
     b.frame({.channel = 0, .id = 0x300, .data = {0x01}, .time = 13});  // unknown
     const convert::Decoding decoding = convert::Decoding::of(database);
     convert::LongColumnSink sink(decoding);
-    options.timeStamps = convert::TimeStamps::kTimeOfDay;
     EXPECT_TRUE(walk(b, sink, decoding).converted());
 
     const convert::LongColumns& columns = sink.columns();
     ASSERT_EQ(columns.rows(), 5u);
     EXPECT_EQ(sink.linesWritten(), 5u);
     EXPECT_EQ(sink.timeBase().scheme, convert::TimeScheme::kElapsed);
-    EXPECT_EQ(columns.microseconds, (std::vector<uint64_t>{70, 70, 90, 120, 120}));
+    EXPECT_EQ(columns.time.elapsed, elapsed({70, 70, 90, 120, 120}));
+    EXPECT_EQ(columns.time.instant, std::vector<int64_t>(5, convert::kNoInstant));
     EXPECT_EQ(columns.channel, (std::vector<uint8_t>{1, 1, 2, 2, 2}));
     EXPECT_EQ(columns.id, (std::vector<uint32_t>{0x100, 0x100, 0x200, 0x100, 0x100}));
     EXPECT_EQ(columns.value, (std::vector<double>{1.5, 1.0, -1.0, 0.0, 2.0}));
@@ -90,10 +97,15 @@ TEST_F(ColumnSinks, ADatabasePerChannelNumbersItsSignalsApart) {
     decoding.channels[0].database = &database;
     decoding.channels[1].database = &second;
     dtgen::CaptureBuilder b(29);
+    b.startTime(1700000000, 5000);
     b.frame({.channel = 1, .id = 0x100, .data = {4}, .time = 1});
     b.frame({.channel = 0, .id = 0x100, .data = {2, 0, 1}, .time = 2});
     convert::LongColumnSink sink(decoding);
+    sink.expectFrames(2);
     walk(b, sink, decoding);
+    EXPECT_EQ(sink.columns().time.instant,
+              (std::vector<int64_t>{1700000000000006000, 1700000000000007000,
+                                    1700000000000007000}));
     EXPECT_EQ(texts(sink.columns().message),
               (std::vector<std::string_view>{"Body", "Engine", "Engine"}));
     EXPECT_EQ(texts(sink.columns().signal),
@@ -115,7 +127,7 @@ TEST_F(ColumnSinks, WideRowsLeaveEmptyCellsNotANumberAndHoldRepeatsThem) {
         ASSERT_EQ(sink.columnNames().size(), 3u);
         EXPECT_EQ(sink.columnNames()[2].name, "Wheel.Speed");
         ASSERT_EQ(values.rows(), 2u);
-        EXPECT_EQ(values.microseconds, (std::vector<uint64_t>{10, 20}));
+        EXPECT_EQ(values.time.elapsed, elapsed({10, 20}));
         EXPECT_EQ(values.cells[0], 1.0);
         EXPECT_TRUE(std::isnan(values.cells[2]));
         EXPECT_EQ(values.cells[5], 5.0);
@@ -126,7 +138,7 @@ TEST_F(ColumnSinks, WideRowsLeaveEmptyCellsNotANumberAndHoldRepeatsThem) {
     options.resampleMicroseconds = 4;
     convert::WideColumnSink sink(decoding, options);
     walk(b, sink, decoding);
-    EXPECT_EQ(sink.values().microseconds, (std::vector<uint64_t>{10, 14, 18}));
+    EXPECT_EQ(sink.values().time.elapsed, elapsed({10, 14, 18}));
 }
 
 }  // namespace

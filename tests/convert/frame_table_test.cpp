@@ -33,7 +33,9 @@ TEST(FrameTable, FramesInFileOrderWithTheirBytesAndRecordIndex) {
     ASSERT_EQ(table.rows(), 3u);
     EXPECT_EQ(table.time.scheme, convert::TimeScheme::kDateTime);
     EXPECT_EQ(table.record, (std::vector<uint32_t>{0, 2, 5}));  // 3 continues the FD frame
-    EXPECT_EQ(table.microseconds, (std::vector<uint64_t>{1000, 2500, 4000}));
+    EXPECT_EQ(table.instant, (std::vector<int64_t>{1700000000251000000, 1700000000252500000,
+                                                   1700000000254000000}));
+    EXPECT_EQ(table.elapsed, (std::vector<double>{0.001, 0.0025, 0.004}));
     EXPECT_EQ(table.channel, (std::vector<uint8_t>{1, 2, 1}));
     EXPECT_EQ(table.id, (std::vector<uint32_t>{0x123, 0x18FEF100, 0x8}));
     EXPECT_EQ(table.extended, (std::vector<uint8_t>{0, 1, 0}));
@@ -51,7 +53,8 @@ TEST(FrameTable, TimeUnitsOfTheOlderLayoutAndUnknownLayouts) {
     convert::FrameTable table;
     ASSERT_EQ(readTable(b, table), 0);
     EXPECT_EQ(table.time.scheme, convert::TimeScheme::kClock);
-    EXPECT_EQ(table.microseconds, (std::vector<uint64_t>{2500}));
+    EXPECT_EQ(table.elapsed, (std::vector<double>{0.0025}));
+    EXPECT_EQ(table.instant, (std::vector<int64_t>{convert::kNoInstant}));
 
     monitor::MonitorFile unknown;
     unknown.variant = 31;

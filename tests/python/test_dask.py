@@ -2,12 +2,11 @@
 process."""
 import shutil
 
+import distributed
 import pandas as pd
 import pytest
 import txtcvt
 import txtcvt.dask
-
-distributed = pytest.importorskip("distributed")
 
 
 @pytest.fixture(scope="module")
