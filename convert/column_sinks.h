@@ -59,24 +59,9 @@ private:
     size_t messageCount_ = 0;
 };
 
-// The times of a table's rows (see RowTime).
-struct TimeColumns {
-    std::vector<int64_t> instant;
-    std::vector<double> elapsed;
-
-    void reserve(size_t rows) {
-        instant.reserve(rows);
-        elapsed.reserve(rows);
-    }
-    void append(const RowTime& time, size_t count) {
-        instant.resize(instant.size() + count, time.instant);
-        elapsed.resize(elapsed.size() + count, time.elapsed);
-    }
-};
-
 // The long table: one row per signal value.
 struct LongColumns {
-    TimeColumns time;
+    RowTimeColumns time;
     std::vector<uint8_t> channel;        // 1 CH1, 2 CH2
     std::vector<uint32_t> id;            // the frame's own identifier, as the CAN_ID column
     std::vector<uint8_t> extended;
@@ -140,7 +125,7 @@ private:
 
 // The wide table: a row per frame or per period, a column per selected signal.
 struct WideValues {
-    TimeColumns time;           // per row
+    RowTimeColumns time;        // per row
     std::vector<double> cells;  // row after row; NaN for an empty cell
     size_t columnCount = 0;
 

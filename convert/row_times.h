@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "convert/time_base.h"
 
@@ -21,5 +22,20 @@ struct RowTime {
 // The row time of a time count of `microseconds` (see TimeBase). No instant where it does not
 // fit 64-bit nanoseconds: a start time read from a damaged capture can be anything.
 RowTime rowTimeOf(const TimeBase& base, uint64_t microseconds);
+
+// The times of a table's rows (see RowTime).
+struct RowTimeColumns {
+    std::vector<int64_t> instant;
+    std::vector<double> elapsed;
+
+    void reserve(size_t rows) {
+        instant.reserve(rows);
+        elapsed.reserve(rows);
+    }
+    void append(const RowTime& time, size_t count) {
+        instant.resize(instant.size() + count, time.instant);
+        elapsed.resize(elapsed.size() + count, time.elapsed);
+    }
+};
 
 }  // namespace convert
