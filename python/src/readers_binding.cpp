@@ -15,6 +15,7 @@
 #include "python/src/bindings.h"
 #include "python/src/capture_outcome.h"
 #include "python/src/database_handle.h"
+#include "python/src/large_pages.h"
 #include "python/src/texts.h"
 
 namespace py = pybind11;
@@ -177,6 +178,11 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
             outcome = loadOutcome(loaded, report);
         } else {
             sink->expectFrames(file.count);
+            if (wide) {
+                adviseLargePages(wideSink->values());
+            } else {
+                adviseLargePages(longSink->columns());
+            }
             convert::Converter converter(setup.decoding());
             outcome = converter.convert(file, request.options, *sink, "");
         }
