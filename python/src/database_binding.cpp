@@ -98,8 +98,9 @@ py::dict loadDbc(const py::bytes& path, const std::string& display, const std::s
     dbc::LoadSummary summary;
     bool loaded = false;
     {
+        const std::filesystem::path file = pathOf(path);  // with the GIL: a Python object
         py::gil_scoped_release released;
-        loaded = dbc::loadDbcFile(*handle->database, pathOf(path), options, &summary);
+        loaded = dbc::loadDbcFile(*handle->database, file, options, &summary);
     }
     py::dict out;
     out["loaded"] = loaded;

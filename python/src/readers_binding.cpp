@@ -3,6 +3,7 @@
 // data frames.
 #include <pybind11/stl.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,10 +54,11 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
     CaptureSummary summary;
     convert::FrameTable table;
     convert::FileOutcome outcome;
+    const std::filesystem::path capture = pathOf(path);  // with the GIL: it reads a Python object
     {
         py::gil_scoped_release released;
         monitor::LoadReport report;
-        const int32_t loaded = monitor::loadMonitorFile(file, pathOf(path), &report);
+        const int32_t loaded = monitor::loadMonitorFile(file, capture, &report);
         outcome = loaded != 0 ? loadOutcome(loaded, report)
                               : readOutcome(file, convert::readFrameTable(file, table));
         summary = summaryOf(file);
@@ -140,6 +142,31 @@ SignalRequest signalRequest(const std::vector<std::string>& messages,
     return request;
 }
 
+// Loads a capture and converts it into `sink` with the GIL released; the capture's summary goes
+// into `summary`. `roomMade` runs once the sink has made room for the capture's rows.
+convert::FileOutcome readCapture(const std::filesystem::path& path,
+                                 const convert::Decoding& decoding,
+                                 const convert::ConversionOptions& options,
+                                 convert::ColumnSinkBase& sink,
+                                 const std::function<void()>& roomMade, CaptureSummary& summary) {
+    py::gil_scoped_release released;
+    monitor::MonitorFile file;
+    monitor::LoadReport report;
+    convert::FileOutcome outcome;
+    const int32_t loaded = monitor::loadMonitorFile(file, path, &report);
+    if (loaded != 0) {
+        outcome = loadOutcome(loaded, report);
+    } else {
+        sink.expectFrames(file.count);
+        roomMade();
+        convert::Converter converter(decoding);
+        outcome = converter.convert(file, options, sink, "");
+    }
+    summary = summaryOf(file);
+    monitor::releaseMonitorFile(file);
+    return outcome;
+}
+
 py::dict readSignals(const py::bytes& path, const std::string& display,
                      const std::optional<DatabasePointer>& ch1,
                      const std::optional<DatabasePointer>& ch2, const std::string& encoding,
@@ -167,28 +194,12 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     } else {
         sink = &longSink.emplace(setup.decoding());
     }
-    monitor::MonitorFile file;
+    const auto adviseColumns = [&] {
+        wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
+    };
     CaptureSummary summary;
-    convert::FileOutcome outcome;
-    {
-        py::gil_scoped_release released;
-        monitor::LoadReport report;
-        const int32_t loaded = monitor::loadMonitorFile(file, pathOf(path), &report);
-        if (loaded != 0) {
-            outcome = loadOutcome(loaded, report);
-        } else {
-            sink->expectFrames(file.count);
-            if (wide) {
-                adviseLargePages(wideSink->values());
-            } else {
-                adviseLargePages(longSink->columns());
-            }
-            convert::Converter converter(setup.decoding());
-            outcome = converter.convert(file, request.options, *sink, "");
-        }
-        summary = summaryOf(file);
-        monitor::releaseMonitorFile(file);
-    }
+    const convert::FileOutcome outcome = readCapture(pathOf(path), setup.decoding(),
+                                                     request.options, *sink, adviseColumns, summary);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);
