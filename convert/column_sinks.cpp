@@ -65,8 +65,8 @@ void LongColumnSink::expectFrames(uint64_t frames) {
     for (auto* column : {&columns_.channel, &columns_.extended}) column->reserve(rows);
     columns_.id.reserve(rows);
     columns_.value.reserve(rows);
-    for (auto* column : {&columns_.message, &columns_.signal, &columns_.unit,
-                         &columns_.description}) {
+    for (auto* column :
+         {&columns_.message, &columns_.signal, &columns_.unit, &columns_.description}) {
         column->codes.reserve(rows);
     }
 }

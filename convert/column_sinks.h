@@ -62,8 +62,8 @@ private:
 // The long table: one row per signal value.
 struct LongColumns {
     RowTimeColumns time;
-    std::vector<uint8_t> channel;        // 1 CH1, 2 CH2
-    std::vector<uint32_t> id;            // the frame's own identifier, as the CAN_ID column
+    std::vector<uint8_t> channel;  // 1 CH1, 2 CH2
+    std::vector<uint32_t> id;      // the frame's own identifier, as the CAN_ID column
     std::vector<uint8_t> extended;
     CategoryColumn message;
     CategoryColumn signal;

@@ -15,8 +15,8 @@ int32_t walkFrames(const monitor::MonitorFile& file, FrameTable& table) {
         const int channel = monitor::frameChannelOf(kind);
         if (channel < 0 || !Layout::assemble(walk.cursor(), channel, frame)) continue;
         table.record.push_back(walk.index());
-        const RowTime time =
-            rowTimeOf(table.time, Layout::timeCount(walk.cursor()) * table.time.microsecondsPerCount);
+        const RowTime time = rowTimeOf(
+            table.time, Layout::timeCount(walk.cursor()) * table.time.microsecondsPerCount);
         table.instant.push_back(time.instant);
         table.elapsed.push_back(time.elapsed);
         table.channel.push_back(static_cast<uint8_t>(channel + 1));

@@ -12,10 +12,10 @@
 namespace convert {
 
 struct FrameTable {
-    std::vector<uint32_t> record;        // index of the head record among all records
+    std::vector<uint32_t> record;  // index of the head record among all records
     std::vector<int64_t> instant;  // see RowTime
     std::vector<double> elapsed;
-    std::vector<uint8_t> channel;        // 1 CH1, 2 CH2
+    std::vector<uint8_t> channel;  // 1 CH1, 2 CH2
     std::vector<uint32_t> id;
     std::vector<uint8_t> extended;
     std::vector<uint8_t> length;  // 1..64

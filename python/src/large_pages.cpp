@@ -34,8 +34,8 @@ void adviseLargePages(const convert::LongColumns& columns) {
     adviseLargePages(columns.channel);
     adviseLargePages(columns.id);
     adviseLargePages(columns.extended);
-    for (const auto* text : {&columns.message, &columns.signal, &columns.unit,
-                             &columns.description}) {
+    for (const auto* text :
+         {&columns.message, &columns.signal, &columns.unit, &columns.description}) {
         adviseLargePages(text->codes);
     }
     adviseLargePages(columns.value);

@@ -198,8 +198,8 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
         wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
     };
     CaptureSummary summary;
-    const convert::FileOutcome outcome = readCapture(pathOf(path), setup.decoding(),
-                                                     request.options, *sink, adviseColumns, summary);
+    const convert::FileOutcome outcome =
+        readCapture(pathOf(path), setup.decoding(), request.options, *sink, adviseColumns, summary);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);

@@ -103,9 +103,9 @@ TEST_F(ColumnSinks, ADatabasePerChannelNumbersItsSignalsApart) {
     convert::LongColumnSink sink(decoding);
     sink.expectFrames(2);
     walk(b, sink, decoding);
-    EXPECT_EQ(sink.columns().time.instant,
-              (std::vector<int64_t>{1700000000000006000, 1700000000000007000,
-                                    1700000000000007000}));
+    EXPECT_EQ(
+        sink.columns().time.instant,
+        (std::vector<int64_t>{1700000000000006000, 1700000000000007000, 1700000000000007000}));
     EXPECT_EQ(texts(sink.columns().message),
               (std::vector<std::string_view>{"Body", "Engine", "Engine"}));
     EXPECT_EQ(texts(sink.columns().signal),
