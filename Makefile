@@ -6,10 +6,15 @@ LINUX   := build/linux
 ASAN    := build/linux-asan
 WINDOWS := build/windows
 FUZZ    := build/fuzz
+PYBUILD := build/python
+# Debian's interpreter, which has Debian's numpy, pandas and Dask (another python3 may come first
+# on PATH).
+PYTHON  := /usr/bin/python3
 DIST    := dist
 
-.PHONY: help demo test test-linux test-asan test-windows test-dist dist fuzz check-limits \
-        screenshots lint build build-linux build-asan build-windows build-fuzz clean
+.PHONY: help demo test test-linux test-asan test-windows test-python test-dist dist fuzz \
+        check-limits screenshots lint python build build-linux build-asan build-windows build-fuzz \
+        clean
 
 help:
 	@echo "make demo           install the compiler, CMake and Ninja if missing, build, convert examples/"
@@ -17,6 +22,8 @@ help:
 	@echo "make test-linux     native unit tests only"
 	@echo "make test-asan      native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@echo "make test-windows   Windows tests under Wine"
+	@echo "make python         the Python module txtcvt into $(PYBUILD)/site (PYTHONPATH=$(PYBUILD)/site)"
+	@echo "make test-python    the Python module's tests (pytest, Dask on a local cluster)"
 	@echo "make dist           release packages into $(DIST)/: the Windows zip and the Debian package"
 	@echo "make test-dist      make dist, then run both packages as a user would"
 	@echo "make fuzz           every fuzz target for FUZZ_SECONDS (default 60) on its seeds (clang, libFuzzer)"
@@ -66,8 +73,19 @@ XVFB_RUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 test-windows: build-windows
 	$(XVFB_RUN) ctest --preset mingw-release -j $(JOBS)
 
-test: test-linux test-asan test-windows
-	@echo "All Linux, sanitizer and Windows tests passed."
+# The module, and txtcvt-cli and dtgen of the same build for its tests to compare with.
+python:
+	@scripts/install-deps.sh python
+	@$(call configure,python,$(PYBUILD))
+	cmake --build --preset python -j $(JOBS)
+	@echo "import txtcvt works with PYTHONPATH=$(CURDIR)/$(PYBUILD)/site $(PYTHON)"
+
+test-python: python
+	PYTHONPATH=$(CURDIR)/$(PYBUILD)/site TXTCVT_BUILD=$(CURDIR)/$(PYBUILD) PYTHONDONTWRITEBYTECODE=1 \
+	    $(PYTHON) -m pytest -q -p no:cacheprovider tests/python
+
+test: test-linux test-asan test-windows test-python
+	@echo "All Linux, sanitizer, Windows and Python tests passed."
 
 # Only what the demo runs is built, without tests, so that GoogleTest is not needed.
 demo:

@@ -42,7 +42,7 @@ ConversionJob::~ConversionJob() {
 }
 
 bool ConversionJob::start(std::vector<Path> inputs, convert::FileConversion convertOne,
-                          JobCallbacks callbacks) {
+                          const JobCallbacks& callbacks) {
     if (running()) return false;
     stopRequested_.store(false);
     inputs_ = std::move(inputs);

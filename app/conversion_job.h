@@ -39,7 +39,7 @@ public:
     // Starts the worker unless one is still running (false then). When the thread cannot be
     // created, done(0x80004005) is called on this thread and the result is true.
     bool start(std::vector<Path> inputs, convert::FileConversion convertOne,
-               JobCallbacks callbacks);
+               const JobCallbacks& callbacks);
     // The worker finishes the file it is converting and then ends.
     void requestStop() { stopRequested_.store(true); }
     // Waits for the worker, if there is one.

@@ -24,7 +24,8 @@ std::u16string hexCode(int32_t code) {
     static const char kDigits[] = "0123456789ABCDEF";
     std::u16string text = u"0x";
     const auto bits = static_cast<uint32_t>(code);
-    for (int shift = 28; shift >= 0; shift -= 4) text.push_back(kDigits[(bits >> shift) & 0xF]);
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text.push_back(static_cast<char16_t>(kDigits[(bits >> shift) & 0xF]));
     return text;
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "settings/conversion_settings.h"
 #include "dbc/database.h"
+#include "settings/conversion_settings.h"
 
 namespace app {
 

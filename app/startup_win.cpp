@@ -17,8 +17,8 @@
 #include "app/resource_order.h"
 #include "app/resources/resource_ids.h"
 #include "app/resources_win.h"
-#include "settings/settings_file.h"
 #include "app/shell_state_win.h"
+#include "settings/settings_file.h"
 
 namespace app {
 

@@ -2,33 +2,39 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "cli/option_parser.h"
 #include "convert/options.h"
+#include "convert/sinks.h"
 #include "platform/text_encoding.h"
 
 namespace cli {
 
 const char* const kConvertUsage =
     "txtcvt-cli convert --dbc FILE.dbc [options] INPUT.DT|FOLDER...\n"
-    "Converts captures into CSV tables through a DBC database.\n"
+    "Converts captures into CSV tables or Excel workbooks through a DBC database.\n"
     "  Database and selection:\n"
     "    --dbc FILE.dbc           the database of both channels\n"
     "    --dbc ch1=A.dbc --dbc ch2=B.dbc   a database per channel (either may be left out)\n"
-    "    --log PATH               where the DBC load log goes: a file, or a folder for dbcload.log\n"
+    "    --log PATH               where the DBC load log goes: a file, or a folder for "
+    "dbcload.log\n"
     "                             (dbcload-ch1.log, dbcload-ch2.log with two databases)\n"
     "    --messages LIST          messages to keep: names with * and ? (Engine*,Brake?)\n"
     "    --signals LIST           signals to keep: Signal or Message.Signal, with * and ?\n"
     "    --ids LIST               frame identifiers to keep, hexadecimal: 100-1FF,18FEF100\n"
     "    --j1939                  match 29-bit frames by parameter group when no identifier does\n"
     "  Table:\n"
-    "    --settings FILE.ini      conversion settings of the Windows program; options override them\n"
+    "    --format csv|xlsx        a CSV table (default) or an Excel workbook (X.xlsx)\n"
+    "    --settings FILE.ini      conversion settings of the Windows program; options override "
+    "them\n"
     "    --channel all|ch1|ch2\n"
     "    --timestamp none|time-of-day|elapsed\n"
     "    --clock local|utc        the clock of dates and times (default: local)\n"
     "    --time-format columns|iso8601   Date,Time,msec columns or one ISO 8601 Timestamp\n"
-    "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for none)\n"
+    "    --columns LIST           comma-separated subset of ch,id,msg,unit,enum,raw (\"\" for "
+    "none)\n"
     "    --layout long|wide       a line per signal value (default), or a column per signal\n"
     "    --hold                   wide: an empty cell repeats the signal's last value\n"
     "    --resample PERIOD        wide: a row every PERIOD (10ms, 0.5s, 1s) with the last values\n"
@@ -76,13 +82,20 @@ bool parseColumns(std::string_view list, settings::Columns& columns) {
     while (!list.empty()) {
         const size_t comma = list.find(',');
         const std::string_view word = list.substr(0, comma);
-        if (sameWordIgnoringCase(word, "ch")) columns.channel = true;
-        else if (sameWordIgnoringCase(word, "id")) columns.identifier = true;
-        else if (sameWordIgnoringCase(word, "msg")) columns.message = true;
-        else if (sameWordIgnoringCase(word, "unit")) columns.unit = true;
-        else if (sameWordIgnoringCase(word, "enum")) columns.description = true;
-        else if (sameWordIgnoringCase(word, "raw")) columns.rawData = true;
-        else return false;
+        if (sameWordIgnoringCase(word, "ch"))
+            columns.channel = true;
+        else if (sameWordIgnoringCase(word, "id"))
+            columns.identifier = true;
+        else if (sameWordIgnoringCase(word, "msg"))
+            columns.message = true;
+        else if (sameWordIgnoringCase(word, "unit"))
+            columns.unit = true;
+        else if (sameWordIgnoringCase(word, "enum"))
+            columns.description = true;
+        else if (sameWordIgnoringCase(word, "raw"))
+            columns.rawData = true;
+        else
+            return false;
         if (comma == std::string_view::npos) break;
         list.remove_prefix(comma + 1);
         if (list.empty()) return false;  // a trailing comma names no column
@@ -97,22 +110,23 @@ bool parseNumber(std::string_view text, Number& out) {
 }
 
 const OptionSpec kConvertOptions[] = {
-    {"dbc", 0, true},          {"settings", 0, true},     {"log", 0, true},
-    {"channel", 0, true},      {"timestamp", 0, true},    {"columns", 0, true},
-    {"delimiter", 0, true},    {"encoding", 0, true},     {"line-end", 0, true},
-    {"ansi-codepage", 0, true}, {"jobs", 'j', true},      {"quiet", 'q', false},
-    {"messages", 0, true},     {"signals", 0, true},      {"ids", 0, true},
-    {"j1939", 0, false},       {"clock", 0, true},        {"time-format", 0, true},
-    {"layout", 0, true},       {"hold", 0, false},        {"resample", 0, true},
-    {"enum-text", 0, false},   {"report", 0, true},       {"summary", 0, false},
-    {"output-dir", 'o', true}, {"output", 0, true},
+    {"dbc", 0, true},           {"settings", 0, true},  {"log", 0, true},
+    {"channel", 0, true},       {"timestamp", 0, true}, {"columns", 0, true},
+    {"delimiter", 0, true},     {"encoding", 0, true},  {"line-end", 0, true},
+    {"ansi-codepage", 0, true}, {"jobs", 'j', true},    {"quiet", 'q', false},
+    {"messages", 0, true},      {"signals", 0, true},   {"ids", 0, true},
+    {"j1939", 0, false},        {"clock", 0, true},     {"time-format", 0, true},
+    {"layout", 0, true},        {"hold", 0, false},     {"resample", 0, true},
+    {"enum-text", 0, false},    {"report", 0, true},    {"summary", 0, false},
+    {"output-dir", 'o', true},  {"output", 0, true},    {"format", 0, true},
 };
 
 // --dbc FILE, or --dbc ch1=FILE / ch2=FILE.
 std::string applyDatabase(const std::string& value, ConvertRequest& request) {
     for (int channel = 0; channel < 2; ++channel) {
         const std::string prefix = channel == 0 ? "ch1=" : "ch2=";
-        if (value.size() > 4 && sameWordIgnoringCase(std::string_view(value).substr(0, 4), prefix)) {
+        if (value.size() > 4 &&
+            sameWordIgnoringCase(std::string_view(value).substr(0, 4), prefix)) {
             request.channelDbcPath[channel] = value.substr(4);
             return {};
         }
@@ -122,8 +136,8 @@ std::string applyDatabase(const std::string& value, ConvertRequest& request) {
 }
 
 // The options of the command line alone (selection, time, layout, outputs, report).
-std::string applyRunOption(std::string_view name, const std::string& value,
-                           ConvertRequest& request, const std::string& bad) {
+std::string applyRunOption(std::string_view name, const std::string& value, ConvertRequest& request,
+                           const std::string& bad) {
     if (name == "messages") {
         if (!convert::parseNameList(value, request.selection.messages)) return bad;
     } else if (name == "signals") {
@@ -147,6 +161,10 @@ std::string applyRunOption(std::string_view name, const std::string& value,
         const auto layout = pickWord<convert::TableLayout>(value, {"long", "wide"});
         if (!layout) return bad;
         request.layout = *layout;
+    } else if (name == "format") {
+        const auto format = pickWord<convert::OutputFormat>(value, {"csv", "xlsx"});
+        if (!format) return bad;
+        request.format = *format;
     } else if (name == "hold") {
         request.hold = true;
     } else if (name == "resample") {
@@ -169,7 +187,7 @@ std::string applyRunOption(std::string_view name, const std::string& value,
 
 // Applies one option with its value; an empty text on success.
 std::string applyOption(std::string_view name, const std::string& value, ConvertRequest& request) {
-    const std::string bad = "invalid value '" + value + "' for --" + std::string(name);
+    std::string bad = "invalid value '" + value + "' for --" + std::string(name);
     if (name == "dbc") return applyDatabase(value, request);
     if (name == "settings") {
         request.settingsPath = value;
@@ -215,7 +233,7 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
 std::string parseConvertArguments(const Arguments& args, ConvertRequest& request) {
     request = ConvertRequest{};
     std::vector<GivenOption> options;
-    const std::string error = parseOptions(args, kConvertOptions, options, request.inputs);
+    std::string error = parseOptions(args, kConvertOptions, options, request.inputs);
     if (!error.empty()) return error;
     for (const GivenOption& option : options) {
         std::string problem = applyOption(option.name, option.value, request);
@@ -233,6 +251,14 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
     }
     if (!request.outputDir.empty() && !request.outputFile.empty()) {
         return "--output and --output-dir exclude each other";
+    }
+    if (request.format == convert::OutputFormat::kXlsx) {
+        if (!convert::workbooksAvailable()) {
+            return "--format xlsx is not available: this txtcvt-cli was built without "
+                   "libxlsxwriter";
+        }
+        if (request.outputFile == "-")
+            return "a workbook cannot go to standard output (--output -)";
     }
     return {};
 }
@@ -259,12 +285,13 @@ bool parsePeriod(std::string_view text, uint64_t& microseconds) {
     const double total = value * scale;
     // At least a microsecond, at most a day.
     if (!(total >= 0.5 && total <= 86400e6)) return false;
-    microseconds = static_cast<uint64_t>(total + 0.5);
+    microseconds = static_cast<uint64_t>(std::llround(total));
     return true;
 }
 
 void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options) {
     options.layout = request.layout;
+    options.format = request.format;
     options.hold = request.hold;
     options.resampleMicroseconds = request.resampleMicroseconds;
     options.enumText = request.enumText;
@@ -283,6 +310,23 @@ void applyConvertRequest(const ConvertRequest& request, settings::ConversionSett
     if (request.encoding || request.lineEnd) settings.additionalCsv = true;
 }
 
+std::vector<std::string> workbookWarnings(const ConvertRequest& request) {
+    std::vector<std::string> warnings;
+    if (request.format != convert::OutputFormat::kXlsx) return warnings;
+    const auto unused = [&](bool given, std::string_view option, std::string_view why) {
+        if (given) {
+            warnings.push_back(std::string(option) +
+                               " does not apply to a workbook: " + std::string(why));
+        }
+    };
+    unused(request.delimiter.has_value(), "--delimiter", "its columns are cells");
+    unused(request.encoding.has_value(), "--encoding", "a workbook is always Unicode");
+    unused(request.lineEnd.has_value(), "--line-end", "its rows are rows");
+    unused(request.timeFormat == convert::TimeFormat::kIso8601, "--time-format iso8601",
+           "its dates and times are date-time cells");
+    return warnings;
+}
+
 std::vector<std::string> delimiterWarnings(std::string_view typed) {
     std::vector<std::string> warnings;
     const std::u16string units = platform::utf8ToUtf16(typed);
@@ -294,8 +338,9 @@ std::vector<std::string> delimiterWarnings(std::string_view typed) {
     for (size_t i = 0; i < kept.size(); ++i) {
         if (kept[i] != u'\\') continue;
         if (i + 1 == kept.size()) {
-            warnings.push_back("the delimiter ends in a lone backslash, which stands for nothing "
-                               "(\\\\ is a backslash)");
+            warnings.push_back(
+                "the delimiter ends in a lone backslash, which stands for nothing "
+                "(\\\\ is a backslash)");
         } else if (kept[i + 1] != u't' && kept[i + 1] != u'\\') {
             warnings.push_back("the delimiter's escape \\" +
                                platform::utf16ToUtf8(kept.substr(i + 1, 1)) +

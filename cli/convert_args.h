@@ -34,6 +34,7 @@ struct ConvertRequest {
     convert::Clock clock = convert::Clock::kLocal;
     convert::TimeFormat timeFormat = convert::TimeFormat::kColumns;
     convert::TableLayout layout = convert::TableLayout::kLong;
+    convert::OutputFormat format = convert::OutputFormat::kCsv;
     bool hold = false;
     uint64_t resampleMicroseconds = 0;
     bool enumText = false;
@@ -59,6 +60,10 @@ bool parsePeriod(std::string_view text, uint64_t& microseconds);
 
 // The conversion options of a request beyond the settings (layout, time, report).
 void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options);
+
+// Warnings about options that a workbook does not use (delimiter, character code, line end,
+// time format): none for a CSV table.
+std::vector<std::string> workbookWarnings(const ConvertRequest& request);
 
 // Warnings about a delimiter as typed: an escape that stands for nothing, a delimiter cut to
 // 15 characters, and one that comes out empty.

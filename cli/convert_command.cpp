@@ -24,6 +24,8 @@
 #include "convert/decoding.h"
 #include "convert/options.h"
 #include "convert/replacing_file.h"
+#include "convert/sinks.h"
+#include "convert/wide_table.h"
 #include "platform/error_text.h"
 #include "platform/interrupt_watch.h"
 #include "platform/platform.h"
@@ -77,7 +79,9 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
         return false;
     }
     applyConvertRequest(request, settings);
-    if (request.delimiter) {
+    for (const std::string& warning : workbookWarnings(request))
+        std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
+    if (request.delimiter && request.format == convert::OutputFormat::kCsv) {
         for (const std::string& warning : delimiterWarnings(*request.delimiter))
             std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
     }
@@ -88,6 +92,7 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
 
 // Where the outputs go; false (after saying why) when that cannot be.
 bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputNaming& naming) {
+    if (request.format == convert::OutputFormat::kXlsx) naming.extension = ".xlsx";
     if (!request.outputFile.empty()) {
         if (inputCount != 1) {
             std::fprintf(stderr, "%s: --output names the output of one input, not of %zu\n",
@@ -107,6 +112,21 @@ bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputN
         }
     }
     return true;
+}
+
+// A workbook's sheet has 16,384 columns: a wide table with more signals cannot be one.
+bool fitsWorkbook(const ConvertRequest& request, const convert::Decoding& decoding) {
+    if (request.format != convert::OutputFormat::kXlsx ||
+        request.layout != convert::TableLayout::kWide) {
+        return true;
+    }
+    const size_t columns = convert::WideColumns(decoding).columns().size() + 1;
+    if (columns <= convert::kMaxWorkbookColumns) return true;
+    std::fprintf(stderr,
+                 "%s: %zu signals are too many columns for a workbook (at most %zu): choose "
+                 "fewer with --signals or --messages\n",
+                 kCommand, columns - 1, convert::kMaxWorkbookColumns - 1);
+    return false;
 }
 
 uint64_t totalBytes(const std::vector<std::filesystem::path>& files) {
@@ -172,7 +192,8 @@ RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesys
         request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
     std::atomic<uint64_t> bytesWalked{0};
-    ProgressBar progress(totalBytes(files), !request.quiet && ProgressBar::standardErrorIsTerminal());
+    ProgressBar progress(totalBytes(files),
+                         !request.quiet && ProgressBar::standardErrorIsTerminal());
     progress.watch(bytesWalked);
     // A signal stops the batch and gives up the files in hand at once.
     std::atomic<bool> interrupted{false};
@@ -180,12 +201,11 @@ RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesys
     const auto started = std::chrono::steady_clock::now();
     {
         const platform::InterruptWatch watch(interrupted);
-        run.results = convert::convertBatch(files, decoding, options, naming, jobCount,
-                                            interrupted, {}, {&interrupted, &bytesWalked});
+        run.results = convert::convertBatch(files, decoding, options, naming, jobCount, interrupted,
+                                            {}, {&interrupted, &bytesWalked});
         run.signal = watch.signalNumber();
     }
-    run.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     progress.finish();
     return run;
 }
@@ -221,11 +241,13 @@ int runConvertCommand(const Arguments& args) {
                      pattern.c_str());
     }
     if (!unmatched.empty()) return 2;
+    if (!fitsWorkbook(request, setup.decoding())) return 2;
 
     RunReport report;
     report.databases = databases.reportEntries();
     report.inputs = expandInputs(request.inputs, report.problems);
-    for (const std::string& problem : report.problems) std::fprintf(stderr, "%s\n", problem.c_str());
+    for (const std::string& problem : report.problems)
+        std::fprintf(stderr, "%s\n", problem.c_str());
     convert::OutputNaming naming;
     if (!namingOf(request, report.inputs.size(), naming)) return 2;
 
@@ -236,7 +258,8 @@ int runConvertCommand(const Arguments& args) {
     const Counts counts = reportOutcomes(report.inputs, report.results);
     const size_t failed = counts.failed + report.problems.size();
     bool reportWritten = true;
-    if (!request.reportPath.empty()) reportWritten = writeReport(request.reportPath, reportJson(report));
+    if (!request.reportPath.empty())
+        reportWritten = writeReport(request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
     if (!request.summary && (!request.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n",

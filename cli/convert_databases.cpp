@@ -9,10 +9,10 @@
 namespace cli {
 
 std::filesystem::path loadLogPathFor(const std::string& logOption, int channel) {
-    const std::string name = channel < 0 ? "dbcload.log"
-                                         : "dbcload-ch" + std::to_string(channel + 1) + ".log";
+    const std::string name =
+        channel < 0 ? "dbcload.log" : "dbcload-ch" + std::to_string(channel + 1) + ".log";
     if (logOption.empty()) return name;
-    const std::filesystem::path path = pathFromUtf8(logOption);
+    std::filesystem::path path = pathFromUtf8(logOption);
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return path / name;
     if (channel < 0) return path;

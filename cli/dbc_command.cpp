@@ -44,7 +44,8 @@ int runDbcCommand(const Arguments& args) {
     std::vector<GivenOption> given;
     Arguments files;
     std::string error = parseOptions(args, kDbcOptions, given, files);
-    if (error.empty() && files.size() != 1) error = files.empty() ? "no DBC file given" : "one DBC file at a time";
+    if (error.empty() && files.size() != 1)
+        error = files.empty() ? "no DBC file given" : "one DBC file at a time";
     if (!error.empty()) {
         std::fprintf(stderr, "txtcvt-cli dbc: %s\n\n%s", error.c_str(), kDbcUsage);
         return 2;

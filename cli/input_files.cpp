@@ -1,9 +1,9 @@
 #include "cli/input_files.h"
 
-#include "convert/wildcard.h"
-
 #include <algorithm>
 #include <system_error>
+
+#include "convert/wildcard.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -39,10 +39,10 @@ std::vector<std::filesystem::path> listMatching(const std::filesystem::path& fol
         std::string name = pathToUtf8(entry.path().filename());
         if (matchesWildcard(pattern, name)) found.emplace_back(std::move(name), entry.path());
     }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return compareLogical(a.first, b.first) < 0;
-    });
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return compareLogical(a.first, b.first) < 0; });
     std::vector<std::filesystem::path> paths;
+    paths.reserve(found.size());
     for (auto& item : found) paths.push_back(std::move(item.second));
     return paths;
 }
@@ -102,7 +102,8 @@ std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
             problems.push_back(input + ": no such folder");
             continue;
         }
-        if (leaf.find_first_of("*?") != std::string::npos && !std::filesystem::exists(path, error)) {
+        if (leaf.find_first_of("*?") != std::string::npos &&
+            !std::filesystem::exists(path, error)) {
             const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
             auto files = listMatching(folder, leaf);
             if (files.empty()) problems.push_back(input + ": no file matches");

@@ -16,8 +16,9 @@ void printUsage(std::FILE* out) {
     for (const cli::Command& command : cli::commands()) {
         std::fprintf(out, "  %s\n", command.synopsis);
     }
-    std::fprintf(out, "\n  txtcvt-cli -h|--help | -V|--version\n"
-                      "  txtcvt-cli COMMAND -h      the options of one command\n");
+    std::fprintf(out,
+                 "\n  txtcvt-cli -h|--help | -V|--version\n"
+                 "  txtcvt-cli COMMAND -h      the options of one command\n");
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ std::string parseOptions(const Arguments& args, std::span<const OptionSpec> spec
                 valueAttached = true;
             }
             spec = findLong(specs, name);
-            if (spec == nullptr) return "unknown option --" + name + " (use -- before a file named so)";
+            if (spec == nullptr)
+                return "unknown option --" + name + " (use -- before a file named so)";
         } else {
             spec = findShort(specs, arg[1]);
             if (spec == nullptr) {
@@ -66,7 +67,8 @@ std::string parseOptions(const Arguments& args, std::span<const OptionSpec> spec
             }
             name = std::string(spec->name);
             if (arg.size() > 2) {
-                if (!spec->takesValue) return "option -" + std::string(1, arg[1]) + " takes no value";
+                if (!spec->takesValue)
+                    return "option -" + std::string(1, arg[1]) + " takes no value";
                 value = arg.substr(2);
                 valueAttached = true;
             }

@@ -52,7 +52,8 @@ void ProgressBar::finish() {
 void ProgressBar::draw(uint64_t done) {
     constexpr int kWidth = 40;
     if (done > total_) done = total_;
-    const int filled = total_ == 0 ? kWidth : static_cast<int>(kWidth * (done / 1024) / ((total_ + 1023) / 1024));
+    const int filled =
+        total_ == 0 ? kWidth : static_cast<int>(kWidth * (done / 1024) / ((total_ + 1023) / 1024));
     if (filled == lastWidth_) return;
     lastWidth_ = filled;
     char bar[kWidth + 1];

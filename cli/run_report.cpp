@@ -23,7 +23,11 @@ std::string jsonString(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        size_t length = c < 0x80         ? 1
+                        : (c >> 5) == 6  ? 2
+                        : (c >> 4) == 14 ? 3
+                        : (c >> 3) == 30 ? 4
+                                         : 0;
         bool valid = length > 0 && i + length <= text.size();
         for (size_t k = 1; valid && k < length; ++k) {
             valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
@@ -95,32 +99,32 @@ const char* outcomeWord(const convert::FileOutcome& outcome) {
 }
 
 void putStats(std::string& out, const CaptureStats& stats) {
-    put(out, "\"records\":", number(stats.records), ",\"frames\":{\"ch1\":",
-        number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
-        "},\"framesDecoded\":", number(stats.framesDecoded), ",\"framesJ1939\":",
-        number(stats.framesJ1939), ",\"unknown\":{\"frames\":", number(stats.framesUnknown),
-        ",\"identifiers\":[");
+    put(out, "\"records\":", number(stats.records),
+        ",\"frames\":{\"ch1\":", number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
+        "},\"framesDecoded\":", number(stats.framesDecoded),
+        ",\"framesJ1939\":", number(stats.framesJ1939),
+        ",\"unknown\":{\"frames\":", number(stats.framesUnknown), ",\"identifiers\":[");
     const char* separator = "";
     for (const convert::UnknownIdentifier& id : stats.topUnknown(20)) {
-        put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended), "\",\"extended\":",
-            flag(id.extended), ",\"frames\":", number(id.total()), ",\"ch1\":",
-            number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
+        put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended),
+            "\",\"extended\":", flag(id.extended), ",\"frames\":", number(id.total()),
+            ",\"ch1\":", number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
         separator = ",";
     }
     put(out, "]},\"short\":{\"frames\":", number(stats.framesShort), ",\"messages\":[");
     separator = "";
     for (const convert::MessageFrames& message : stats.shortByMessage()) {
         put(out, separator, "{\"message\":", jsonString(message.message), ",\"id\":\"",
-            hexId(message.canId, message.extended), "\",\"frames\":", number(message.frames),
-            "}");
+            hexId(message.canId, message.extended), "\",\"frames\":", number(message.frames), "}");
         separator = ",";
     }
     put(out, "]},\"valuesBeyondData\":", number(stats.valuesBeyondData),
         ",\"unmatchedSwitches\":[");
     separator = "";
     for (const convert::UnmatchedSwitch& entry : stats.unmatchedSwitches()) {
-        put(out, separator, "{\"message\":", jsonString(entry.message), ",\"switch\":",
-            jsonString(entry.switchName), ",\"frames\":", number(entry.frames), ",\"values\":[");
+        put(out, separator, "{\"message\":", jsonString(entry.message),
+            ",\"switch\":", jsonString(entry.switchName), ",\"frames\":", number(entry.frames),
+            ",\"values\":[");
         for (size_t i = 0; i < entry.values.size(); ++i) {
             put(out, i > 0 ? "," : "", std::to_string(entry.values[i]));
         }
@@ -186,8 +190,9 @@ std::string reportJson(const RunReport& report) {
     const char* separator = "";
     for (const ReportDatabase& db : report.databases) {
         put(out, separator, "{\"channel\":\"", db.channel, "\",\"path\":", jsonString(db.path),
-            ",\"messages\":", std::to_string(db.messages), ",\"signals\":",
-            std::to_string(db.signals), ",\"errors\":", std::to_string(db.errors), "}");
+            ",\"messages\":", std::to_string(db.messages),
+            ",\"signals\":", std::to_string(db.signals), ",\"errors\":", std::to_string(db.errors),
+            "}");
         separator = ",";
     }
     put(out, "],\n\"files\":[\n");
@@ -223,8 +228,8 @@ std::string reportSummary(const RunReport& report) {
     std::snprintf(line, sizeof line,
                   "  %" PRIu64 " records, %" PRIu64 " frames (CH1 %" PRIu64 ", CH2 %" PRIu64
                   "), %" PRIu64 " decoded, %" PRIu64 " lines written\n",
-                  s.records, s.frames[0] + s.frames[1], s.frames[0], s.frames[1],
-                  s.framesDecoded, s.lines);
+                  s.records, s.frames[0] + s.frames[1], s.frames[0], s.frames[1], s.framesDecoded,
+                  s.lines);
     out += line;
     std::string unknown;
     for (const convert::UnknownIdentifier& id : s.topUnknown(5)) {

@@ -1,8 +1,8 @@
 #include "convert/batch.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cctype>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <new>
@@ -101,9 +101,8 @@ void runShare(const std::vector<Path>& inputs, const std::vector<int32_t>& forme
         } else {
             const auto started = std::chrono::steady_clock::now();
             result.outcome = convertGuarded(convertOne, makeWorker, inputs[index], result.output);
-            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() -
-                                                           started)
-                                 .count();
+            result.seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         }
         if (callbacks.fileFinished) callbacks.fileFinished(index, result);
     }
@@ -174,11 +173,9 @@ FileConversion makeFileConversion(const Decoding& decoding, const ConversionOpti
 }
 
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs, const Decoding& decoding,
-                                     const ConversionOptions& options,
-                                     const OutputNaming& naming, unsigned workers,
-                                     const std::atomic<bool>& stop,
-                                     const BatchCallbacks& callbacks,
-                                     const RunControl& control) {
+                                     const ConversionOptions& options, const OutputNaming& naming,
+                                     unsigned workers, const std::atomic<bool>& stop,
+                                     const BatchCallbacks& callbacks, const RunControl& control) {
     return runBatch(inputs, naming, workers, stop, callbacks,
                     [&] { return makeFileConversion(decoding, options, control); });
 }
@@ -186,8 +183,7 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs, const Deco
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const dbc::CanDatabase& database,
                                      const ConversionOptions& options, unsigned workers,
-                                     const std::atomic<bool>& stop,
-                                     const BatchCallbacks& callbacks,
+                                     const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
                                      const RunControl& control) {
     return runBatch(inputs, OutputNaming{}, workers, stop, callbacks,
                     [&] { return makeFileConversion(Decoding::of(database), options, control); });

@@ -72,8 +72,7 @@ std::vector<FileResult> runBatch(const std::vector<Path>& inputs, const OutputNa
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const dbc::CanDatabase& database,
                                      const ConversionOptions& options, unsigned workers,
-                                     const std::atomic<bool>& stop,
-                                     const BatchCallbacks& callbacks,
+                                     const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
                                      const RunControl& control = {});
 
 // The conversion of one worker of convertBatch, for callers that run files on their own.
@@ -87,9 +86,8 @@ FileConversion makeFileConversion(const Decoding& decoding, const ConversionOpti
 // The conversion of a run with its decoding (a database per channel, selection, J1939) and the
 // output naming of its options.
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs, const Decoding& decoding,
-                                     const ConversionOptions& options,
-                                     const OutputNaming& naming, unsigned workers,
-                                     const std::atomic<bool>& stop,
+                                     const ConversionOptions& options, const OutputNaming& naming,
+                                     unsigned workers, const std::atomic<bool>& stop,
                                      const BatchCallbacks& callbacks,
                                      const RunControl& control = {});
 

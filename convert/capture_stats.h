@@ -42,11 +42,11 @@ struct UnmatchedSwitch {
 class CaptureStats {
 public:
     uint64_t records = 0;
-    uint64_t frames[2] = {0, 0};  // CAN frames per channel, whatever the channel filter
-    uint64_t framesDecoded = 0;   // frames that gave at least one value
-    uint64_t framesUnknown = 0;   // frames whose identifier the database does not know
-    uint64_t framesShort = 0;     // frames with fewer data bytes than their message
-    uint64_t framesJ1939 = 0;     // frames matched by parameter group
+    uint64_t frames[2] = {0, 0};    // CAN frames per channel, whatever the channel filter
+    uint64_t framesDecoded = 0;     // frames that gave at least one value
+    uint64_t framesUnknown = 0;     // frames whose identifier the database does not know
+    uint64_t framesShort = 0;       // frames with fewer data bytes than their message
+    uint64_t framesJ1939 = 0;       // frames matched by parameter group
     uint64_t valuesBeyondData = 0;  // values read partly or wholly past the frame's bytes
     uint64_t lines = 0;             // lines (or rows) written
     // The time of the first and the last frame converted, in microseconds of `time`.

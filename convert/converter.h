@@ -3,9 +3,9 @@
 // layouts.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <atomic>
 #include <optional>
 #include <vector>
 

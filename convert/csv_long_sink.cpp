@@ -43,8 +43,8 @@ void CsvLongSink::configure(const ConversionOptions& options, const Decoding* de
     columns_ = options.columns;
     quoting_.configure(writer_.delimiterBytes());
     checksDatabaseTexts_ = decoding == nullptr;
-    for (const ChannelDecoding& channel : decoding != nullptr ? decoding->channels
-                                                              : std::span<const ChannelDecoding>{}) {
+    for (const ChannelDecoding& channel :
+         decoding != nullptr ? decoding->channels : std::span<const ChannelDecoding>{}) {
         if (channel.database != nullptr && anyTextNeedsQuotes(*channel.database, quoting_)) {
             checksDatabaseTexts_ = true;
         }
@@ -176,8 +176,8 @@ const PieceTable::Pieces& CsvLongSink::addSignalPieces(const SignalValue& value)
     const PieceTable::Key key(value.signalName, value.unit);
     const std::string_view delimiter = writer_.delimiterBytes();
     PieceTable::Pieces pieces;
-    pieces.first = addPiece(frameHeadPending_ ? delimiter : std::string_view{}, value.signalName,
-                            delimiter);
+    pieces.first =
+        addPiece(frameHeadPending_ ? delimiter : std::string_view{}, value.signalName, delimiter);
     pieces.second = addPiece(delimiter, value.unit, {});
     signalPieces_.insert(key, pieces);
     return *signalPieces_.find(key);
@@ -255,7 +255,8 @@ void CsvLongSink::writeLines(std::span<const SignalValue> values) {
             line.column(databaseField(value.signalName), delimiter, pending);
             line.column(generatedField(valueText), delimiter, pending);
             if (columns_.unit) line.column(databaseField(value.unit), delimiter, pending);
-            if (columns_.description) line.column(databaseField(value.enumText), delimiter, pending);
+            if (columns_.description)
+                line.column(databaseField(value.enumText), delimiter, pending);
         } else {
             line.column(value.signalName, delimiter, pending);
             line.column(valueText, delimiter, pending);

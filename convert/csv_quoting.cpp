@@ -5,8 +5,8 @@ namespace convert {
 namespace {
 
 bool isGeneratedByte(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-           c == '.' || c == '-' || c == ':' || c == '/' || c == ' ';
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||
+           c == '-' || c == ':' || c == '/' || c == ' ';
 }
 
 }  // namespace

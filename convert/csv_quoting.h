@@ -27,8 +27,8 @@ public:
     // millions of lines of a capture do not look at the same few texts again and again.
     bool needsQuotesRemembered(std::string_view field) {
         if (field.empty()) return false;
-        Remembered& slot = remembered_[(reinterpret_cast<uintptr_t>(field.data()) >> 3) %
-                                       kRememberedSlots];
+        Remembered& slot =
+            remembered_[(reinterpret_cast<uintptr_t>(field.data()) >> 3) % kRememberedSlots];
         if (slot.data != field.data() || slot.size != field.size()) {
             slot = {field.data(), field.size(), needsQuotes(field)};
         }

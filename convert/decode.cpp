@@ -255,7 +255,8 @@ void FrameDecoder::decodeSignal(const dbc::DbcSignal& signal, int depth) {
     if (selection_ == nullptr || selection_->signalSelected(*message_, signal)) {
         values_->push_back(out);
     }
-    if (signal.isMuxSwitch && depth < kMaxMuxDepth) decodeDependents(signal, switchValue, depth + 1);
+    if (signal.isMuxSwitch && depth < kMaxMuxDepth)
+        decodeDependents(signal, switchValue, depth + 1);
 }
 
 void FrameDecoder::decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue,

@@ -38,8 +38,7 @@ public:
     // `databases` per channel (either may be nullptr, both may be the same). Fills `unmatched`
     // with the patterns that match nothing in any of the databases.
     DecodingSetup(const dbc::CanDatabase* ch1, const dbc::CanDatabase* ch2,
-                  const SelectionRequest& request, bool j1939,
-                  std::vector<std::string>& unmatched);
+                  const SelectionRequest& request, bool j1939, std::vector<std::string>& unmatched);
     const Decoding& decoding() const { return decoding_; }
 
 private:

@@ -9,10 +9,10 @@
 
 #include "convert/converter.h"
 #include "convert/decoding.h"
-#include "convert/row_sink.h"
-#include "convert/run_control.h"
 #include "convert/options.h"
 #include "convert/outcome.h"
+#include "convert/row_sink.h"
+#include "convert/run_control.h"
 #include "dbc/database.h"
 #include "monitor/monitor_file.h"
 

@@ -14,9 +14,9 @@ J1939Index::J1939Index(const dbc::CanDatabase& database) {
 
 const dbc::DbcMessage* J1939Index::find(uint32_t identifier) const {
     const uint32_t group = parameterGroupOf(identifier);
-    const auto found = std::lower_bound(
-        entries_.begin(), entries_.end(), group,
-        [](const Entry& entry, uint32_t value) { return entry.group < value; });
+    const auto found =
+        std::lower_bound(entries_.begin(), entries_.end(), group,
+                         [](const Entry& entry, uint32_t value) { return entry.group < value; });
     return found != entries_.end() && found->group == group ? found->message : nullptr;
 }
 

@@ -16,6 +16,8 @@ using settings::Encoding;
 using settings::LineEnd;
 using settings::TimeStamps;
 
+// The kind of output file: a delimited text table, or an Excel workbook.
+enum class OutputFormat { kCsv, kXlsx };
 // The shape of the table: a line per signal value, or a column per signal.
 enum class TableLayout { kLong, kWide };
 // The clock of layout-29 dates and times.
@@ -32,6 +34,7 @@ struct ConversionOptions {
     std::u16string delimiter;  // escapes resolved, at most 15 units
 
     // Choices of the command line beyond the Windows program's settings.
+    OutputFormat format = OutputFormat::kCsv;
     TableLayout layout = TableLayout::kLong;
     bool hold = false;                  // wide: an empty cell repeats the signal's last value
     uint64_t resampleMicroseconds = 0;  // wide: a row every period instead of every frame

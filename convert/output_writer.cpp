@@ -9,8 +9,7 @@
 namespace convert {
 
 namespace {
-constexpr size_t kBufferCapacity =
-    OutputWriter::kFlushThreshold + OutputWriter::kLineCapacity + 2;
+constexpr size_t kBufferCapacity = OutputWriter::kFlushThreshold + OutputWriter::kLineCapacity + 2;
 constexpr char kByteOrderMark[] = {'\xEF', '\xBB', '\xBF'};
 }  // namespace
 

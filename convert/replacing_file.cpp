@@ -17,8 +17,8 @@ namespace {
 // A name for the new file in the target's folder that no other run picks at the same moment.
 std::filesystem::path newFileBeside(const std::filesystem::path& target, unsigned attempt) {
     static std::atomic<uint32_t> counter{0};
-    const auto now = static_cast<uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto now =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     uint32_t mix = static_cast<uint32_t>(now ^ (now >> 29)) * 2654435761u;
     mix ^= counter.fetch_add(1) * 40503u + attempt;
     static constexpr char kDigits[] = "0123456789abcdef";

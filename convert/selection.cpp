@@ -102,8 +102,7 @@ bool signalMatches(const std::vector<std::string>& patterns, const dbc::DbcMessa
 
 }  // namespace
 
-SignalSelection::SignalSelection(const dbc::CanDatabase& database,
-                                 const SelectionRequest& request,
+SignalSelection::SignalSelection(const dbc::CanDatabase& database, const SelectionRequest& request,
                                  std::vector<std::string>* unmatched)
     : database_(database), ids_(request.ids) {
     std::vector<bool> messagePatternUsed(request.messages.size());

@@ -1,10 +1,11 @@
 #include "convert/text_format.h"
 
-
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+#include "convert/small_copy.h"
 
 namespace convert {
 
@@ -79,8 +80,8 @@ bool splitSmallValue(uint64_t mantissa, int shift, uint64_t& whole, uint64_t& mi
 void splitSmallValueWide(uint64_t mantissa, int shift, uint64_t& whole, uint64_t& millionths) {
     using Wide = unsigned __int128;
     const Wide scaled = static_cast<Wide>(mantissa) * 1000000u;  // below 2^73
-    uint64_t units = 0;  // the value in millionths, rounded
-    if (shift < 100) {  // else far below half a millionth
+    uint64_t units = 0;                                          // the value in millionths, rounded
+    if (shift < 100) {                                           // else far below half a millionth
         const Wide one = Wide{1} << shift;
         Wide quotient = scaled >> shift;
         const Wide twiceRemainder = (scaled & (one - 1)) << 1;
@@ -172,8 +173,8 @@ size_t formatValue(char* out, double value) {
         std::memcpy(out, "inf", 3);
         return 3;
     }
-    const auto result = std::to_chars(out, out + kValueTextCapacity, value,
-                                      std::chars_format::fixed, 6);
+    const auto result =
+        std::to_chars(out, out + kValueTextCapacity, value, std::chars_format::fixed, 6);
     return static_cast<size_t>(result.ptr - out);
 }
 

@@ -18,8 +18,8 @@ enum class TimeScheme {
 
 struct TimeBase {
     TimeScheme scheme = TimeScheme::kNone;
-    bool utc = false;      // kDateTime in UTC instead of the machine's time zone
-    bool iso8601 = false;  // one "Timestamp" column: ISO 8601 for kDateTime, seconds otherwise
+    bool utc = false;          // kDateTime in UTC instead of the machine's time zone
+    bool iso8601 = false;      // one "Timestamp" column: ISO 8601 for kDateTime, seconds otherwise
     int64_t startSeconds = 0;  // kDateTime: the recording start, seconds since 1970
     int64_t startNanoseconds = 0;
     // Turns the layout's time count into microseconds: layout 29 counts microseconds, layout 27

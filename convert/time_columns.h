@@ -34,7 +34,7 @@ private:
     uint64_t cachedSeconds_ = 0;
     std::string cachedDate_;
     std::string cachedTime_;
-    std::string cachedIso_;  // "2024-05-01T12:34:56" of the cached second
+    std::string cachedIso_;     // "2024-05-01T12:34:56" of the cached second
     std::string cachedOffset_;  // "+09:00"
 };
 

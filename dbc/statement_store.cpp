@@ -1,6 +1,7 @@
 // The end of a statement: its ';' stores the record, or drops it where storeMask says so.
 #include <algorithm>
 #include <new>
+#include <type_traits>
 
 #include "dbc/parser_internal.h"
 
@@ -100,7 +101,8 @@ namespace dbc::parser {
 namespace {
 
 template <typename Record>
-void keep(const CanDatabase& db, int32_t maskBit, std::vector<Record>& list, Record&& record) {
+void keep(const CanDatabase& db, int32_t maskBit, std::vector<Record>& list,
+          std::type_identity_t<Record>&& record) {
     if ((db.storeMask & maskBit) == 0) list.push_back(std::move(record));
 }
 

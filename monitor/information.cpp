@@ -51,7 +51,9 @@ int32_t readKindLeaf(const Item& item, Info& info, int variant) {
 template <typename Info>
 void readTimeLeaf(const Item& item, Info& info) {
     readLeaf(item, info.time);
-    info.timeStampMode = static_cast<int8_t>(info.time.bytes[0]);
+    // The mode is a signed byte.
+    const int byte = info.time.bytes[0];
+    info.timeStampMode = byte < 128 ? byte : byte - 256;
 }
 
 // A wrapper item holding one leaf: absent when the wrapper is 4-7 bytes long.

@@ -27,8 +27,8 @@ void startFrame(const RecordCursor& cursor, int channel, CapturedFrame& frame) {
 }
 
 void appendContinuation(const uint8_t* record, int taken, CapturedFrame& frame) {
-    std::memcpy(frame.data + kHeadDataBytes + taken * kContinuationDataBytes, record + 4,
-                kContinuationDataBytes);
+    std::memcpy(frame.data + kHeadDataBytes + static_cast<size_t>(taken) * kContinuationDataBytes,
+                record + 4, kContinuationDataBytes);
 }
 
 // Layout 27: bit 31 of word 0 marks a head; bits 29-31 of word 2 give its class.

@@ -11,7 +11,7 @@ namespace platform {
 class InterruptWatch {
 public:
     explicit InterruptWatch(std::atomic<bool>& flag);  // one watch at a time
-    ~InterruptWatch();                                  // the usual handling again
+    ~InterruptWatch();                                 // the usual handling again
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
 

@@ -26,7 +26,8 @@ InterruptWatch::InterruptWatch(std::atomic<bool>& flag) {
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;  // the second signal ends the process as usual
+    // The second signal ends the process as usual (the flag is unsigned in glibc).
+    action.sa_flags = static_cast<int>(SA_RESETHAND);
     for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &action, &g_previous[i]);
 }
 

@@ -11,8 +11,8 @@ std::atomic<int> g_signal{0};
 HANDLE g_finished = nullptr;
 
 BOOL WINAPI onConsoleEvent(DWORD event) {
-    const bool closing = event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT ||
-                         event == CTRL_SHUTDOWN_EVENT;
+    const bool closing =
+        event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT;
     int expected = 0;
     if (!g_signal.compare_exchange_strong(expected, closing ? 1 : 2)) {
         return FALSE;  // the second one ends the process as usual

@@ -72,8 +72,8 @@ bool utcTime(int64_t secondsSince1970, CivilTime& out) {
 }
 
 int64_t secondsOfCivil(const CivilTime& civil) {
-    return daysFromCivil(civil.year, civil.month, civil.day) * 86400 + civil.hour * 3600 +
-           civil.minute * 60 + civil.second;
+    return daysFromCivil(civil.year, civil.month, civil.day) * 86400 + int64_t{civil.hour} * 3600 +
+           int64_t{civil.minute} * 60 + civil.second;
 }
 
 }  // namespace platform

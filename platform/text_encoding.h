@@ -18,9 +18,13 @@ std::u16string utf8ToUtf16(std::string_view text);
 // the code page's default character ('?'); no best-fit substitutes.
 std::string utf16ToAnsi(std::u16string_view text);
 
-// The ANSI code page used by utf16ToAnsi. On Windows 0 stands for the system's code page and is
-// the default; elsewhere the default is 1252. False (and no change) for a code page this system
-// cannot convert to.
+// Bytes in the process's ANSI code page to UTF-8 (texts of a DBC file written in that code
+// page). Never fails: a byte sequence the code page does not define becomes U+FFFD.
+std::string ansiToUtf8(std::string_view bytes);
+
+// The ANSI code page used by utf16ToAnsi and ansiToUtf8. On Windows 0 stands for the system's code
+// page and is the default; elsewhere the default is 1252. False (and no change) for a code page
+// this system cannot convert to.
 bool setAnsiCodePage(uint32_t codePage);
 uint32_t ansiCodePage();
 

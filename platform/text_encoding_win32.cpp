@@ -1,4 +1,4 @@
-// UTF-16 to an ANSI code page through WideCharToMultiByte.
+// UTF-16 to an ANSI code page through WideCharToMultiByte, and back through MultiByteToWideChar.
 #include <windows.h>
 
 #include <atomic>
@@ -28,6 +28,19 @@ std::string utf16ToAnsi(std::u16string_view text) {
     std::string out(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(codePage, flags, wide, units, out.data(), bytes, nullptr, nullptr);
     return out;
+}
+
+std::string ansiToUtf8(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const UINT codePage = gAnsiCodePage.load();
+    if (codePage == CP_UTF8) return utf16ToUtf8(utf8ToUtf16(bytes));
+    const int count = static_cast<int>(bytes.size());
+    // Without MB_ERR_INVALID_CHARS an undefined byte becomes the code page's default character.
+    const int units = MultiByteToWideChar(codePage, 0, bytes.data(), count, nullptr, 0);
+    if (units <= 0) return std::string(bytes.size(), '?');
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), count, wide.data(), units);
+    return utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 bool setAnsiCodePage(uint32_t codePage) {

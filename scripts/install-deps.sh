@@ -3,37 +3,48 @@
 # Usage: scripts/install-deps.sh GROUP...
 #   demo         the native build of txtcvt-cli and dtgen: make demo
 #   test         everything make test, make test-dist, make fuzz and make check-limits need
+#   python       the Python module txtcvt for Debian's python3, its tests, Dask and the plot
 #   fuzz         the fuzz targets alone (clang with libFuzzer)
 #   dist         the release packages: make dist
 #   lint         clang-format and clang-tidy: make lint
 #   screenshots  test, and ImageMagick to capture the virtual screen
+#   workbook-screenshot   LibreOffice Calc under a virtual display: scripts/workbook-screenshot.sh
 set -e
-demo="g++ cmake ninja-build make"
-# MinGW-w64 with posix threads (the win32 thread model lacks std::thread) and its tools.
-windows="g++-mingw-w64-x86-64-posix mingw-w64-tools"
+# libxlsxwriter writes the workbooks of --format xlsx (without it the format is left out).
+demo="g++ cmake ninja-build make libxlsxwriter-dev"
+# MinGW-w64 with posix threads (the win32 thread model lacks std::thread) and its tools; zlib for
+# the Windows build of libxlsxwriter (third_party/libxlsxwriter).
+windows="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev"
 # clang and libclang-rt-14-dev (a mere recommendation of clang, holding libFuzzer and the
 # sanitizer runtimes) build the fuzz targets.
 fuzz="clang libclang-rt-14-dev"
 # dpkg-shlibdeps (dpkg-dev) works out the Debian package's dependencies.
 dist="$windows dpkg-dev"
 # Wine under a virtual display for the Windows tests, with a font that has the Japanese glyphs;
-# xwininfo (x11-utils) finds the window of the unpacked program; time measures peak memory.
-test="googletest libgtest-dev $windows wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic time $fuzz dpkg-dev"
+# xwininfo (x11-utils) finds the window of the unpacked program; time measures peak memory;
+# openpyxl (for Debian's own python3) reads the workbooks back; python-can and can-utils read the
+# exported CAN logs back.
+# The Python module: pybind11 and the headers of Debian's python3, numpy and pandas for the data
+# frames, pytest, Dask with its distributed scheduler, matplotlib for the example plot.
+python="pybind11-dev python3-dev python3-pybind11 python3-numpy python3-pandas python3-pytest python3-dask python3-distributed python3-matplotlib"
+test="googletest libgtest-dev $windows wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic time $fuzz dpkg-dev python3-openpyxl python3-can can-utils $python"
 
 packages=""
 for group in "$@"; do
     case "$group" in
         demo) packages="$packages $demo" ;;
         test) packages="$packages $demo $test" ;;
+        python) packages="$packages $demo $python" ;;
         fuzz) packages="$packages $demo $fuzz" ;;
         dist) packages="$packages $demo $dist" ;;
         lint) packages="$packages $demo clang-format clang-tidy" ;;
         screenshots) packages="$packages $demo $test imagemagick" ;;
-        *) echo "install-deps.sh: unknown group '$group' (demo, test, fuzz, dist, lint, screenshots)" >&2
+        workbook-screenshot) packages="$packages $demo libreoffice-calc xvfb xauth imagemagick" ;;
+        *) echo "install-deps.sh: unknown group '$group' (demo, test, python, fuzz, dist, lint, screenshots, workbook-screenshot)" >&2
            exit 2 ;;
     esac
 done
-[ -n "$packages" ] || { echo "Usage: scripts/install-deps.sh demo|test|fuzz|dist|lint|screenshots..." >&2; exit 2; }
+[ -n "$packages" ] || { echo "Usage: scripts/install-deps.sh demo|test|python|fuzz|dist|lint|screenshots|workbook-screenshot..." >&2; exit 2; }
 
 missing=""
 for package in $packages; do

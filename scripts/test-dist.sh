@@ -59,6 +59,9 @@ check "txtcvt-cli.exe --version" \
 check "txtcvt-cli.exe converts the examples" \
     sh -c "cd '$top/examples' && wine ../txtcvt-cli.exe convert --quiet --dbc vehicle.dbc \
            drive_v29.DT drive_v27.DT && test -s drive_v29.csv && test -s drive_v27.csv"
+check "txtcvt-cli.exe writes a workbook (zlib and libxlsxwriter inside the program)" \
+    sh -c "cd '$top/examples' && wine ../txtcvt-cli.exe convert --quiet --format xlsx \
+           --dbc vehicle.dbc drive_v29.DT && test -s drive_v29.xlsx"
 
 # No window manager here: Wine's top-level windows are plain X windows named by their titles.
 wine "$top/txtcvt.exe" -l1033 "-s$(winepath -w "$work/settings.ini" 2>/dev/null)" \
@@ -98,6 +101,21 @@ for name in drive_v29 drive_v27; do
     check "$name.csv is the same from the Windows and the Linux package" \
         cmp "$top/examples/$name.csv" "$examples/$name.csv"
 done
+check "the package depends on libxlsxwriter" \
+    lists "$(dpkg-deb --field "$deb" Depends)" "libxlsxwriter"
+check "txtcvt-cli writes a workbook" \
+    sh -c "cd '$examples' && '$bin/txtcvt-cli' convert --quiet --format xlsx --dbc vehicle.dbc drive_v29.DT"
+# The two workbooks differ in their creation times only: their cells are compared.
+if /usr/bin/python3 -c "import openpyxl" 2>/dev/null; then
+    check "drive_v29.xlsx has the same cells from the Windows and the Linux package" \
+        /usr/bin/python3 -c "
+import sys, openpyxl
+cells = lambda path: [[(c.value, c.number_format) for c in row]
+                      for sheet in openpyxl.load_workbook(path, read_only=True).worksheets
+                      for row in sheet.iter_rows()]
+sys.exit(cells(sys.argv[1]) != cells(sys.argv[2]) or len(cells(sys.argv[1])) < 2)
+" "$top/examples/drive_v29.xlsx" "$examples/drive_v29.xlsx"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -118,8 +118,8 @@ void loadSettings(const std::filesystem::path& path, ConversionSettings& setting
             const int32_t number = numberOfWord(key, value);
             if (unknownWords != nullptr && number == key.otherValue &&
                 key.words[static_cast<size_t>(number)] != value) {
-                unknownWords->push_back({key.key, value, key.words[static_cast<size_t>(number)],
-                                         key.words});
+                unknownWords->push_back(
+                    {key.key, value, key.words[static_cast<size_t>(number)], key.words});
             }
             if constexpr (std::is_same_v<Field, bool>) {
                 field = number != 0;

@@ -37,8 +37,8 @@ std::span<const SettingsKey> settingsKeys();
 // A key whose stored word is none of its words: the value read is the key's other value.
 struct UnknownSettingsWord {
     std::u16string_view key;
-    std::u16string word;         // as stored
-    std::u16string_view used;    // the word whose value was taken instead
+    std::u16string word;       // as stored
+    std::u16string_view used;  // the word whose value was taken instead
     std::span<const std::u16string_view> words;
 };
 

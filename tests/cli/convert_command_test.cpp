@@ -45,16 +45,14 @@ TEST_F(ConvertCommand, EachFileThatFailsIsNamedWithWhatHappenedAndItsCode) {
     testing_support::writeFileBytes(dir / "good.DT", capture(10));
     testing_support::writeFileBytes(dir / "junk.DT", "not a capture at all");
     testing_support::writeFileBytes(dir / "good.XY", capture(12));
-    EXPECT_EQ(run({"--quiet", path("good.DT"), path("junk.DT"), path("missing.DT"),
-                   path("good.XY")}),
-              1);
-    EXPECT_NE(messages.find(path("junk.DT") +
-                            ": not a capture this program can read, or a damaged one "
-                            "(0x8007000D)"),
-              std::string::npos)
+    EXPECT_EQ(
+        run({"--quiet", path("good.DT"), path("junk.DT"), path("missing.DT"), path("good.XY")}), 1);
+    EXPECT_NE(
+        messages.find(path("junk.DT") + ": not a capture this program can read, or a damaged one "
+                                        "(0x8007000D)"),
+        std::string::npos)
         << messages;
-    EXPECT_NE(messages.find(path("missing.DT") + ": cannot read the capture: "),
-              std::string::npos)
+    EXPECT_NE(messages.find(path("missing.DT") + ": cannot read the capture: "), std::string::npos)
         << messages;
     EXPECT_NE(messages.find("(0x80070002)"), std::string::npos) << messages;
     EXPECT_NE(messages.find(path("good.XY") + ": not converted: " + path("good.csv") +

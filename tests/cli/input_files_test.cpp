@@ -19,8 +19,8 @@ TEST(LogicalOrder, DigitRunsCompareAsNumbersAndCaseIsIgnored) {
     std::vector<std::string> names = {"a10.DT", "a2.DT", "a1.DT", "B1.DT", "a02.DT", "#a3.DT"};
     std::sort(names.begin(), names.end(),
               [](const auto& x, const auto& y) { return cli::compareLogical(x, y) < 0; });
-    EXPECT_EQ(names, (std::vector<std::string>{"#a3.DT", "a1.DT", "a02.DT", "a2.DT", "a10.DT",
-                                               "B1.DT"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"#a3.DT", "a1.DT", "a02.DT", "a2.DT", "a10.DT", "B1.DT"}));
     EXPECT_LT(cli::compareLogical("file2", "file10"), 0);
     EXPECT_GT(cli::compareLogical("file10", "file9"), 0);
     EXPECT_LT(cli::compareLogical("abc", "ABD"), 0);

@@ -92,7 +92,8 @@ TEST(Commands, EveryCommandAnswersHelpWithItsUsageAndStatusZero) {
 
 #ifndef _WIN32
 TEST(Commands, AStandardOutputThatCannotBeWrittenIsAFailure) {
-    const std::string capture = (testing_support::sourceDir() / "examples" / "drive_v29.DT").string();
+    const std::string capture =
+        (testing_support::sourceDir() / "examples" / "drive_v29.DT").string();
     const std::string dbc = (testing_support::sourceDir() / "examples" / "vehicle.dbc").string();
     testing_support::ScratchDir dir("full");
     const auto run = [&](const char* name, cli::Arguments args) {

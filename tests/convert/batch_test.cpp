@@ -62,7 +62,8 @@ TEST(OutputPath, TheInputIsNeverItsOwnOutput) {
 
 TEST(OutputPath, TakesTheExtensionOfTheNaming) {
     Path output;
-    EXPECT_EQ(convert::outputPathFor("d/run.DT", convert::OutputNaming{".xlsx", {}, {}}, output), 0);
+    EXPECT_EQ(convert::outputPathFor("d/run.DT", convert::OutputNaming{".xlsx", {}, {}}, output),
+              0);
     EXPECT_EQ(output, Path("d/run.xlsx"));
 }
 
@@ -82,8 +83,9 @@ struct Workers {
                 std::lock_guard<std::mutex> lock(mutex);
                 converted.emplace_back(std::this_thread::get_id(), input.generic_string());
                 if (input.filename() == "throws.DT") throw std::runtime_error("broken");
-                return input.filename() == "bad.DT" ? FileOutcome::loadFailed(platform::kInvalidData)
-                                                    : FileOutcome{};
+                return input.filename() == "bad.DT"
+                           ? FileOutcome::loadFailed(platform::kInvalidData)
+                           : FileOutcome{};
             };
         };
     }
@@ -105,8 +107,8 @@ TEST(Batch, OneResultPerInputInListOrderWhateverTheWorkers) {
             finished.push_back(i);
         };
         const std::atomic<bool> stop{false};
-        const auto results = convert::runBatch(inputs, {}, workerCount, stop, callbacks,
-                                               workers.factory());
+        const auto results =
+            convert::runBatch(inputs, {}, workerCount, stop, callbacks, workers.factory());
         ASSERT_EQ(results.size(), inputs.size());
         EXPECT_TRUE(results[0].outcome.converted());
         EXPECT_EQ(results[0].output, Path("a.csv"));
@@ -129,7 +131,8 @@ TEST(Batch, OfInputsWithOneOutputOnlyTheFirstIsConverted) {
     for (const unsigned workerCount : {1u, 3u}) {
         Workers workers;
         const std::atomic<bool> stop{false};
-        const auto results = convert::runBatch(inputs, {}, workerCount, stop, {}, workers.factory());
+        const auto results =
+            convert::runBatch(inputs, {}, workerCount, stop, {}, workers.factory());
         std::vector<std::string> converted;
         for (const auto& [thread, input] : workers.converted) converted.push_back(input);
         std::sort(converted.begin(), converted.end());

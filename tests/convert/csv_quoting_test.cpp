@@ -11,11 +11,20 @@ TEST(CsvQuoting, TheDelimiterAQuoteCrAndLfCallForQuotesAndNothingElse) {
         bool quoted;
     };
     const Case cases[] = {
-        {",", "km/h", false},        {",", "m/s, avg", true},  {",", "say \"hi\"", true},
-        {",", "a\rb", true},         {",", "a\nb", true},      {",", "", false},
-        {";", "m/s, avg", false},    {";", "l;h", true},       {"", "a,b", false},
-        {"", "\"", true},            {"ab", "xa", false},      {"ab", "xab", true},
-        {"ab", "a b", false},        {"\xC2\xB7", "\xC2", false},  // half of a middle dot
+        {",", "km/h", false},
+        {",", "m/s, avg", true},
+        {",", "say \"hi\"", true},
+        {",", "a\rb", true},
+        {",", "a\nb", true},
+        {",", "", false},
+        {";", "m/s, avg", false},
+        {";", "l;h", true},
+        {"", "a,b", false},
+        {"", "\"", true},
+        {"ab", "xa", false},
+        {"ab", "xab", true},
+        {"ab", "a b", false},
+        {"\xC2\xB7", "\xC2", false},  // half of a middle dot
         {"\xC2\xB7", "x\xC2\xB7y", true},
     };
     for (const Case& c : cases) {

@@ -197,7 +197,8 @@ TEST(DecodeFrame, IeeeRealsAndUnusableLengths) {
     doubleSig.isFloat = true;
     doubleSig.factor = 2;
     dbc::CanDatabase db;
-    finalise(db, {makeMessage(0x20, 8, {single, half, tooLong}), makeMessage(0x21, 8, {doubleSig})});
+    finalise(db,
+             {makeMessage(0x20, 8, {single, half, tooLong}), makeMessage(0x21, 8, {doubleSig})});
 
     const auto values = decode(db, makeFrame(0x20, false, {0x00, 0x00, 0x80, 0x3F, 1, 2, 3, 4}));
     ASSERT_EQ(names(values), std::vector<std::string>{"F32"});

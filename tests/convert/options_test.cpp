@@ -56,7 +56,8 @@ TEST(ConversionOptions, ChoicesOutsideTheirRangeFallBack) {
     const int32_t stamps[][2] = {{0, 0}, {1, 1}, {2, 2}, {7, 1}, {-3, 1}};
     for (const auto& row : stamps) {
         settings.timeStamps = static_cast<convert::TimeStamps>(row[0]);
-        EXPECT_EQ(static_cast<int32_t>(convert::buildConversionOptions(settings).timeStamps), row[1])
+        EXPECT_EQ(static_cast<int32_t>(convert::buildConversionOptions(settings).timeStamps),
+                  row[1])
             << row[0];
     }
     settings = ConversionSettings{};

@@ -19,8 +19,7 @@ using testing_support::ScratchDir;
 using convert::Encoding;
 using convert::LineEnd;
 
-ConversionOptions optionsWith(Encoding encoding, LineEnd lineEnd,
-                              std::u16string delimiter = u",") {
+ConversionOptions optionsWith(Encoding encoding, LineEnd lineEnd, std::u16string delimiter = u",") {
     ConversionOptions options;
     options.encoding = encoding;
     options.lineEnd = lineEnd;
@@ -69,7 +68,8 @@ TEST(OutputWriter, DelimiterInTheOutputsEncoding) {
     EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\u00B7")),
               "a\xB7"
               "b\nc\n");
-    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\u3042")), "a?b\nc\n");
+    EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\u3042")),
+              "a?b\nc\n");
     EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"")), "ab\nc\n");
     EXPECT_EQ(writeTwoLines(out, optionsWith(Encoding::kAnsi, LineEnd::kLf, u"\t")), "a\tb\nc\n");
     platform::setAnsiCodePage(saved);

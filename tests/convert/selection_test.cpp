@@ -44,7 +44,8 @@ TEST(Selection, WildcardsNamesAndIdentifierLists) {
 
 TEST(Selection, SignalsAndMessagesNarrowEachOtherAndUnmatchedPatternsAreNamed) {
     dbc::CanDatabase database;
-    ASSERT_TRUE(dbc::loadDbcFile(database, testing_support::sourceDir() / "examples" / "vehicle.dbc",
+    ASSERT_TRUE(dbc::loadDbcFile(database,
+                                 testing_support::sourceDir() / "examples" / "vehicle.dbc",
                                  testing_support::ScratchDir("selection") / "log"));
     const auto& messages = database.messages;
     const auto find = [&](std::string_view name) -> const dbc::DbcMessage& {
@@ -68,10 +69,10 @@ TEST(Selection, SignalsAndMessagesNarrowEachOtherAndUnmatchedPatternsAreNamed) {
 }
 
 TEST(J1939, ParameterGroupsLeaveOutPriorityAndAddressesAsTheFormatSays) {
-    EXPECT_EQ(convert::parameterGroupOf(0x0CF00400), 0xF004u);   // PDU2: PS belongs to it
-    EXPECT_EQ(convert::parameterGroupOf(0x18F004FE), 0xF004u);   // another priority and sender
+    EXPECT_EQ(convert::parameterGroupOf(0x0CF00400), 0xF004u);  // PDU2: PS belongs to it
+    EXPECT_EQ(convert::parameterGroupOf(0x18F004FE), 0xF004u);  // another priority and sender
     EXPECT_EQ(convert::parameterGroupOf(0x18FEF100), 0xFEF1u);
-    EXPECT_EQ(convert::parameterGroupOf(0x0C0017F1), 0x0000u);   // PDU1: no destination
+    EXPECT_EQ(convert::parameterGroupOf(0x0C0017F1), 0x0000u);  // PDU1: no destination
     EXPECT_EQ(convert::parameterGroupOf(0x18EAFF00), 0xEA00u);
     EXPECT_EQ(convert::parameterGroupOf(0x1BEF0000), 0x3EF00u);  // data page set
 }

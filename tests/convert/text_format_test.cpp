@@ -17,9 +17,20 @@ std::string printfValue(double value) {
 }
 
 TEST(AppendValue, MatchesPrintfFixedSixDecimals) {
-    const double samples[] = {0.0, -0.0, 3, -0.25, 88.5, 0.0000005, 0.0000015, -0.0000004,
-                              1e15, 123456789.123456789, 1.8446744073709552e19, 1e300,
-                              -1.7976931348623157e308, 5e-324};
+    const double samples[] = {0.0,
+                              -0.0,
+                              3,
+                              -0.25,
+                              88.5,
+                              0.0000005,
+                              0.0000015,
+                              -0.0000004,
+                              1e15,
+                              123456789.123456789,
+                              1.8446744073709552e19,
+                              1e300,
+                              -1.7976931348623157e308,
+                              5e-324};
     for (double v : samples) {
         std::string out;
         convert::appendValue(out, v);
@@ -49,8 +60,8 @@ TEST(AppendValue, MatchesPrintfForScaledSignalValuesAndExactTies) {
         ASSERT_EQ(out, printfValue(v)) << v;
     }
     // Exact ties at the seventh decimal round to the even digit, as printf does.
-    for (double v : {0.0078125, 0.0234375, 1.5 / 1048576, 0.0000025, -0.0078125,
-                     4398046511103.75, 8796093022207.5, 8796093022208.0}) {
+    for (double v : {0.0078125, 0.0234375, 1.5 / 1048576, 0.0000025, -0.0078125, 4398046511103.75,
+                     8796093022207.5, 8796093022208.0}) {
         std::string out;
         convert::appendValue(out, v);
         EXPECT_EQ(out, printfValue(v)) << v;

@@ -23,9 +23,10 @@ public:
         Row row{microseconds, {}};
         for (int32_t i = 0; i < static_cast<int32_t>(cells.size()); ++i) {
             const bool inRange = i >= first && i < end;
-            row.cells.push_back(inRange && cells[static_cast<size_t>(i)].present
-                                    ? std::to_string(static_cast<int>(cells[static_cast<size_t>(i)].value))
-                                    : "");
+            row.cells.push_back(
+                inRange && cells[static_cast<size_t>(i)].present
+                    ? std::to_string(static_cast<int>(cells[static_cast<size_t>(i)].value))
+                    : "");
         }
         rows.push_back(row);
     }

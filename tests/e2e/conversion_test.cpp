@@ -37,7 +37,8 @@ std::filesystem::path writeCapture(const testing_support::ScratchDir& dir, const
 
 std::string withMode(std::string description, const char* mode) {
     const std::string from = "time-stamp-mode 2";
-    description.replace(description.find(from), from.size(), std::string("time-stamp-mode ") + mode);
+    description.replace(description.find(from), from.size(),
+                        std::string("time-stamp-mode ") + mode);
     return description;
 }
 
@@ -76,8 +77,8 @@ TEST_P(Conversion, MatchesTheCheckedOutput) {
     if (capture == "v27m0") input = writeCapture(dir, "drive.DT", withMode(v27, "0"));
     if (capture.rfind("@data/", 0) == 0) {
         input = writeCapture(dir, "drive.DT",
-                             readFileBytes(testing_support::sourceDir() / "tests" / "e2e" /
-                                           "data" / capture.substr(6)));
+                             readFileBytes(testing_support::sourceDir() / "tests" / "e2e" / "data" /
+                                           capture.substr(6)));
     }
     ASSERT_FALSE(input.empty());
 
@@ -101,7 +102,8 @@ TEST_P(Conversion, MatchesTheCheckedOutput) {
 TEST(ExampleCaptures, MatchTheirDescriptions) {
     for (const char* name : {"drive_v27", "drive_v29"}) {
         std::string error;
-        const auto builder = dtgen::parseDescription(exampleText((std::string(name) + ".txt").c_str()), error);
+        const auto builder =
+            dtgen::parseDescription(exampleText((std::string(name) + ".txt").c_str()), error);
         ASSERT_TRUE(builder.has_value()) << error;
         EXPECT_EQ(builder->build(), exampleText((std::string(name) + ".DT").c_str())) << name;
     }
@@ -111,17 +113,20 @@ TEST(ExampleCaptures, MatchTheirDescriptions) {
 // order is converted, the other fails instead of replacing its result, however many workers.
 TEST(ParallelJobs, OfInputsSharingAnOutputTheFirstIsConvertedAndTheOtherFails) {
     testing_support::ScratchDir dir("same-output");
-    const auto first = writeCapture(dir, "drive.DT",
-                                    "variant 29\nrandom 40000 seed 4 length 8 ids std:0x100,std:0x400\n");
-    const auto second = writeCapture(dir, "drive.XY",
-                                     "variant 29\nrandom 30000 seed 5 length 8 ids std:0x200\n");
-    const std::string dbc = cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
-    ASSERT_EQ(cli::runConvertCommand({"--quiet", "--jobs", "1", "--dbc", dbc, cli::pathToUtf8(first)}), 0);
+    const auto first = writeCapture(
+        dir, "drive.DT", "variant 29\nrandom 40000 seed 4 length 8 ids std:0x100,std:0x400\n");
+    const auto second =
+        writeCapture(dir, "drive.XY", "variant 29\nrandom 30000 seed 5 length 8 ids std:0x200\n");
+    const std::string dbc =
+        cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
+    ASSERT_EQ(
+        cli::runConvertCommand({"--quiet", "--jobs", "1", "--dbc", dbc, cli::pathToUtf8(first)}),
+        0);
     const std::string alone = readFileBytes(dir / "drive.csv");
     ASSERT_GT(alone.size(), 1000000u);
     std::filesystem::remove(dir / "drive.csv");
-    ASSERT_EQ(cli::runConvertCommand({"--quiet", "--jobs", "2", "--dbc", dbc, cli::pathToUtf8(first),
-                                      cli::pathToUtf8(second)}),
+    ASSERT_EQ(cli::runConvertCommand({"--quiet", "--jobs", "2", "--dbc", dbc,
+                                      cli::pathToUtf8(first), cli::pathToUtf8(second)}),
               1);
     EXPECT_TRUE(readFileBytes(dir / "drive.csv") == alone);
 }
@@ -130,42 +135,53 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, Conversion,
     ::testing::Values(
         Case{"v29_defaults.csv", "v29", {}},
-        Case{"v29_elapsed_all_columns.csv", "v29",
+        Case{"v29_elapsed_all_columns.csv",
+             "v29",
              {"--timestamp", "elapsed", "--columns", "ch,id,msg,unit,enum,raw"}},
-        Case{"v29_no_time_tab_minimal.csv", "v29",
+        Case{"v29_no_time_tab_minimal.csv",
+             "v29",
              {"--timestamp", "none", "--columns", "", "--delimiter", "\\t"}},
-        Case{"v29_utf8_bom_lf_middle_dot.csv", "v29",
-             {"--encoding", "utf8-bom", "--line-end", "lf", "--delimiter", "\xC2\xB7",
-              "--columns", "id,enum"}},
-        Case{"v29_ansi_cr_middle_dot.csv", "v29",
-             {"--line-end", "cr", "--delimiter", "\xC2\xB7", "--ansi-codepage", "1252",
-              "--columns", "msg"}},
+        Case{"v29_utf8_bom_lf_middle_dot.csv",
+             "v29",
+             {"--encoding", "utf8-bom", "--line-end", "lf", "--delimiter", "\xC2\xB7", "--columns",
+              "id,enum"}},
+        Case{"v29_ansi_cr_middle_dot.csv",
+             "v29",
+             {"--line-end", "cr", "--delimiter", "\xC2\xB7", "--ansi-codepage", "1252", "--columns",
+              "msg"}},
         Case{"v29_space_delimiter.csv", "v29", {"--delimiter", " ", "--channel", "ch2"}},
         Case{"v27_mode2_defaults.csv", "v27", {}},
         Case{"v27_mode5_ch2.csv", "v27m5", {"--channel", "ch2", "--columns", "ch,msg,raw"}},
-        Case{"v27_mode0_ch1_empty_delimiter.csv", "v27m0",
+        Case{"v27_mode0_ch1_empty_delimiter.csv",
+             "v27m0",
              {"--channel", "ch1", "--delimiter", "", "--columns", "ch,unit"}},
         // The wide table: a column per signal, a row per frame, the multiplexed signals and
         // the 64-byte CAN FD message among them; with --hold, with --resample, with texts.
         Case{"v29_wide.csv", "v29", {"--layout", "wide"}},
         Case{"v27_wide_hold.csv", "v27", {"--layout", "wide", "--hold"}},
-        Case{"v29_wide_resample_250ms_utc_iso.csv", "v29",
+        Case{"v29_wide_resample_250ms_utc_iso.csv",
+             "v29",
              {"--layout", "wide", "--resample", "250ms", "--clock", "utc", "--time-format",
               "iso8601", "--signals", "Engine*,Page*,Oil*,ErrorCode"}},
-        Case{"v29_wide_enum_text_selection.csv", "v29",
-             {"--layout", "wide", "--enum-text", "--messages", "Transmission,Diag*",
-              "--timestamp", "elapsed"}},
+        Case{"v29_wide_enum_text_selection.csv",
+             "v29",
+             {"--layout", "wide", "--enum-text", "--messages", "Transmission,Diag*", "--timestamp",
+              "elapsed"}},
         // Selection in the long table: a multiplexed signal without its switch, identifiers.
-        Case{"v29_signals_without_their_switch.csv", "v29",
+        Case{"v29_signals_without_their_switch.csv",
+             "v29",
              {"--signals", "OilPressure,ErrorCode,Cell*", "--ids", "400,1A0"}},
         Case{"v29_iso8601_local.csv", "v29", {"--time-format", "iso8601", "--columns", "id"}},
         // J1939 and a database per channel.
-        Case{"trucks_j1939_two_databases.csv", "@data/trucks.txt",
+        Case{"trucks_j1939_two_databases.csv",
+             "@data/trucks.txt",
              {"--dbc", "ch1=@examples/vehicle.dbc", "--dbc", "ch2=@data/j1939.dbc", "--j1939",
               "--columns", "ch,id,msg,enum"}},
-        Case{"trucks_exact_identifiers_only.csv", "@data/trucks.txt",
+        Case{"trucks_exact_identifiers_only.csv",
+             "@data/trucks.txt",
              {"--dbc", "ch2=@data/j1939.dbc", "--columns", "ch,id,msg"}},
-        Case{"trucks_j1939_wide.csv", "@data/trucks.txt",
+        Case{"trucks_j1939_wide.csv",
+             "@data/trucks.txt",
              {"--dbc", "ch1=@examples/vehicle.dbc", "--dbc", "ch2=@data/j1939.dbc", "--j1939",
               "--layout", "wide", "--signals", "Engine*,*Speed", "--timestamp", "elapsed"}}),
     [](const auto& param) {

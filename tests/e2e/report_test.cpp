@@ -67,18 +67,23 @@ TEST(Report, CountsWhatTheCaptureHoldsAndNamesTheFilesThatFailed) {
          }) {
         EXPECT_TRUE(holds(line, part)) << part << "\n" << line;
     }
-    EXPECT_TRUE(holds(report, "\"outcome\":\"failed\",\"message\":\"not a capture this program "
-                              "can read, or a damaged one\",\"code\":\"0x8007000D\""))
+    EXPECT_TRUE(holds(report,
+                      "\"outcome\":\"failed\",\"message\":\"not a capture this program "
+                      "can read, or a damaged one\",\"code\":\"0x8007000D\""))
         << report;
-    EXPECT_TRUE(holds(report, "\"totals\":{\"files\":2,\"converted\":1,\"cutShort\":0,"
-                              "\"failed\":1,\"records\":15,"))
+    EXPECT_TRUE(holds(report,
+                      "\"totals\":{\"files\":2,\"converted\":1,\"cutShort\":0,"
+                      "\"failed\":1,\"records\":15,"))
         << report;
-    EXPECT_TRUE(holds(messages, "Summary: 2 files: 1 converted, 0 cut short, 1 failed")) << messages;
-    EXPECT_TRUE(holds(messages, "5 frame(s) of identifiers the database does not know (most: 555 x3, "
-                                "18FEF200 x2)"))
+    EXPECT_TRUE(holds(messages, "Summary: 2 files: 1 converted, 0 cut short, 1 failed"))
         << messages;
-    EXPECT_TRUE(holds(messages, "2 short frames, 2 values read past the data, 4 frames whose "
-                                "multiplexer value selects no signal"))
+    EXPECT_TRUE(holds(messages,
+                      "5 frame(s) of identifiers the database does not know (most: 555 x3, "
+                      "18FEF200 x2)"))
+        << messages;
+    EXPECT_TRUE(holds(messages,
+                      "2 short frames, 2 values read past the data, 4 frames whose "
+                      "multiplexer value selects no signal"))
         << messages;
 }
 

@@ -40,7 +40,8 @@ std::string referenceConversion(const std::filesystem::path& capture,
     if (!dbc::loadDbcFile(*database, exampleDbc(), log)) return "<no database>";
     const convert::ConversionOptions options = convert::buildConversionOptions(settings);
     const std::filesystem::path output = capture.parent_path() / "reference.out";
-    const convert::FileOutcome outcome = convert::FileConverter(*database, options).convert(capture, output);
+    const convert::FileOutcome outcome =
+        convert::FileConverter(*database, options).convert(capture, output);
     std::string bytes = testing_support::readFileBytes(output);
     std::filesystem::remove(output);
     std::filesystem::remove(log);

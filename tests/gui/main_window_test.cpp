@@ -1,7 +1,7 @@
 // The real txtcvt.exe under test: started with its command-line options, its main dialog checked
 // through window messages, closed as the user closes it.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

@@ -34,8 +34,12 @@ TEST(TextLineReader, EmptyRestAfterTheLastLineFeedIsNoLine) {
 }
 
 TEST(TextLineReader, CtrlZEndsTheInput) {
-    EXPECT_EQ(readLines("a\nb\x1A" "c\nd\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(readLines("\x1A" "a\n"), Lines{});
+    EXPECT_EQ(readLines("a\nb\x1A"
+                        "c\nd\n"),
+              (Lines{"a", "b"}));
+    EXPECT_EQ(readLines("\x1A"
+                        "a\n"),
+              Lines{});
 }
 
 TEST(TextLineReader, LinesLongerThanTheReadBlockStayWhole) {

@@ -42,8 +42,8 @@ TEST(SettingsStore, NoFileGivesTheDefaults) {
     EXPECT_EQ(shell.fileFilter, 0);
     EXPECT_EQ(static_cast<int32_t>(settings.channels), 0);
     EXPECT_EQ(static_cast<int32_t>(settings.timeStamps), 1);
-    EXPECT_TRUE(settings.columns.channel && settings.columns.identifier && settings.columns.message && settings.columns.description &&
-                settings.columns.unit);
+    EXPECT_TRUE(settings.columns.channel && settings.columns.identifier &&
+                settings.columns.message && settings.columns.description && settings.columns.unit);
     EXPECT_FALSE(settings.columns.rawData);
     EXPECT_FALSE(settings.additionalCsv);
     EXPECT_EQ(static_cast<int32_t>(settings.encoding), 0);

@@ -1,7 +1,7 @@
 // txtcvt.exe carries its version in four places (file version numbers, version strings, the
 // manifest, the window titles of both languages); each must be the one the build was given.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>

@@ -108,7 +108,8 @@ std::vector<std::pair<uint32_t, bool>> parseIdList(std::string_view list) {
         const size_t comma = list.find(',');
         const std::string_view item = list.substr(0, comma);
         const size_t colon = item.find(':');
-        if (colon == std::string_view::npos) throw DescriptionError("an id is written std:ID or ext:ID");
+        if (colon == std::string_view::npos)
+            throw DescriptionError("an id is written std:ID or ext:ID");
         const bool extended = choose(item.substr(0, colon), "std", "ext") == 1;
         const auto id = static_cast<uint32_t>(
             integer(item.substr(colon + 1), 0, extended ? 0x1FFFFFFF : 0x7FF));
@@ -123,7 +124,8 @@ std::vector<std::pair<uint32_t, bool>> parseIdList(std::string_view list) {
 // random COUNT [seed N] [step N] [length N] [ids std:0x100,ext:0x18FEF100,...]
 RandomFrames parseRandom(const Words& words) {
     expectWords(words, 2, 10);
-    if (words.size() % 2 != 0) throw DescriptionError("'seed', 'step', 'length' and 'ids' need a value");
+    if (words.size() % 2 != 0)
+        throw DescriptionError("'seed', 'step', 'length' and 'ids' need a value");
     RandomFrames random;
     random.count = static_cast<uint64_t>(integer(words[1], 0, 0x7FFFFFFF));
     for (size_t i = 2; i + 1 < words.size(); i += 2) {

@@ -71,8 +71,9 @@ TEST(DescriptionParser, RandomFramesRepeatForTheSameSeed) {
 
 TEST(DescriptionParser, RandomFramesCanUseChosenIdentifiersAndOneLength) {
     monitor::MonitorFile file;
-    ASSERT_EQ(load(file, build("variant 29\nrandom 300 seed 2 length 8 ids std:0x100,ext:0x18FF50E5\n")),
-              platform::kOk);
+    ASSERT_EQ(
+        load(file, build("variant 29\nrandom 300 seed 2 length 8 ids std:0x100,ext:0x18FF50E5\n")),
+        platform::kOk);
     ASSERT_EQ(file.count, 300u);  // eight bytes fit the head record: no continuations
     monitor::RecordCursor cursor{0, file.count, file.records};
     int standard = 0, extended = 0;
@@ -91,8 +92,10 @@ TEST(DescriptionParser, RandomFramesCanUseChosenIdentifiersAndOneLength) {
     }
     EXPECT_GT(standard, 50);
     EXPECT_GT(extended, 50);
-    EXPECT_EQ(errorOf("variant 29\nrandom 3 ids std:0x800\n"), "line 2: 2048 is out of range 0..2047");
-    EXPECT_EQ(errorOf("variant 29\nrandom 3 length 65\n"), "line 2: a frame holds 1 to 64 data bytes");
+    EXPECT_EQ(errorOf("variant 29\nrandom 3 ids std:0x800\n"),
+              "line 2: 2048 is out of range 0..2047");
+    EXPECT_EQ(errorOf("variant 29\nrandom 3 length 65\n"),
+              "line 2: a frame holds 1 to 64 data bytes");
 }
 
 TEST(DescriptionParser, DamageStatementsBreakTheFile) {

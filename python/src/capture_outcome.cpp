@@ -1,0 +1,70 @@
+#include "python/src/capture_outcome.h"
+
+#include <vector>
+
+#include "cli/outcome_text.h"
+#include "platform/platform.h"
+#include "python/src/texts.h"
+
+namespace py = pybind11;
+
+namespace txtcvt_python {
+
+convert::FileOutcome readOutcome(const monitor::MonitorFile& file, int32_t walkResult) {
+    if (walkResult != platform::kOk) return convert::FileOutcome::loadFailed(walkResult);
+    convert::FileOutcome outcome;
+    if (file.cutShort) {
+        outcome.status = convert::FileStatus::kCutShort;
+        outcome.recordsClaimed = file.recordsClaimed;
+        outcome.recordsPresent = file.count;
+    }
+    return outcome;
+}
+
+convert::FileOutcome loadOutcome(int32_t loadResult, const monitor::LoadReport& report) {
+    convert::FileOutcome outcome = convert::FileOutcome::loadFailed(loadResult);
+    if (report.tooLarge) outcome.detail = convert::FailureDetail::kCaptureTooLarge;
+    return outcome;
+}
+
+void describeOutcome(py::dict& out, const std::string& display,
+                     const convert::FileOutcome& outcome) {
+    out["error"] = py::none();
+    out["warning"] = py::none();
+    out["code"] = static_cast<uint32_t>(outcome.code);
+    if (outcome.converted()) return;
+    convert::FileResult result;
+    result.outcome = outcome;
+    const std::string line = cli::outcomeLine({std::filesystem::path(display)}, 0, result);
+    out[outcome.wroteOutput() ? "warning" : "error"] = messageText(line);
+}
+
+CaptureSummary summaryOf(const monitor::MonitorFile& file) {
+    CaptureSummary summary;
+    summary.variant = file.variant;
+    summary.subKind = file.subKind;
+    summary.timeStampMode = file.timeStampMode;
+    if (file.variant == 29) {
+        summary.startSeconds = file.info29.startSeconds;
+        summary.startNanoseconds = file.info29.startNanoseconds;
+    }
+    summary.records = file.count;
+    summary.cutShort = file.cutShort;
+    summary.recordsClaimed = file.cutShort ? file.recordsClaimed : file.count;
+    return summary;
+}
+
+py::dict captureInformation(const CaptureSummary& summary) {
+    py::dict info;
+    info["variant"] = summary.variant;
+    info["sub_kind"] = summary.subKind;
+    info["time_stamp_mode"] = summary.timeStampMode;
+    info["start_seconds"] = summary.startSeconds;
+    info["start_nanoseconds"] = summary.startNanoseconds;
+    info["records"] = summary.records;
+    info["cut_short"] = summary.cutShort;
+    info["records_claimed"] = summary.recordsClaimed;
+    return info;
+}
+
+}  // namespace txtcvt_python

@@ -1,0 +1,175 @@
+// convert_files: captures into CSV files through the command line's own engine and options
+// (the arguments are those of `txtcvt-cli convert`), with databases the caller loaded once.
+#include <pybind11/stl.h>
+
+#include <atomic>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/convert_args.h"
+#include "cli/outcome_text.h"
+#include "cli/utf8_args.h"
+#include "convert/batch.h"
+#include "convert/capture_stats.h"
+#include "platform/text_encoding.h"
+#include "python/src/bindings.h"
+#include "python/src/database_handle.h"
+#include "python/src/texts.h"
+#include "settings/settings_file.h"
+
+namespace py = pybind11;
+
+namespace txtcvt_python {
+
+namespace {
+
+const char* statusWord(convert::FileStatus status) {
+    switch (status) {
+        case convert::FileStatus::kConverted:
+            return "converted";
+        case convert::FileStatus::kCutShort:
+            return "cut short";
+        default:
+            return "failed";
+    }
+}
+
+// The arguments as a request; a ValueError with the command line's words for what it refuses.
+cli::ConvertRequest requestOf(std::vector<std::string> args) {
+    args.push_back("--");
+    args.push_back("input");
+    cli::ConvertRequest request;
+    const std::string error = cli::parseConvertArguments(args, request);
+    if (!error.empty()) throw py::value_error(error);
+    if (!request.reportPath.empty() || request.summary || request.outputFile == "-") {
+        throw py::value_error("--report, --summary and --output - are for the command line");
+    }
+    if (request.ansiCodePage && !platform::setAnsiCodePage(*request.ansiCodePage)) {
+        throw py::value_error("code page " + std::to_string(*request.ansiCodePage) +
+                              " cannot be used here");
+    }
+    return request;
+}
+
+convert::ConversionOptions optionsOf(const cli::ConvertRequest& request) {
+    settings::ConversionSettings settings;
+    if (!request.settingsPath.empty()) {
+        const auto path = cli::pathFromUtf8(request.settingsPath);
+        if (!std::ifstream(path)) {
+            throw py::value_error("cannot read the settings file " + request.settingsPath);
+        }
+        settings::StoredShellSettings shell;
+        settings::loadSettings(path, settings, shell);
+    }
+    cli::applyConvertRequest(request, settings);
+    convert::ConversionOptions options = convert::buildConversionOptions(settings);
+    cli::applyRunOptions(request, options);
+    options.collectStats = true;  // for the lines written
+    return options;
+}
+
+convert::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs) {
+    convert::OutputNaming naming;
+    if (!request.outputFile.empty()) {
+        if (inputs != 1) throw py::value_error("--output names the output of one input");
+        naming.single = cli::pathFromUtf8(request.outputFile);
+    }
+    if (!request.outputDir.empty()) {
+        naming.directory = cli::pathFromUtf8(request.outputDir);
+        std::error_code error;
+        std::filesystem::create_directories(naming.directory, error);
+        if (!std::filesystem::is_directory(naming.directory)) {
+            throw py::value_error("cannot make the output folder " + request.outputDir + ": " +
+                                  error.message());
+        }
+    }
+    return naming;
+}
+
+py::dict resultOf(const std::vector<std::filesystem::path>& displays, size_t index,
+                  const convert::FileResult& result) {
+    py::dict out;
+    out["input"] = messageText(cli::pathToUtf8(displays[index]));
+    out["output"] = messageText(cli::pathToUtf8(result.output));
+    out["outcome"] = statusWord(result.outcome.status);
+    out["message"] = messageText(cli::outcomeLine(displays, index, result));
+    out["code"] = static_cast<uint32_t>(result.outcome.code);
+    const convert::CaptureStats* stats = result.outcome.stats.get();
+    out["lines"] = stats != nullptr ? py::int_(stats->lines) : py::int_(0);
+    out["seconds"] = result.seconds;
+    return out;
+}
+
+py::list convertFiles(const std::vector<py::bytes>& inputs,
+                      const std::vector<std::string>& displays,
+                      const std::vector<std::string>& args,
+                      const std::optional<DatabasePointer>& ch1,
+                      const std::optional<DatabasePointer>& ch2) {
+    const cli::ConvertRequest request = requestOf(args);
+    const convert::ConversionOptions options = optionsOf(request);
+    const convert::OutputNaming naming = namingOf(request, inputs.size());
+    std::vector<std::string> unmatched;
+    const convert::DecodingSetup setup(ch1 && *ch1 ? (*ch1)->database.get() : nullptr,
+                                       ch2 && *ch2 ? (*ch2)->database.get() : nullptr,
+                                       request.selection, request.j1939, unmatched);
+    if (!unmatched.empty()) {
+        throw py::value_error("'" + unmatched.front() + "' matches nothing in the database");
+    }
+    std::vector<std::filesystem::path> paths;
+    for (const py::bytes& input : inputs) paths.push_back(pathOf(input));
+    std::vector<std::filesystem::path> shown;
+    for (const std::string& display : displays) shown.push_back(cli::pathFromUtf8(display));
+    std::vector<convert::FileResult> results;
+    {
+        py::gil_scoped_release released;
+        const std::atomic<bool> stop{false};
+        results = convert::convertBatch(paths, setup.decoding(), options, naming, 1, stop, {});
+    }
+    py::list out;
+    for (size_t i = 0; i < results.size(); ++i) out.append(resultOf(shown, i, results[i]));
+    return out;
+}
+
+// Where the output of `input` goes with the outputs in `directory` (empty: beside the input).
+std::optional<py::bytes> outputPath(const py::bytes& input, const py::bytes& directory) {
+    convert::OutputNaming naming;
+    naming.directory = pathOf(directory);
+    std::filesystem::path output;
+    if (convert::outputPathFor(pathOf(input), naming, output) != 0) return std::nullopt;
+    return py::bytes(output.string());
+}
+
+}  // namespace
+
+void bindConvert(py::module_& module) {
+    module.def("convert_files", &convertFiles, py::arg("inputs"), py::arg("displays"),
+               py::arg("args"), py::arg("ch1"), py::arg("ch2"),
+               "Converts captures as `txtcvt-cli convert ARGS` would; a dict per input.");
+    module.def("output_path", &outputPath, py::arg("input"), py::arg("directory"),
+               "The output path of an input, or None when none can be formed.");
+    module.def(
+        "parse_period",
+        [](const std::string& text) -> std::optional<uint64_t> {
+            uint64_t microseconds = 0;
+            if (!cli::parsePeriod(text, microseconds)) return std::nullopt;
+            return microseconds;
+        },
+        py::arg("text"), "'10ms', '0.5s', '250us', '1min' as microseconds, or None.");
+    module.def(
+        "parse_ids",
+        [](const std::string& text) -> std::vector<std::pair<uint32_t, uint32_t>> {
+            std::vector<convert::IdRange> ranges;
+            std::string bad;
+            if (!convert::parseIdList(text, ranges, bad)) {
+                throw py::value_error("'" + bad + "' is not a hexadecimal identifier or range");
+            }
+            std::vector<std::pair<uint32_t, uint32_t>> out;
+            for (const convert::IdRange& range : ranges) out.emplace_back(range.low, range.high);
+            return out;
+        },
+        py::arg("text"), "'100-1FF,18FEF100' as (low, high) pairs.");
+}
+
+}  // namespace txtcvt_python

@@ -1,0 +1,252 @@
+// read_frames and read_signals: a capture's frames, or its decoded rows in the long or the wide
+// layout, as numpy arrays built in C++ with the GIL released. The Python package turns them into
+// data frames.
+#include <pybind11/stl.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "convert/column_sinks.h"
+#include "convert/converter.h"
+#include "convert/decoding.h"
+#include "convert/frame_table.h"
+#include "python/src/arrays.h"
+#include "python/src/bindings.h"
+#include "python/src/capture_outcome.h"
+#include "python/src/database_handle.h"
+#include "python/src/large_pages.h"
+#include "python/src/texts.h"
+
+namespace py = pybind11;
+
+namespace txtcvt_python {
+
+namespace {
+
+void addTimes(py::dict& columns, std::vector<int64_t>&& instant, std::vector<double>&& elapsed) {
+    columns["time"] = toArray(std::move(instant));
+    columns["elapsed"] = toArray(std::move(elapsed));
+}
+
+py::dict frameColumns(convert::FrameTable& table) {
+    py::dict columns;
+    addTimes(columns, std::move(table.instant), std::move(table.elapsed));
+    py::list data(table.rows());
+    size_t offset = 0;
+    for (size_t i = 0; i < table.rows(); ++i) {
+        data[i] =
+            py::bytes(reinterpret_cast<const char*>(table.data.data() + offset), table.length[i]);
+        offset += table.length[i];
+    }
+    columns["record"] = toArray(std::move(table.record));
+    columns["channel"] = toArray(std::move(table.channel));
+    columns["id"] = toArray(std::move(table.id));
+    columns["extended"] = toBoolArray(std::move(table.extended));
+    columns["length"] = toArray(std::move(table.length));
+    columns["data"] = data;
+    return columns;
+}
+
+py::dict readFrames(const py::bytes& path, const std::string& display) {
+    monitor::MonitorFile file;
+    CaptureSummary summary;
+    convert::FrameTable table;
+    convert::FileOutcome outcome;
+    const std::filesystem::path capture = pathOf(path);  // with the GIL: it reads a Python object
+    {
+        py::gil_scoped_release released;
+        monitor::LoadReport report;
+        const int32_t loaded = monitor::loadMonitorFile(file, capture, &report);
+        outcome = loaded != 0 ? loadOutcome(loaded, report)
+                              : readOutcome(file, convert::readFrameTable(file, table));
+        summary = summaryOf(file);
+        monitor::releaseMonitorFile(file);
+    }
+    py::dict out;
+    describeOutcome(out, display, outcome);
+    if (outcome.wroteOutput()) {
+        out["info"] = captureInformation(summary);
+        out["columns"] = frameColumns(table);
+    }
+    return out;
+}
+
+py::dict categoryColumn(convert::CategoryColumn& column, const std::string& encoding) {
+    py::dict out;
+    out["codes"] = toArray(std::move(column.codes));
+    out["categories"] = dbcTexts(column.categories, encoding);
+    return out;
+}
+
+py::dict longColumns(convert::LongColumnSink& sink, const std::string& encoding) {
+    convert::LongColumns& table = sink.columns();
+    py::dict columns;
+    addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
+    columns["channel"] = toArray(std::move(table.channel));
+    columns["id"] = toArray(std::move(table.id));
+    columns["extended"] = toBoolArray(std::move(table.extended));
+    columns["message"] = categoryColumn(table.message, encoding);
+    columns["signal"] = categoryColumn(table.signal, encoding);
+    columns["value"] = toArray(std::move(table.value));
+    columns["unit"] = categoryColumn(table.unit, encoding);
+    columns["description"] = categoryColumn(table.description, encoding);
+    return columns;
+}
+
+py::dict wideColumns(convert::WideColumnSink& sink, const std::string& encoding) {
+    convert::WideValues& table = sink.values();
+    const size_t rows = table.rows();
+    py::dict columns;
+    addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
+    py::list names;
+    py::list units;
+    for (const convert::WideColumn& column : sink.columnNames()) {
+        names.append(dbcText(column.name, encoding));
+        units.append(dbcText(column.unit, encoding));
+    }
+    columns["names"] = names;
+    columns["units"] = units;
+    columns["values"] = toMatrix(std::move(table.cells), rows, table.columnCount);
+    return columns;
+}
+
+const dbc::CanDatabase* databaseOf(const std::optional<DatabasePointer>& handle) {
+    return handle && *handle ? (*handle)->database.get() : nullptr;
+}
+
+// What read_signals asks for beyond the capture and the databases.
+struct SignalRequest {
+    convert::SelectionRequest selection;
+    bool j1939 = false;
+    convert::ConversionOptions options;
+};
+
+SignalRequest signalRequest(const std::vector<std::string>& messages,
+                            const std::vector<std::string>& signals,
+                            const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939,
+                            int channel, bool wide, bool hold, uint64_t resampleMicroseconds) {
+    SignalRequest request;
+    request.selection.messages = messages;
+    request.selection.signals = signals;
+    for (const auto& [low, high] : ids) request.selection.ids.push_back({low, high});
+    request.j1939 = j1939;
+    convert::ConversionOptions& options = request.options;
+    if (channel < 0 || channel > 2) throw py::value_error("channel is 0 (both), 1 or 2");
+    options.channels = static_cast<convert::Channels>(channel);
+    options.timeStamps = convert::TimeStamps::kTimeOfDay;
+    options.layout = wide ? convert::TableLayout::kWide : convert::TableLayout::kLong;
+    options.hold = hold;
+    options.resampleMicroseconds = resampleMicroseconds;
+    return request;
+}
+
+// Loads a capture and converts it into `sink` with the GIL released; the capture's summary goes
+// into `summary`. `roomMade` runs once the sink has made room for the capture's rows.
+convert::FileOutcome readCapture(const std::filesystem::path& path,
+                                 const convert::Decoding& decoding,
+                                 const convert::ConversionOptions& options,
+                                 convert::ColumnSinkBase& sink,
+                                 const std::function<void()>& roomMade, CaptureSummary& summary) {
+    py::gil_scoped_release released;
+    monitor::MonitorFile file;
+    monitor::LoadReport report;
+    convert::FileOutcome outcome;
+    const int32_t loaded = monitor::loadMonitorFile(file, path, &report);
+    if (loaded != 0) {
+        outcome = loadOutcome(loaded, report);
+    } else {
+        sink.expectFrames(file.count);
+        roomMade();
+        convert::Converter converter(decoding);
+        outcome = converter.convert(file, options, sink, "");
+    }
+    summary = summaryOf(file);
+    monitor::releaseMonitorFile(file);
+    return outcome;
+}
+
+py::dict readSignals(const py::bytes& path, const std::string& display,
+                     const std::optional<DatabasePointer>& ch1,
+                     const std::optional<DatabasePointer>& ch2, const std::string& encoding,
+                     const std::vector<std::string>& messages,
+                     const std::vector<std::string>& signals,
+                     const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939, int channel,
+                     bool wide, bool hold, uint64_t resampleMicroseconds) {
+    const SignalRequest request =
+        signalRequest(messages, signals, ids, j1939, channel, wide, hold, resampleMicroseconds);
+    std::vector<std::string> unmatched;
+    const convert::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+                                       request.j1939, unmatched);
+    py::dict out;
+    if (!unmatched.empty()) {
+        py::list patterns;
+        for (const std::string& pattern : unmatched) patterns.append(dbcText(pattern, encoding));
+        out["unmatched"] = patterns;
+        return out;
+    }
+    std::optional<convert::LongColumnSink> longSink;
+    std::optional<convert::WideColumnSink> wideSink;
+    convert::ColumnSinkBase* sink = nullptr;
+    if (wide) {
+        sink = &wideSink.emplace(setup.decoding(), request.options);
+    } else {
+        sink = &longSink.emplace(setup.decoding());
+    }
+    const auto adviseColumns = [&] {
+        wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
+    };
+    CaptureSummary summary;
+    const convert::FileOutcome outcome =
+        readCapture(pathOf(path), setup.decoding(), request.options, *sink, adviseColumns, summary);
+    describeOutcome(out, display, outcome);
+    if (outcome.wroteOutput()) {
+        out["info"] = captureInformation(summary);
+        out["columns"] = wide ? wideColumns(*wideSink, encoding) : longColumns(*longSink, encoding);
+    }
+    return out;
+}
+
+// The columns of the wide table for the databases and the selection, or the patterns that
+// match nothing.
+py::dict wideColumnNames(const std::optional<DatabasePointer>& ch1,
+                         const std::optional<DatabasePointer>& ch2, const std::string& encoding,
+                         const std::vector<std::string>& messages,
+                         const std::vector<std::string>& signals,
+                         const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939) {
+    const SignalRequest request = signalRequest(messages, signals, ids, j1939, 0, true, false, 0);
+    std::vector<std::string> unmatched;
+    const convert::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+                                       request.j1939, unmatched);
+    py::dict out;
+    py::list names;
+    if (!unmatched.empty()) {
+        for (const std::string& pattern : unmatched) names.append(dbcText(pattern, encoding));
+        out["unmatched"] = names;
+        return out;
+    }
+    const convert::WideColumns columns(setup.decoding());
+    for (const convert::WideColumn& column : columns.columns()) {
+        names.append(dbcText(column.name, encoding));
+    }
+    out["names"] = names;
+    return out;
+}
+
+}  // namespace
+
+void bindReaders(py::module_& module) {
+    module.def("read_frames", &readFrames, py::arg("path"), py::arg("display"),
+               "Every CAN frame of a capture as arrays, its information and what happened.");
+    module.def("read_signals", &readSignals, py::arg("path"), py::arg("display"), py::arg("ch1"),
+               py::arg("ch2"), py::arg("encoding"), py::arg("messages"), py::arg("signals"),
+               py::arg("ids"), py::arg("j1939"), py::arg("channel"), py::arg("wide"),
+               py::arg("hold"), py::arg("resample_us"),
+               "The decoded rows of a capture as arrays, long or wide.");
+    module.def("wide_column_names", &wideColumnNames, py::arg("ch1"), py::arg("ch2"),
+               py::arg("encoding"), py::arg("messages"), py::arg("signals"), py::arg("ids"),
+               py::arg("j1939"), "The column names of the wide layout, or the unmatched patterns.");
+}
+
+}  // namespace txtcvt_python

@@ -1,0 +1,67 @@
+"""convert: captures into CSV files, as txtcvt-cli convert writes them."""
+import os
+
+import pandas as pd
+
+from . import _core
+from ._errors import ConversionError
+from ._options import (cli_arguments, database_arguments, database_paths, databases_from_paths,
+                       display_path)
+
+RESULT_COLUMNS = ("input", "output", "outcome", "message", "code", "lines", "seconds")
+
+
+def convert(paths, dbc, output_dir=None, *, output=None, errors="raise", **options):
+    """Converts captures into CSV files with the engine and options of ``txtcvt-cli convert``.
+
+    ``paths`` is one capture or a list; each output goes beside its input with the extension
+    ``.csv``, or into ``output_dir``, or to ``output`` for a single input. ``dbc`` as for
+    :func:`read_signals`. The keyword options are the command line's, spelled with
+    underscores: ``timestamp="elapsed"``, ``columns=["ch", "id", "raw"]``, ``delimiter=";"``,
+    ``encoding="utf8"``, ``line_end="lf"``, ``channel="ch1"``, ``messages=...``,
+    ``signals=...``, ``ids=[0x100]``, ``j1939=True``, ``clock="utc"``,
+    ``time_format="iso8601"``, ``layout="wide"``, ``hold=True``, ``resample="10ms"``,
+    ``enum_text=True``, ``settings="txtcvt.ini"``.
+
+    Returns a DataFrame with a row per input: ``input``, ``output``, ``outcome``
+    ("converted", "cut short" or "failed"), ``message`` (the command line's line, empty when
+    converted), ``code``, ``lines`` (written, the header not counted) and ``seconds``. With
+    ``errors="raise"`` (the default) a failed input raises :class:`txtcvt.ConversionError` after
+    every input was tried, its message the command line's lines, its ``results`` the table.
+    """
+    if errors not in ("raise", "report"):
+        raise ValueError("errors is 'raise' or 'report'")
+    inputs = [paths] if isinstance(paths, (str, bytes, os.PathLike)) else list(paths)
+    dbc_paths = database_paths(dbc)
+    args = output_arguments(output_dir, output) + cli_arguments(options)
+    results = convert_group(inputs, dbc_paths, args)
+    table = pd.DataFrame(results, columns=RESULT_COLUMNS)
+    if errors == "raise":
+        raise_failures(table)
+    return table
+
+
+def output_arguments(output_dir, output):
+    args = []
+    if output_dir is not None:
+        args += ["--output-dir", display_path(output_dir)]
+    if output is not None:
+        args += ["--output", display_path(output)]
+    return args
+
+
+def convert_group(inputs, dbc_paths, args):
+    """Converts inputs in list order in this process: a dict per input."""
+    ch1, ch2 = databases_from_paths(dbc_paths)
+    full = database_arguments(dbc_paths) + args
+    return _core.convert_files([os.fsencode(path) for path in inputs],
+                               [display_path(path) for path in inputs], full,
+                               ch1 and ch1._handle, ch2 and ch2._handle)
+
+
+def raise_failures(table):
+    failed = table[table.outcome == "failed"]
+    if len(failed):
+        lines = "\n".join(failed.message)
+        raise ConversionError(f"{len(failed)} of {len(table)} captures failed:\n{lines}",
+                              results=table)

@@ -1,0 +1,41 @@
+"""read_frames: every CAN frame of a capture."""
+import os
+
+from . import _core
+from ._columns import attributes, check_outcome, frame, times
+from ._options import display_path
+
+FRAME_COLUMNS = ("time", "elapsed", "channel", "id", "extended", "fd", "length", "data", "record")
+
+
+def read_frames(path):
+    """Every CAN frame of a capture (``*.DT``), in file order, as a :class:`pandas.DataFrame`.
+
+    The frames are those ``txtcvt-cli inspect`` shows (head records of CH1 and CH2 that yield
+    a frame); no database is involved. Columns:
+
+    - ``time``: datetime64[ns, UTC], the recording start plus the frame's time count (the newer
+      record layout, 29); NaT for the older layout, which has no calendar time.
+    - ``elapsed``: float64, seconds since the recording start (NaN where the capture's
+      time-stamp mode gives no unit).
+    - ``channel``: 1 or 2; ``id``: the identifier (uint32, without flags); ``extended``: a
+      29-bit identifier; ``fd``: more than 8 data bytes, which only CAN FD carries (the
+      analyzer's own frame-format flag is not read); ``length``: data bytes (1..64).
+    - ``data``: the data bytes as ``bytes``; ``record``: the head record's index in the file.
+
+    ``df.attrs`` holds the information block: ``variant`` (27 or 29), ``sub_kind``,
+    ``time_stamp_mode``, ``start`` (a UTC Timestamp for layout 29), ``start_seconds``,
+    ``start_nanoseconds``, ``records``, ``cut_short`` and ``records_claimed``.
+
+    Raises :class:`txtcvt.CaptureError` with the command line's message when the capture cannot
+    be read; warns with :class:`txtcvt.CutShortWarning` when it ends inside its records.
+    """
+    shown = display_path(path)
+    result = _core.read_frames(os.fsencode(path), shown)
+    check_outcome(result, shown, stacklevel=2)
+    columns = result["columns"]
+    columns.update(times(columns))
+    columns["fd"] = columns["length"] > 8
+    df = frame(columns, FRAME_COLUMNS)
+    df.attrs = attributes(result["info"], shown)
+    return df

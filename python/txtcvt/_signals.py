@@ -1,0 +1,87 @@
+"""read_signals: the decoded rows of a capture, as txtcvt-cli convert writes them."""
+import os
+
+import pandas as pd
+
+from . import _core
+from ._columns import attributes, categorical, check_outcome, frame, times
+from ._errors import SelectionError
+from ._options import (channel_number, databases, display_path, id_ranges, name_list,
+                       period_microseconds)
+
+LONG_COLUMNS = ("time", "elapsed", "channel", "id", "extended", "message", "signal", "value",
+                "unit", "description")
+_CATEGORIES = ("message", "signal", "unit", "description")
+
+
+def read_signals(path, dbc, layout="long", *, messages=None, signals=None, ids=None,
+                 channel=None, j1939=False, resample=None, hold=False):
+    """The decoded signal values of a capture as a :class:`pandas.DataFrame`: the rows
+    ``txtcvt-cli convert`` writes, with typed columns instead of text.
+
+    ``dbc`` is a :class:`txtcvt.Database`, the path of a DBC file (loaded once per process), or a
+    database per channel as ``{1: body, 2: powertrain}`` (a channel left out decodes nothing).
+
+    ``layout="long"`` (the default): one row per signal value, in file and decode order, with
+    the columns ``time`` (datetime64[ns, UTC]; NaT for the older record layout, 27),
+    ``elapsed`` (float64 seconds since the recording start; NaN where the capture has no time
+    unit), ``channel`` (1 or 2), ``id`` (uint32, the frame's identifier as the CAN_ID column
+    shows it), ``extended`` (bool), ``message``, ``signal``, ``unit``, ``description`` (the
+    value description, the Enum column; missing where it is empty) as categoricals, and
+    ``value`` (float64: the very number the CSV prints with six decimals).
+
+    ``layout="wide"``: ``time``, ``elapsed`` and a float64 column per selected signal, named
+    ``Message.Signal`` (``CH1.``/``CH2.`` in front with a database per channel), one row per
+    frame carrying a selected signal (NaN in the other cells); ``hold=True`` repeats each
+    signal's last value; ``resample="10ms"`` (or seconds, or a timedelta) gives one row per
+    period with each signal's last value at or before it. ``df.attrs["units"]`` maps the
+    columns to their units.
+
+    Selection as on the command line: ``messages`` and ``signals`` are names with ``*`` and
+    ``?`` (a list, or one comma-separated str; a signal is ``Signal`` or ``Message.Signal``),
+    ``ids`` identifiers (ints, ``(low, high)`` pairs, or text such as ``"100-1FF,18FEF100"``),
+    ``channel`` 1, 2 or None for both; ``j1939=True`` matches extended frames by their
+    parameter group number. ``df.attrs`` holds the capture's information block (see
+    :func:`read_frames`).
+
+    Raises :class:`txtcvt.CaptureError` with the command line's message for a capture that
+    cannot be read, :class:`txtcvt.SelectionError` for a pattern that matches nothing, and
+    warns with :class:`txtcvt.CutShortWarning` for a capture cut short (its rows are returned).
+    The work runs in C++ with the GIL released, so threads may read captures side by side.
+    """
+    if layout not in ("long", "wide"):
+        raise ValueError(f"layout is 'long' or 'wide', not {layout!r}")
+    wide = layout == "wide"
+    if not wide and (hold or resample is not None):
+        raise ValueError("hold and resample go with layout='wide'")
+    ch1, ch2 = databases(dbc)
+    encoding = (ch1 or ch2).encoding
+    shown = display_path(path)
+    result = _core.read_signals(
+        os.fsencode(path), shown, ch1 and ch1._handle, ch2 and ch2._handle, encoding or "",
+        name_list(messages, encoding), name_list(signals, encoding), id_ranges(ids), bool(j1939),
+        channel_number(channel), wide, bool(hold), period_microseconds(resample))
+    if "unmatched" in result:
+        raise SelectionError(f"'{result['unmatched'][0]}' matches nothing in the database")
+    check_outcome(result, shown, stacklevel=2)
+    columns = result["columns"]
+    df = _wide_frame(columns) if wide else _long_frame(columns)
+    df.attrs = attributes(result["info"], shown)
+    if wide:
+        df.attrs["units"] = dict(zip(columns["names"], columns["units"]))
+    return df
+
+
+def _long_frame(columns):
+    columns.update(times(columns))
+    for name in _CATEGORIES:
+        columns[name] = categorical(columns[name])
+    return frame(columns, LONG_COLUMNS)
+
+
+def _wide_frame(columns):
+    df = pd.DataFrame(columns["values"], columns=columns["names"], copy=False)
+    time = times(columns)
+    df.insert(0, "elapsed", time["elapsed"])
+    df.insert(0, "time", time["time"])
+    return df
