@@ -17,7 +17,7 @@ constexpr char kPairs[] =
     "8081828384858687888990919293949596979899";
 
 [[gnu::always_inline]] inline void putPair(char* out, uint32_t pair) {
-    std::memcpy(out, kPairs + 2 * pair, 2);
+    std::memcpy(out, kPairs + 2 * static_cast<size_t>(pair), 2);
 }
 
 // Digits of a decimal number, at least 1.
