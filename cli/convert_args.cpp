@@ -109,7 +109,7 @@ bool parseNumber(std::string_view text, Number& out) {
     return result.ec == std::errc{} && result.ptr == text.data() + text.size();
 }
 
-const OptionSpec kConvertOptions[] = {
+const OptionDefinition kConvertOptions[] = {
     {"dbc", 0, true},           {"settings", 0, true},  {"log", 0, true},
     {"channel", 0, true},       {"timestamp", 0, true}, {"columns", 0, true},
     {"delimiter", 0, true},     {"encoding", 0, true},  {"line-end", 0, true},

@@ -34,7 +34,7 @@ constexpr const char* kDbcUsage =
     "    --json       the finalised database as JSON on standard output\n"
     "    -h, --help   this text\n";
 
-constexpr OptionSpec kDbcOptions[] = {{"json", 0, false}};
+constexpr OptionDefinition kDbcOptions[] = {{"json", 0, false}};
 
 int runDbcCommand(const Arguments& args) {
     if (asksForHelp(args)) {

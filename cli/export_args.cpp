@@ -74,7 +74,7 @@ bool parseChannelNames(const std::string& list, std::string (&names)[2]) {
     return true;
 }
 
-const OptionSpec kExportOptions[] = {
+const OptionDefinition kExportOptions[] = {
     {"format", 0, true},        {"channel", 0, true},      {"ids", 0, true},
     {"channel-names", 0, true}, {"output-dir", 'o', true}, {"output", 0, true},
     {"jobs", 'j', true},        {"quiet", 'q', false},

@@ -121,7 +121,7 @@ constexpr const char* kInspectUsage =
     "    --json       one JSON object per line instead of text\n"
     "    -h, --help   this text\n";
 
-constexpr OptionSpec kInspectOptions[] = {{"json", 0, false}};
+constexpr OptionDefinition kInspectOptions[] = {{"json", 0, false}};
 
 int runInspect(const Arguments& args) {
     if (asksForHelp(args)) {

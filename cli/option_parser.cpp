@@ -4,16 +4,17 @@ namespace cli {
 
 namespace {
 
-const OptionSpec* findLong(std::span<const OptionSpec> specs, std::string_view name) {
-    for (const OptionSpec& spec : specs) {
-        if (spec.name == name) return &spec;
+const OptionDefinition* findLong(std::span<const OptionDefinition> definitions,
+                                 std::string_view name) {
+    for (const OptionDefinition& option : definitions) {
+        if (option.name == name) return &option;
     }
     return nullptr;
 }
 
-const OptionSpec* findShort(std::span<const OptionSpec> specs, char name) {
-    for (const OptionSpec& spec : specs) {
-        if (spec.shortName != 0 && spec.shortName == name) return &spec;
+const OptionDefinition* findShort(std::span<const OptionDefinition> definitions, char name) {
+    for (const OptionDefinition& option : definitions) {
+        if (option.shortName != 0 && option.shortName == name) return &option;
     }
     return nullptr;
 }
@@ -28,7 +29,7 @@ bool asksForHelp(const Arguments& args) {
     return false;
 }
 
-std::string parseOptions(const Arguments& args, std::span<const OptionSpec> specs,
+std::string parseOptions(const Arguments& args, std::span<const OptionDefinition> definitions,
                          std::vector<GivenOption>& options, Arguments& inputs) {
     options.clear();
     inputs.clear();
@@ -48,7 +49,7 @@ std::string parseOptions(const Arguments& args, std::span<const OptionSpec> spec
         std::string name;
         std::string value;
         bool valueAttached = false;
-        const OptionSpec* spec = nullptr;
+        const OptionDefinition* option = nullptr;
         if (isLong) {
             name = arg.substr(2);
             const size_t equals = name.find('=');
@@ -57,32 +58,32 @@ std::string parseOptions(const Arguments& args, std::span<const OptionSpec> spec
                 name.resize(equals);
                 valueAttached = true;
             }
-            spec = findLong(specs, name);
-            if (spec == nullptr)
+            option = findLong(definitions, name);
+            if (option == nullptr)
                 return "unknown option --" + name + " (use -- before a file named so)";
         } else {
-            spec = findShort(specs, arg[1]);
-            if (spec == nullptr) {
+            option = findShort(definitions, arg[1]);
+            if (option == nullptr) {
                 return "unknown option " + arg.substr(0, 2) + " (use -- before a file named so)";
             }
-            name = std::string(spec->name);
+            name = std::string(option->name);
             if (arg.size() > 2) {
-                if (!spec->takesValue)
+                if (!option->takesValue)
                     return "option -" + std::string(1, arg[1]) + " takes no value";
                 value = arg.substr(2);
                 valueAttached = true;
             }
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (valueAttached) return "option --" + name + " takes no value";
-            options.push_back({spec->name, {}});
+            options.push_back({option->name, {}});
             continue;
         }
         if (!valueAttached) {
             if (i + 1 >= args.size()) return "option --" + name + " needs a value";
             value = args[++i];
         }
-        options.push_back({spec->name, std::move(value)});
+        options.push_back({option->name, std::move(value)});
     }
     return {};
 }

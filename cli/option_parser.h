@@ -15,20 +15,20 @@
 
 namespace cli {
 
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;  // the long name, without "--"
     char shortName;         // 0 when there is none
     bool takesValue;
 };
 
 struct GivenOption {
-    std::string_view name;  // the spec's long name
+    std::string_view name;  // the option's long name
     std::string value;      // empty for a flag
 };
 
 // Splits the arguments into options (in the order given) and inputs. Returns an empty text on
 // success, else the message for the user.
-std::string parseOptions(const Arguments& args, std::span<const OptionSpec> specs,
+std::string parseOptions(const Arguments& args, std::span<const OptionDefinition> definitions,
                          std::vector<GivenOption>& options, Arguments& inputs);
 
 // Whether the arguments ask for help (-h or --help before any "--").

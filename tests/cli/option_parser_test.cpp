@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr cli::OptionSpec kSpecs[] = {
+constexpr cli::OptionDefinition kSpecs[] = {
     {"output-dir", 'o', true}, {"jobs", 'j', true}, {"quiet", 'q', false}};
 
 TEST(OptionParser, LongShortAttachedAndSeparateValues) {
