@@ -4,7 +4,9 @@
 #   --jobs N in at most N x 64 MiB: a worker reads the records a block at a time (N = 1 and 2);
 # - a capture of 1 GiB + 1 byte is refused with 0x8007000D before anything is read;
 # - DBC files of 100 MB of garbage are read to the end and refused (exit 2) within 120 s and
-#   256 MiB.
+#   256 MiB;
+# - a good DBC file needs at most four times its size plus 64 MiB, also when it is nothing but
+#   the shortest signal lines, or when one large value table serves many same-named signals.
 # Usage: scripts/check-limits.sh [BUILD_DIR]   (default build/linux)
 set -eu
 build=${1:-build/linux}
@@ -104,6 +106,39 @@ for i in $(seq 100); do cat block.dbc; done > words.dbc
 measure "$cli" dbc words.dbc > /dev/null 2>&1
 [ "$status" -eq 2 ] && [ "$peak" -le 262144 ] && [ "${seconds%.*}" -lt 120 ] && result=ok || result=bad
 check $result "$(wc -c < words.dbc) bytes of DBC words as a DBC file: exit $status in $seconds s, peak $peak KiB, log $(wc -c < dbcload.log) bytes"
+
+# The limit for a DBC file that loads: four times its size plus 64 MiB.
+dbc_limit() { echo $(( 4 * $(wc -c < "$1") / 1024 + 64 * 1024 )); }
+
+# 20 MB of the shortest signal lines: the per-signal cost must stay within a few bytes per byte.
+awk 'BEGIN {
+    printf "VERSION \"\"\n\nBU_: E\n"
+    for (m = 0; size < 20000000; m++) {
+        line = sprintf("BO_ %d M%d: 8 E\n", m, m); size += length(line); printf "%s", line
+        for (s = 0; s < 8; s++) {
+            line = sprintf(" SG_ S%d : %d|8@1+ (1,0) [0|0] \"\" E\n", s, s * 8)
+            size += length(line); printf "%s", line
+        }
+    }
+}' > signals.dbc
+measure "$cli" dbc signals.dbc > /dev/null 2>&1
+limit=$(dbc_limit signals.dbc)
+[ "$status" -eq 0 ] && [ "$peak" -le "$limit" ] && result=ok || result=bad
+check $result "$(wc -c < signals.dbc) bytes of signal lines: exit $status in $seconds s, peak $peak KiB, limit $limit KiB"
+
+# One message of 8000 signals named alike (multiplexed) and one VAL_ of 1200 entries for them:
+# each signal refers to the one set instead of holding a copy.
+awk 'BEGIN {
+    printf "VERSION \"\"\n\nBU_: E\n\nBO_ 1 M: 8 E\n SG_ Mux M : 0|8@1+ (1,0) [0|0] \"\" E\n"
+    for (s = 0; s < 8000; s++) printf " SG_ V m%d : 8|16@1+ (1,0) [0|0] \"\" E\n", s % 256
+    printf "\nVAL_ 1 V"
+    for (v = 0; v < 1200; v++) printf "%s %d \"v%d\"", (v % 8 ? "" : "\n"), v, v
+    printf " ;\n"
+}' > shared.dbc
+measure "$cli" dbc shared.dbc > /dev/null 2>&1
+limit=$(dbc_limit shared.dbc)
+[ "$status" -eq 0 ] && [ "$peak" -le "$limit" ] && result=ok || result=bad
+check $result "$(wc -c < shared.dbc) bytes with one value table for 8000 signals: exit $status in $seconds s, peak $peak KiB, limit $limit KiB"
 
 echo "limits: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
