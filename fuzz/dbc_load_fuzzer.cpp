@@ -3,7 +3,9 @@
 // result and the same log, since every load starts from a reset database. The log is kept in
 // memory: a file written and flushed line by line cost more than the load itself. The database
 // lives for one input (loaded twice): one kept from input to input held memory that libFuzzer
-// took for a leak and checked again with the leak detector, input after input.
+// took for a leak and checked again with the leak detector, input after input. The second load
+// is made for inputs of up to 4 KiB: leftover state shows in small files as well, and the whole
+// files up to the cap are then loaded at twice the rate.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,6 +13,8 @@
 
 #include "dbc/database.h"
 #include "dbc/loader.h"
+
+constexpr size_t kSecondLoadMaxBytes = 4096;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dbc::CanDatabase database;
@@ -26,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (dbc::findMessage(database, message.rawId) == nullptr) std::abort();
         }
     }
+    if (size > kSecondLoadMaxBytes) return 0;
     options.logText = &secondLog;
     dbc::LoadSummary second;
     if (dbc::loadDbcText(database, text, options, &second) != loaded ||

@@ -29,7 +29,7 @@ run() {
     fi
     echo "$line" | tee -a "$summary"
 }
-run dbc_load_fuzzer dbc -max_len=32768
+run dbc_load_fuzzer dbc -max_len=8192
 run dbc_line_fuzzer dbc -max_len=8192
 run capture_convert_fuzzer capture -max_len=65536
 run record_walk_fuzzer capture -max_len=4096
