@@ -1,11 +1,11 @@
 #include "cli/convert_args.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
 #include "cli/option_parser.h"
+#include "cli/option_values.h"
 #include "convert/options.h"
 #include "convert/sinks.h"
 #include "platform/text_encoding.h"
@@ -54,29 +54,6 @@ const char* const kConvertUsage =
 
 namespace {
 
-bool sameWordIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The choice whose word is `value` in any case; the words are in the order of the values.
-template <class Choice>
-std::optional<Choice> pickWord(std::string_view value,
-                               std::initializer_list<std::string_view> words) {
-    int32_t index = 0;
-    for (std::string_view word : words) {
-        if (sameWordIgnoringCase(value, word)) return static_cast<Choice>(index);
-        ++index;
-    }
-    return std::nullopt;
-}
-
 bool parseColumns(std::string_view list, settings::Columns& columns) {
     columns = settings::Columns{false, false, false, false, false, false};
     while (!list.empty()) {
@@ -101,12 +78,6 @@ bool parseColumns(std::string_view list, settings::Columns& columns) {
         if (list.empty()) return false;  // a trailing comma names no column
     }
     return true;
-}
-
-template <class Number>
-bool parseNumber(std::string_view text, Number& out) {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
-    return result.ec == std::errc{} && result.ptr == text.data() + text.size();
 }
 
 const OptionDefinition kConvertOptions[] = {
@@ -217,9 +188,7 @@ std::string applyOption(std::string_view name, const std::string& value, Convert
         if (!parseNumber(value, page) || page == 0 || page > 65535) return bad;
         request.ansiCodePage = page;
     } else if (name == "jobs") {
-        unsigned jobs = 0;
-        if (!parseNumber(value, jobs) || jobs == 0 || jobs > 256) return bad;
-        request.jobs = jobs;
+        if (!parseJobCount(value, request.jobs)) return bad;
     } else if (name == "quiet") {
         request.quiet = true;
     } else {

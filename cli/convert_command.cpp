@@ -2,22 +2,20 @@
 // the DBC file (or one per channel), then converts every input into a table beside it (or where
 // -o or --output say), several files at a time. Every file that does not convert cleanly is
 // named with what happened; Ctrl-C, SIGTERM and SIGHUP end the run without leaving half a file.
-#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "cli/batch_run.h"
 #include "cli/commands.h"
 #include "cli/convert_args.h"
 #include "cli/convert_databases.h"
 #include "cli/input_files.h"
 #include "cli/option_parser.h"
 #include "cli/outcome_text.h"
-#include "cli/progress_bar.h"
+#include "cli/output_naming.h"
 #include "cli/run_report.h"
 #include "cli/utf8_args.h"
 #include "convert/batch.h"
@@ -27,7 +25,6 @@
 #include "convert/sinks.h"
 #include "convert/wide_table.h"
 #include "platform/error_text.h"
-#include "platform/interrupt_watch.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "settings/settings_file.h"
@@ -90,30 +87,6 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
     return true;
 }
 
-// Where the outputs go; false (after saying why) when that cannot be.
-bool namingOf(const ConvertRequest& request, size_t inputCount, convert::OutputNaming& naming) {
-    if (request.format == convert::OutputFormat::kXlsx) naming.extension = ".xlsx";
-    if (!request.outputFile.empty()) {
-        if (inputCount != 1) {
-            std::fprintf(stderr, "%s: --output names the output of one input, not of %zu\n",
-                         kCommand, inputCount);
-            return false;
-        }
-        naming.single = pathFromUtf8(request.outputFile);
-    }
-    if (!request.outputDir.empty()) {
-        naming.directory = pathFromUtf8(request.outputDir);
-        std::error_code error;
-        std::filesystem::create_directories(naming.directory, error);
-        if (!std::filesystem::is_directory(naming.directory)) {
-            std::fprintf(stderr, "%s: cannot make the output folder %s: %s\n", kCommand,
-                         request.outputDir.c_str(), error.message().c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 // A workbook's sheet has 16,384 columns: a wide table with more signals cannot be one.
 bool fitsWorkbook(const ConvertRequest& request, const convert::Decoding& decoding) {
     if (request.format != convert::OutputFormat::kXlsx ||
@@ -129,41 +102,6 @@ bool fitsWorkbook(const ConvertRequest& request, const convert::Decoding& decodi
     return false;
 }
 
-uint64_t totalBytes(const std::vector<std::filesystem::path>& files) {
-    uint64_t total = 0;
-    for (const auto& file : files) {
-        std::error_code error;
-        const auto size = std::filesystem::file_size(file, error);
-        if (!error) total += size;
-    }
-    return total;
-}
-
-struct Counts {
-    size_t converted = 0;
-    size_t cutShort = 0;
-    size_t failed = 0;
-};
-
-Counts reportOutcomes(const std::vector<std::filesystem::path>& files,
-                      const std::vector<convert::FileResult>& results) {
-    Counts counts;
-    for (size_t i = 0; i < files.size(); ++i) {
-        const convert::FileOutcome& outcome = results[i].outcome;
-        if (outcome.converted()) {
-            ++counts.converted;
-            continue;
-        }
-        std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i]).c_str());
-        if (outcome.status == convert::FileStatus::kCutShort) {
-            ++counts.cutShort;
-        } else {
-            ++counts.failed;
-        }
-    }
-    return counts;
-}
-
 // Writes the report beside nothing else: replaced only when complete, like every output.
 bool writeReport(const std::string& path, const std::string& text) {
     convert::ReplacingFile file;
@@ -177,37 +115,6 @@ bool writeReport(const std::string& path, const std::string& text) {
     std::fprintf(stderr, "%s: cannot write the report %s: %s\n", kCommand, path.c_str(),
                  platform::errorText(platform::runtimeError(error)).c_str());
     return false;
-}
-
-struct RunResult {
-    std::vector<convert::FileResult> results;
-    int signal = 0;
-    double seconds = 0.0;
-};
-
-RunResult runBatch(const ConvertRequest& request, const std::vector<std::filesystem::path>& files,
-                   const convert::Decoding& decoding, const convert::ConversionOptions& options,
-                   const convert::OutputNaming& naming) {
-    unsigned jobCount =
-        request.jobs != 0 ? request.jobs : std::max(1u, std::thread::hardware_concurrency());
-    jobCount = std::max(1u, std::min<unsigned>(jobCount, static_cast<unsigned>(files.size())));
-    std::atomic<uint64_t> bytesWalked{0};
-    ProgressBar progress(totalBytes(files),
-                         !request.quiet && ProgressBar::standardErrorIsTerminal());
-    progress.watch(bytesWalked);
-    // A signal stops the batch and gives up the files in hand at once.
-    std::atomic<bool> interrupted{false};
-    RunResult run;
-    const auto started = std::chrono::steady_clock::now();
-    {
-        const platform::InterruptWatch watch(interrupted);
-        run.results = convert::convertBatch(files, decoding, options, naming, jobCount, interrupted,
-                                            {}, {&interrupted, &bytesWalked});
-        run.signal = watch.signalNumber();
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    progress.finish();
-    return run;
 }
 
 }  // namespace
@@ -249,30 +156,32 @@ int runConvertCommand(const Arguments& args) {
     for (const std::string& problem : report.problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
     convert::OutputNaming naming;
-    if (!namingOf(request, report.inputs.size(), naming)) return 2;
+    if (request.format == convert::OutputFormat::kXlsx) naming.extension = ".xlsx";
+    if (!outputNamingOf(kCommand, request.outputDir, request.outputFile, report.inputs.size(),
+                        naming)) {
+        return 2;
+    }
 
-    const RunResult run = runBatch(request, report.inputs, setup.decoding(), options, naming);
+    const BatchRun run = runWatchedBatch(
+        report.inputs, request.jobs, request.quiet,
+        [&](unsigned workers, const std::atomic<bool>& stop, const convert::RunControl& control) {
+            return convert::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
+                                         stop, {}, control);
+        });
     report.results = run.results;
     report.seconds = run.seconds;
 
-    const Counts counts = reportOutcomes(report.inputs, report.results);
+    const OutcomeCounts counts = reportOutcomes(report.inputs, report.results);
     const size_t failed = counts.failed + report.problems.size();
     bool reportWritten = true;
     if (!request.reportPath.empty())
         reportWritten = writeReport(request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
     if (!request.summary && (!request.quiet || failed + counts.cutShort > 0)) {
-        std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n",
-                     counts.converted, report.inputs.size() + report.problems.size(),
-                     counts.cutShort, failed);
+        std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n", counts.done,
+                     report.inputs.size() + report.problems.size(), counts.cutShort, failed);
     }
-    if (run.signal != 0) {
-        std::fprintf(stderr,
-                     "%s: stopped by a signal; no output was left half-written, older outputs "
-                     "of the files not converted are as they were\n",
-                     kCommand);
-        return 128 + run.signal;
-    }
+    if (run.signal != 0) return stoppedBySignal(kCommand, "converted", run.signal);
     return failed == 0 && reportWritten ? 0 : 1;
 }
 

@@ -1,11 +1,9 @@
 #include "cli/export_args.h"
 
-#include <cctype>
-#include <charconv>
 #include <string_view>
-#include <utility>
 
 #include "cli/option_parser.h"
+#include "cli/option_values.h"
 #include "convert/candump_writer.h"
 #include "convert/selection.h"
 
@@ -29,36 +27,6 @@ namespace {
 
 using convert::FrameFormat;
 using settings::Channels;
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The words of the choices, as rows.
-constexpr std::pair<std::string_view, FrameFormat> kFormatWords[] = {
-    {"asc", FrameFormat::kAsc}, {"blf", FrameFormat::kBlf}, {"candump", FrameFormat::kCandump}};
-constexpr std::pair<std::string_view, Channels> kChannelWords[] = {
-    {"all", Channels::kAll}, {"ch1", Channels::kCh1}, {"ch2", Channels::kCh2}};
-
-// The value whose word is `word`, in any case; false for a word of none.
-template <class Value, size_t kCount>
-bool pickWord(std::string_view word, const std::pair<std::string_view, Value> (&choices)[kCount],
-              Value& value) {
-    for (const auto& [name, choice] : choices) {
-        if (equalIgnoringCase(word, name)) {
-            value = choice;
-            return true;
-        }
-    }
-    return false;
-}
 
 // "vcan0,vcan1": exactly two names, each one an interface name can be.
 bool parseChannelNames(const std::string& list, std::string (&names)[2]) {
@@ -86,14 +54,14 @@ std::string applyOption(std::string_view name, const std::string& value, ExportR
     std::string bad = "invalid value '" + value + "' for --" + std::string(name);
     convert::ExportOptions& options = request.options;
     if (name == "format") {
-        if (!pickWord(value, kFormatWords, options.format)) {
-            return bad + " (asc, blf or candump)";
-        }
+        const auto format = pickWord<FrameFormat>(value, {"asc", "blf", "candump"});
+        if (!format) return bad + " (asc, blf or candump)";
+        options.format = *format;
         request.formatGiven = true;
     } else if (name == "channel") {
-        if (!pickWord(value, kChannelWords, options.channels)) {
-            return bad;
-        }
+        const auto channels = pickWord<Channels>(value, {"all", "ch1", "ch2"});
+        if (!channels) return bad;
+        options.channels = *channels;
     } else if (name == "ids") {
         std::string entry;
         if (!convert::parseIdList(value, options.ids, entry)) {
@@ -111,13 +79,7 @@ std::string applyOption(std::string_view name, const std::string& value, ExportR
     } else if (name == "output") {
         request.outputFile = value;
     } else if (name == "jobs") {
-        unsigned jobs = 0;
-        const auto parsed = std::from_chars(value.data(), value.data() + value.size(), jobs);
-        if (parsed.ec != std::errc{} || parsed.ptr != value.data() + value.size() || jobs == 0 ||
-            jobs > 256) {
-            return bad;
-        }
-        request.jobs = jobs;
+        if (!parseJobCount(value, request.jobs)) return bad;
     } else if (name == "quiet") {
         request.quiet = true;
     }
