@@ -1,5 +1,6 @@
 #include "convert/converter.h"
 
+#include "convert/capture_outcome.h"
 #include "monitor/record_walk.h"
 #include "platform/platform.h"
 
@@ -9,15 +10,6 @@ namespace {
 
 // Records between two updates of the progress count: a megabyte of capture.
 constexpr uint32_t kProgressRecords = 32768;
-
-// Written completely as far as the capture goes: every whole record present was converted.
-FileOutcome cutShortOutcome(const monitor::MonitorFile& file) {
-    FileOutcome outcome;
-    outcome.status = FileStatus::kCutShort;
-    outcome.recordsClaimed = file.recordsClaimed;
-    outcome.recordsPresent = file.count;
-    return outcome;
-}
 
 }  // namespace
 
@@ -96,7 +88,7 @@ FileOutcome Converter::convert(const monitor::MonitorFile& file, const Conversio
     if (loadResult != platform::kOk && result == loadResult) return FileOutcome::loadFailed(result);
     if (result == platform::kCancelled) return {FileStatus::kStopped, result};
     if (result != 0) return FileOutcome::outputFailed(result);
-    return file.cutShort ? cutShortOutcome(file) : FileOutcome{};
+    return writtenOutcome(file);
 }
 
 }  // namespace convert

@@ -1,5 +1,6 @@
 #include "convert/file_converter.h"
 
+#include "convert/capture_outcome.h"
 #include "convert/sinks.h"
 
 namespace convert {
@@ -14,13 +15,7 @@ FileConverter::FileConverter(const Decoding& decoding, const ConversionOptions& 
 
 FileOutcome FileConverter::convert(const std::filesystem::path& input,
                                    const std::filesystem::path& output) {
-    monitor::LoadReport report;
-    const int32_t loaded = monitor::loadMonitorFile(capture_, input, &report);
-    if (loaded != 0) {
-        FileOutcome outcome = FileOutcome::loadFailed(loaded);
-        if (report.tooLarge) outcome.detail = FailureDetail::kCaptureTooLarge;
-        return outcome;
-    }
+    if (FileOutcome failure; !loadCapture(capture_, input, failure)) return failure;
     std::shared_ptr<CaptureStats> stats;
     if (options_.collectStats) stats = std::make_shared<CaptureStats>();
     FileOutcome outcome = converter_.convert(capture_, options_, *sink_, output, stats.get());

@@ -5,6 +5,7 @@
 #include "convert/asc_writer.h"
 #include "convert/blf_writer.h"
 #include "convert/candump_writer.h"
+#include "convert/capture_outcome.h"
 #include "convert/export_clock.h"
 #include "monitor/record_walk.h"
 #include "monitor/records.h"
@@ -117,23 +118,12 @@ FileOutcome FrameExporter::exportCapture(const monitor::MonitorFile& capture,
     if (const int32_t closed = output_.close(); closed != 0) {
         return FileOutcome::outputFailed(closed);
     }
-    if (!capture.cutShort) return {};
-    FileOutcome outcome;
-    outcome.status = FileStatus::kCutShort;
-    outcome.recordsClaimed = capture.recordsClaimed;
-    outcome.recordsPresent = capture.count;
-    return outcome;
+    return writtenOutcome(capture);
 }
 
 FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,
                                       const std::filesystem::path& output) {
-    monitor::LoadReport report;
-    const int32_t loaded = monitor::loadMonitorFile(capture_, input, &report);
-    if (loaded != 0) {
-        FileOutcome outcome = FileOutcome::loadFailed(loaded);
-        if (report.tooLarge) outcome.detail = FailureDetail::kCaptureTooLarge;
-        return outcome;
-    }
+    if (FileOutcome failure; !loadCapture(capture_, input, failure)) return failure;
     FileOutcome outcome = exportCapture(capture_, output);
     monitor::releaseMonitorFile(capture_);
     return outcome;

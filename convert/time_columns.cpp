@@ -1,5 +1,6 @@
 #include "convert/time_columns.h"
 
+#include "convert/civil_text.h"
 #include "convert/text_format.h"
 #include "platform/local_time.h"
 
@@ -87,16 +88,8 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
         // An instant the system cannot place in local time leaves date and time empty rather
         // than showing a made-up one.
         if (civilTime(static_cast<int64_t>(seconds), civil, offset)) {
-            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.year), 4);
-            cachedDate_ += '/';
-            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.month), 2);
-            cachedDate_ += '/';
-            appendDecimal(cachedDate_, static_cast<uint64_t>(civil.day), 2);
-            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.hour), 2);
-            cachedTime_ += ':';
-            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.minute), 2);
-            cachedTime_ += ':';
-            appendDecimal(cachedTime_, static_cast<uint64_t>(civil.second), 2);
+            appendCivilDate(cachedDate_, civil, '/');
+            appendCivilClock(cachedTime_, civil);
         }
         cachedSeconds_ = seconds;
         cachedValid_ = true;
@@ -129,17 +122,9 @@ void TimeColumns::isoTexts(uint64_t microseconds) {
         platform::CivilTime civil;
         int64_t offset = 0;
         if (civilTime(static_cast<int64_t>(seconds), civil, offset)) {
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.year), 4);
-            cachedIso_ += '-';
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.month), 2);
-            cachedIso_ += '-';
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.day), 2);
+            appendCivilDate(cachedIso_, civil, '-');
             cachedIso_ += 'T';
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.hour), 2);
-            cachedIso_ += ':';
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.minute), 2);
-            cachedIso_ += ':';
-            appendDecimal(cachedIso_, static_cast<uint64_t>(civil.second), 2);
+            appendCivilClock(cachedIso_, civil);
             cachedOffset_ += offset < 0 ? '-' : '+';
             const auto magnitude = static_cast<uint64_t>(offset < 0 ? -offset : offset);
             appendDecimal(cachedOffset_, magnitude / 3600, 2);

@@ -1,5 +1,6 @@
 #include "convert/workbook_time.h"
 
+#include "convert/civil_text.h"
 #include "convert/text_format.h"
 
 namespace convert {
@@ -101,17 +102,9 @@ WorkbookTime::Cell WorkbookTime::dateTime(uint64_t microseconds) {
     }
     const platform::CivilTime& civil = cachedCivil_;
     text_.clear();
-    appendDecimal(text_, static_cast<uint64_t>(civil.year), 4);
-    text_ += '/';
-    appendDecimal(text_, static_cast<uint64_t>(civil.month), 2);
-    text_ += '/';
-    appendDecimal(text_, static_cast<uint64_t>(civil.day), 2);
+    appendCivilDate(text_, civil, '/');
     text_ += ' ';
-    appendDecimal(text_, static_cast<uint64_t>(civil.hour), 2);
-    text_ += ':';
-    appendDecimal(text_, static_cast<uint64_t>(civil.minute), 2);
-    text_ += ':';
-    appendDecimal(text_, static_cast<uint64_t>(civil.second), 2);
+    appendCivilClock(text_, civil);
     text_ += '.';
     appendDecimal(text_, milliseconds, 3);
     cell.kind = Cell::kText;

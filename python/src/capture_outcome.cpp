@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/outcome_text.h"
+#include "convert/capture_outcome.h"
 #include "platform/platform.h"
 #include "python/src/texts.h"
 
@@ -12,19 +13,7 @@ namespace txtcvt_python {
 
 convert::FileOutcome readOutcome(const monitor::MonitorFile& file, int32_t walkResult) {
     if (walkResult != platform::kOk) return convert::FileOutcome::loadFailed(walkResult);
-    convert::FileOutcome outcome;
-    if (file.cutShort) {
-        outcome.status = convert::FileStatus::kCutShort;
-        outcome.recordsClaimed = file.recordsClaimed;
-        outcome.recordsPresent = file.count;
-    }
-    return outcome;
-}
-
-convert::FileOutcome loadOutcome(int32_t loadResult, const monitor::LoadReport& report) {
-    convert::FileOutcome outcome = convert::FileOutcome::loadFailed(loadResult);
-    if (report.tooLarge) outcome.detail = convert::FailureDetail::kCaptureTooLarge;
-    return outcome;
+    return convert::writtenOutcome(file);
 }
 
 void describeOutcome(py::dict& out, const std::string& display,

@@ -15,9 +15,6 @@ namespace txtcvt_python {
 // or read completely.
 convert::FileOutcome readOutcome(const monitor::MonitorFile& file, int32_t walkResult);
 
-// The outcome of a failed load, with the detail of a capture refused for its size.
-convert::FileOutcome loadOutcome(int32_t loadResult, const monitor::LoadReport& report);
-
 // Adds "error" (the line, or None), "code" and "warning" (the cut-short line, or None).
 void describeOutcome(pybind11::dict& out, const std::string& display,
                      const convert::FileOutcome& outcome);

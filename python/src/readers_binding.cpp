@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/capture_outcome.h"
 #include "convert/column_sinks.h"
 #include "convert/converter.h"
 #include "convert/decoding.h"
@@ -57,10 +58,8 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
     const std::filesystem::path capture = pathOf(path);  // with the GIL: it reads a Python object
     {
         py::gil_scoped_release released;
-        monitor::LoadReport report;
-        const int32_t loaded = monitor::loadMonitorFile(file, capture, &report);
-        outcome = loaded != 0 ? loadOutcome(loaded, report)
-                              : readOutcome(file, convert::readFrameTable(file, table));
+        if (convert::loadCapture(file, capture, outcome))
+            outcome = readOutcome(file, convert::readFrameTable(file, table));
         summary = summaryOf(file);
         monitor::releaseMonitorFile(file);
     }
@@ -151,12 +150,8 @@ convert::FileOutcome readCapture(const std::filesystem::path& path,
                                  const std::function<void()>& roomMade, CaptureSummary& summary) {
     py::gil_scoped_release released;
     monitor::MonitorFile file;
-    monitor::LoadReport report;
     convert::FileOutcome outcome;
-    const int32_t loaded = monitor::loadMonitorFile(file, path, &report);
-    if (loaded != 0) {
-        outcome = loadOutcome(loaded, report);
-    } else {
+    if (convert::loadCapture(file, path, outcome)) {
         sink.expectFrames(file.count);
         roomMade();
         convert::Converter converter(decoding);
