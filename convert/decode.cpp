@@ -170,9 +170,25 @@ const FrameDecoder::SignalPlan* FrameDecoder::plansOf(const dbc::DbcMessage& mes
                        signal.isLittleEndian);
 }
 
+const dbc::DbcMessage* FrameDecoder::standardMessage(uint32_t canId) {
+    constexpr uint32_t kStandardIds = 0x800;
+    if (canId >= kStandardIds) return dbc::findMessage(database_, canId);
+    if (standardMessages_.empty()) {
+        standardMessages_.assign(kStandardIds, nullptr);
+        // The first of messages with one identifier, as the search finds it.
+        for (const dbc::DbcMessage& message : database_.messages) {
+            if (message.rawId < kStandardIds && standardMessages_[message.rawId] == nullptr) {
+                standardMessages_[message.rawId] = &message;
+            }
+        }
+    }
+    return standardMessages_[canId];
+}
+
 const dbc::DbcMessage* FrameDecoder::lookUp(const monitor::CapturedFrame& frame) {
-    const uint32_t key = frame.canId | (frame.isExtended ? 0x80000000u : 0u);
-    const dbc::DbcMessage* message = dbc::findMessage(database_, key);
+    const dbc::DbcMessage* message = frame.isExtended
+                                         ? dbc::findMessage(database_, frame.canId | 0x80000000u)
+                                         : standardMessage(frame.canId);
     if (message == nullptr && j1939_ != nullptr && frame.isExtended) {
         message = j1939_->find(frame.canId);
         if (message != nullptr && stats_ != nullptr) ++stats_->framesJ1939;

@@ -64,6 +64,7 @@ public:
 
 private:
     const dbc::DbcMessage* lookUp(const monitor::CapturedFrame& frame);
+    const dbc::DbcMessage* standardMessage(uint32_t canId);
     // The plans of the message's signals, in its order; nullptr for a message of no database.
     const SignalPlan* plansOf(const dbc::DbcMessage& message);
     uint64_t rawBits(const dbc::DbcSignal& signal) const;
@@ -84,6 +85,9 @@ private:
     static constexpr uint32_t kNotPlanned = UINT32_MAX;
     std::vector<uint32_t> planStart_;
     std::vector<SignalPlan> planStore_;
+    // The message of each standard identifier, filled at the first standard frame: most frames
+    // of a bus are standard, and one load finds theirs instead of a search of all messages.
+    std::vector<const dbc::DbcMessage*> standardMessages_;
     const monitor::CapturedFrame* frame_ = nullptr;
     std::vector<SignalValue>* values_ = nullptr;
     int readableBytes_ = 0;
