@@ -294,6 +294,31 @@ TEST(DecodeFrame, IdentifierKindAndFrameLengthDecideWhatIsRead) {
     EXPECT_TRUE(decode(db, makeFrame(0x100, false, {})).empty());
 }
 
+// One decoder over frames of every identifier finds the message the database search finds:
+// standard frames through its table (the first of messages sharing an identifier), extended
+// frames and identifiers past 11 bits through the search.
+TEST(DecodeFrame, OneDecoderFindsEachFramesMessageAsTheSearchDoes) {
+    const auto whole = makeSignal("Whole", 0, 8, true);
+    dbc::CanDatabase db;
+    finalise(db, {makeMessage(0x000, 8, {whole}), makeMessage(0x123, 8, {whole}),
+                  makeMessage(0x123, 8, {whole}), makeMessage(0x7FF, 8, {whole}),
+                  makeMessage(0x800, 8, {whole}), makeMessage(0x80000123, 8, {whole}),
+                  makeMessage(0x9FFFFFFF, 8, {whole})});
+    FrameDecoder decoder(db);
+    std::vector<SignalValue> values;
+    for (const bool extended : {false, true}) {
+        for (const uint32_t id : {0x000u, 0x001u, 0x123u, 0x7FEu, 0x7FFu, 0x800u, 0x1FFFFFFFu}) {
+            const uint32_t key = id | (extended ? 0x80000000u : 0u);
+            const dbc::DbcMessage* expected = dbc::findMessage(db, key);
+            EXPECT_EQ(decoder.decodeFrame(makeFrame(id, extended, {7}), values),
+                      expected != nullptr)
+                << std::hex << key;
+            EXPECT_EQ(decoder.message(), expected) << std::hex << key;
+        }
+    }
+    EXPECT_EQ(dbc::findMessage(db, 0x123), &db.messages[1]);
+}
+
 TEST(DecodeFrame, NothingDecodesBeforeFinalisationOrWithoutSignals) {
     dbc::CanDatabase db;
     finalise(db, {makeMessage(0x60, 8, {})});
