@@ -7,9 +7,23 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace testing_support {
 
 namespace {
+int processId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<int>(getpid());
+#endif
+}
+
 // The build passes Linux paths; under Wine the Linux root is drive Z:.
 std::filesystem::path hostPath(const char* path) {
 #ifdef _WIN32
@@ -29,7 +43,9 @@ ScratchDir::ScratchDir(std::string_view name) {
     for (char& c : leaf) {
         if (c == '/' || c == '\\') c = '_';
     }
-    path_ = std::filesystem::temp_directory_path() / ("txtcvt-test-" + leaf);
+    // The process in the name keeps two test runs at once (two checkouts) out of each other's way.
+    path_ = std::filesystem::temp_directory_path() /
+            ("txtcvt-test-" + std::to_string(processId()) + "-" + leaf);
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
     std::filesystem::create_directories(path_);
