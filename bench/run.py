@@ -237,9 +237,20 @@ def main():
 
     second = os.path.join(work, "capture2.DT")
     make_capture(dtgen, second, records, ids, 2)
-    one, _ = run_measured([cli, "convert", "--quiet", "--jobs", "1", "--dbc", dbc, capture, second], cwd=work)
-    two, _ = run_measured([cli, "convert", "--quiet", "--jobs", "2", "--dbc", dbc, capture, second], cwd=work)
-    print(f"two captures: --jobs 1 {one:.2f} s, --jobs 2 {two:.2f} s, speed-up {one / two:.2f}")
+    # Taking turns, best of the rounds: one run alone can land on a moment the machine is busy.
+    one, two = float("inf"), float("inf")
+    for _ in range(args.rounds):
+        for jobs in ("1", "2"):
+            seconds, _ = run_measured([cli, "convert", "--quiet", "--jobs", jobs, "--dbc", dbc, capture,
+                                       second], cwd=work)
+            if jobs == "1":
+                one = min(one, seconds)
+            else:
+                two = min(two, seconds)
+            for name in ("capture.csv", "capture2.csv"):
+                os.remove(os.path.join(work, name))
+    print(f"two captures (best of {args.rounds}): --jobs 1 {one:.2f} s, --jobs 2 {two:.2f} s, "
+          f"speed-up {one / two:.2f}")
     ceiling = parallel_ceiling()
     print(f"the machine's own speed-up of two busy loops in two processes: {ceiling:.2f} "
           f"(the --jobs 2 speed-up at {one / two / ceiling:.2f} of it)")
