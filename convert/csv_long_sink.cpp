@@ -88,10 +88,17 @@ void CsvLongSink::buildFrameColumns(const DecodedFrame& decoded) {
     const bool checkGenerated = quoting_.checksGeneratedTexts();
     frameHead_.clear();
     bool pending = false;
-    for (const std::string& text : time_.texts(decoded.microseconds)) {
-        if (pending) frameHead_.append(delimiter);
-        frameHead_.append(checkGenerated ? generatedField(text) : std::string_view(text));
+    // Texts that may need quotes are looked at one by one; the default date, time and msec
+    // columns of every other conversion come as one piece.
+    if (!checkGenerated &&
+        time_.appendDateTimeColumns(frameHead_, decoded.microseconds, delimiter)) {
         pending = true;
+    } else {
+        for (const std::string& text : time_.texts(decoded.microseconds)) {
+            if (pending) frameHead_.append(delimiter);
+            frameHead_.append(checkGenerated ? generatedField(text) : std::string_view(text));
+            pending = true;
+        }
     }
     const monitor::CapturedFrame& frame = decoded.frame;
     if (columns_.channel || columns_.identifier || columns_.message) {

@@ -16,6 +16,7 @@ constexpr std::string_view kIsoHeaders[] = {"Timestamp"};
 void TimeColumns::start(const TimeBase& base) {
     base_ = base;
     cachedValid_ = false;
+    joinedValid_ = false;
     count_ = 0;
 }
 
@@ -99,6 +100,36 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
     text_[2].clear();
     appendDecimal(text_[2], (nanoseconds % 1000000000) / 1000000, 3);
     count_ = 3;
+}
+
+bool TimeColumns::appendDateTimeColumns(std::string& out, uint64_t microseconds,
+                                        std::string_view delimiter) {
+    if (base_.iso8601 || base_.scheme != TimeScheme::kDateTime) return false;
+    const uint64_t nanoseconds =
+        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
+    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
+                             nanoseconds / 1000000000;
+    if (!joinedValid_ || joinedSeconds_ != seconds || joinedDelimiter_ != delimiter) {
+        joinedDateTime_.clear();
+        platform::CivilTime civil;
+        int64_t offset = 0;
+        // Empty date and time, as texts() gives them, for an instant the clock cannot place.
+        const bool placed = civilTime(static_cast<int64_t>(seconds), civil, offset);
+        if (placed) appendCivilDate(joinedDateTime_, civil, '/');
+        joinedDateTime_ += delimiter;
+        if (placed) appendCivilClock(joinedDateTime_, civil);
+        joinedDateTime_ += delimiter;
+        joinedSeconds_ = seconds;
+        joinedDelimiter_ = delimiter;
+        joinedValid_ = true;
+    }
+    out += joinedDateTime_;
+    const auto milliseconds = static_cast<uint32_t>((nanoseconds % 1000000000) / 1000000);
+    const char digits[3] = {static_cast<char>('0' + milliseconds / 100),
+                            static_cast<char>('0' + milliseconds / 10 % 10),
+                            static_cast<char>('0' + milliseconds % 10)};
+    out.append(digits, 3);
+    return true;
 }
 
 bool TimeColumns::civilTime(int64_t seconds, platform::CivilTime& civil,

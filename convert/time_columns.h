@@ -19,6 +19,10 @@ public:
     std::span<const std::string_view> headers() const;
     // The texts of a frame at `microseconds` (its time count times microsecondsPerCount).
     std::span<const std::string> texts(uint64_t microseconds);
+    // The default columns "Date", "Time" and "msec" of a frame appended to `out` as one text,
+    // `delimiter` between them: texts() joined, without making three texts for every frame.
+    // False, with nothing appended, for the other time columns.
+    bool appendDateTimeColumns(std::string& out, uint64_t microseconds, std::string_view delimiter);
 
 private:
     void dateTimeTexts(uint64_t microseconds);
@@ -36,6 +40,11 @@ private:
     std::string cachedTime_;
     std::string cachedIso_;     // "2024-05-01T12:34:56" of the cached second
     std::string cachedOffset_;  // "+09:00"
+    // "2024/05/01,12:34:56," of one second and one delimiter, for appendDateTimeColumns.
+    bool joinedValid_ = false;
+    uint64_t joinedSeconds_ = 0;
+    std::string joinedDelimiter_;
+    std::string joinedDateTime_;
 };
 
 }  // namespace convert

@@ -48,6 +48,59 @@ TEST(TimeColumns, Iso8601WithTheOffsetOfTheClockInUse) {
     testing_support::useUtc();
 }
 
+// The joined date, time and msec columns equal texts() joined, frame after frame: across second
+// boundaries (also through the start's nanoseconds), in local time and UTC, when the delimiter
+// changes, and for an instant the clock cannot place (empty date and time).
+TEST(TimeColumns, JoinedDateTimeColumnsAreTheTextsJoined) {
+    testing_support::useTimeZone("JST-9");
+    const auto joined = [](convert::TimeColumns& columns, uint64_t microseconds,
+                           std::string_view delimiter) {
+        const auto texts = columns.texts(microseconds);
+        std::string line;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            if (i > 0) line += delimiter;
+            line += texts[i];
+        }
+        return line;
+    };
+    for (const bool utc : {false, true}) {
+        for (const int64_t startSeconds : {int64_t{1714566896}, int64_t{1} << 62}) {
+            TimeBase base;
+            base.scheme = TimeScheme::kDateTime;
+            base.utc = utc;
+            base.startSeconds = startSeconds;
+            base.startNanoseconds = 999500000;
+            convert::TimeColumns reference;
+            convert::TimeColumns fast;
+            reference.start(base);
+            fast.start(base);
+            uint64_t microseconds = 0;
+            for (int frame = 0; frame < 3000; ++frame) {
+                const std::string_view delimiter = frame < 2000 ? "," : ";;";
+                std::string out = "head:";
+                ASSERT_TRUE(fast.appendDateTimeColumns(out, microseconds, delimiter));
+                ASSERT_EQ(out, "head:" + joined(reference, microseconds, delimiter))
+                    << microseconds << (utc ? " UTC" : " local");
+                microseconds += 499 + static_cast<uint64_t>(frame % 7) * 1000;
+            }
+        }
+    }
+    // The other time columns are left to texts().
+    for (const auto& [scheme, iso] :
+         {std::pair{TimeScheme::kClock, false}, std::pair{TimeScheme::kElapsed, false},
+          std::pair{TimeScheme::kNone, false}, std::pair{TimeScheme::kDateTime, true}}) {
+        TimeBase base;
+        base.scheme = scheme;
+        base.iso8601 = iso;
+        convert::TimeColumns columns;
+        columns.start(base);
+        std::string out;
+        EXPECT_FALSE(columns.appendDateTimeColumns(out, 1000, ","));
+        EXPECT_EQ(out, "");
+    }
+    testing_support::useUtc();
+}
+
 TEST(UtcTime, CalendarArithmeticOverTheWholeRange) {
     platform::CivilTime civil;
     ASSERT_TRUE(platform::utcTime(951782400, civil));  // 2000-02-29, a leap day
