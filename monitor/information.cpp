@@ -90,30 +90,32 @@ int32_t readIdentificationChild29(int position, const Item& item, Information29&
     }
 }
 
-// The option group keeps a count in its mark byte B: 1 nests an empty leaf, 2 or more a leaf of
-// 152 bytes, both at group byte 8.
-int32_t readOptionGroup(const Item& group, Information27& info) {
+// A group whose mark byte B says what it nests: nothing for 0, else a leaf that is read when the
+// mark is at least `leafFrom`. The option group keeps a count there (1 nests an empty leaf, 2 or
+// more a leaf of 152 bytes), the extra group any non-zero mark for its leaf; both at group byte 8.
+template <size_t Capacity>
+int32_t readMarkedGroup(const Item& group, uint8_t& mark, uint8_t leafFrom,
+                        LeafRecord<Capacity>& leafRecord) {
     ItemSequence nested(BytePosition{}, 0);
     if (!groupContents(group, nested)) return kInvalid;
-    info.optionCount = group.data[7];
-    if (info.optionCount < 1) return platform::kOk;
+    mark = group.data[7];
+    if (mark == 0) return platform::kOk;
     Item leaf;
     const ItemStep step = nested.next(leaf);
     if (step == ItemStep::invalid) return kInvalid;
-    if (step == ItemStep::item && info.optionCount >= 2) readLeaf(leaf, info.options);
+    if (step == ItemStep::item && mark >= leafFrom) readLeaf(leaf, leafRecord);
     return platform::kOk;
 }
 
+int32_t readOptionGroup(const Item& group, Information27& info) {
+    auto count = static_cast<uint8_t>(info.optionCount);  // a mark byte, kept as an int
+    const int32_t result = readMarkedGroup(group, count, 2, info.options);
+    info.optionCount = count;
+    return result;
+}
+
 int32_t readExtraGroup(const Item& group, Information27& info) {
-    ItemSequence nested(BytePosition{}, 0);
-    if (!groupContents(group, nested)) return kInvalid;
-    info.extraMark = group.data[7];
-    if (info.extraMark == 0) return platform::kOk;
-    Item leaf;
-    const ItemStep step = nested.next(leaf);
-    if (step == ItemStep::invalid) return kInvalid;
-    if (step == ItemStep::item) readLeaf(leaf, info.extra);
-    return platform::kOk;
+    return readMarkedGroup(group, info.extraMark, 1, info.extra);
 }
 
 int32_t readIdentificationChild27(int position, const Item& item, Information27& info) {

@@ -194,6 +194,19 @@ TEST(Information, Variant27GroupsFollowTheirMarkBytes) {
               platform::kOk);
     EXPECT_EQ(info.options.bytes[151], 0x66);
     EXPECT_EQ(info.extra.bytes[11], 0x77);
+    EXPECT_EQ(info.optionCount, 2);
+    EXPECT_EQ(info.extraMark, 1);
+    // Mark 0: whatever the groups nest is not read.
+    monitor::Information27 unmarked;
+    ASSERT_EQ(parse27(block(group('!', '!',
+                                  head + group('\0', 0, options) + leaf("") +
+                                      group('\0', 0, leaf(Bytes(12, '\x77'))))),
+                      unmarked),
+              platform::kOk);
+    EXPECT_EQ(unmarked.optionCount, 0);
+    EXPECT_EQ(unmarked.extraMark, 0);
+    EXPECT_EQ(unmarked.options.bytes[151], 0);
+    EXPECT_EQ(unmarked.extra.bytes[11], 0);
     // A group of length 4-7 is invalid.
     EXPECT_EQ(parse27(block(group('!', '!', head + le32(6) + Bytes(2, '\0'))), info),
               platform::kInvalidData);
