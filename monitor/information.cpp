@@ -137,22 +137,29 @@ int32_t readIdentificationChild27(int position, const Item& item, Information27&
     }
 }
 
+// Up to `count` items of a sequence in order, each handed to `read` with its position (from 1);
+// a sequence may end early.
+template <typename Info, typename ReadItem>
+int32_t readItemsInOrder(ItemSequence& items, int count, Info& info, ReadItem read) {
+    Item item;
+    for (int position = 1; position <= count; ++position) {
+        const ItemStep step = items.next(item);
+        if (step == ItemStep::end) break;
+        if (step == ItemStep::invalid) return kInvalid;
+        if (const int32_t result = read(position, item, info); result != platform::kOk) {
+            return result;
+        }
+    }
+    return platform::kOk;
+}
+
 // The identification group: mark bytes, then its known nested items in order.
 template <typename Info, typename ReadChild>
 int32_t parseIdentification(const Item& item, Info& info, ReadChild readChild) {
     info.id.markA = item.data[6];
     info.id.markB = item.data[7];
     ItemSequence nested(item.data + 8, item.length - 8);
-    Item child;
-    for (int position = 1; position <= 6; ++position) {
-        const ItemStep step = nested.next(child);
-        if (step == ItemStep::end) break;
-        if (step == ItemStep::invalid) return kInvalid;
-        if (const int32_t result = readChild(position, child, info); result != platform::kOk) {
-            return result;
-        }
-    }
-    return platform::kOk;
+    return readItemsInOrder(nested, 6, info, readChild);
 }
 
 // Variant 29 hands parts of settings item 1 on as defaults of items 3, 4 and 5.
@@ -200,20 +207,6 @@ int32_t readSettingsItem27(int position, const Item& item, Information27& info) 
     }
 }
 
-template <typename Info, typename ReadItem>
-int32_t parseSettings(ItemSequence& settings, Info& info, ReadItem readItem) {
-    Item item;
-    for (int position = 1; position <= 5; ++position) {
-        const ItemStep step = settings.next(item);
-        if (step == ItemStep::end) break;
-        if (step == ItemStep::invalid) return kInvalid;
-        if (const int32_t result = readItem(position, item, info); result != platform::kOk) {
-            return result;
-        }
-    }
-    return platform::kOk;
-}
-
 template <typename Info, typename ReadChild, typename ReadItem>
 int32_t parseBlock(const BytePosition& payload, uint32_t length, Info& info, ReadChild readChild,
                    ReadItem readItem) {
@@ -226,7 +219,7 @@ int32_t parseBlock(const BytePosition& payload, uint32_t length, Info& info, Rea
         result != platform::kOk) {
         return result;
     }
-    return parseSettings(parts.settings, info, readItem);
+    return readItemsInOrder(parts.settings, 5, info, readItem);
 }
 
 void setBusChannelDefaults(uint8_t* channel) {
