@@ -76,11 +76,16 @@ std::span<const std::string> TimeColumns::texts(uint64_t microseconds) {
 }
 
 // The sum is done in unsigned 64-bit arithmetic, so a hostile start time cannot overflow.
-void TimeColumns::dateTimeTexts(uint64_t microseconds) {
+TimeColumns::Instant TimeColumns::instantAt(uint64_t microseconds) const {
     const uint64_t nanoseconds =
         (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
-    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
-                             nanoseconds / 1000000000;
+    return {static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
+                nanoseconds / 1000000000,
+            nanoseconds % 1000000000};
+}
+
+void TimeColumns::dateTimeTexts(uint64_t microseconds) {
+    const auto [seconds, nanoseconds] = instantAt(microseconds);
     if (!cachedValid_ || cachedSeconds_ != seconds) {
         cachedDate_.clear();
         cachedTime_.clear();
@@ -98,17 +103,14 @@ void TimeColumns::dateTimeTexts(uint64_t microseconds) {
         text_[1] = cachedTime_;
     }
     text_[2].clear();
-    appendDecimal(text_[2], (nanoseconds % 1000000000) / 1000000, 3);
+    appendDecimal(text_[2], nanoseconds / 1000000, 3);
     count_ = 3;
 }
 
 bool TimeColumns::appendDateTimeColumns(std::string& out, uint64_t microseconds,
                                         std::string_view delimiter) {
     if (base_.iso8601 || base_.scheme != TimeScheme::kDateTime) return false;
-    const uint64_t nanoseconds =
-        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
-    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
-                             nanoseconds / 1000000000;
+    const auto [seconds, nanoseconds] = instantAt(microseconds);
     if (!joinedValid_ || joinedSeconds_ != seconds || joinedDelimiter_ != delimiter) {
         joinedDateTime_.clear();
         platform::CivilTime civil;
@@ -124,7 +126,8 @@ bool TimeColumns::appendDateTimeColumns(std::string& out, uint64_t microseconds,
         joinedValid_ = true;
     }
     out += joinedDateTime_;
-    const auto milliseconds = static_cast<uint32_t>((nanoseconds % 1000000000) / 1000000);
+    // Three digits written directly: this runs for every frame.
+    const auto milliseconds = static_cast<uint32_t>(nanoseconds / 1000000);
     const char digits[3] = {static_cast<char>('0' + milliseconds / 100),
                             static_cast<char>('0' + milliseconds / 10 % 10),
                             static_cast<char>('0' + milliseconds % 10)};
@@ -143,10 +146,7 @@ bool TimeColumns::civilTime(int64_t seconds, platform::CivilTime& civil,
 
 // "2024-05-01T12:34:56.791234+09:00": microseconds, and the offset of the clock in use.
 void TimeColumns::isoTexts(uint64_t microseconds) {
-    const uint64_t nanoseconds =
-        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base_.startNanoseconds);
-    const uint64_t seconds = static_cast<uint64_t>(base_.startSeconds) + microseconds / 1000000 +
-                             nanoseconds / 1000000000;
+    const auto [seconds, nanoseconds] = instantAt(microseconds);
     if (!cachedValid_ || cachedSeconds_ != seconds) {
         cachedIso_.clear();
         cachedOffset_.clear();
@@ -170,7 +170,7 @@ void TimeColumns::isoTexts(uint64_t microseconds) {
     if (!cachedIso_.empty()) {
         text += cachedIso_;
         text += '.';
-        appendDecimal(text, (nanoseconds % 1000000000) / 1000, 6);
+        appendDecimal(text, nanoseconds / 1000, 6);
         text += cachedOffset_;
     }
     count_ = 1;

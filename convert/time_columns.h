@@ -25,6 +25,12 @@ public:
     bool appendDateTimeColumns(std::string& out, uint64_t microseconds, std::string_view delimiter);
 
 private:
+    // A frame's instant: whole seconds since 1970 and the nanoseconds within that second.
+    struct Instant {
+        uint64_t seconds;
+        uint64_t nanoseconds;
+    };
+    Instant instantAt(uint64_t microseconds) const;
     void dateTimeTexts(uint64_t microseconds);
     void isoTexts(uint64_t microseconds);
     // The calendar date and time of an instant by the clock in use; false when it has none.
