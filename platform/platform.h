@@ -20,6 +20,8 @@ constexpr int32_t kFail = static_cast<int32_t>(0x80004005);
 constexpr int32_t kCancelled = static_cast<int32_t>(0x800704C7);
 constexpr int32_t kNotSupported = static_cast<int32_t>(0x80070032);
 constexpr int32_t kFileNameTooLong = static_cast<int32_t>(0x800700CE);
+// ERROR_INVALID_PARAMETER: a choice of the user's that cannot be carried out (a usage error).
+constexpr int32_t kInvalidArgument = static_cast<int32_t>(0x80070057);
 
 // 0x80070000 plus a Windows system error number.
 constexpr int32_t systemError(uint32_t windowsError) {

@@ -1,0 +1,88 @@
+#include "sources/line_input.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sources/byte_input.h"
+
+namespace {
+
+using sources::LineInput;
+
+// Hands out its bytes a few at a time, as a pipe or an inflated stream may.
+class TrickleInput final : public sources::ByteInput {
+public:
+    TrickleInput(std::string bytes, size_t piece) : bytes_(std::move(bytes)), piece_(piece) {}
+    size_t read(std::span<uint8_t> buffer) override {
+        const size_t count = std::min({buffer.size(), piece_, bytes_.size() - offset_});
+        std::memcpy(buffer.data(), bytes_.data() + offset_, count);
+        offset_ += count;
+        return count;
+    }
+    platform::Status status() const override { return {}; }
+    uint64_t consumed() const override { return offset_; }
+
+private:
+    std::string bytes_;
+    size_t piece_;
+    size_t offset_ = 0;
+};
+
+struct Line {
+    std::string text;
+    uint64_t number;
+    bool tooLong;
+    bool operator==(const Line&) const = default;
+};
+
+std::vector<Line> linesOf(const std::string& bytes, size_t piece = 1 << 20) {
+    TrickleInput input(bytes, piece);
+    LineInput lines(input);
+    std::vector<Line> out;
+    std::string_view line;
+    while (lines.next(line))
+        out.push_back({std::string(line), lines.lineNumber(), lines.tooLong()});
+    return out;
+}
+
+TEST(LineInput, SplitsAtLineFeedsAndDropsTheCarriageReturnBeforeThem) {
+    const std::vector<Line> expected = {
+        {"a", 1, false}, {"", 2, false}, {"b c", 3, false}, {"last", 4, false}};
+    for (const size_t piece : {size_t{1}, size_t{3}, size_t{1} << 20}) {
+        EXPECT_EQ(linesOf("a\r\n\nb c\nlast", piece), expected) << "pieces of " << piece;
+        EXPECT_EQ(linesOf("a\r\n\nb c\nlast\r\n", piece), expected) << "pieces of " << piece;
+    }
+    EXPECT_TRUE(linesOf("").empty());
+    EXPECT_EQ(linesOf("\n"), (std::vector<Line>{{"", 1, false}}));
+}
+
+TEST(LineInput, LinesAcrossBlockBoundariesComeWhole) {
+    std::string bytes;
+    std::vector<Line> expected;
+    for (int i = 0; i < 40000; ++i) {
+        std::string text =
+            "line " + std::to_string(i) + std::string(static_cast<size_t>(i % 97), 'x');
+        bytes += text + "\n";
+        expected.push_back({text, static_cast<uint64_t>(i + 1), false});
+    }
+    ASSERT_GT(bytes.size(), 3 * LineInput::kBlockSize);
+    EXPECT_EQ(linesOf(bytes), expected);
+    EXPECT_EQ(linesOf(bytes, 4093), expected);
+}
+
+TEST(LineInput, AnOverlongLineIsHandedOnAsTooLongAndTheNextLinesFollow) {
+    const std::string huge(1 << 20, 'A');  // a 1 MB line
+    const std::vector<Line> lines = linesOf("first\n" + huge + "\nafter\n" + huge);
+    EXPECT_EQ(lines, (std::vector<Line>{
+                         {"first", 1, false}, {"", 2, true}, {"after", 3, false}, {"", 4, true}}));
+    // A line of exactly the largest length is still a line.
+    const std::string longest(LineInput::kMaxLineLength - 1, 'b');
+    EXPECT_EQ(linesOf(longest + "\nz\n", 5000),
+              (std::vector<Line>{{longest, 1, false}, {"z", 2, false}}));
+}
+
+}  // namespace
