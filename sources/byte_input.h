@@ -23,6 +23,9 @@ public:
     virtual platform::Status status() const = 0;
     // Bytes of the stored file consumed so far (for a progress display).
     virtual uint64_t consumed() const = 0;
+    // The stored file ended before the data it holds did (a compressed file cut short): the
+    // bytes handed on are good, the rest is missing. read() has returned 0 and status() is ok.
+    virtual bool cutShort() const { return false; }
 };
 
 // A file on disk.
