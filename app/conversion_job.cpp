@@ -14,22 +14,19 @@ void report(const std::function<void(int32_t)>& callback, int32_t value) {
 
 }  // namespace
 
-int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversion convertOne,
+int32_t runConversionJob(const std::vector<Path>& inputs, run::FileConversion convertOne,
                          const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested,
-                         std::vector<convert::FileResult>* files) {
+                         std::vector<run::FileResult>* files) {
     int32_t started = 0;
     int32_t result = 0;
-    convert::BatchCallbacks batch;
+    run::BatchCallbacks batch;
     batch.fileStarted = [&](size_t) {
         report(callbacks.progress, 2 * started + 1);
         ++started;
     };
-    batch.fileFinished = [&](size_t, const convert::FileResult& file) {
-        result = file.outcome.code;
-    };
-    std::vector<convert::FileResult> results =
-        convert::runBatch(inputs, convert::OutputNaming{}, 1, stopRequested, batch,
-                          [&convertOne] { return convertOne; });
+    batch.fileFinished = [&](size_t, const run::FileResult& file) { result = file.outcome.code; };
+    std::vector<run::FileResult> results = run::runBatch(
+        inputs, run::OutputNaming{}, 1, stopRequested, batch, [&convertOne] { return convertOne; });
     if (files != nullptr) *files = std::move(results);
     if (result == 0) report(callbacks.progress, 2 * started);
     report(callbacks.done, result);
@@ -41,7 +38,7 @@ ConversionJob::~ConversionJob() {
     join();
 }
 
-bool ConversionJob::start(std::vector<Path> inputs, convert::FileConversion convertOne,
+bool ConversionJob::start(std::vector<Path> inputs, run::FileConversion convertOne,
                           const JobCallbacks& callbacks) {
     if (running()) return false;
     stopRequested_.store(false);

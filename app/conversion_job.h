@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "convert/batch.h"
+#include "run/batch.h"
 
 namespace app {
 
@@ -25,9 +25,9 @@ struct JobCallbacks {
 
 // The worker's loop, run on the calling thread. `stopRequested` is tested between files. Each
 // file's result goes into `files` (when given) before done is called.
-int32_t runConversionJob(const std::vector<Path>& inputs, convert::FileConversion convertOne,
+int32_t runConversionJob(const std::vector<Path>& inputs, run::FileConversion convertOne,
                          const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested,
-                         std::vector<convert::FileResult>* files = nullptr);
+                         std::vector<run::FileResult>* files = nullptr);
 
 class ConversionJob {
 public:
@@ -38,7 +38,7 @@ public:
 
     // Starts the worker unless one is still running (false then). When the thread cannot be
     // created, done(0x80004005) is called on this thread and the result is true.
-    bool start(std::vector<Path> inputs, convert::FileConversion convertOne,
+    bool start(std::vector<Path> inputs, run::FileConversion convertOne,
                const JobCallbacks& callbacks);
     // The worker finishes the file it is converting and then ends.
     void requestStop() { stopRequested_.store(true); }
@@ -49,11 +49,11 @@ public:
     // The files of the last job and what became of each (none when its worker never started).
     // Read them only once join() has returned.
     const std::vector<Path>& inputs() const { return inputs_; }
-    const std::vector<convert::FileResult>& results() const { return results_; }
+    const std::vector<run::FileResult>& results() const { return results_; }
 
 private:
     std::vector<Path> inputs_;
-    std::vector<convert::FileResult> results_;
+    std::vector<run::FileResult> results_;
     std::thread worker_;
     std::atomic<bool> stopRequested_{false};
 };

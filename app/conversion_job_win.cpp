@@ -14,8 +14,8 @@
 #include "app/resources/resource_ids.h"
 #include "app/shell_state_win.h"
 #include "app/window_messages.h"
-#include "convert/batch.h"
-#include "convert/options.h"
+#include "run/batch.h"
+#include "tables/table_options.h"
 
 namespace app {
 
@@ -79,7 +79,7 @@ bool conversionRunning() { return g_job != nullptr && g_job->job.running(); }
 void startConversion(HWND dialog) {
     if (g_job == nullptr || g_job->pending || g_job->job.running()) return;
     // The paths are taken now: the worker never has to ask this thread for anything.
-    std::vector<convert::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
+    std::vector<run::Path> inputs = selectedFilePaths(shellState().fileSelectionPane);
     applyControlStates(dialog, mainControlStates(true, static_cast<int64_t>(inputs.size())));
     HWND progress = GetDlgItem(dialog, IDC_PROGRESS);
     SendMessageW(progress, PBM_SETPOS, 0, 0);
@@ -87,11 +87,10 @@ void startConversion(HWND dialog) {
     g_job->pending = true;
     g_job->closeWhenDone = false;
     // Even a worker that cannot be created posts its end message.
-    g_job->job.start(
-        std::move(inputs),
-        convert::makeFileConversion(*shellState().database,
-                                    convert::buildConversionOptions(conversionSettings())),
-        postingCallbacks(dialog));
+    g_job->job.start(std::move(inputs),
+                     run::makeFileConversion(*shellState().database,
+                                             tables::buildConversionOptions(conversionSettings())),
+                     postingCallbacks(dialog));
 }
 
 void stopConversion(HWND dialog) {

@@ -9,8 +9,8 @@ namespace app {
 
 namespace {
 
-using convert::FileOutcome;
-using convert::FileStatus;
+using run::FileOutcome;
+using run::FileStatus;
 
 // ERROR_GEN_FAILURE: what an errno value without a Windows counterpart maps to.
 constexpr uint32_t kGeneralFailure = 31;
@@ -48,12 +48,10 @@ MessageArgument errorText(int32_t code) {
     return argument;
 }
 
-std::u16string fileName(const convert::Path& path) {
-    return platform::pathToUtf16(path.filename());
-}
+std::u16string fileName(const run::Path& path) { return platform::pathToUtf16(path.filename()); }
 
 MessageLine loadFailureLine(const std::u16string& name, const FileOutcome& outcome) {
-    if (outcome.detail == convert::FailureDetail::kCaptureTooLarge)
+    if (outcome.detail == run::FailureDetail::kCaptureTooLarge)
         return {IDS_REASON_TOO_LARGE, {plain(name)}};
     if (outcome.code == platform::kInvalidData || outcome.code == platform::kNotSupported)
         return {IDS_REASON_UNSUPPORTED, {plain(name)}};
@@ -63,7 +61,7 @@ MessageLine loadFailureLine(const std::u16string& name, const FileOutcome& outco
     return {IDS_REASON_OTHER, {plain(name), errorText(outcome.code)}};
 }
 
-MessageLine outputFailureLine(const std::u16string& name, const convert::FileResult& file) {
+MessageLine outputFailureLine(const std::u16string& name, const run::FileResult& file) {
     const int32_t code = file.outcome.code;
     if (code == platform::kFileNameTooLong) return {IDS_REASON_OUTPUT_NAME, {plain(name)}};
     if (code == platform::kOutOfMemory) return {IDS_REASON_OUT_OF_MEMORY, {plain(name)}};
@@ -78,7 +76,7 @@ bool needsReason(const FileOutcome& outcome) {
 
 }  // namespace
 
-MessageLine reasonLine(const std::u16string& name, const convert::FileResult& file) {
+MessageLine reasonLine(const std::u16string& name, const run::FileResult& file) {
     const FileOutcome& outcome = file.outcome;
     switch (outcome.status) {
         case FileStatus::kCutShort:
@@ -97,8 +95,8 @@ MessageLine reasonLine(const std::u16string& name, const convert::FileResult& fi
     }
 }
 
-std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<convert::Path>& inputs,
-                                      const std::vector<convert::FileResult>& files) {
+std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<run::Path>& inputs,
+                                      const std::vector<run::FileResult>& files) {
     if (files.empty()) {
         const unsigned id = finishMessageId(jobResult);
         if (id == 0) return {};

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/batch.h"
+#include "run/batch.h"
 
 namespace app {
 
@@ -35,11 +35,11 @@ constexpr size_t kNamedFilesMax = 10;
 // The lines of the message that ends a job; none when there is nothing to say. `inputs` are the
 // job's files and `files` what became of each, in the same order. `jobResult`, the worker's
 // last result, speaks alone when no file has a result (the worker never started).
-std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<convert::Path>& inputs,
-                                      const std::vector<convert::FileResult>& files);
+std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<run::Path>& inputs,
+                                      const std::vector<run::FileResult>& files);
 
 // The reason line of one file that failed or was cut short; `name` is its %1.
-MessageLine reasonLine(const std::u16string& name, const convert::FileResult& file);
+MessageLine reasonLine(const std::u16string& name, const run::FileResult& file);
 
 // `pattern` with %1 to %9 replaced by the values (by nothing where a value is missing); any
 // other % stays as it is. A value is never searched for placeholders itself.

@@ -9,6 +9,9 @@ namespace can {
 
 // Data bytes of the longest CAN FD frame.
 inline constexpr int kMaxDataLength = 64;
+// The highest channel number a source hands on (0 for the first channel): a log's 16-bit
+// channel numbers fit, a damaged line's absurd one does not.
+inline constexpr int32_t kMaxChannel = 65535;
 
 enum class FrameKind : uint8_t {
     kData,     // a data frame, classic or CAN FD
@@ -31,7 +34,8 @@ struct Frame {
     bool errorState = false;     // CAN FD: ESI, the sender is error passive
     bool transmitted = false;    // sent by the logging node (Tx), not received
     uint16_t event = 0;          // kEvent: the source's own code for it
-    // `dataLength` bytes, zero beyond them (a writer that pads a CAN FD frame pads with zeros).
+    // `dataLength` bytes; what lies beyond them is no data of the frame (a source may leave
+    // anything there, so a writer that pads a CAN FD frame pads with zeros of its own).
     uint8_t data[kMaxDataLength] = {};
 };
 

@@ -53,16 +53,16 @@ BatchRun runWatchedBatch(const std::vector<std::filesystem::path>& files, unsign
 }
 
 OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
-                             const std::vector<convert::FileResult>& results) {
+                             const std::vector<run::FileResult>& results) {
     OutcomeCounts counts;
     for (size_t i = 0; i < files.size(); ++i) {
-        const convert::FileOutcome& outcome = results[i].outcome;
+        const run::FileOutcome& outcome = results[i].outcome;
         if (outcome.converted()) {
             ++counts.done;
             continue;
         }
         std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i]).c_str());
-        ++(outcome.status == convert::FileStatus::kCutShort ? counts.cutShort : counts.failed);
+        ++(outcome.status == run::FileStatus::kCutShort ? counts.cutShort : counts.failed);
     }
     return counts;
 }

@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "convert/batch.h"
-#include "convert/run_control.h"
+#include "run/batch.h"
+#include "sources/frame_walk.h"
 
 namespace cli {
 
@@ -19,15 +19,15 @@ namespace cli {
 unsigned workerCount(unsigned requested, size_t fileCount);
 
 struct BatchRun {
-    std::vector<convert::FileResult> results;
+    std::vector<run::FileResult> results;
     int signal = 0;  // the signal that stopped the run, 0 when none did
     double seconds = 0.0;
 };
 
 // Runs the batch itself: given the worker count, the flag a signal sets (which ends the batch
 // between files) and the control that gives up the files in hand and counts the bytes walked.
-using BatchBody = std::function<std::vector<convert::FileResult>(
-    unsigned workers, const std::atomic<bool>& stop, const convert::RunControl& control)>;
+using BatchBody = std::function<std::vector<run::FileResult>(
+    unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control)>;
 
 // Runs `body` over `files` with a progress bar on a terminal (unless quiet) and the signals
 // watched for the time of the run.
@@ -42,7 +42,7 @@ struct OutcomeCounts {
 
 // Names on standard error every file that did not come through, with what happened; counts all.
 OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
-                             const std::vector<convert::FileResult>& results);
+                             const std::vector<run::FileResult>& results);
 
 // Says on standard error that a signal stopped the run and what that left; returns the exit
 // status, 128 + the signal. `done` is the word of the command's outputs ("converted").

@@ -6,9 +6,9 @@
 
 #include "cli/option_parser.h"
 #include "cli/option_values.h"
-#include "convert/options.h"
-#include "convert/sinks.h"
 #include "platform/text_encoding.h"
+#include "run/sink_choice.h"
+#include "tables/table_options.h"
 
 namespace cli {
 
@@ -110,30 +110,30 @@ std::string applyDatabase(const std::string& value, ConvertRequest& request) {
 std::string applyRunOption(std::string_view name, const std::string& value, ConvertRequest& request,
                            const std::string& bad) {
     if (name == "messages") {
-        if (!convert::parseNameList(value, request.selection.messages)) return bad;
+        if (!decode::parseNameList(value, request.selection.messages)) return bad;
     } else if (name == "signals") {
-        if (!convert::parseNameList(value, request.selection.signals)) return bad;
+        if (!decode::parseNameList(value, request.selection.signals)) return bad;
     } else if (name == "ids") {
         std::string entry;
-        if (!convert::parseIdList(value, request.selection.ids, entry)) {
+        if (!decode::parseIdList(value, request.selection.ids, entry)) {
             return "invalid identifier '" + entry + "' for --ids (hexadecimal: 100-1FF,18FEF100)";
         }
     } else if (name == "j1939") {
         request.j1939 = true;
     } else if (name == "clock") {
-        const auto clock = pickWord<convert::Clock>(value, {"local", "utc"});
+        const auto clock = pickWord<tables::Clock>(value, {"local", "utc"});
         if (!clock) return bad;
         request.clock = *clock;
     } else if (name == "time-format") {
-        const auto format = pickWord<convert::TimeFormat>(value, {"columns", "iso8601"});
+        const auto format = pickWord<tables::TimeFormat>(value, {"columns", "iso8601"});
         if (!format) return bad;
         request.timeFormat = *format;
     } else if (name == "layout") {
-        const auto layout = pickWord<convert::TableLayout>(value, {"long", "wide"});
+        const auto layout = pickWord<tables::TableLayout>(value, {"long", "wide"});
         if (!layout) return bad;
         request.layout = *layout;
     } else if (name == "format") {
-        const auto format = pickWord<convert::OutputFormat>(value, {"csv", "xlsx"});
+        const auto format = pickWord<tables::OutputFormat>(value, {"csv", "xlsx"});
         if (!format) return bad;
         request.format = *format;
     } else if (name == "hold") {
@@ -214,15 +214,15 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
         return "--dbc FILE is for both channels: give ch1= and ch2= databases instead";
     }
     if (request.inputs.empty()) return "no input file given";
-    const bool wide = request.layout == convert::TableLayout::kWide;
+    const bool wide = request.layout == tables::TableLayout::kWide;
     if (!wide && (request.hold || request.resampleMicroseconds != 0 || request.enumText)) {
         return "--hold, --resample and --enum-text go with --layout wide";
     }
     if (!request.outputDir.empty() && !request.outputFile.empty()) {
         return "--output and --output-dir exclude each other";
     }
-    if (request.format == convert::OutputFormat::kXlsx) {
-        if (!convert::workbooksAvailable()) {
+    if (request.format == tables::OutputFormat::kXlsx) {
+        if (!run::workbooksAvailable()) {
             return "--format xlsx is not available: this txtcvt-cli was built without "
                    "libxlsxwriter";
         }
@@ -258,7 +258,7 @@ bool parsePeriod(std::string_view text, uint64_t& microseconds) {
     return true;
 }
 
-void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options) {
+void applyRunOptions(const ConvertRequest& request, tables::ConversionOptions& options) {
     options.layout = request.layout;
     options.format = request.format;
     options.hold = request.hold;
@@ -281,7 +281,7 @@ void applyConvertRequest(const ConvertRequest& request, settings::ConversionSett
 
 std::vector<std::string> workbookWarnings(const ConvertRequest& request) {
     std::vector<std::string> warnings;
-    if (request.format != convert::OutputFormat::kXlsx) return warnings;
+    if (request.format != tables::OutputFormat::kXlsx) return warnings;
     const auto unused = [&](bool given, std::string_view option, std::string_view why) {
         if (given) {
             warnings.push_back(std::string(option) +
@@ -291,7 +291,7 @@ std::vector<std::string> workbookWarnings(const ConvertRequest& request) {
     unused(request.delimiter.has_value(), "--delimiter", "its columns are cells");
     unused(request.encoding.has_value(), "--encoding", "a workbook is always Unicode");
     unused(request.lineEnd.has_value(), "--line-end", "its rows are rows");
-    unused(request.timeFormat == convert::TimeFormat::kIso8601, "--time-format iso8601",
+    unused(request.timeFormat == tables::TimeFormat::kIso8601, "--time-format iso8601",
            "its dates and times are date-time cells");
     return warnings;
 }
@@ -317,7 +317,7 @@ std::vector<std::string> delimiterWarnings(std::string_view typed) {
         }
         ++i;
     }
-    if (convert::resolveDelimiterEscapes(kept).empty()) {
+    if (tables::resolveDelimiterEscapes(kept).empty()) {
         warnings.push_back("the delimiter is empty: the columns run together");
     }
     return warnings;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "convert/options.h"
-#include "convert/selection.h"
+#include "decode/selection.h"
 #include "settings/conversion_settings.h"
+#include "tables/table_options.h"
 
 namespace cli {
 
@@ -29,12 +29,12 @@ struct ConvertRequest {
     unsigned jobs = 0;  // 0: one per core
     bool quiet = false;
 
-    convert::SelectionRequest selection;  // --messages, --signals, --ids
+    decode::SelectionRequest selection;  // --messages, --signals, --ids
     bool j1939 = false;
-    convert::Clock clock = convert::Clock::kLocal;
-    convert::TimeFormat timeFormat = convert::TimeFormat::kColumns;
-    convert::TableLayout layout = convert::TableLayout::kLong;
-    convert::OutputFormat format = convert::OutputFormat::kCsv;
+    tables::Clock clock = tables::Clock::kLocal;
+    tables::TimeFormat timeFormat = tables::TimeFormat::kColumns;
+    tables::TableLayout layout = tables::TableLayout::kLong;
+    tables::OutputFormat format = tables::OutputFormat::kCsv;
     bool hold = false;
     uint64_t resampleMicroseconds = 0;
     bool enumText = false;
@@ -59,7 +59,7 @@ std::string parseConvertArguments(const Arguments& args, ConvertRequest& request
 bool parsePeriod(std::string_view text, uint64_t& microseconds);
 
 // The conversion options of a request beyond the settings (layout, time, report).
-void applyRunOptions(const ConvertRequest& request, convert::ConversionOptions& options);
+void applyRunOptions(const ConvertRequest& request, tables::ConversionOptions& options);
 
 // Warnings about options that a workbook does not use (delimiter, character code, line end,
 // time format): none for a CSV table.

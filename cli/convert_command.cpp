@@ -18,16 +18,16 @@
 #include "cli/output_naming.h"
 #include "cli/run_report.h"
 #include "cli/utf8_args.h"
-#include "convert/batch.h"
-#include "convert/decoding.h"
-#include "convert/options.h"
-#include "convert/replacing_file.h"
-#include "convert/sinks.h"
-#include "convert/wide_table.h"
+#include "decode/decoding_setup.h"
+#include "output/replacing_file.h"
 #include "platform/error_text.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
+#include "run/batch.h"
+#include "run/sink_choice.h"
 #include "settings/settings_file.h"
+#include "tables/table_options.h"
+#include "tables/wide_table.h"
 
 namespace cli {
 
@@ -70,7 +70,7 @@ bool readSettingsFile(const std::string& file, settings::ConversionSettings& set
 }
 
 // The options in force: the settings file's, with the command line's laid over them.
-bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& options) {
+bool optionsOf(const ConvertRequest& request, tables::ConversionOptions& options) {
     settings::ConversionSettings settings;
     if (!request.settingsPath.empty() && !readSettingsFile(request.settingsPath, settings)) {
         return false;
@@ -78,33 +78,33 @@ bool optionsOf(const ConvertRequest& request, convert::ConversionOptions& option
     applyConvertRequest(request, settings);
     for (const std::string& warning : workbookWarnings(request))
         std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
-    if (request.delimiter && request.format == convert::OutputFormat::kCsv) {
+    if (request.delimiter && request.format == tables::OutputFormat::kCsv) {
         for (const std::string& warning : delimiterWarnings(*request.delimiter))
             std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
     }
-    options = convert::buildConversionOptions(settings);
+    options = tables::buildConversionOptions(settings);
     applyRunOptions(request, options);
     return true;
 }
 
 // A workbook's sheet has 16,384 columns: a wide table with more signals cannot be one.
-bool fitsWorkbook(const ConvertRequest& request, const convert::Decoding& decoding) {
-    if (request.format != convert::OutputFormat::kXlsx ||
-        request.layout != convert::TableLayout::kWide) {
+bool fitsWorkbook(const ConvertRequest& request, const decode::Decoding& decoding) {
+    if (request.format != tables::OutputFormat::kXlsx ||
+        request.layout != tables::TableLayout::kWide) {
         return true;
     }
-    const size_t columns = convert::WideColumns(decoding).columns().size() + 1;
-    if (columns <= convert::kMaxWorkbookColumns) return true;
+    const size_t columns = tables::WideColumns(decoding).columns().size() + 1;
+    if (columns <= run::kMaxWorkbookColumns) return true;
     std::fprintf(stderr,
                  "%s: %zu signals are too many columns for a workbook (at most %zu): choose "
                  "fewer with --signals or --messages\n",
-                 kCommand, columns - 1, convert::kMaxWorkbookColumns - 1);
+                 kCommand, columns - 1, run::kMaxWorkbookColumns - 1);
     return false;
 }
 
 // Writes the report beside nothing else: replaced only when complete, like every output.
 bool writeReport(const std::string& path, const std::string& text) {
-    convert::ReplacingFile file;
+    output::ReplacingFile file;
     int error = file.open(pathFromUtf8(path));
     if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
         error = errno != 0 ? errno : EIO;
@@ -135,14 +135,14 @@ int runConvertCommand(const Arguments& args) {
                      *request.ansiCodePage);
         return 2;
     }
-    convert::ConversionOptions options;
+    tables::ConversionOptions options;
     if (!optionsOf(request, options)) return 2;
 
     ConvertDatabases databases;
     if (!databases.load(request)) return 2;
     std::vector<std::string> unmatched;
-    const convert::DecodingSetup setup(databases.channel(0), databases.channel(1),
-                                       request.selection, request.j1939, unmatched);
+    const decode::DecodingSetup setup(databases.channel(0), databases.channel(1), request.selection,
+                                      request.j1939, unmatched);
     for (const std::string& pattern : unmatched) {
         std::fprintf(stderr, "%s: '%s' matches nothing in the database\n", kCommand,
                      pattern.c_str());
@@ -155,8 +155,8 @@ int runConvertCommand(const Arguments& args) {
     report.inputs = expandInputs(request.inputs, report.problems);
     for (const std::string& problem : report.problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
-    convert::OutputNaming naming;
-    if (request.format == convert::OutputFormat::kXlsx) naming.extension = ".xlsx";
+    run::OutputNaming naming;
+    if (request.format == tables::OutputFormat::kXlsx) naming.extension = ".xlsx";
     if (!outputNamingOf(kCommand, request.outputDir, request.outputFile, report.inputs.size(),
                         naming)) {
         return 2;
@@ -164,9 +164,9 @@ int runConvertCommand(const Arguments& args) {
 
     const BatchRun run = runWatchedBatch(
         report.inputs, request.jobs, request.quiet,
-        [&](unsigned workers, const std::atomic<bool>& stop, const convert::RunControl& control) {
-            return convert::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
-                                         stop, {}, control);
+        [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
+            return run::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
+                                     stop, {}, control);
         });
     report.results = run.results;
     report.seconds = run.seconds;

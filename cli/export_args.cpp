@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "canlog/candump_writer.h"
 #include "cli/option_parser.h"
 #include "cli/option_values.h"
-#include "convert/candump_writer.h"
-#include "convert/selection.h"
+#include "decode/selection.h"
 
 namespace cli {
 
@@ -25,7 +25,7 @@ const char* const kExportUsage =
 
 namespace {
 
-using convert::FrameFormat;
+using run::FrameFormat;
 using settings::Channels;
 
 // "vcan0,vcan1": exactly two names, each one an interface name can be.
@@ -34,7 +34,7 @@ bool parseChannelNames(const std::string& list, std::string (&names)[2]) {
     if (comma == std::string::npos || list.find(',', comma + 1) != std::string::npos) return false;
     const std::string first = list.substr(0, comma);
     const std::string second = list.substr(comma + 1);
-    if (!convert::isCandumpChannelName(first) || !convert::isCandumpChannelName(second)) {
+    if (!canlog::isCandumpChannelName(first) || !canlog::isCandumpChannelName(second)) {
         return false;
     }
     names[0] = first;
@@ -52,7 +52,7 @@ const OptionDefinition kExportOptions[] = {
 std::string applyOption(std::string_view name, const std::string& value, ExportRequest& request,
                         bool& namesGiven) {
     std::string bad = "invalid value '" + value + "' for --" + std::string(name);
-    convert::ExportOptions& options = request.options;
+    run::ExportOptions& options = request.options;
     if (name == "format") {
         const auto format = pickWord<FrameFormat>(value, {"asc", "blf", "candump"});
         if (!format) return bad + " (asc, blf or candump)";
@@ -64,7 +64,7 @@ std::string applyOption(std::string_view name, const std::string& value, ExportR
         options.channels = *channels;
     } else if (name == "ids") {
         std::string entry;
-        if (!convert::parseIdList(value, options.ids, entry)) {
+        if (!decode::parseIdList(value, options.ids, entry)) {
             return "invalid identifier '" + entry + "' for --ids (hexadecimal: 100-1FF,18FEF100)";
         }
     } else if (name == "channel-names") {
@@ -99,7 +99,7 @@ std::string parseExportArguments(const Arguments& args, ExportRequest& request) 
         if (!problem.empty()) return problem;
     }
     if (!request.formatGiven) return "no format given (--format asc|blf|candump)";
-    if (namesGiven && request.options.format != convert::FrameFormat::kCandump) {
+    if (namesGiven && request.options.format != run::FrameFormat::kCandump) {
         return "--channel-names goes with --format candump";
     }
     if (request.inputs.empty()) return "no input file given";

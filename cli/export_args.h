@@ -5,12 +5,12 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "convert/frame_export.h"
+#include "run/frame_export.h"
 
 namespace cli {
 
 struct ExportRequest {
-    convert::ExportOptions options;  // format, --channel, --ids, --channel-names
+    run::ExportOptions options;  // format, --channel, --ids, --channel-names
     bool formatGiven = false;
     std::string outputDir;   // -o DIR
     std::string outputFile;  // --output FILE, "-" for standard output

@@ -12,7 +12,7 @@
 #include "cli/input_files.h"
 #include "cli/option_parser.h"
 #include "cli/output_naming.h"
-#include "convert/frame_export.h"
+#include "run/frame_export.h"
 
 namespace cli {
 
@@ -36,14 +36,14 @@ int runExportCommand(const Arguments& args) {
     std::vector<std::string> problems;
     const std::vector<std::filesystem::path> files = expandInputs(request.inputs, problems);
     for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
-    convert::OutputNaming naming;
+    run::OutputNaming naming;
     if (!outputNamingOf(kCommand, request.outputDir, request.outputFile, files.size(), naming)) {
         return 2;
     }
     const BatchRun run = runWatchedBatch(
         files, request.jobs, request.quiet,
-        [&](unsigned workers, const std::atomic<bool>& stop, const convert::RunControl& control) {
-            return convert::exportBatch(files, request.options, naming, workers, stop, {}, control);
+        [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
+            return run::exportBatch(files, request.options, naming, workers, stop, {}, control);
         });
     const OutcomeCounts counts = reportOutcomes(files, run.results);
     const size_t failed = counts.failed + problems.size();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "convert/wildcard.h"
+#include "decode/wildcard.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -82,7 +82,7 @@ int compareLogical(std::string_view a, std::string_view b) {
 }
 
 bool matchesWildcard(std::string_view pattern, std::string_view name) {
-    return convert::matchesWildcard(pattern, name, true);
+    return decode::matchesWildcard(pattern, name, true);
 }
 
 std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,

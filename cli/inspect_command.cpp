@@ -7,17 +7,18 @@
 
 #include "cli/option_parser.h"
 #include "cli/utf8_args.h"
-#include "convert/outcome.h"
 #include "monitor/monitor_file.h"
-#include "monitor/record_walk.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
+#include "run/file_outcome.h"
+#include "sources/capture_source.h"
+#include "sources/frame_walk.h"
 
 namespace cli {
 
 namespace {
 
-std::string hexBytes(const monitor::CapturedFrame& frame) {
+std::string hexBytes(const can::Frame& frame) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
     for (int i = 0; i < frame.dataLength; ++i) {
@@ -48,8 +49,8 @@ void printHeader(const monitor::MonitorFile& file, bool json, std::FILE* out) {
     std::fputs(json ? "}\n" : "\n", out);
 }
 
-void printRecord(uint32_t index, monitor::RecordKind kind, uint64_t time,
-                 const monitor::CapturedFrame* frame, bool json, std::FILE* out) {
+void printRecord(uint32_t index, int kind, uint64_t time, const can::Frame* frame, bool json,
+                 std::FILE* out) {
     if (json) {
         std::fprintf(out, "{\"index\":%" PRIu32 ",\"kind\":%d,\"timeCount\":%" PRIu64 ",\"frame\":",
                      index, kind, time);
@@ -74,41 +75,38 @@ void printRecord(uint32_t index, monitor::RecordKind kind, uint64_t time,
     }
 }
 
-// The conversion's walk: frames are assembled for kinds 1 (CH1) and 2 (CH2) only. A file
-// without a known record layout has no records to show. 0, or why the records could not be read.
-int32_t printRecords(const monitor::MonitorFile& file, bool json, std::FILE* out) {
-    int32_t result = platform::kOk;
-    monitor::withRecordLayout(file.variant, [&](auto layout) {
-        using Layout = decltype(layout);
-        monitor::RecordWalk<Layout> walk(file);
-        monitor::CapturedFrame frame;
-        for (monitor::RecordKind kind = walk.first(); kind != monitor::kKindEnd;
-             kind = walk.next()) {
-            const int channel = monitor::frameChannelOf(kind);
-            const bool isFrame = channel >= 0 && Layout::assemble(walk.cursor(), channel, frame);
-            printRecord(walk.index(), kind, Layout::timeCount(walk.cursor()),
-                        isFrame ? &frame : nullptr, json, out);
-        }
-        result = walk.error();
+// The conversion's walk: every head record, with the frame it yields for kinds 1 (CH1) and 2
+// (CH2). A file without a known record layout has no records to show. 0, or why the records
+// could not be read.
+int32_t printRecords(sources::CaptureSource& source, bool json, std::FILE* out) {
+    if (!monitor::withRecordLayout(source.capture().variant, [](auto) {})) return platform::kOk;
+    const sources::FrameFilter everything;
+    sources::FrameWalk walk(source, everything, {});
+    const uint64_t perCount = source.nanosecondsPerCount();
+    const platform::Status walked = walk.run([&](const can::Frame& frame) {
+        const bool isFrame = frame.kind == can::FrameKind::kData;
+        const int kind = frame.kind == can::FrameKind::kEvent ? frame.event : frame.channel + 1;
+        printRecord(static_cast<uint32_t>(frame.place), kind, frame.time / perCount,
+                    isFrame ? &frame : nullptr, json, out);
+        return true;
     });
-    return result;
+    return walked.code();
 }
 
 void printFailure(const std::filesystem::path& path, int32_t result, std::FILE* err) {
     std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
-                 convert::failureMessage(result), static_cast<uint32_t>(result));
+                 run::failureMessage(result), static_cast<uint32_t>(result));
 }
 
 }  // namespace
 
 int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, std::FILE* err) {
-    monitor::MonitorFile file;
-    int32_t result = monitor::loadMonitorFile(file, path);
+    sources::CaptureSource source;
+    int32_t result = source.open(path).code();
     if (result == platform::kOk) {
-        printHeader(file, json, out);
-        result = printRecords(file, json, out);
+        printHeader(source.capture(), json, out);
+        result = printRecords(source, json, out);
     }
-    releaseMonitorFile(file);
     if (result == platform::kOk) return 0;
     printFailure(path, result, err);
     return 1;

@@ -10,7 +10,7 @@ namespace cli {
 
 namespace {
 
-using convert::FileStatus;
+using run::FileStatus;
 
 // ": the system's text" where there is one.
 std::string because(int32_t code) {
@@ -18,8 +18,8 @@ std::string because(int32_t code) {
     return text.empty() ? std::string() : ": " + text;
 }
 
-std::string loadFailure(const convert::FileOutcome& outcome) {
-    if (outcome.detail == convert::FailureDetail::kCaptureTooLarge) {
+std::string loadFailure(const run::FileOutcome& outcome) {
+    if (outcome.detail == run::FailureDetail::kCaptureTooLarge) {
         return "the capture is larger than 1 GiB, the largest this program reads";
     }
     if (outcome.code == platform::kInvalidData || outcome.code == platform::kNotSupported) {
@@ -29,7 +29,7 @@ std::string loadFailure(const convert::FileOutcome& outcome) {
     return "cannot read the capture" + because(outcome.code);
 }
 
-std::string outputFailure(const convert::FileResult& result) {
+std::string outputFailure(const run::FileResult& result) {
     const int32_t code = result.outcome.code;
     if (code == platform::kFileNameTooLong) {
         return "no output path: it would be longer than 259 characters or name the capture "
@@ -41,8 +41,8 @@ std::string outputFailure(const convert::FileResult& result) {
 }
 
 std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
-                         const convert::FileResult& result) {
-    const convert::FileOutcome& outcome = result.outcome;
+                         const run::FileResult& result) {
+    const run::FileOutcome& outcome = result.outcome;
     switch (outcome.status) {
         case FileStatus::kCutShort: {
             char counts[128];
@@ -79,12 +79,12 @@ std::string codeText(int32_t code) {
 }
 
 std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
-                         const convert::FileResult& result) {
+                         const run::FileResult& result) {
     return result.outcome.converted() ? std::string() : whatHappened(inputs, result);
 }
 
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
-                        const convert::FileResult& result) {
+                        const run::FileResult& result) {
     if (result.outcome.converted()) return {};
     std::string line = pathToUtf8(inputs[index]) + ": ";
     if (result.outcome.status == FileStatus::kCutShort) {

@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "convert/batch.h"
+#include "run/batch.h"
 
 namespace cli {
 
 // The line for inputs[index] ("" for a file that converted completely). Cut-short files give a
 // warning line; every other failure an error line.
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
-                        const convert::FileResult& result);
+                        const run::FileResult& result);
 
 // What happened, in words alone ("" for a file that converted completely).
 std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
-                         const convert::FileResult& result);
+                         const run::FileResult& result);
 
 // "0x8007000D": the code as eight hexadecimal digits.
 std::string codeText(int32_t code);

@@ -9,8 +9,7 @@
 namespace cli {
 
 bool outputNamingOf(const char* command, const std::string& outputDir,
-                    const std::string& outputFile, size_t inputCount,
-                    convert::OutputNaming& naming) {
+                    const std::string& outputFile, size_t inputCount, run::OutputNaming& naming) {
     if (!outputFile.empty()) {
         if (inputCount != 1) {
             std::fprintf(stderr, "%s: --output names the output of one input, not of %zu\n",

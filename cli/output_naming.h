@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "convert/batch.h"
+#include "run/batch.h"
 
 namespace cli {
 
 // Fills the naming's folder or single output (its extension stays as it is). false, after
 // saying why on standard error with `command` in front, when that cannot be.
 bool outputNamingOf(const char* command, const std::string& outputDir,
-                    const std::string& outputFile, size_t inputCount,
-                    convert::OutputNaming& naming);
+                    const std::string& outputFile, size_t inputCount, run::OutputNaming& naming);
 
 }  // namespace cli

@@ -5,16 +5,16 @@
 
 #include "cli/outcome_text.h"
 #include "cli/utf8_args.h"
-#include "convert/capture_stats.h"
 #include "platform/local_time.h"
+#include "run/file_stats.h"
 #include "txtcvt_version.h"
 
 namespace cli {
 
 namespace {
 
-using convert::CaptureStats;
-using convert::FileStatus;
+using run::FileStats;
+using run::FileStatus;
 
 // A JSON string: UTF-8 passes, control characters and bytes that are no UTF-8 become \uXXXX
 // (a DBC file's texts are bytes in its own code page).
@@ -76,9 +76,9 @@ const char* flag(bool value) { return value ? "true" : "false"; }
 // A frame time: seconds since the capture's time base, and for layout 29 the date and time in
 // UTC as ISO 8601.
 void putTime(std::string& out, const char* name, uint64_t microseconds,
-             const convert::TimeBase& base) {
+             const tables::TimeBase& base) {
     put(out, ",\"", name, "Seconds\":", seconds(static_cast<double>(microseconds) / 1e6));
-    if (base.scheme != convert::TimeScheme::kDateTime) return;
+    if (base.scheme != tables::TimeScheme::kDateTime) return;
     const uint64_t nanoseconds =
         (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
     const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
@@ -92,20 +92,20 @@ void putTime(std::string& out, const char* name, uint64_t microseconds,
     put(out, ",\"", name, "Time\":\"", text, "\"");
 }
 
-const char* outcomeWord(const convert::FileOutcome& outcome) {
+const char* outcomeWord(const run::FileOutcome& outcome) {
     if (outcome.converted()) return "converted";
     if (outcome.status == FileStatus::kCutShort) return "cut short";
     return "failed";
 }
 
-void putStats(std::string& out, const CaptureStats& stats) {
+void putStats(std::string& out, const FileStats& stats) {
     put(out, "\"records\":", number(stats.records),
         ",\"frames\":{\"ch1\":", number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
         "},\"framesDecoded\":", number(stats.framesDecoded),
         ",\"framesJ1939\":", number(stats.framesJ1939),
         ",\"unknown\":{\"frames\":", number(stats.framesUnknown), ",\"identifiers\":[");
     const char* separator = "";
-    for (const convert::UnknownIdentifier& id : stats.topUnknown(20)) {
+    for (const decode::UnknownIdentifier& id : stats.topUnknown(20)) {
         put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended),
             "\",\"extended\":", flag(id.extended), ",\"frames\":", number(id.total()),
             ",\"ch1\":", number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
@@ -113,7 +113,7 @@ void putStats(std::string& out, const CaptureStats& stats) {
     }
     put(out, "]},\"short\":{\"frames\":", number(stats.framesShort), ",\"messages\":[");
     separator = "";
-    for (const convert::MessageFrames& message : stats.shortByMessage()) {
+    for (const decode::MessageFrames& message : stats.shortByMessage()) {
         put(out, separator, "{\"message\":", jsonString(message.message), ",\"id\":\"",
             hexId(message.canId, message.extended), "\",\"frames\":", number(message.frames), "}");
         separator = ",";
@@ -121,7 +121,7 @@ void putStats(std::string& out, const CaptureStats& stats) {
     put(out, "]},\"valuesBeyondData\":", number(stats.valuesBeyondData),
         ",\"unmatchedSwitches\":[");
     separator = "";
-    for (const convert::UnmatchedSwitch& entry : stats.unmatchedSwitches()) {
+    for (const decode::UnmatchedSwitch& entry : stats.unmatchedSwitches()) {
         put(out, separator, "{\"message\":", jsonString(entry.message),
             ",\"switch\":", jsonString(entry.switchName), ",\"frames\":", number(entry.frames),
             ",\"values\":[");
@@ -139,8 +139,8 @@ void putStats(std::string& out, const CaptureStats& stats) {
 }
 
 std::string fileJson(const RunReport& report, size_t index) {
-    const convert::FileResult& result = report.results[index];
-    const convert::FileOutcome& outcome = result.outcome;
+    const run::FileResult& result = report.results[index];
+    const run::FileOutcome& outcome = result.outcome;
     std::string out;
     put(out, "{\"input\":", jsonString(pathToUtf8(report.inputs[index])), ",\"output\":",
         result.output.empty() ? std::string("null") : jsonString(pathToUtf8(result.output)),
@@ -164,13 +164,13 @@ std::string fileJson(const RunReport& report, size_t index) {
 
 struct Totals {
     size_t converted = 0, cutShort = 0, failed = 0;
-    CaptureStats stats;
+    FileStats stats;
 };
 
 Totals totalsOf(const RunReport& report) {
     Totals totals;
     totals.failed = report.problems.size();
-    for (const convert::FileResult& result : report.results) {
+    for (const run::FileResult& result : report.results) {
         if (result.outcome.converted()) {
             ++totals.converted;
         } else if (result.outcome.status == FileStatus::kCutShort) {
@@ -216,7 +216,7 @@ std::string reportJson(const RunReport& report) {
 
 std::string reportSummary(const RunReport& report) {
     const Totals totals = totalsOf(report);
-    const CaptureStats& s = totals.stats;
+    const FileStats& s = totals.stats;
     char line[512];
     std::string out;
     const size_t files = report.results.size() + report.problems.size();
@@ -232,7 +232,7 @@ std::string reportSummary(const RunReport& report) {
                   s.lines);
     out += line;
     std::string unknown;
-    for (const convert::UnknownIdentifier& id : s.topUnknown(5)) {
+    for (const decode::UnknownIdentifier& id : s.topUnknown(5)) {
         put(unknown, unknown.empty() ? " (most: " : ", ", hexId(id.canId, id.extended), " x",
             number(id.total()));
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/batch.h"
+#include "run/batch.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ struct ReportDatabase {
 struct RunReport {
     std::vector<ReportDatabase> databases;
     std::vector<std::filesystem::path> inputs;
-    std::vector<convert::FileResult> results;
+    std::vector<run::FileResult> results;
     std::vector<std::string> problems;  // inputs that named nothing
     double seconds = 0.0;
 };

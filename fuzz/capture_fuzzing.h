@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "convert/converter.h"
-#include "convert/csv_long_sink.h"
-#include "convert/options.h"
+#include "csv/csv_long_sink.h"
 #include "dbc/database.h"
 #include "dbc/loader.h"
 #include "monitor/monitor_file.h"
 #include "platform/platform.h"
+#include "run/converter.h"
+#include "tables/table_options.h"
 
 namespace fuzzing {
 
@@ -26,14 +26,14 @@ inline void loadExampleDatabase(dbc::CanDatabase& database) {
     }
 }
 
-inline convert::ConversionOptions optionsFrom(uint8_t choice) {
-    convert::ConversionOptions options;
-    options.channels = static_cast<convert::Channels>(choice % 3);
-    options.timeStamps = static_cast<convert::TimeStamps>((choice / 3) % 3);
+inline tables::ConversionOptions optionsFrom(uint8_t choice) {
+    tables::ConversionOptions options;
+    options.channels = static_cast<settings::Channels>(choice % 3);
+    options.timeStamps = static_cast<settings::TimeStamps>((choice / 3) % 3);
     const bool all = (choice & 0x80) != 0;
     options.columns = {all, all, all, all, all, all};
-    options.encoding = static_cast<convert::Encoding>((choice >> 4) % 3);
-    options.lineEnd = static_cast<convert::LineEnd>((choice >> 2) % 3);
+    options.encoding = static_cast<settings::Encoding>((choice >> 4) % 3);
+    options.lineEnd = static_cast<settings::LineEnd>((choice >> 2) % 3);
     options.delimiter = (choice & 0x40) ? u"\t;" : u",";
     return options;
 }
@@ -50,16 +50,16 @@ inline bool loadCapture(monitor::MonitorFile& capture, const uint8_t* data, size
 // block.
 inline void convertAndCheck(const dbc::CanDatabase& database, const monitor::MonitorFile& capture,
                             uint8_t choice) {
-    static convert::Converter converter(database);
-    static convert::CsvLongSink sink;
-    const convert::ConversionOptions options = optionsFrom(choice);
+    static run::Converter converter(database);
+    static csv::CsvLongSink sink;
+    const tables::ConversionOptions options = optionsFrom(choice);
     sink.configure(options);
-    const convert::FileOutcome outcome = converter.convert(capture, options, sink, "/dev/null");
+    const run::FileOutcome outcome = converter.convert(capture, options, sink, "/dev/null");
     const bool expected =
         capture.variant == 0
             ? outcome.code == platform::kInvalidData
             : outcome.code == platform::kOk &&
-                  (outcome.status == convert::FileStatus::kCutShort) == capture.cutShort;
+                  (outcome.status == run::FileStatus::kCutShort) == capture.cutShort;
     if (!expected) std::abort();
 }
 

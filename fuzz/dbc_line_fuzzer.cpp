@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/decode.h"
 #include "dbc/database.h"
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
+#include "decode/frame_decoder.h"
 
 namespace {
 
@@ -30,9 +30,9 @@ void parseLines(dbc::DbcParser& parser, std::string_view text) {
 
 // Decodes a frame of every length for each message, with data bytes taken from the input.
 void decodeEveryMessage(const dbc::CanDatabase& database, const uint8_t* data, size_t size) {
-    convert::FrameDecoder decoder(database);
-    std::vector<convert::SignalValue> values;
-    monitor::CapturedFrame frame;
+    decode::FrameDecoder decoder(database);
+    std::vector<decode::SignalValue> values;
+    can::Frame frame;
     std::memcpy(frame.data, data, std::min(size, sizeof frame.data));
     for (const dbc::DbcMessage& message : database.messages) {
         frame.canId = message.canId;

@@ -229,7 +229,7 @@ struct Stop {
     monitor::RecordKind kind;
     uint64_t time;
     bool assembled;
-    monitor::CapturedFrame frame;
+    can::Frame frame;
 
     bool operator==(const Stop& other) const {
         return index == other.index && kind == other.kind && time == other.time &&

@@ -20,13 +20,12 @@ inline const uint8_t* recordAt(const RecordCursor& cursor, uint32_t index) {
     return cursor.records + static_cast<size_t>(index) * kRecordSize;
 }
 
-void startFrame(const RecordCursor& cursor, int channel, CapturedFrame& frame) {
-    frame = CapturedFrame{};
-    frame.head = cursor;
+void startFrame(int channel, can::Frame& frame) {
+    frame = can::Frame{};
     frame.channel = channel;
 }
 
-void appendContinuation(const uint8_t* record, int taken, CapturedFrame& frame) {
+void appendContinuation(const uint8_t* record, int taken, can::Frame& frame) {
     std::memcpy(frame.data + kHeadDataBytes + static_cast<size_t>(taken) * kContinuationDataBytes,
                 record + 4, kContinuationDataBytes);
 }
@@ -136,8 +135,8 @@ RecordKind nextRecordKind27(RecordCursor& cursor) { return nextKind<classify27>(
 RecordKind firstRecordKind29(RecordCursor& cursor) { return firstKind<classify29>(cursor); }
 RecordKind nextRecordKind29(RecordCursor& cursor) { return nextKind<classify29>(cursor); }
 
-bool assembleFrame27(const RecordCursor& cursor, int channel, CapturedFrame& frame) {
-    startFrame(cursor, channel, frame);
+bool assembleFrame27(const RecordCursor& cursor, int channel, can::Frame& frame) {
+    startFrame(channel, frame);
     if (cursor.index >= cursor.count) return false;
     const uint8_t* head = recordAt(cursor, cursor.index);
     const uint32_t word0 = readLe32(head);
@@ -161,8 +160,8 @@ bool assembleFrame27(const RecordCursor& cursor, int channel, CapturedFrame& fra
     return true;
 }
 
-bool assembleFrame29(const RecordCursor& cursor, int channel, CapturedFrame& frame) {
-    startFrame(cursor, channel, frame);
+bool assembleFrame29(const RecordCursor& cursor, int channel, can::Frame& frame) {
+    startFrame(channel, frame);
     if (cursor.index >= cursor.count) return false;
     const uint8_t* head = recordAt(cursor, cursor.index);
     if (!isCanFrameType29(head[0])) return false;

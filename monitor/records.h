@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "can/frame.h"
+
 namespace monitor {
 
 // Kinds of head records: 1 CAN frame on CH1, 2 CAN frame on CH2, others are bus events.
@@ -18,25 +20,18 @@ struct RecordCursor {
     const uint8_t* records = nullptr;  // borrowed from the loaded file's buffer
 };
 
-struct CapturedFrame {
-    int channel = 0;  // 0 CH1, 1 CH2
-    uint32_t canId = 0;
-    bool isExtended = false;
-    int dataLength = 0;  // 1..64
-    uint8_t data[64] = {};
-    RecordCursor head;  // position of the head record (inside the walk's block of records)
-};
-
 // Layout 27.
 RecordKind firstRecordKind27(RecordCursor& cursor);
 RecordKind nextRecordKind27(RecordCursor& cursor);
-bool assembleFrame27(const RecordCursor& cursor, int channel, CapturedFrame& frame);
+// Assembly fills a frame's channel (0 CH1, 1 CH2), identifier, length (1..64) and bytes; its
+// place and time are the walk's.
+bool assembleFrame27(const RecordCursor& cursor, int channel, can::Frame& frame);
 uint32_t timeCount27(const RecordCursor& cursor);  // 31-bit count of the head record
 
 // Layout 29.
 RecordKind firstRecordKind29(RecordCursor& cursor);
 RecordKind nextRecordKind29(RecordCursor& cursor);
-bool assembleFrame29(const RecordCursor& cursor, int channel, CapturedFrame& frame);
+bool assembleFrame29(const RecordCursor& cursor, int channel, can::Frame& frame);
 uint64_t timeCount29(const RecordCursor& cursor);  // 48-bit microseconds of the head record
 
 // Each record layout as one type, so that a walk is written once for both: the converter and
@@ -45,7 +40,7 @@ struct RecordLayout27 {
     static constexpr int kVariant = 27;
     static RecordKind first(RecordCursor& c) { return firstRecordKind27(c); }
     static RecordKind next(RecordCursor& c) { return nextRecordKind27(c); }
-    static bool assemble(const RecordCursor& c, int channel, CapturedFrame& frame) {
+    static bool assemble(const RecordCursor& c, int channel, can::Frame& frame) {
         return assembleFrame27(c, channel, frame);
     }
     // In units of the file's time-stamp mode.
@@ -56,7 +51,7 @@ struct RecordLayout29 {
     static constexpr int kVariant = 29;
     static RecordKind first(RecordCursor& c) { return firstRecordKind29(c); }
     static RecordKind next(RecordCursor& c) { return nextRecordKind29(c); }
-    static bool assemble(const RecordCursor& c, int channel, CapturedFrame& frame) {
+    static bool assemble(const RecordCursor& c, int channel, can::Frame& frame) {
         return assembleFrame29(c, channel, frame);
     }
     // Microseconds since the recording start.

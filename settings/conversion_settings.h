@@ -1,7 +1,7 @@
 // The user's conversion choices, shared by the Windows program and the command line: which
 // channels, which time columns, which other columns, the delimiter as typed and the character
 // code and line end of the output. The settings file stores them (settings_file.h); a job's
-// options are built from them (convert/options.h).
+// options are built from them (tables/table_options.h).
 #pragma once
 
 #include <cstddef>

@@ -30,6 +30,9 @@ struct TimeOrigin {
     Kind kind = Kind::kElapsed;
     int64_t startSeconds = 0;
     int64_t startNanoseconds = 0;
+    // What the times count from, in words, for a log written where no date is known (a comment
+    // of an ASC file); empty for the writer's own words.
+    std::string note;
 };
 
 // What a source met besides the frames it handed on; complete once read() has returned 0.
@@ -42,9 +45,12 @@ struct SourceCounts {
     uint64_t unreadable = 0;
     std::vector<uint64_t> firstUnreadable;
     static constexpr size_t kKeptUnreadable = 5;
+    // The file's records, objects or lines (a capture's 32-byte records), as far as known.
+    uint64_t records = 0;
     // The file ends inside an object, a container or a record: the frames before were handed on.
     bool cutShort = false;
-    std::string cutShortWhere;  // e.g. "byte 40960: container 12 runs past the end of the file"
+    uint64_t recordsClaimed = 0;  // a cut capture: the records its record chunk announces
+    std::string cutShortWhere;    // e.g. "byte 40960: container 12 runs past the end of the file"
 
     void skip(const std::string& kind) { ++skipped[kind]; }
     void unreadableAt(uint64_t place) {

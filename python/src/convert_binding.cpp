@@ -11,12 +11,12 @@
 #include "cli/convert_args.h"
 #include "cli/outcome_text.h"
 #include "cli/utf8_args.h"
-#include "convert/batch.h"
-#include "convert/capture_stats.h"
 #include "platform/text_encoding.h"
 #include "python/src/bindings.h"
 #include "python/src/database_handle.h"
 #include "python/src/texts.h"
+#include "run/batch.h"
+#include "run/file_stats.h"
 #include "settings/settings_file.h"
 
 namespace py = pybind11;
@@ -25,11 +25,11 @@ namespace txtcvt_python {
 
 namespace {
 
-const char* statusWord(convert::FileStatus status) {
+const char* statusWord(run::FileStatus status) {
     switch (status) {
-        case convert::FileStatus::kConverted:
+        case run::FileStatus::kConverted:
             return "converted";
-        case convert::FileStatus::kCutShort:
+        case run::FileStatus::kCutShort:
             return "cut short";
         default:
             return "failed";
@@ -53,7 +53,7 @@ cli::ConvertRequest requestOf(std::vector<std::string> args) {
     return request;
 }
 
-convert::ConversionOptions optionsOf(const cli::ConvertRequest& request) {
+tables::ConversionOptions optionsOf(const cli::ConvertRequest& request) {
     settings::ConversionSettings settings;
     if (!request.settingsPath.empty()) {
         const auto path = cli::pathFromUtf8(request.settingsPath);
@@ -64,14 +64,14 @@ convert::ConversionOptions optionsOf(const cli::ConvertRequest& request) {
         settings::loadSettings(path, settings, shell);
     }
     cli::applyConvertRequest(request, settings);
-    convert::ConversionOptions options = convert::buildConversionOptions(settings);
+    tables::ConversionOptions options = tables::buildConversionOptions(settings);
     cli::applyRunOptions(request, options);
     options.collectStats = true;  // for the lines written
     return options;
 }
 
-convert::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs) {
-    convert::OutputNaming naming;
+run::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs) {
+    run::OutputNaming naming;
     if (!request.outputFile.empty()) {
         if (inputs != 1) throw py::value_error("--output names the output of one input");
         naming.single = cli::pathFromUtf8(request.outputFile);
@@ -89,14 +89,14 @@ convert::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs
 }
 
 py::dict resultOf(const std::vector<std::filesystem::path>& displays, size_t index,
-                  const convert::FileResult& result) {
+                  const run::FileResult& result) {
     py::dict out;
     out["input"] = messageText(cli::pathToUtf8(displays[index]));
     out["output"] = messageText(cli::pathToUtf8(result.output));
     out["outcome"] = statusWord(result.outcome.status);
     out["message"] = messageText(cli::outcomeLine(displays, index, result));
     out["code"] = static_cast<uint32_t>(result.outcome.code);
-    const convert::CaptureStats* stats = result.outcome.stats.get();
+    const run::FileStats* stats = result.outcome.stats.get();
     out["lines"] = stats != nullptr ? py::int_(stats->lines) : py::int_(0);
     out["seconds"] = result.seconds;
     return out;
@@ -108,12 +108,12 @@ py::list convertFiles(const std::vector<py::bytes>& inputs,
                       const std::optional<DatabasePointer>& ch1,
                       const std::optional<DatabasePointer>& ch2) {
     const cli::ConvertRequest request = requestOf(args);
-    const convert::ConversionOptions options = optionsOf(request);
-    const convert::OutputNaming naming = namingOf(request, inputs.size());
+    const tables::ConversionOptions options = optionsOf(request);
+    const run::OutputNaming naming = namingOf(request, inputs.size());
     std::vector<std::string> unmatched;
-    const convert::DecodingSetup setup(ch1 && *ch1 ? (*ch1)->database.get() : nullptr,
-                                       ch2 && *ch2 ? (*ch2)->database.get() : nullptr,
-                                       request.selection, request.j1939, unmatched);
+    const decode::DecodingSetup setup(ch1 && *ch1 ? (*ch1)->database.get() : nullptr,
+                                      ch2 && *ch2 ? (*ch2)->database.get() : nullptr,
+                                      request.selection, request.j1939, unmatched);
     if (!unmatched.empty()) {
         throw py::value_error("'" + unmatched.front() + "' matches nothing in the database");
     }
@@ -121,11 +121,11 @@ py::list convertFiles(const std::vector<py::bytes>& inputs,
     for (const py::bytes& input : inputs) paths.push_back(pathOf(input));
     std::vector<std::filesystem::path> shown;
     for (const std::string& display : displays) shown.push_back(cli::pathFromUtf8(display));
-    std::vector<convert::FileResult> results;
+    std::vector<run::FileResult> results;
     {
         py::gil_scoped_release released;
         const std::atomic<bool> stop{false};
-        results = convert::convertBatch(paths, setup.decoding(), options, naming, 1, stop, {});
+        results = run::convertBatch(paths, setup.decoding(), options, naming, 1, stop, {});
     }
     py::list out;
     for (size_t i = 0; i < results.size(); ++i) out.append(resultOf(shown, i, results[i]));
@@ -134,10 +134,10 @@ py::list convertFiles(const std::vector<py::bytes>& inputs,
 
 // Where the output of `input` goes with the outputs in `directory` (empty: beside the input).
 std::optional<py::bytes> outputPath(const py::bytes& input, const py::bytes& directory) {
-    convert::OutputNaming naming;
+    run::OutputNaming naming;
     naming.directory = pathOf(directory);
     std::filesystem::path output;
-    if (convert::outputPathFor(pathOf(input), naming, output) != 0) return std::nullopt;
+    if (run::outputPathFor(pathOf(input), naming, output) != 0) return std::nullopt;
     return py::bytes(output.string());
 }
 
@@ -160,13 +160,13 @@ void bindConvert(py::module_& module) {
     module.def(
         "parse_ids",
         [](const std::string& text) -> std::vector<std::pair<uint32_t, uint32_t>> {
-            std::vector<convert::IdRange> ranges;
+            std::vector<decode::IdRange> ranges;
             std::string bad;
-            if (!convert::parseIdList(text, ranges, bad)) {
+            if (!decode::parseIdList(text, ranges, bad)) {
                 throw py::value_error("'" + bad + "' is not a hexadecimal identifier or range");
             }
             std::vector<std::pair<uint32_t, uint32_t>> out;
-            for (const convert::IdRange& range : ranges) out.emplace_back(range.low, range.high);
+            for (const decode::IdRange& range : ranges) out.emplace_back(range.low, range.high);
             return out;
         },
         py::arg("text"), "'100-1FF,18FEF100' as (low, high) pairs.");

@@ -28,7 +28,7 @@ void adviseLargePages(const void* data, size_t bytes) {
 #endif
 }
 
-void adviseLargePages(const convert::LongColumns& columns) {
+void adviseLargePages(const columns::LongColumns& columns) {
     adviseLargePages(columns.time.instant);
     adviseLargePages(columns.time.elapsed);
     adviseLargePages(columns.channel);
@@ -41,7 +41,7 @@ void adviseLargePages(const convert::LongColumns& columns) {
     adviseLargePages(columns.value);
 }
 
-void adviseLargePages(const convert::WideValues& values) {
+void adviseLargePages(const columns::WideValues& values) {
     adviseLargePages(values.time.instant);
     adviseLargePages(values.time.elapsed);
     adviseLargePages(values.cells);

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "convert/column_sinks.h"
+#include "columns/signal_columns.h"
 
 namespace txtcvt_python {
 
@@ -20,7 +20,7 @@ void adviseLargePages(const std::vector<T>& column) {
 }
 
 // Every column of a sink's table, once room for the capture's rows is made.
-void adviseLargePages(const convert::LongColumns& columns);
-void adviseLargePages(const convert::WideValues& values);
+void adviseLargePages(const columns::LongColumns& columns);
+void adviseLargePages(const columns::WideValues& values);
 
 }  // namespace txtcvt_python

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "convert/capture_outcome.h"
-#include "convert/column_sinks.h"
-#include "convert/converter.h"
-#include "convert/decoding.h"
-#include "convert/frame_table.h"
+#include "columns/frame_columns.h"
+#include "columns/signal_columns.h"
+#include "decode/decoding_setup.h"
 #include "python/src/arrays.h"
 #include "python/src/bindings.h"
-#include "python/src/capture_outcome.h"
 #include "python/src/database_handle.h"
+#include "python/src/file_result.h"
 #include "python/src/large_pages.h"
 #include "python/src/texts.h"
+#include "run/file_converter.h"
+#include "run/input_open.h"
 
 namespace py = pybind11;
 
@@ -31,7 +31,7 @@ void addTimes(py::dict& columns, std::vector<int64_t>&& instant, std::vector<dou
     columns["elapsed"] = toArray(std::move(elapsed));
 }
 
-py::dict frameColumns(convert::FrameTable& table) {
+py::dict frameColumns(columns::FrameTable& table) {
     py::dict columns;
     addTimes(columns, std::move(table.instant), std::move(table.elapsed));
     py::list data(table.rows());
@@ -51,17 +51,20 @@ py::dict frameColumns(convert::FrameTable& table) {
 }
 
 py::dict readFrames(const py::bytes& path, const std::string& display) {
-    monitor::MonitorFile file;
     CaptureSummary summary;
-    convert::FrameTable table;
-    convert::FileOutcome outcome;
-    const std::filesystem::path capture = pathOf(path);  // with the GIL: it reads a Python object
+    columns::FrameTable table;
+    run::FileOutcome outcome;
+    const std::filesystem::path input = pathOf(path);  // with the GIL: it reads a Python object
     {
         py::gil_scoped_release released;
-        if (convert::loadCapture(file, capture, outcome))
-            outcome = readOutcome(file, convert::readFrameTable(file, table));
-        summary = summaryOf(file);
-        monitor::releaseMonitorFile(file);
+        const run::OpenedInput opened = run::openInput(input);
+        outcome = opened.failure;
+        if (opened.source != nullptr) {
+            const platform::Status read = columns::readFrameTable(*opened.source, table);
+            outcome = read.ok() ? run::writtenOutcome(*opened.source)
+                                : run::FileOutcome::loadFailed(read.code());
+            summary = summaryOf(*opened.source);
+        }
     }
     py::dict out;
     describeOutcome(out, display, outcome);
@@ -72,15 +75,15 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
     return out;
 }
 
-py::dict categoryColumn(convert::CategoryColumn& column, const std::string& encoding) {
+py::dict categoryColumn(columns::CategoryColumn& column, const std::string& encoding) {
     py::dict out;
     out["codes"] = toArray(std::move(column.codes));
     out["categories"] = dbcTexts(column.categories, encoding);
     return out;
 }
 
-py::dict longColumns(convert::LongColumnSink& sink, const std::string& encoding) {
-    convert::LongColumns& table = sink.columns();
+py::dict longColumns(columns::LongColumnSink& sink, const std::string& encoding) {
+    columns::LongColumns& table = sink.columns();
     py::dict columns;
     addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
     columns["channel"] = toArray(std::move(table.channel));
@@ -94,14 +97,14 @@ py::dict longColumns(convert::LongColumnSink& sink, const std::string& encoding)
     return columns;
 }
 
-py::dict wideColumns(convert::WideColumnSink& sink, const std::string& encoding) {
-    convert::WideValues& table = sink.values();
+py::dict wideColumns(columns::WideColumnSink& sink, const std::string& encoding) {
+    columns::WideValues& table = sink.values();
     const size_t rows = table.rows();
     py::dict columns;
     addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
     py::list names;
     py::list units;
-    for (const convert::WideColumn& column : sink.columnNames()) {
+    for (const tables::WideColumn& column : sink.columnNames()) {
         names.append(dbcText(column.name, encoding));
         units.append(dbcText(column.unit, encoding));
     }
@@ -117,9 +120,9 @@ const dbc::CanDatabase* databaseOf(const std::optional<DatabasePointer>& handle)
 
 // What read_signals asks for beyond the capture and the databases.
 struct SignalRequest {
-    convert::SelectionRequest selection;
+    decode::SelectionRequest selection;
     bool j1939 = false;
-    convert::ConversionOptions options;
+    tables::ConversionOptions options;
 };
 
 SignalRequest signalRequest(const std::vector<std::string>& messages,
@@ -131,11 +134,11 @@ SignalRequest signalRequest(const std::vector<std::string>& messages,
     request.selection.signals = signals;
     for (const auto& [low, high] : ids) request.selection.ids.push_back({low, high});
     request.j1939 = j1939;
-    convert::ConversionOptions& options = request.options;
+    tables::ConversionOptions& options = request.options;
     if (channel < 0 || channel > 2) throw py::value_error("channel is 0 (both), 1 or 2");
-    options.channels = static_cast<convert::Channels>(channel);
-    options.timeStamps = convert::TimeStamps::kTimeOfDay;
-    options.layout = wide ? convert::TableLayout::kWide : convert::TableLayout::kLong;
+    options.channels = static_cast<settings::Channels>(channel);
+    options.timeStamps = settings::TimeStamps::kTimeOfDay;
+    options.layout = wide ? tables::TableLayout::kWide : tables::TableLayout::kLong;
     options.hold = hold;
     options.resampleMicroseconds = resampleMicroseconds;
     return request;
@@ -143,22 +146,18 @@ SignalRequest signalRequest(const std::vector<std::string>& messages,
 
 // Loads a capture and converts it into `sink` with the GIL released; the capture's summary goes
 // into `summary`. `roomMade` runs once the sink has made room for the capture's rows.
-convert::FileOutcome readCapture(const std::filesystem::path& path,
-                                 const convert::Decoding& decoding,
-                                 const convert::ConversionOptions& options,
-                                 convert::ColumnSinkBase& sink,
-                                 const std::function<void()>& roomMade, CaptureSummary& summary) {
+run::FileOutcome readCapture(const std::filesystem::path& path, const decode::Decoding& decoding,
+                             const tables::ConversionOptions& options,
+                             columns::ColumnSinkBase& sink, const std::function<void()>& roomMade,
+                             CaptureSummary& summary) {
     py::gil_scoped_release released;
-    monitor::MonitorFile file;
-    convert::FileOutcome outcome;
-    if (convert::loadCapture(file, path, outcome)) {
-        sink.expectFrames(file.count);
-        roomMade();
-        convert::Converter converter(decoding);
-        outcome = converter.convert(file, options, sink, "");
-    }
-    summary = summaryOf(file);
-    monitor::releaseMonitorFile(file);
+    const run::OpenedInput opened = run::openInput(path);
+    if (opened.source == nullptr) return opened.failure;
+    sink.expectFrames(opened.source->counts().records);
+    roomMade();
+    run::Converter converter(decoding, options);
+    const run::FileOutcome outcome = run::readSource(*opened.source, converter, sink, {});
+    summary = summaryOf(*opened.source);
     return outcome;
 }
 
@@ -172,8 +171,8 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     const SignalRequest request =
         signalRequest(messages, signals, ids, j1939, channel, wide, hold, resampleMicroseconds);
     std::vector<std::string> unmatched;
-    const convert::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
-                                       request.j1939, unmatched);
+    const decode::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+                                      request.j1939, unmatched);
     py::dict out;
     if (!unmatched.empty()) {
         py::list patterns;
@@ -181,9 +180,9 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
         out["unmatched"] = patterns;
         return out;
     }
-    std::optional<convert::LongColumnSink> longSink;
-    std::optional<convert::WideColumnSink> wideSink;
-    convert::ColumnSinkBase* sink = nullptr;
+    std::optional<columns::LongColumnSink> longSink;
+    std::optional<columns::WideColumnSink> wideSink;
+    columns::ColumnSinkBase* sink = nullptr;
     if (wide) {
         sink = &wideSink.emplace(setup.decoding(), request.options);
     } else {
@@ -193,7 +192,7 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
         wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
     };
     CaptureSummary summary;
-    const convert::FileOutcome outcome =
+    const run::FileOutcome outcome =
         readCapture(pathOf(path), setup.decoding(), request.options, *sink, adviseColumns, summary);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
@@ -212,8 +211,8 @@ py::dict wideColumnNames(const std::optional<DatabasePointer>& ch1,
                          const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939) {
     const SignalRequest request = signalRequest(messages, signals, ids, j1939, 0, true, false, 0);
     std::vector<std::string> unmatched;
-    const convert::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
-                                       request.j1939, unmatched);
+    const decode::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+                                      request.j1939, unmatched);
     py::dict out;
     py::list names;
     if (!unmatched.empty()) {
@@ -221,8 +220,8 @@ py::dict wideColumnNames(const std::optional<DatabasePointer>& ch1,
         out["unmatched"] = names;
         return out;
     }
-    const convert::WideColumns columns(setup.decoding());
-    for (const convert::WideColumn& column : columns.columns()) {
+    const tables::WideColumns columns(setup.decoding());
+    for (const tables::WideColumn& column : columns.columns()) {
         names.append(dbcText(column.name, encoding));
     }
     out["names"] = names;

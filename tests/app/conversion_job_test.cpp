@@ -18,7 +18,7 @@
 namespace {
 
 using app::Path;
-using convert::FileStatus;
+using run::FileStatus;
 
 constexpr int32_t kTooLong = static_cast<int32_t>(0x800700CE);
 
@@ -49,18 +49,18 @@ std::string nameOf(const Path& path) {
 }
 
 // Converts by name: a file whose name starts with "bad" is corrupt.
-convert::FileConversion fakeConverter(Recorder& recorder) {
+run::FileConversion fakeConverter(Recorder& recorder) {
     return [&recorder](const Path& input, const Path& output) {
         recorder.add(tagged("c", nameOf(input)) + ">" + nameOf(output));
         return nameOf(input).rfind("bad", 0) == 0
-                   ? convert::FileOutcome::loadFailed(platform::kInvalidData)
-                   : convert::FileOutcome{};
+                   ? run::FileOutcome::loadFailed(platform::kInvalidData)
+                   : run::FileOutcome{};
     };
 }
 
-std::vector<FileStatus> statuses(const std::vector<convert::FileResult>& files) {
+std::vector<FileStatus> statuses(const std::vector<run::FileResult>& files) {
     std::vector<FileStatus> found;
-    for (const convert::FileResult& file : files) found.push_back(file.outcome.status);
+    for (const run::FileResult& file : files) found.push_back(file.outcome.status);
     return found;
 }
 
@@ -96,7 +96,7 @@ TEST(ConversionJob, TheLastFileDecidesTheResult) {
 TEST(ConversionJob, AFailingConverterDoesNotEndTheJob) {
     Recorder recorder;
     std::atomic<bool> stop{false};
-    const auto throwing = [](const Path& input, const Path&) -> convert::FileOutcome {
+    const auto throwing = [](const Path& input, const Path&) -> run::FileOutcome {
         if (input == "a.DT") throw std::runtime_error("broken");
         return {};
     };
@@ -147,7 +147,7 @@ TEST(ConversionJob, KeepsWhatBecameOfEveryFileForTheReport) {
     Recorder recorder;
     std::atomic<bool> stop{false};
     const std::vector<Path> inputs{"a.DT", "bad.DT", "c.DT", "x.csv", "d.DT"};
-    std::vector<convert::FileResult> files;
+    std::vector<run::FileResult> files;
     // The last file decides the result; every file keeps its own outcome.
     EXPECT_EQ(
         app::runConversionJob(inputs, fakeConverter(recorder), recorder.callbacks(), stop, &files),
@@ -181,7 +181,7 @@ TEST(JobResultMessage, OneMessageAtMostForTheLastResult) {
     for (const auto& [result, id] : cases) {
         EXPECT_EQ(app::finishMessageId(static_cast<int32_t>(result)), id) << std::hex << result;
         // The command line's English text says the same.
-        const char* text = convert::failureMessage(static_cast<int32_t>(result));
+        const char* text = run::failureMessage(static_cast<int32_t>(result));
         if (id == 0) {
             EXPECT_EQ(text, nullptr) << std::hex << result;
         } else {

@@ -23,11 +23,11 @@ void PrintTo(const MessageLine& line, std::ostream* out) {
 
 namespace {
 
-using convert::FailureDetail;
-using convert::FileOutcome;
-using convert::FileResult;
-using convert::FileStatus;
-using convert::Path;
+using run::FailureDetail;
+using run::FileOutcome;
+using run::FileResult;
+using run::FileStatus;
+using run::Path;
 
 MessageArgument text(const char16_t* value) { return {value}; }
 MessageArgument code(const char16_t* hex, uint32_t windowsError, int runtimeError) {

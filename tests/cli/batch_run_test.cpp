@@ -19,13 +19,13 @@ TEST(BatchRun, WorkerCountIsWhatWasAskedWithinTheFiles) {
 
 TEST(BatchRun, OutcomesAreCountedByWhatHappened) {
     const std::vector<std::filesystem::path> files = {"a.DT", "b.DT", "c.DT", "d.DT"};
-    std::vector<convert::FileResult> results(files.size());
-    results[1].outcome.status = convert::FileStatus::kCutShort;
+    std::vector<run::FileResult> results(files.size());
+    results[1].outcome.status = run::FileStatus::kCutShort;
     results[1].outcome.recordsClaimed = 10;
     results[1].outcome.recordsPresent = 4;
-    results[2].outcome.status = convert::FileStatus::kLoadFailed;
+    results[2].outcome.status = run::FileStatus::kLoadFailed;
     results[2].outcome.code = static_cast<int32_t>(0x8007000D);
-    results[3].outcome.status = convert::FileStatus::kStopped;
+    results[3].outcome.status = run::FileStatus::kStopped;
     results[3].outcome.code = static_cast<int32_t>(0x800704C7);
     testing::internal::CaptureStderr();
     const cli::OutcomeCounts counts = cli::reportOutcomes(files, results);

@@ -104,7 +104,7 @@ namespace {
 TEST(ConvertArguments, AWorkbookTakesNoCsvOptionsAndNoStandardOutput) {
     ConvertRequest r;
     ASSERT_EQ(cli::parseConvertArguments({"--dbc=x", "--format", "XLSX", "in"}, r), "");
-    EXPECT_EQ(r.format, convert::OutputFormat::kXlsx);
+    EXPECT_EQ(r.format, tables::OutputFormat::kXlsx);
     EXPECT_TRUE(cli::workbookWarnings(r).empty());
     ASSERT_EQ(
         cli::parseConvertArguments({"--dbc=x", "--format=xlsx", "--delimiter", ";", "--encoding",

@@ -26,7 +26,7 @@ TEST(ExportArguments, EveryOptionAndEveryMistake) {
                    "--channel-names", "vcan0,vcan1", "-j2", "-q", "-o", "out", "b.DT"},
                   request),
               "");
-    EXPECT_EQ(request.options.format, convert::FrameFormat::kCandump);
+    EXPECT_EQ(request.options.format, run::FrameFormat::kCandump);
     EXPECT_EQ(request.options.channels, settings::Channels::kCh2);
     ASSERT_EQ(request.options.ids.size(), 2u);
     EXPECT_EQ(request.options.ids[1].low, 0x18FEF100u);

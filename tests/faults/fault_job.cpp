@@ -3,8 +3,8 @@
 #include <atomic>
 
 #include "app/conversion_job.h"
-#include "convert/batch.h"
 #include "dbc/loader.h"
+#include "run/batch.h"
 #include "tools/dtgen/capture_builder.h"
 
 namespace faults {
@@ -14,7 +14,7 @@ FaultJob::FaultJob() : dir("faults") {
     EXPECT_TRUE(dbc::loadDbcFile(database, dbc, dir / "dbcload.log"));
     settings::ConversionSettings settings;
     settings.columns.rawData = true;
-    options = convert::buildConversionOptions(settings);
+    options = tables::buildConversionOptions(settings);
 }
 
 std::string FaultJob::capture(uint64_t seed, uint64_t frames) {
@@ -57,10 +57,10 @@ std::vector<std::string> FaultJob::referenceOutputs(const std::vector<std::strin
 
 JobReport FaultJob::runJob(const std::vector<Path>& inputs) {
     JobReport report;
-    const convert::FileConversion convertOne = convert::makeFileConversion(database, options);
+    const run::FileConversion convertOne = run::makeFileConversion(database, options);
     for (const Path& input : inputs) {
         Path output;
-        report.results.push_back(convert::outputPathFor(input, output));
+        report.results.push_back(run::outputPathFor(input, output));
     }
     size_t current = 0;
     app::JobCallbacks callbacks;
@@ -70,7 +70,7 @@ JobReport FaultJob::runJob(const std::vector<Path>& inputs) {
     };
     callbacks.done = [&](int32_t result) { report.done = result; };
     const auto one = [&](const Path& input, const Path& output) {
-        const convert::FileOutcome outcome = convertOne(input, output);
+        const run::FileOutcome outcome = convertOne(input, output);
         report.results[current] = outcome.code;
         return outcome;
     };

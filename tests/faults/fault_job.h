@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/options.h"
 #include "dbc/database.h"
+#include "tables/table_options.h"
 #include "tests/support/test_paths.h"
 
 namespace faults {
@@ -40,7 +40,7 @@ protected:
     JobReport runJob(const std::vector<Path>& inputs);
 
     dbc::CanDatabase database;
-    convert::ConversionOptions options;
+    tables::ConversionOptions options;
     testing_support::ScratchDir dir;
 };
 

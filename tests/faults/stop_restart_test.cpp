@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/conversion_job.h"
-#include "convert/batch.h"
+#include "run/batch.h"
 #include "tests/faults/fault_job.h"
 
 namespace faults {
@@ -35,7 +35,7 @@ protected:
             doneResult = result;
             finished = true;
         };
-        ASSERT_TRUE(job.start(inputs, convert::makeFileConversion(database, options), callbacks));
+        ASSERT_TRUE(job.start(inputs, run::makeFileConversion(database, options), callbacks));
     }
 
     // How many outputs exist; each one that exists must be complete, and they come in order.

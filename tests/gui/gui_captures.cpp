@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "convert/file_converter.h"
-#include "convert/options.h"
 #include "dbc/loader.h"
 #include "monitor/monitor_file.h"
+#include "run/file_converter.h"
+#include "tables/table_options.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
 
@@ -38,10 +38,10 @@ std::string referenceConversion(const std::filesystem::path& capture,
     auto database = std::make_unique<dbc::CanDatabase>();
     const std::filesystem::path log = capture.parent_path() / "reference.log";
     if (!dbc::loadDbcFile(*database, exampleDbc(), log)) return "<no database>";
-    const convert::ConversionOptions options = convert::buildConversionOptions(settings);
+    const tables::ConversionOptions options = tables::buildConversionOptions(settings);
     const std::filesystem::path output = capture.parent_path() / "reference.out";
-    const convert::FileOutcome outcome =
-        convert::FileConverter(*database, options).convert(capture, output);
+    const run::FileOutcome outcome =
+        run::FileConverter(decode::Decoding::of(*database), options).convert(capture, output);
     std::string bytes = testing_support::readFileBytes(output);
     std::filesystem::remove(output);
     std::filesystem::remove(log);

@@ -31,7 +31,7 @@ dtgen::CaptureBuilder twoFrames(int variant) {
 // The first data byte of the first frame, which tells the record chunks apart.
 int firstDataByte(const monitor::MonitorFile& file) {
     monitor::RecordCursor cursor{0, file.count, file.records};
-    monitor::CapturedFrame frame;
+    can::Frame frame;
     if (monitor::firstRecordKind29(cursor) != 1) return -1;
     return monitor::assembleFrame29(cursor, 0, frame) ? frame.data[0] : -1;
 }
@@ -157,7 +157,7 @@ TEST(MonitorFile, DamagedCapturesNeverReadOutsideTheBuffer) {
             const int32_t result = load(file, bytes);
             ASSERT_TRUE(result == platform::kOk || result == platform::kInvalidData);
             monitor::RecordCursor cursor{0, file.count, file.records};
-            monitor::CapturedFrame frame;
+            can::Frame frame;
             const bool is29 = file.variant == 29;
             uint32_t steps = 0;
             for (int kind = is29 ? monitor::firstRecordKind29(cursor)

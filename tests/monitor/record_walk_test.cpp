@@ -32,7 +32,7 @@ Stop stopAt(uint32_t index, monitor::RecordKind kind, const monitor::RecordCurso
     stop.index = index;
     stop.kind = kind;
     stop.time = Layout::timeCount(cursor);
-    monitor::CapturedFrame frame;
+    can::Frame frame;
     stop.assembled = Layout::assemble(cursor, 0, frame);
     stop.dataLength = frame.dataLength;
     stop.canId = frame.canId;

@@ -30,7 +30,7 @@ std::vector<uint8_t> counting(size_t length) {
     return data;
 }
 
-bool assemble(int variant, const monitor::RecordCursor& cursor, monitor::CapturedFrame& frame) {
+bool assemble(int variant, const monitor::RecordCursor& cursor, can::Frame& frame) {
     return variant == 27 ? monitor::assembleFrame27(cursor, 0, frame)
                          : monitor::assembleFrame29(cursor, 0, frame);
 }
@@ -44,7 +44,7 @@ TEST(Records, FramesOfEveryLengthTakeTheirContinuations) {
             const Records records(builder.records());
             const size_t continuations = length <= 8 ? 0 : length <= 36 ? 1 : 2;
             ASSERT_EQ(records.bytes.size() / 32, 1 + continuations) << variant << " " << length;
-            monitor::CapturedFrame frame;
+            can::Frame frame;
             ASSERT_TRUE(assemble(variant, records.cursor(), frame)) << variant << " " << length;
             EXPECT_EQ(frame.canId, 0x1ABCDEu);
             EXPECT_TRUE(frame.isExtended);
@@ -61,7 +61,7 @@ TEST(Records, Layout27StoresStandardIdentifiersInBits18To28) {
     builder.frame({.channel = 0, .id = 0x123, .data = {1}, .time = 0x80000005u});
     const Records records(builder.records());
     EXPECT_EQ(monitor::readLe32(records.bytes.data() + 8), 0x20000000u | (0x123u << 18));
-    monitor::CapturedFrame frame;
+    can::Frame frame;
     ASSERT_TRUE(monitor::assembleFrame27(records.cursor(), 0, frame));
     EXPECT_EQ(frame.canId, 0x123u);
     EXPECT_FALSE(frame.isExtended);
@@ -74,7 +74,7 @@ TEST(Records, Layout27ExtensionRecordStandsBeforeTheContinuations) {
     builder.frame({.id = 0x11, .data = counting(8), .extensionRecord = true});
     Records records(builder.records());
     ASSERT_EQ(records.bytes.size() / 32, 5u);
-    monitor::CapturedFrame frame;
+    can::Frame frame;
     ASSERT_TRUE(monitor::assembleFrame27(records.cursor(0), 0, frame));
     EXPECT_EQ(frame.data[11], 0xA0 + 11);
     // At the last position, without its extension record, the head yields no frame.
@@ -89,7 +89,7 @@ TEST(Records, MissingContinuationDropsOnlyItsOwnFrame) {
         builder.frame({.channel = 1, .id = 0x21, .data = counting(8)});
         const Records records(builder.records());
         monitor::RecordCursor cursor = records.cursor();
-        monitor::CapturedFrame frame;
+        can::Frame frame;
         if (variant == 27) {
             // The needed continuation record is the next head.
             ASSERT_EQ(monitor::firstRecordKind27(cursor), 1);
@@ -112,7 +112,7 @@ TEST(Records, Layout29ChecksTypeFormatAndSequence) {
     dtgen::CaptureBuilder builder(29);
     builder.frame({.id = 0x7FF, .data = counting(40)});  // head, continuations 1 and 2
     Records records(builder.records());
-    monitor::CapturedFrame frame;
+    can::Frame frame;
     ASSERT_TRUE(monitor::assembleFrame29(records.cursor(), 0, frame));
     EXPECT_EQ(frame.canId, 0x7FFu);
     uint8_t* head = records.bytes.data();
@@ -145,7 +145,7 @@ TEST(Records, DataLengthOutside1To64YieldsNoFrame) {
             dtgen::CaptureBuilder builder(variant);
             builder.frame({.id = 1, .data = counting(64), .lengthField = length});
             const Records records(builder.records());
-            monitor::CapturedFrame frame;
+            can::Frame frame;
             frame.dataLength = 9;
             EXPECT_FALSE(assemble(variant, records.cursor(), frame)) << variant << " " << length;
         }

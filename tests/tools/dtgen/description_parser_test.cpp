@@ -79,7 +79,7 @@ TEST(DescriptionParser, RandomFramesCanUseChosenIdentifiersAndOneLength) {
     int standard = 0, extended = 0;
     for (auto kind = monitor::firstRecordKind29(cursor); kind != 0;
          kind = monitor::nextRecordKind29(cursor)) {
-        monitor::CapturedFrame frame;
+        can::Frame frame;
         ASSERT_TRUE(monitor::assembleFrame29(cursor, kind - 1, frame));
         EXPECT_EQ(frame.dataLength, 8);
         if (frame.isExtended) {

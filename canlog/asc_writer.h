@@ -1,0 +1,47 @@
+// Vector's ASCII log (.asc), as CANalyzer and CANoe write it and as python-can and can-utils
+// read it:
+//   date Wed May 01 12:34:56.789 pm 2024
+//   base hex  timestamps absolute
+//   no internal events logged
+//   // time: microseconds since the recording start 2024-05-01 12:34:56.789250000 UTC
+//   Begin Triggerblock Wed May 01 12:34:56.789 pm 2024
+//      0.000250 1  123             Rx   d 3 01 A2 FF
+//      0.001750 CANFD   2 Rx   18FEF100x  0 0 9 12 00 11 22 33 44 55 66 77 88 99 00 00 ...
+//   // 0.002750 capture event of kind 5 at record 3
+//   End TriggerBlock
+// Times are seconds from the "date" line, which holds milliseconds at most. A capture without
+// a date has no "date" line and its times run from the zero of its own count.
+#pragma once
+
+#include <cstdint>
+
+#include "canlog/log_clock.h"
+#include "monitor/records.h"
+#include "output/block_output.h"
+
+namespace canlog {
+
+class AscWriter {
+public:
+    explicit AscWriter(output::BlockOutput& output) : output_(output) {}
+
+    void begin(const LogClock& clock);
+    // A frame whose head record is `sinceOrigin` nanoseconds after the clock's origin.
+    void frame(const can::Frame& frame, uint64_t sinceOrigin);
+    // A head record of another kind: a comment, since its meaning is not known.
+    void event(int kind, uint32_t record, uint64_t sinceOrigin);
+    void end();
+
+private:
+    // The time of a line: "   0.000250" (at least 11 characters).
+    char* putTime(char* out, uint64_t sinceOrigin) const;
+
+    output::BlockOutput& output_;
+    uint64_t dateOffset_ = 0;  // nanoseconds from the "date" line to the origin
+};
+
+// "Wed May 01 12:34:56.789 pm 2024": the date form of the "date" and "Begin Triggerblock" lines.
+// Returns the characters written (at most 32).
+int formatAscDate(const UtcTime& time, char* out);
+
+}  // namespace canlog

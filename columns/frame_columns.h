@@ -1,0 +1,37 @@
+// Every CAN frame of an input as typed columns, in file order: the frames `inspect` shows, for
+// readers that hand them on as arrays.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "columns/row_time.h"
+#include "platform/status.h"
+#include "sources/frame_source.h"
+#include "sources/frame_walk.h"
+#include "tables/time_base.h"
+
+namespace columns {
+
+struct FrameTable {
+    std::vector<uint32_t> record;  // the frame's place in its file (a capture's head record)
+    std::vector<int64_t> instant;  // see RowTime
+    std::vector<double> elapsed;
+    std::vector<uint8_t> channel;  // 1 CH1, 2 CH2
+    std::vector<uint32_t> id;
+    std::vector<uint8_t> extended;
+    std::vector<uint8_t> length;  // 1..64
+    std::vector<uint8_t> data;    // the data bytes of each frame, one frame after the other
+    // How the times read: the source's kind of time with time of day chosen (kNone where its
+    // times have no unit).
+    tables::TimeBase time;
+
+    size_t rows() const { return id.size(); }
+};
+
+// Walks the frames of a source into `table` (emptied first): success, or the failure that ended
+// the reading (0x8007000D for a capture of no known record layout).
+platform::Status readFrameTable(sources::FrameSource& source, FrameTable& table,
+                                const sources::WalkControl& control = {});
+
+}  // namespace columns

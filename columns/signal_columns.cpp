@@ -1,0 +1,141 @@
+#include "columns/signal_columns.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace columns {
+
+int32_t CategoryCodes::codeOf(std::string_view text) {
+    const auto [found, added] =
+        byText_.try_emplace(text, static_cast<int32_t>(column_.categories.size()));
+    if (added) column_.categories.push_back(text);
+    return found->second;
+}
+
+SignalNumbering::SignalNumbering(const decode::Decoding& decoding) {
+    const bool shared = !decoding.twoDatabases();
+    channelDatabase_[1] = shared ? 0 : 1;
+    for (int index = 0; index < (shared ? 1 : 2); ++index) {
+        Database& target = databases_[index];
+        target.database = decoding.channels[index].database;
+        target.firstMessage = messageCount_;
+        if (target.database == nullptr) continue;
+        for (const dbc::DbcMessage& message : target.database->messages) {
+            target.signalBase.push_back(signalCount_);
+            signalCount_ += message.signals.size();
+        }
+        messageCount_ += target.database->messages.size();
+    }
+}
+
+size_t SignalNumbering::messageNumber(int channel, const dbc::DbcMessage& message) const {
+    const Database& target = of(channel);
+    return target.firstMessage + static_cast<size_t>(&message - target.database->messages.data());
+}
+
+size_t SignalNumbering::signalNumber(int channel, const dbc::DbcMessage& message,
+                                     const dbc::DbcSignal& signal) const {
+    const Database& target = of(channel);
+    const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
+    return target.signalBase[messageIndex] + static_cast<size_t>(&signal - message.signals.data());
+}
+
+LongColumnSink::LongColumnSink(const decode::Decoding& decoding)
+    : numbering_(decoding),
+      messageCode_(numbering_.messageCount(), -2),
+      signalCode_(numbering_.signalCount()) {}
+
+namespace {
+
+// Reserved at most up front: past it the columns grow as they fill.
+constexpr uint64_t kMostRowsReserved = uint64_t{1} << 24;
+
+}  // namespace
+
+void LongColumnSink::expectFrames(uint64_t frames) {
+    const size_t messages = std::max<size_t>(numbering_.messageCount(), 1);
+    const uint64_t perFrame = (numbering_.signalCount() + messages - 1) / messages;
+    const auto rows = static_cast<size_t>(std::min(frames * perFrame, kMostRowsReserved));
+    columns_.time.reserve(rows);
+    for (auto* column : {&columns_.channel, &columns_.extended}) column->reserve(rows);
+    columns_.id.reserve(rows);
+    columns_.value.reserve(rows);
+    for (auto* column :
+         {&columns_.message, &columns_.signal, &columns_.unit, &columns_.description}) {
+        column->codes.reserve(rows);
+    }
+}
+
+void LongColumnSink::write(const tables::DecodedFrame& decoded) {
+    const can::Frame& frame = decoded.frame;
+    const int channel = frame.channel;
+    int32_t& messageCode = messageCode_[numbering_.messageNumber(channel, decoded.message)];
+    if (messageCode == -2) messageCode = messageCodes_.codeOf(decoded.message.name);
+    const size_t count = decoded.values.size();
+    const size_t first = columns_.rows();
+    columns_.time.append(rowTimeOf(time_, decoded.microseconds), count);
+    columns_.channel.resize(first + count, static_cast<uint8_t>(channel + 1));
+    columns_.id.resize(first + count, frame.canId);
+    columns_.extended.resize(first + count, frame.isExtended ? 1 : 0);
+    columns_.message.codes.resize(first + count, messageCode);
+    for (const decode::SignalValue& value : decoded.values) {
+        SignalCodes& codes =
+            signalCode_[numbering_.signalNumber(channel, decoded.message, *value.signal)];
+        if (codes.signal == -2) {
+            codes.signal = signalCodes_.codeOf(value.signalName);
+            codes.unit = unitCodes_.codeOf(value.unit);
+        }
+        columns_.signal.codes.push_back(codes.signal);
+        columns_.unit.codes.push_back(codes.unit);
+        columns_.value.push_back(value.value);
+        int32_t description = -1;
+        if (!value.enumText.empty()) {
+            const auto [found, added] = descriptionCode_.try_emplace(value.enumText.data(), 0);
+            if (added) found->second = descriptionCodes_.codeOf(value.enumText);
+            description = found->second;
+        }
+        columns_.description.codes.push_back(description);
+    }
+}
+
+WideColumnSink::WideColumnSink(const decode::Decoding& decoding,
+                               const tables::ConversionOptions& options)
+    : columns_(decoding),
+      rows_(columns_, tables::WideOptions{options.hold, options.resampleMicroseconds}) {
+    values_.columnCount = columns_.columns().size();
+}
+
+void WideColumnSink::expectFrames(uint64_t frames) {
+    const auto rows = static_cast<size_t>(std::min(frames, kMostRowsReserved));
+    values_.time.reserve(rows);
+    values_.cells.reserve(std::min<size_t>(rows * values_.columnCount, kMostRowsReserved));
+}
+
+void WideColumnSink::begin(const tables::TimeBase& time) {
+    result_ = 0;
+    time_ = time;
+    rows_.begin();
+    begun_ = true;
+}
+
+void WideColumnSink::write(const tables::DecodedFrame& decoded) { rows_.frame(decoded, *this); }
+
+int32_t WideColumnSink::close() {
+    if (begun_ && result_ == 0) rows_.finish(*this);
+    begun_ = false;
+    return result_;
+}
+
+void WideColumnSink::row(uint64_t microseconds, std::span<const tables::WideCell> cells,
+                         int32_t first, int32_t end) {
+    constexpr double kEmpty = std::numeric_limits<double>::quiet_NaN();
+    values_.time.append(rowTimeOf(time_, microseconds), 1);
+    const size_t base = values_.cells.size();
+    values_.cells.resize(base + cells.size(), kEmpty);
+    for (int32_t i = first; i < end; ++i) {
+        const tables::WideCell& cell = cells[static_cast<size_t>(i)];
+        if (cell.present) values_.cells[base + static_cast<size_t>(i)] = cell.value;
+    }
+}
+
+}  // namespace columns

@@ -1,0 +1,41 @@
+// The decoding of one input: its frames, walked through the run's filter, decoded through the
+// database of their channel and handed to a table sink. The converter neither opens nor closes
+// anything: the file step around it does (file_converter.h).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "decode/decoding_setup.h"
+#include "decode/frame_decoder.h"
+#include "run/file_stats.h"
+#include "sources/frame_filter.h"
+#include "sources/frame_source.h"
+#include "sources/frame_walk.h"
+#include "tables/row_sink.h"
+#include "tables/table_options.h"
+
+namespace run {
+
+class Converter {
+public:
+    Converter(const decode::Decoding& decoding, const tables::ConversionOptions& options);
+
+    // Starts the sink's rows, walks the source and hands every decoded frame to the sink. The
+    // result: success when the source was read to its end (or the sink failed: its result()
+    // says so), kCancelled when the stop request ended the walk, else the source's failure.
+    // `stats`, when given, is filled with what the walk and the decoding met.
+    platform::Status convert(sources::FrameSource& source, tables::RowSink& sink,
+                             const sources::WalkControl& control, FileStats* stats = nullptr);
+
+private:
+    std::optional<decode::FrameDecoder> decoders_[2];  // none for a channel without a database
+    tables::ConversionOptions options_;
+    sources::FrameFilter filter_;
+    std::vector<decode::SignalValue> values_;
+};
+
+// The channels a run keeps, as the walk's filter numbers them.
+std::vector<int32_t> channelsOf(settings::Channels channels);
+
+}  // namespace run

@@ -1,0 +1,55 @@
+#include "run/file_converter.h"
+
+#include "platform/platform.h"
+#include "run/input_open.h"
+#include "run/sink_choice.h"
+
+namespace run {
+
+FileConverter::FileConverter(const decode::Decoding& decoding,
+                             const tables::ConversionOptions& options,
+                             const sources::WalkControl& control)
+    : options_(options),
+      control_(control),
+      converter_(decoding, options),
+      sink_(makeFileSink(decoding, options)) {}
+
+FileOutcome FileConverter::convert(const std::filesystem::path& input,
+                                   const std::filesystem::path& output) {
+    OpenedInput opened = openInput(input);
+    if (opened.source == nullptr) return opened.failure;
+    std::shared_ptr<FileStats> stats;
+    if (options_.collectStats) stats = std::make_shared<FileStats>();
+    FileOutcome outcome =
+        convertSource(*opened.source, converter_, *sink_, output, control_, stats.get());
+    outcome.stats = std::move(stats);
+    return outcome;
+}
+
+FileOutcome outcomeOf(const platform::Status& walked, int32_t closed,
+                      const sources::FrameSource& source) {
+    if (closed == platform::kCancelled) return {FileStatus::kStopped, closed};
+    if (!walked.ok() && closed == walked.code()) return FileOutcome::loadFailed(closed);
+    if (closed != 0) return FileOutcome::outputFailed(closed);
+    return writtenOutcome(source);
+}
+
+FileOutcome convertSource(sources::FrameSource& source, Converter& converter,
+                          tables::FileSink& sink, const std::filesystem::path& output,
+                          const sources::WalkControl& control, FileStats* stats) {
+    const int32_t opened = sink.open(output);
+    if (opened != 0) return FileOutcome::outputFailed(opened);
+    return readSource(source, converter, sink, control, stats);
+}
+
+FileOutcome readSource(sources::FrameSource& source, Converter& converter, tables::RowSink& sink,
+                       const sources::WalkControl& control, FileStats* stats) {
+    const platform::Status walked = converter.convert(source, sink, control, stats);
+    // Data the walk cannot read, or a stop, gives the output up: the old one stays.
+    if (!walked.ok()) sink.fail(walked.code());
+    const int32_t closed = sink.close();
+    if (stats != nullptr) stats->lines = sink.linesWritten();
+    return outcomeOf(walked, closed, source);
+}
+
+}  // namespace run

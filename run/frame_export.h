@@ -1,0 +1,68 @@
+// Every frame of an input, without a database, in one of the open CAN log formats: Vector's
+// ASCII and binary logs (.asc, .blf) and candump's log (.log). The walk is the conversion's,
+// the selection by channel and identifier is the conversion's, and a batch runs through the same
+// runBatch, with the same output naming, replacement and outcomes.
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "can/id_range.h"
+#include "output/block_output.h"
+#include "run/batch.h"
+#include "run/file_outcome.h"
+#include "settings/conversion_settings.h"
+#include "sources/frame_filter.h"
+#include "sources/frame_source.h"
+#include "sources/frame_walk.h"
+
+namespace run {
+
+enum class FrameFormat { kAsc, kBlf, kCandump };
+
+// ".asc", ".blf", ".log".
+const char* frameFormatExtension(FrameFormat format);
+
+struct ExportOptions {
+    FrameFormat format = FrameFormat::kAsc;
+    settings::Channels channels = settings::Channels::kAll;
+    std::vector<can::IdRange> ids;                   // empty: every identifier
+    std::string channelNames[2] = {"can0", "can1"};  // candump's interfaces of CH1 and CH2
+};
+
+// What one export worker owns: the output with its buffer.
+class FrameExporter {
+public:
+    explicit FrameExporter(const ExportOptions& options, const sources::WalkControl& control = {});
+
+    // Opens the input and writes its frames to `output`. An input that cannot be read gets no
+    // output; one cut short is exported as far as it goes (kCutShort); one that fails while it
+    // is read, or that is stopped, leaves the old output.
+    FileOutcome exportFile(const std::filesystem::path& input, const std::filesystem::path& output);
+
+    // The export of an opened input (tests build captures in memory).
+    FileOutcome exportSource(sources::FrameSource& source, const std::filesystem::path& output);
+
+private:
+    template <class Writer>
+    platform::Status writeFrames(sources::FrameSource& source, Writer& writer);
+    platform::Status writeInFormat(sources::FrameSource& source);
+
+    ExportOptions options_;
+    sources::FrameFilter filter_;
+    sources::WalkControl control_;
+    output::BlockOutput output_;
+};
+
+// Exports the inputs on `workers` threads into the naming's outputs (its extension is set from
+// the format). `stop` ends the batch between files; the control's stop request also gives up the
+// files in hand.
+std::vector<FileResult> exportBatch(const std::vector<std::filesystem::path>& inputs,
+                                    const ExportOptions& options, OutputNaming naming,
+                                    unsigned workers, const std::atomic<bool>& stop,
+                                    const BatchCallbacks& callbacks,
+                                    const sources::WalkControl& control = {});
+
+}  // namespace run

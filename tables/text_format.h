@@ -1,0 +1,32 @@
+// Number and time texts of the output columns, produced without printf (which is too slow for
+// millions of lines) but byte for byte as the printf formats the columns are defined by.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tables {
+
+// "%lf": fixed notation, six decimals, '.' whatever the locale, written in full however large.
+// Not-a-number and infinities as "nan", "inf" and "-inf" on every platform.
+void appendValue(std::string& out, double value);
+
+// The same into a buffer of kValueTextCapacity bytes (the largest double has 309 integer
+// digits); returns the number of bytes written.
+inline constexpr size_t kValueTextCapacity = 400;
+size_t formatValue(char* out, double value);
+
+// "%0*lX": upper-case hexadecimal, at least `minDigits` digits, zero-padded, never cut.
+void appendHex(std::string& out, uint32_t value, int minDigits);
+
+// Data bytes as "%02X" each, joined by one space.
+void appendRawData(std::string& out, const uint8_t* data, int length);
+
+// Unsigned decimal, zero-padded to at least `minDigits` digits ("%0Nllu" / "%0Nd").
+void appendDecimal(std::string& out, uint64_t value, int minDigits);
+
+// "%llu.%06llu" for a microsecond count: seconds, point, six digits of microseconds.
+void appendElapsed(std::string& out, uint64_t microseconds);
+
+}  // namespace tables

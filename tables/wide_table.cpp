@@ -1,0 +1,125 @@
+#include "tables/wide_table.h"
+
+#include <algorithm>
+
+namespace tables {
+
+WideColumns::WideColumns(const decode::Decoding& decoding) {
+    shared_ = !decoding.twoDatabases();
+    if (shared_) {
+        addDatabase(byChannel_[0], decoding.channels[0], "");
+        return;
+    }
+    addDatabase(byChannel_[0], decoding.channels[0], "CH1.");
+    addDatabase(byChannel_[1], decoding.channels[1], "CH2.");
+}
+
+void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
+                              std::string_view prefix) {
+    target.database = channel.database;
+    if (channel.database == nullptr) return;
+    for (const dbc::DbcMessage& message : channel.database->messages) {
+        target.signalBase.push_back(target.columnOf.size());
+        target.messageFirst.push_back(static_cast<int32_t>(columns_.size()));
+        const bool messageKept =
+            channel.selection == nullptr || channel.selection->messageSelected(message);
+        for (const dbc::DbcSignal& signal : message.signals) {
+            const bool kept = messageKept && (channel.selection == nullptr ||
+                                              channel.selection->signalSelected(message, signal));
+            if (!kept) {
+                target.columnOf.push_back(-1);
+                continue;
+            }
+            target.columnOf.push_back(static_cast<int32_t>(columns_.size()));
+            WideColumn column;
+            column.message = &message;
+            column.signal = &signal;
+            column.name = std::string(prefix) + message.name.str() + "." + signal.name.str();
+            column.unit = signal.unit;
+            columns_.push_back(std::move(column));
+        }
+        target.messageEnd.push_back(static_cast<int32_t>(columns_.size()));
+    }
+}
+
+int32_t WideColumns::columnOf(int channel, const dbc::DbcMessage& message,
+                              const dbc::DbcSignal& signal) const {
+    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    if (target.database == nullptr) return -1;
+    const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
+    return target.columnOf[target.signalBase[messageIndex] +
+                           static_cast<size_t>(&signal - message.signals.data())];
+}
+
+std::pair<int32_t, int32_t> WideColumns::rangeOf(int channel,
+                                                 const dbc::DbcMessage& message) const {
+    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    if (target.database == nullptr) return {0, 0};
+    const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
+    return {target.messageFirst[messageIndex], target.messageEnd[messageIndex]};
+}
+
+WideRows::WideRows(const WideColumns& columns, const WideOptions& options)
+    : columns_(columns), options_(options), cells_(columns.columns().size()) {}
+
+void WideRows::begin() {
+    std::fill(cells_.begin(), cells_.end(), WideCell{});
+    started_ = false;
+    nextRow_ = 0;
+    lastFrame_ = 0;
+}
+
+void WideRows::frame(const DecodedFrame& decoded, WideRowWriter& writer) {
+    const int channel = decoded.frame.channel;
+    const auto [first, end] = columns_.rangeOf(channel, decoded.message);
+    if (first == end) return;
+    if (options_.resampleMicroseconds != 0) {
+        if (!started_) {
+            nextRow_ = decoded.microseconds;
+            started_ = true;
+        }
+        rowsUpTo(decoded.microseconds, false, writer);
+        lastFrame_ = std::max(lastFrame_, decoded.microseconds);
+    } else if (!options_.hold) {
+        for (int32_t i = first; i < end; ++i) cells_[static_cast<size_t>(i)].present = false;
+    }
+    bool any = false;
+    for (const decode::SignalValue& value : decoded.values) {
+        const int32_t column = columns_.columnOf(channel, decoded.message, *value.signal);
+        if (column < 0) continue;
+        WideCell& cell = cells_[static_cast<size_t>(column)];
+        cell.present = true;
+        cell.value = value.value;
+        cell.enumText = value.enumText;
+        cell.stamp = ++stamps_;
+        any = true;
+    }
+    if (options_.resampleMicroseconds != 0 || !any) return;
+    if (options_.hold) {
+        writer.row(decoded.microseconds, cells_, 0, static_cast<int32_t>(cells_.size()));
+    } else {
+        writer.row(decoded.microseconds, cells_, first, end);
+    }
+}
+
+void WideRows::finish(WideRowWriter& writer) {
+    if (options_.resampleMicroseconds != 0 && started_) rowsUpTo(lastFrame_, true, writer);
+}
+
+void WideRows::rowsUpTo(uint64_t microseconds, bool inclusive, WideRowWriter& writer) {
+    const uint64_t period = options_.resampleMicroseconds;
+    if (microseconds < nextRow_) return;
+    const uint64_t due = (microseconds - nextRow_) / period + 1;
+    if (due > kMaxRowsPerGap) {
+        // Skip the gap: the next row is the last period boundary before this frame.
+        nextRow_ += (due - 1) * period;
+    }
+    const auto all = static_cast<int32_t>(cells_.size());
+    while (nextRow_ < microseconds || (inclusive && nextRow_ == microseconds)) {
+        writer.row(nextRow_, cells_, 0, all);
+        if (nextRow_ > UINT64_MAX - period) break;
+        nextRow_ += period;
+    }
+}
+
+}  // namespace tables

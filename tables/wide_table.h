@@ -1,0 +1,102 @@
+// The wide layout: a column per selected signal, in database order, and a row per decoded frame
+// (each cell that frame's value, or the signal's last value with --hold), or a row per period of
+// time (--resample: each cell the signal's last value at or before the row's time). The rows
+// are handed to a writer, so that a CSV file, a workbook or a table in memory take the same.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "decode/decoding_setup.h"
+#include "tables/row_sink.h"
+
+namespace tables {
+
+struct WideColumn {
+    const dbc::DbcMessage* message = nullptr;
+    const dbc::DbcSignal* signal = nullptr;
+    std::string name;  // "Message.Signal", "CH1.Message.Signal" with a database per channel
+    std::string unit;
+};
+
+// The columns of a run and where each decoded value goes.
+class WideColumns {
+public:
+    explicit WideColumns(const decode::Decoding& decoding);
+
+    const std::vector<WideColumn>& columns() const { return columns_; }
+    // The column of a value of a frame on `channel`, or -1.
+    int32_t columnOf(int channel, const dbc::DbcMessage& message,
+                     const dbc::DbcSignal& signal) const;
+    // The columns of a message on `channel`, a contiguous range [first, end).
+    std::pair<int32_t, int32_t> rangeOf(int channel, const dbc::DbcMessage& message) const;
+
+private:
+    struct DatabaseColumns {
+        const dbc::CanDatabase* database = nullptr;
+        std::vector<size_t> signalBase;     // per message: its first signal's ordinal
+        std::vector<int32_t> columnOf;      // per signal ordinal: column or -1
+        std::vector<int32_t> messageFirst;  // per message: its first column
+        std::vector<int32_t> messageEnd;
+    };
+    void addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
+                     std::string_view prefix);
+
+    std::vector<WideColumn> columns_;
+    DatabaseColumns byChannel_[2];
+    bool shared_ = false;  // both channels use byChannel_[0]
+};
+
+struct WideCell {
+    bool present = false;  // a value is in the cell (this row's, or a held one)
+    double value = 0.0;
+    std::string_view enumText;  // the value description; empty when the signal has none
+    // Changes whenever the cell takes a value, so that a writer may keep the cell's text from
+    // one row to the next while it stays the same.
+    uint64_t stamp = 0;
+};
+
+class WideRowWriter {
+public:
+    virtual ~WideRowWriter() = default;
+    // A row at `microseconds` (the time count of its frame, or the period's time). Only cells
+    // in [first, end) can be present; the others are empty.
+    virtual void row(uint64_t microseconds, std::span<const WideCell> cells, int32_t first,
+                     int32_t end) = 0;
+};
+
+struct WideOptions {
+    bool hold = false;
+    uint64_t resampleMicroseconds = 0;  // 0: a row per frame
+};
+
+class WideRows {
+public:
+    WideRows(const WideColumns& columns, const WideOptions& options);
+
+    // Starts a file.
+    void begin();
+    void frame(const DecodedFrame& decoded, WideRowWriter& writer);
+    // Ends a file: with --resample, the rows up to the last frame's time.
+    void finish(WideRowWriter& writer);
+
+    // A time gap of more periods than this gives no rows (a broken time count would otherwise
+    // write rows without end); the rows go on from the next frame.
+    static constexpr uint64_t kMaxRowsPerGap = 1000000;
+
+private:
+    void rowsUpTo(uint64_t microseconds, bool inclusive, WideRowWriter& writer);
+
+    const WideColumns& columns_;
+    WideOptions options_;
+    std::vector<WideCell> cells_;
+    uint64_t stamps_ = 0;
+    bool started_ = false;
+    uint64_t nextRow_ = 0;
+    uint64_t lastFrame_ = 0;
+};
+
+}  // namespace tables

@@ -1,0 +1,187 @@
+#include "canlog/blf_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "monitor/byte_order.h"
+#include "tests/canlog/frame_writer_support.h"
+
+namespace {
+
+namespace blf = canlog::blf;
+using export_testing::countingFrame;
+using export_testing::datedClock;
+using export_testing::frameOf;
+using export_testing::undatedClock;
+using export_testing::writtenBytes;
+using monitor::readLe16;
+using monitor::readLe32;
+using monitor::readLe64;
+
+std::string signatureAt(const uint8_t* bytes) {
+    return std::string(reinterpret_cast<const char*>(bytes), 4);
+}
+
+// The object header every frame object starts with.
+void expectObjectHeader(const uint8_t* object, uint32_t type, uint32_t size, uint64_t time) {
+    EXPECT_EQ(signatureAt(object), "LOBJ");
+    EXPECT_EQ(readLe16(object + 4), 32);  // header size
+    EXPECT_EQ(readLe16(object + 6), 1);   // header version
+    EXPECT_EQ(readLe32(object + 8), size);
+    EXPECT_EQ(readLe32(object + 12), type);
+    EXPECT_EQ(readLe32(object + 16), 2u);  // time stamps in nanoseconds
+    EXPECT_EQ(readLe64(object + 24), time);
+}
+
+TEST(BlfObjects, ClassicFramesAreCanMessage2AndLongerOnesCanFdMessage64) {
+    uint8_t object[blf::kMaxObjectSize + 8];
+    std::memset(object, 0xCC, sizeof object);
+    const auto classic = countingFrame(1, 0x18FEF100, true, 3);
+    ASSERT_EQ(blf::encodeFrame(classic, 123456789, object), 56u);
+    expectObjectHeader(object, 86, 56, 123456789);
+    EXPECT_EQ(readLe16(object + 32), 2);               // channel 2
+    EXPECT_EQ(object[34], 0);                          // received, not a remote frame
+    EXPECT_EQ(object[35], 3);                          // data length
+    EXPECT_EQ(readLe32(object + 36), 0x98FEF100u);     // bit 31: extended identifier
+    const uint8_t data[8] = {1, 2, 3, 0, 0, 0, 0, 0};  // nothing past the length
+    EXPECT_EQ(std::memcmp(object + 40, data, 8), 0);
+    for (int i = 48; i < 56; ++i) EXPECT_EQ(object[i], 0) << i;
+    EXPECT_EQ(object[56], 0xCC);  // nothing written past the object
+
+    std::memset(object, 0xCC, sizeof object);
+    const auto fd = countingFrame(0, 0x123, false, 36);
+    ASSERT_EQ(blf::encodeFrame(fd, 5, object), 72u + 48u);
+    expectObjectHeader(object, 101, 120, 5);
+    EXPECT_EQ(object[32], 1);   // channel 1
+    EXPECT_EQ(object[33], 14);  // data length code of 48 bytes
+    EXPECT_EQ(object[34], 48);  // valid data bytes: 36 and 12 zero bytes
+    EXPECT_EQ(readLe32(object + 36), 0x123u);
+    EXPECT_EQ(readLe32(object + 44), 0x1000u);  // an FD frame, no bit rate switch, no ESI
+    EXPECT_EQ(object[35], 0);                   // transmit count
+    // Frame length, bit timings, offsets, bit count, direction and CRC: unknown, all 0.
+    for (int i = 40; i < 72; ++i) {
+        if (i < 44 || i >= 48) {
+            EXPECT_EQ(object[i], 0) << i;
+        }
+    }
+    for (int i = 0; i < 48; ++i) EXPECT_EQ(object[72 + i], i < 36 ? i + 1 : 0) << i;
+    EXPECT_EQ(object[120], 0xCC);
+}
+
+TEST(BlfObjects, FileHeaderCarriesCountsSizesAndTimes) {
+    uint8_t header[blf::kFileHeaderSize];
+    blf::FileHeader fields;
+    fields.fileSize = 0x123456789;
+    fields.uncompressedSize = 0x987654321;
+    fields.objectCount = 77;
+    fields.dated = true;
+    fields.start = canlog::utcTimeOf(1714566896, 789);
+    fields.last = canlog::utcTimeOf(1714566900, 1);
+    blf::encodeFileHeader(fields, header);
+    EXPECT_EQ(signatureAt(header), "LOGG");
+    EXPECT_EQ(readLe32(header + 4), 144u);
+    EXPECT_EQ(readLe64(header + 16), 0x123456789u);
+    EXPECT_EQ(readLe64(header + 24), 0x987654321u);
+    EXPECT_EQ(readLe32(header + 32), 77u);
+    const uint16_t start[8] = {2024, 5, 3, 1, 12, 34, 56, 789};
+    const uint16_t last[8] = {2024, 5, 3, 1, 12, 35, 0, 1};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(readLe16(header + 40 + 2 * i), start[i]) << i;
+        EXPECT_EQ(readLe16(header + 56 + 2 * i), last[i]) << i;
+    }
+    for (size_t i = 72; i < sizeof header; ++i) EXPECT_EQ(header[i], 0) << i;
+    // Without a date both times are all zero: readers take the stamps as they are.
+    fields.dated = false;
+    blf::encodeFileHeader(fields, header);
+    for (int i = 40; i < 72; ++i) EXPECT_EQ(header[i], 0) << i;
+}
+
+struct Container {
+    size_t at;
+    uint32_t dataSize;
+    uint32_t objects;
+};
+
+// Walks the containers of a file and the objects inside each one, which must end exactly at
+// the container's end.
+std::vector<Container> containersOf(const std::string& file) {
+    std::vector<Container> found;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    size_t at = blf::kFileHeaderSize;
+    while (at + 32 <= file.size()) {
+        EXPECT_EQ(signatureAt(bytes + at), "LOBJ");
+        EXPECT_EQ(readLe32(bytes + at + 12), 10u);  // LOG_CONTAINER
+        EXPECT_EQ(readLe16(bytes + at + 16), 0);    // stored without compression
+        const uint32_t size = readLe32(bytes + at + 8);
+        Container container{at, readLe32(bytes + at + 24), 0};
+        EXPECT_EQ(size, 32 + container.dataSize);
+        size_t object = at + 32;
+        while (object < at + size) {
+            EXPECT_EQ(signatureAt(bytes + object), "LOBJ");
+            object += readLe32(bytes + object + 8);
+            ++container.objects;
+        }
+        EXPECT_EQ(object, at + size);
+        found.push_back(container);
+        at += size;
+    }
+    EXPECT_EQ(at, file.size());
+    return found;
+}
+
+TEST(BlfWriter, WholeObjectsInContainersOf128KiBAndTheHeaderFilledInAtTheEnd) {
+    constexpr uint32_t kFrames = 3000;  // 56 bytes each: more than one container holds
+    const std::string file = writtenBytes([](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(datedClock(1714566896, 789250000));
+        for (uint32_t i = 0; i < kFrames; ++i) {
+            writer.frame(frameOf(static_cast<int>(i % 2), i, false, {1, 2}), 1000ull * i);
+        }
+        writer.frame(countingFrame(0, 7, false, 64), 4000000000ull);
+        writer.end();
+    });
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    const std::vector<Container> containers = containersOf(file);
+    ASSERT_EQ(containers.size(), 2u);
+    EXPECT_LE(containers[0].dataSize, blf::kContainerCapacity);
+    EXPECT_GT(containers[0].dataSize + blf::kMaxObjectSize, blf::kContainerCapacity);
+    EXPECT_EQ(containers[0].objects + containers[1].objects, kFrames + 1);
+
+    EXPECT_EQ(readLe64(bytes + 16), file.size());
+    EXPECT_EQ(readLe64(bytes + 24), file.size());  // nothing is compressed
+    EXPECT_EQ(readLe32(bytes + 32), kFrames + 1);
+    EXPECT_EQ(readLe16(bytes + 40 + 14), 789);  // start, cut to the millisecond
+    // The last frame: 12:34:56.789250 + 4 s.
+    EXPECT_EQ(readLe16(bytes + 56 + 10), 35);
+    EXPECT_EQ(readLe16(bytes + 56 + 12), 0);
+    EXPECT_EQ(readLe16(bytes + 56 + 14), 789);
+    // Object time stamps count from the header's millisecond: 250 us below it, then the frame.
+    EXPECT_EQ(readLe64(bytes + containers[0].at + 32 + 24), 250000u);
+    EXPECT_EQ(readLe64(bytes + containers[0].at + 32 + 56 + 24), 251000u);
+}
+
+TEST(BlfWriter, UndatedCaptureHasZeroTimesAndStampsFromItsOwnZero) {
+    const std::string file = writtenBytes([](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(undatedClock(6));
+        writer.frame(frameOf(0, 1, false, {9}), 42000);
+        writer.end();
+    });
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    ASSERT_EQ(file.size(), 144u + 32u + 56u);
+    for (int i = 40; i < 72; ++i) EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_EQ(readLe64(bytes + 144 + 32 + 24), 42000u);
+
+    // No frame at all: the header alone.
+    const std::string empty = writtenBytes([](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(undatedClock(0));
+        writer.end();
+    });
+    ASSERT_EQ(empty.size(), 144u);
+    EXPECT_EQ(readLe64(reinterpret_cast<const uint8_t*>(empty.data()) + 16), 144u);
+}
+
+}  // namespace
