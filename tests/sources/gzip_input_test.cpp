@@ -137,8 +137,10 @@ TEST(GzipInput, ReadsWhatZlibDeflatedThroughPiecesOfAnySize) {
     EXPECT_TRUE(empty.status.ok() && !empty.cutShort && empty.bytes.empty());
 }
 
+#ifndef _WIN32
 // Runs a shell command; false when it fails.
 bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
+#endif
 
 TEST(GzipInput, ReadsFilesOfTheGzipProgramAndOfPythonsGzipModuleAlsoOneAfterAnother) {
 #ifdef _WIN32
