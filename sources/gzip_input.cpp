@@ -116,14 +116,13 @@ void GzipInput::inflateSome() {
     const uInt inputBefore = z.avail_in;
     const uInt roomBefore = z.avail_out;
     const int result = inflate(&z, Z_NO_FLUSH);
-    if (z.avail_in == inputBefore && z.avail_out == roomBefore && result != Z_MEM_ERROR) {
-        // Neither input taken nor output given: a sound inflater never does this; stop, not spin.
-        fail(platform::kInvalidData, "corrupt compressed data", z.msg);
-    } else if (result == Z_STREAM_END) {
-        state_ = State::kAfterMember;
-    } else if (result == Z_MEM_ERROR) {
+    const bool progress = z.avail_in != inputBefore || z.avail_out != roomBefore;
+    if (result == Z_MEM_ERROR) {
         fail(platform::kOutOfMemory, "out of memory inflating");
-    } else if (result != Z_OK) {
+    } else if (result == Z_STREAM_END && progress) {
+        state_ = State::kAfterMember;
+    } else if (result != Z_OK || !progress) {
+        // Neither input taken nor output given is no sound inflater's answer: stop, not spin.
         fail(platform::kInvalidData, "corrupt compressed data", z.msg);
     }
 }
