@@ -5,7 +5,8 @@
 //   members one after another (as `cat a.gz b.gz` makes them) read as one stream;
 //   zero bytes after a member are padding and skipped (as gzip and Python's gzip module do);
 //   anything else after a member, or corrupt data, fails with kInvalidData at its compressed byte;
-//   a file that ends inside a member hands on the bytes before, then ends with cutShort().
+//   a file that ends inside a member (or is empty) hands on the bytes before, then ends with
+//   cutShort().
 #pragma once
 
 #include <cstddef>
