@@ -4,9 +4,7 @@
 option(TXTCVT_XLSX "Write Excel workbooks (needs libxlsxwriter)" ON)
 set(TXTCVT_HAVE_XLSX OFF)
 if(TXTCVT_XLSX AND WIN32)
-    # The import library would tie the program to zlib1.dll: the static one keeps it one file.
-    set(ZLIB_USE_STATIC_LIBS ON)
-    find_package(ZLIB)
+    include(${CMAKE_CURRENT_LIST_DIR}/zlib.cmake)
     if(ZLIB_FOUND)
         add_subdirectory(third_party/libxlsxwriter)
         add_library(txtcvt::xlsxwriter ALIAS txtcvt_xlsxwriter)

@@ -10,10 +10,11 @@
 #   screenshots  test, and ImageMagick to capture the virtual screen
 #   workbook-screenshot   LibreOffice Calc under a virtual display: scripts/workbook-screenshot.sh
 set -e
-# libxlsxwriter writes the workbooks of --format xlsx (without it the format is left out).
-demo="g++ cmake ninja-build make libxlsxwriter-dev"
+# libxlsxwriter writes the workbooks of --format xlsx (without it the format is left out); zlib
+# reads gzip-compressed logs.
+demo="g++ cmake ninja-build make libxlsxwriter-dev zlib1g-dev"
 # MinGW-w64 with posix threads (the win32 thread model lacks std::thread) and its tools; zlib for
-# the Windows build of libxlsxwriter (third_party/libxlsxwriter).
+# gzip-compressed logs and the Windows build of libxlsxwriter (third_party/libxlsxwriter).
 windows="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev"
 # clang and libclang-rt-14-dev (a mere recommendation of clang, holding libFuzzer and the
 # sanitizer runtimes) build the fuzz targets.

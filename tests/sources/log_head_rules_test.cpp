@@ -1,0 +1,129 @@
+#include "sources/log_head_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace {
+
+using sources::head_rules::LineKind;
+constexpr LineKind kOther = LineKind::kOther;
+constexpr LineKind kStrong = LineKind::kStrongHeader;
+constexpr LineKind kHeader = LineKind::kHeader;
+constexpr LineKind kFrame = LineKind::kFrame;
+
+struct Row {
+    std::string_view line;
+    LineKind asc;
+    LineKind candump;
+    LineKind trc;
+};
+
+// Lines as Vector's tools, python-can's writers, can-utils and PEAK's tools write them, and
+// lines of other files; each line's kind in each of the three formats.
+constexpr Row kRows[] = {
+    // ASC headers and frames.
+    {"date Wed Jun 14 10:03:17.521 am 2023", kHeader, kOther, kOther},
+    {"date Tue Nov 14 22:13:20 2023", kHeader, kOther, kOther},
+    {"base hex  timestamps absolute", kStrong, kOther, kOther},
+    {"base dec  timestamps relative", kStrong, kOther, kOther},
+    {"internal events logged", kHeader, kOther, kOther},
+    {"no internal events logged", kHeader, kOther, kOther},
+    {"// version 13.0.0", kHeader, kOther, kOther},
+    {"Begin Triggerblock Wed Jun 14 10:03:17.521 am 2023", kStrong, kOther, kOther},
+    {"Begin TriggerBlock", kStrong, kOther, kOther},
+    {"End TriggerBlock", kHeader, kOther, kOther},
+    {"   0.000000 Start of measurement", kHeader, kOther, kOther},
+    {"   0.001245 1  Statistic: D 0 R 0 XD 0 XR 0 E 0 O 0 B 0.00%", kHeader, kOther, kOther},
+    {"   0.015991 1  1F3             Rx   d 3 01 02 03  Length = 0 BitCount = 0 ID = 499", kFrame,
+     kOther, kOther},
+    {" 0.001000 2  124x            Rx   d 1 00", kFrame, kOther, kOther},
+    {"\t12.5\t1\t18FEF100x\tTx\td\t8\tFF FF FF FF FF FF FF FF", kFrame, kOther, kOther},
+    {" 0.076544 1  1FFx            Rx   r 3 ", kFrame, kOther, kOther},
+    {"   0.002000 1  123             Rx   r 0", kFrame, kOther, kOther},
+    {" 0.176544 1  ErrorFrame", kFrame, kOther, kOther},
+    {" 0.276544 CANFD   2 Rx     12345x                                   1 0 9 12 00 01 02",
+     kFrame, kOther, kOther},
+    {"   0.003000 CANFD   1 Rx        123  1 0 9 11 11 22 33 44 55 66 77 88 99 AA BB", kFrame,
+     kOther, kOther},
+    // Not quite ASC: no point in the time, a word for the identifier, no direction.
+    {"   15 1  1F3             Rx   d 3 01 02 03", kOther, kOther, kOther},
+    {"   0.015991 1  Engine_Data     Rx   d 3 01 02 03", kHeader, kOther, kOther},
+    {"   0.015991 1  1F3  d 3 01 02 03", kHeader, kOther, kOther},
+    {"date 2023-06-14", kOther, kOther, kOther},
+    {"date 2023:11:14", kOther, kOther, kOther},
+    {"database hex timestamps", kOther, kOther, kOther},
+
+    // candump logs and screen output.
+    {"(1700000000.123456) can0 123#1122334455667788", kOther, kFrame, kOther},
+    {"(1700000000.124456) can1 00000124#00 R", kOther, kFrame, kOther},
+    {"(1700000000.200000) vcan0 000001FF#R R", kOther, kFrame, kOther},
+    {"(1700000000.300000) can1 20000080#", kOther, kFrame, kOther},
+    {"(1700000000.400000) can1 00012345##1000102030405060708090A0B R", kOther, kFrame, kOther},
+    {"(0000000001.000000) slcan0 123#R3", kOther, kFrame, kOther},
+    {"DROPCOUNT: dropped 3 CAN frames on 'can0' socket (total drops 3)", kOther, kHeader, kOther},
+    {"  can0  123   [8]  11 22 33 44 55 66 77 88", kOther, kFrame, kOther},
+    {"  can0  123   [2]  remote request", kOther, kFrame, kOther},
+    {"  vcan0  12345678   [4]  DE AD BE EF", kOther, kFrame, kOther},
+    {"  can0       123   [1]  01", kOther, kFrame, kOther},
+    {"  can1  123  [12]  11 22 33 44 55 66 77 88 99 AA BB CC", kOther, kFrame, kOther},
+    {" (1700000000.123456)  can0  123   [8]  11 22 33 44 55 66 77 88", kOther, kFrame, kOther},
+    {" (000.000000)  can0  123   [0] ", kOther, kFrame, kOther},
+    {" (2023-11-14 22:13:20.123456)  can0  123   [3]  01 02 03", kOther, kFrame, kOther},
+    {"  can0  RX - -  123   [8]  11 22 33 44 55 66 77 88", kOther, kFrame, kOther},
+    {"  can0  TX B E  123  [16]  11 22 33 44 55 66 77 88 11 22 33 44 55 66 77 88", kOther, kFrame,
+     kOther},
+    {"  can0  20000004   [8]  00 04 00 00 00 00 00 00   ERRORFRAME", kOther, kFrame, kOther},
+    // Not quite candump: an identifier of 4 digits, no '#', no brackets, a bad time.
+    {"(1700000000.123456) can0 1234#11", kOther, kOther, kOther},
+    {"(1700000000.123456) can0 123 11 22", kOther, kOther, kOther},
+    {"(1700000000) can0 123#11", kOther, kOther, kOther},
+    {"  can0  123   8  11 22 33 44 55 66 77 88", kOther, kOther, kOther},
+    {" (abc)  can0  123   [8]  11 22", kOther, kOther, kOther},
+    {"  can0  123   [123]  11 22", kOther, kOther, kOther},
+
+    // TRC headers and messages.
+    {";$FILEVERSION=2.1", kOther, kOther, kStrong},
+    {";$STARTTIME=45000.5123456", kOther, kOther, kStrong},
+    {";$COLUMNS=N,O,T,B,I,d,R,L,D", kOther, kOther, kStrong},
+    {";   Start time: 16.06.2023 10:00:00.000.0", kOther, kOther, kStrong},
+    {";   Generated by PCAN-View v5.0.0.814", kOther, kOther, kStrong},
+    {";---+--   ----+----  --+--  ----+---  +  -+ -- -- -- -- -- -- --", kOther, kOther, kStrong},
+    {";   Message Number", kOther, kOther, kHeader},
+    {";", kOther, kOther, kHeader},
+    {"     1)      1059.9  Rx         0300  8  00 00 00 00 04 00 00 00", kOther, kOther, kFrame},
+    {"     1)      1841  0001  8  00 00 00 00 00 00 00 00", kOther, kOther, kFrame},
+    {"     2)      1059.900 1  Rx         0300 -  8  00 00 00 00 04 00 00 00", kOther, kOther,
+     kFrame},
+    {"      1      1059.900 DT     0300 Rx 7 00 00 00 00 04 00 00", kOther, kOther, kFrame},
+    {"      0         0.000 DT  1     0123 Rx -  0    ", kOther, kOther, kFrame},
+    {"     17      1065.120 FD  2 18FEF100 Tx - 12   01 02 03 04 05 06 07 08 09 0A 0B 0C", kOther,
+     kOther, kFrame},
+    {"     12      1064.820 ER  1     0000 Rx -  5    00 01 02 03 04", kOther, kOther, kFrame},
+    // Not quite TRC: a number with no message type after it, no time.
+    {"      1      1059.900 XY     0300 Rx 7 00", kOther, kOther, kOther},
+    {"      1      1059 DT     0300 Rx 7 00", kOther, kOther, kOther},
+    {"     1)", kOther, kOther, kOther},
+
+    // Other files: CSV, DBC, INI, prose, empty.
+    {"timestamp,arbitration_id,extended,remote,error,dlc,data", kOther, kOther, kOther},
+    {"1700000000.123456,0x123,0,0,0,0,", kOther, kOther, kOther},
+    {"VERSION \"\"", kOther, kOther, kOther},
+    {"BO_ 291 EngineData: 8 Vector__XXX", kOther, kOther, kOther},
+    {" SG_ EngineSpeed : 0|16@1+ (0.125,0) [0|8031.875] \"rpm\" Vector__XXX", kOther, kOther,
+     kOther},
+    {"[txtcvtSettings]", kOther, kOther, kOther},
+    {"date: 2023-06-14 10:03:17", kOther, kOther, kOther},
+    {"", kOther, kOther, kOther},
+};
+
+TEST(LogHeadRules, EachLineIsOfTheFormatsThatWriteIt) {
+    using namespace sources::head_rules;
+    for (const Row& row : kRows) {
+        EXPECT_EQ(ascLine(row.line), row.asc) << "ASC: " << row.line;
+        EXPECT_EQ(candumpLine(row.line), row.candump) << "candump: " << row.line;
+        EXPECT_EQ(trcLine(row.line), row.trc) << "TRC: " << row.line;
+    }
+}
+
+}  // namespace
