@@ -1,5 +1,7 @@
 #include "sources/asc/asc_lines.h"
 
+#include <cstring>
+
 namespace sources::asc {
 
 namespace {
@@ -20,6 +22,21 @@ bool allDigits(std::string_view word) {
     return true;
 }
 
+// A blank frame; field by field, since a whole-object clear compiles to a slow string store.
+void clearFrame(can::Frame& frame) {
+    frame.canId = 0;
+    frame.channel = 0;
+    frame.dataLength = 0;
+    frame.kind = can::FrameKind::kData;
+    frame.isExtended = false;
+    frame.isFd = false;
+    frame.bitRateSwitch = false;
+    frame.errorState = false;
+    frame.transmitted = false;
+    frame.event = 0;
+    std::memset(frame.data, 0, sizeof frame.data);
+}
+
 bool startsWith(std::string_view text, std::string_view head) {
     return text.substr(0, head.size()) == head;
 }
@@ -37,12 +54,15 @@ bool parseTime(std::string_view word, AscLine& line) {
     if (point != std::string_view::npos) {
         const std::string_view fraction = word.substr(point + 1);
         if (fraction.empty()) return false;
-        uint64_t scale = 100000000;
+        static constexpr uint64_t kScale[10] = {1000000000, 100000000, 10000000, 1000000, 100000,
+                                                10000,      1000,      100,      10,      1};
+        size_t digits = 0;
         for (const char c : fraction) {
             if (!isDigit(c)) return false;
-            nanoseconds += static_cast<uint64_t>(c - '0') * scale;
-            scale /= 10;
+            if (digits < 9) nanoseconds = nanoseconds * 10 + static_cast<uint64_t>(c - '0');
+            ++digits;
         }
+        nanoseconds *= kScale[digits < 9 ? digits : 9];
     }
     line.time = seconds * 1000000000 + nanoseconds;
     line.hasTime = true;
@@ -233,12 +253,12 @@ void readChannelLine(std::string_view channel, Words& words, Base base, can::Fra
     } else if (second == "J1939TP") {
         line.skipped = Skip::kJ1939;
     } else if (second == "ErrorFrame") {
-        frame = can::Frame{};
+        clearFrame(frame);
         frame.kind = can::FrameKind::kError;
         line.kind = parseChannel(channel, frame.channel) ? LineKind::kFrame : LineKind::kUnreadable;
     } else {
         const std::string_view third = words.next();
-        frame = can::Frame{};
+        clearFrame(frame);
         if (third == "TxRq") {
             line.skipped = Skip::kTransmitRequest;
         } else if (!parseDirection(third, frame.transmitted)) {
@@ -256,7 +276,7 @@ void readTimedLine(std::string_view first, Words& words, Base base, can::Frame& 
     parseTime(first, line);
     const std::string_view second = words.next();
     if (second == "CANFD") {
-        frame = can::Frame{};
+        clearFrame(frame);
         line.kind = readCanFd(words, base, frame, line);
     } else if (allDigits(second)) {
         readChannelLine(second, words, base, frame, line);

@@ -11,16 +11,26 @@ namespace sources::asc {
 // How identifiers and data bytes are written: `base hex` (the default) or `base dec`.
 enum class Base : uint8_t { kHex, kDecimal };
 
-inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Spaces and tabs part the words; other control characters do too, which costs one test.
+inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+inline bool isDigit(char c) { return static_cast<unsigned char>(c - '0') <= 9; }
+
+// The values of the hexadecimal digits, -1 for every other character: one look-up a digit.
+inline constexpr auto kHexValues = [] {
+    struct Table {
+        signed char value[256];
+    } table{};
+    for (int c = 0; c < 256; ++c) {
+        table.value[c] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                                         : -1);
+    }
+    return table;
+}();
 
 // The value of a hexadecimal digit, or -1.
-inline int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+inline int hexDigit(char c) { return kHexValues.value[static_cast<unsigned char>(c)]; }
 
 inline char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
