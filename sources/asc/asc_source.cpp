@@ -15,6 +15,8 @@ namespace {
 constexpr uint64_t kRecognitionBytes = 64 * 1024;
 // The header comment of this program's own export, whose dates are UTC.
 constexpr std::string_view kUtcComment = "// times from the date above (UTC)";
+// A text editor may put UTF-8's byte order mark in front of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 platform::Status notAsc(std::string detail, platform::Place place) {
     return platform::Status::failure(platform::kInvalidData, "not an ASC log: " + std::move(detail),
@@ -72,6 +74,7 @@ platform::Status AscSource::open() {
             break;
         }
         bytes += text.size() + 1;
+        if (lines_.lineNumber() == 1 && text.starts_with(kByteOrderMark)) text.remove_prefix(3);
         if (!takeHeaderLine(text, dates, recognized)) break;
         if (!recognized && bytes > kRecognitionBytes) {
             status_ = notAsc("no header line or CAN frame in the first 64 KiB",
@@ -97,17 +100,9 @@ platform::Status AscSource::open() {
 bool AscSource::takeHeaderLine(std::string_view text, HeaderDates& dates, bool& recognized) {
     can::Frame frame;
     const asc::AscLine line = asc::readAscLine(text, base_, frame);
-    asc::AscDate date;
     switch (line.kind) {
         case asc::LineKind::kDate:
-            if (!asc::parseAscDate(line.rest, date)) {
-                skip(asc::Skip::kBadDate);
-            } else if (dates.date) {
-                skip(asc::Skip::kRepeatedHeader);
-            } else {
-                dates.date = date;
-                recognized = true;
-            }
+            if (takeDate(line.rest, dates.date)) recognized = true;
             return true;
         case asc::LineKind::kBase:
             base_ = line.base;
@@ -120,11 +115,7 @@ bool AscSource::takeHeaderLine(std::string_view text, HeaderDates& dates, bool& 
         case asc::LineKind::kBeginBlock:
             recognized = true;
             inBlock_ = true;
-            if (asc::parseAscDate(line.rest, date)) {
-                dates.block = date;
-            } else if (!line.rest.empty()) {
-                skip(asc::Skip::kBadDate);
-            }
+            if (!line.rest.empty()) takeDate(line.rest, dates.block);
             return false;
         case asc::LineKind::kFrame:
             recognized = true;
@@ -145,6 +136,20 @@ bool AscSource::takeHeaderLine(std::string_view text, HeaderDates& dates, bool& 
     pending_ = true;
     pendingText_ = text;
     return false;
+}
+
+bool AscSource::takeDate(std::string_view text, std::optional<asc::AscDate>& date) {
+    asc::AscDate read;
+    if (!asc::parseAscDate(text, read)) {
+        skip(asc::Skip::kBadDate);
+        return false;
+    }
+    if (date) {
+        skip(asc::Skip::kRepeatedHeader);
+    } else {
+        date = read;
+    }
+    return true;
 }
 
 void AscSource::setOrigin(const HeaderDates& dates) {

@@ -19,9 +19,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "sources/asc/asc_date.h"
 #include "sources/asc/asc_lines.h"
 #include "sources/byte_input.h"
 #include "sources/frame_source.h"
@@ -55,6 +57,8 @@ private:
     bool placeInTime(const asc::AscLine& line, uint64_t& time, bool& early);
     // Reads one header line: false when the header ends with it (it may then be pending).
     bool takeHeaderLine(std::string_view text, HeaderDates& dates, bool& recognized);
+    // A header date into `date` unless one came before: false when it does not read.
+    bool takeDate(std::string_view text, std::optional<asc::AscDate>& date);
     void setOrigin(const HeaderDates& dates);
     void finish();
     void foldSkipped();

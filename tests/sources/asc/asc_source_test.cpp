@@ -307,6 +307,17 @@ TEST_F(AscSourceTest, PiecesAndBatchSizesDoNotChangeWhatIsRead) {
     }
 }
 
+TEST_F(AscSourceTest, AByteOrderMarkBeforeTheHeaderIsPassedOver) {
+    const Reading reading = readText(
+        "\xEF\xBB\xBF"
+        "date Wed May 01 12:34:56.789 pm 2024\nbase hex\n   0.5 1 123 Rx d 1 AA\n");
+    ASSERT_TRUE(reading.opened.ok());
+    EXPECT_EQ(reading.origin.kind, TimeOrigin::Kind::kDated);
+    EXPECT_EQ(reading.frames,
+              (std::vector<std::string>{"line 3 at 500000000: data 123 ch0 len 1 AA"}));
+    EXPECT_TRUE(reading.counts.skipped.empty());
+}
+
 TEST_F(AscSourceTest, InputsThatAreNoAscLogFailToOpen) {
     // Binary junk, with line feeds now and then.
     std::string junk(200000, '\0');
