@@ -1,7 +1,7 @@
 # Gathers the seed corpora: DBC files from examples/ and the real-world ones in tests/data/,
-# captures from examples/ and made by dtgen from the descriptions, and small settings files.
+# captures from examples/ and made by dtgen from the descriptions, small settings files, ASC logs.
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect)
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
      ${SOURCE_DIR}/tests/data/dbc/*.dbc)
@@ -27,6 +27,8 @@ file(COPY ${settings} DESTINATION ${OUT}/ini)
 # Heads of every log format and of files that are none (format detection), and the captures.
 file(GLOB detect_seeds ${SOURCE_DIR}/fuzz/seeds/detect/*)
 file(COPY ${detect_seeds} ${captures} DESTINATION ${OUT}/detect)
+file(GLOB asc_logs ${SOURCE_DIR}/fuzz/seeds/asc/*.asc)
+file(COPY ${asc_logs} DESTINATION ${OUT}/asc)
 list(LENGTH dbc_files dbc_count)
 list(LENGTH captures capture_count)
 list(LENGTH descriptions description_count)

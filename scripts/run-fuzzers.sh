@@ -35,6 +35,7 @@ run capture_convert_fuzzer capture -max_len=65536
 run record_walk_fuzzer capture -max_len=4096
 run ini_fuzzer ini -max_len=4096
 run format_detection_fuzzer detect -max_len=16384
+run asc_reader_fuzzer asc -max_len=16384
 echo "Fuzzing summary:"
 cat "$summary"
 if [ -n "$failed" ]; then
