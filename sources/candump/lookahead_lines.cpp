@@ -63,8 +63,7 @@ bool LookaheadLines::fetch(TextLine& line) {
 const std::vector<TextLine>& LookaheadLines::readAhead(size_t maxLines, size_t maxBytes) {
     ahead_.clear();
     aheadText_.clear();
-    aheadText_.reserve(maxBytes + LineInput::kMaxLineLength);
-    std::vector<size_t> offsets;
+    std::vector<size_t> offsets;  // the text may move as it grows: views are made at the end
     TextLine line;
     while (ahead_.size() < maxLines && aheadText_.size() < maxBytes && fetch(line)) {
         offsets.push_back(aheadText_.size());
