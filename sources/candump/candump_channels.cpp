@@ -25,16 +25,18 @@ ChannelMap::ChannelMap(const std::vector<std::string>& givenNames) {
     }
 }
 
-int ChannelMap::channelOf(std::string_view name) {
-    if (last_ < entries_.size() && entries_[last_].name == name) return entries_[last_].channel;
+int ChannelMap::search(std::string_view name) {
+    uint16_t& hint = byLastCharacter_[static_cast<unsigned char>(name.back())];
     for (size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].name == name) {
-            last_ = i;
+        if (sameName(entries_[i].name, name)) {
+            hint = static_cast<uint16_t>(i + 1);
             entries_[i].met = true;
             return entries_[i].channel;
         }
     }
-    return assign(name);
+    const int channel = assign(name);
+    if (channel >= 0) hint = static_cast<uint16_t>(entries_.size());
+    return channel;
 }
 
 int ChannelMap::assign(std::string_view name) {
@@ -45,7 +47,6 @@ int ChannelMap::assign(std::string_view name) {
         if (channel == kMaxChannels) return -1;
     }
     taken_.set(static_cast<size_t>(channel));
-    last_ = entries_.size();
     entries_.push_back({std::string(name), channel, true});
     return channel;
 }

@@ -78,11 +78,13 @@ inline constexpr uint64_t kMaxSeconds = 9'999'999'999;
 
 class LineReader {
 public:
-    // Reads `line` (without its line end). For kFrame every field of `frame` but time, place and
-    // channel is set, the data zero beyond its length; for other kinds `frame` holds anything.
-    LineResult read(std::string_view line, can::Frame& frame);
+    // Reads `line` (without its line end); the result is valid until the next line is read. For
+    // kFrame every field of `frame` but time, place and channel is set, the data zero beyond its
+    // length; for other kinds `frame` holds anything.
+    const LineResult& read(std::string_view line, can::Frame& frame);
 
 private:
+    LineResult result_;
     std::string uncoloured_;  // a line of candump -c without its colour sequences
 };
 

@@ -52,7 +52,7 @@ bool CandumpSource::recognise(const std::vector<candump::TextLine>& ahead) {
     size_t decreases = 0;
     for (const candump::TextLine& line : ahead) {
         if (line.tooLong || line.cut) continue;
-        const candump::LineResult result = reader.read(line.text, frame);
+        const candump::LineResult& result = reader.read(line.text, frame);
         if (result.kind == LineKind::kSkipped && result.skipped == candump::kCanXlFrame) {
             found = true;
         }
@@ -76,7 +76,7 @@ bool CandumpSource::recognise(const std::vector<candump::TextLine>& ahead) {
     // The first frame line starts the clock; when its date cannot be converted, a later one.
     for (const candump::TextLine& line : ahead) {
         if (clock_.started() || line.tooLong || line.cut) continue;
-        const candump::LineResult result = reader.read(line.text, frame);
+        const candump::LineResult& result = reader.read(line.text, frame);
         if (result.kind == LineKind::kFrame) clock_.start(result.time, deltas_);
     }
     return found;
@@ -97,8 +97,9 @@ size_t CandumpSource::read(std::span<can::Frame> frames) {
 }
 
 bool CandumpSource::take(const candump::TextLine& line, can::Frame& frame) {
-    const candump::LineResult result =
-        line.tooLong ? candump::LineResult{} : reader_.read(line.text, frame);
+    static const candump::LineResult kTooLong;  // unreadable
+    const candump::LineResult& result = line.tooLong ? kTooLong : reader_.read(line.text, frame);
+    if (result.kind == LineKind::kFrame && !line.cut) return place(result, line.number, frame);
     if (line.cut && (result.kind == LineKind::kFrame || result.kind == LineKind::kUnreadable)) {
         counts_.cutShort = true;
         counts_.cutShortWhere =

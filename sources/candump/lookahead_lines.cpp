@@ -43,7 +43,11 @@ bool LookaheadLines::fetch(TextLine& line) {
     } else {
         std::string_view text;
         if (!lines_.next(text)) return false;
-        line = {text, lines_.lineNumber(), lines_.tooLong(), false};
+        // Field by field: a whole new TextLine would be stored and loaded again in other widths.
+        line.text = text;
+        line.number = lines_.lineNumber();
+        line.tooLong = lines_.tooLong();
+        line.cut = false;
         if (!input_->endedInsideLine()) return true;
         current_.assign(text);
         line.text = current_;

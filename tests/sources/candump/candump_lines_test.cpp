@@ -279,8 +279,28 @@ TEST(CandumpLines, TimesAreExactToTheNanosecond) {
         EXPECT_EQ(result.time.nanoseconds, c.nanoseconds) << c.time;
         EXPECT_EQ(result.time.secondDigits, c.digits) << c.time;
     }
+    // Every count of digits, against a plain reading of them.
     LineReader reader;
     can::Frame frame;
+    const std::string digits = "8273645190827364";
+    for (size_t whole = 1; whole <= 12; ++whole) {
+        for (size_t fraction = 1; fraction <= 12; ++fraction) {
+            const std::string time = "(" + digits.substr(0, whole) + "." +
+                                     digits.substr(digits.size() - fraction) + ")";
+            const LineResult result = reader.read(time + " can0 123#11", frame);
+            const uint64_t seconds = std::stoull(digits.substr(0, whole));
+            if (seconds > sources::candump::kMaxSeconds) {
+                EXPECT_EQ(result.kind, LineKind::kUnreadable) << time;
+                continue;
+            }
+            ASSERT_EQ(result.kind, LineKind::kFrame) << time;
+            EXPECT_EQ(result.time.seconds, seconds) << time;
+            EXPECT_EQ(result.time.secondDigits, static_cast<int>(whole)) << time;
+            std::string nine = digits.substr(digits.size() - fraction).substr(0, 9);
+            nine.resize(9, '0');
+            EXPECT_EQ(result.time.nanoseconds, std::stoul(nine)) << time;
+        }
+    }
     const LineResult dated = reader.read(" (2024-05-01 12:34:56.789012)  can0  123   [0]", frame);
     ASSERT_EQ(dated.kind, LineKind::kFrame);
     EXPECT_EQ(dated.time.civil.year, 2024);
