@@ -1,5 +1,6 @@
 #include "sources/candump/candump_source.h"
 
+#include <string_view>
 #include <utility>
 
 namespace sources {
@@ -53,7 +54,9 @@ bool CandumpSource::recognise(const std::vector<candump::TextLine>& ahead) {
     for (const candump::TextLine& line : ahead) {
         if (line.tooLong || line.cut) continue;
         const candump::LineResult& result = reader.read(line.text, frame);
-        if (result.kind == LineKind::kSkipped && result.skipped == candump::kCanXlFrame) {
+        // Compared as texts: a literal may lie at another address in another file.
+        if (result.kind == LineKind::kSkipped &&
+            std::string_view(result.skipped) == candump::kCanXlFrame) {
             found = true;
         }
         if (result.kind != LineKind::kFrame) continue;
