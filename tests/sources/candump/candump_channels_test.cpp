@@ -49,7 +49,10 @@ TEST(CandumpChannels, NamesMetByNumberAndNoMoreThanTheChannels) {
 
     ChannelMap full;
     for (int i = 0; i < ChannelMap::kMaxChannels; ++i) {
-        ASSERT_GE(full.channelOf("n" + std::to_string(i) + "x"), 0);
+        std::string name = std::to_string(i);
+        name.insert(name.begin(), 'n');
+        name.push_back('x');  // no number at the end
+        ASSERT_GE(full.channelOf(name), 0);
     }
     EXPECT_EQ(full.channelOf("one-more"), -1);
     EXPECT_EQ(full.channelOf("can5"), -1);

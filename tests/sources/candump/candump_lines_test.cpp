@@ -285,8 +285,9 @@ TEST(CandumpLines, TimesAreExactToTheNanosecond) {
     const std::string digits = "8273645190827364";
     for (size_t whole = 1; whole <= 12; ++whole) {
         for (size_t fraction = 1; fraction <= 12; ++fraction) {
-            const std::string time = "(" + digits.substr(0, whole) + "." +
-                                     digits.substr(digits.size() - fraction) + ")";
+            std::string time = "(";
+            time.append(digits, 0, whole).append(".");
+            time.append(digits, digits.size() - fraction).append(")");
             const LineResult result = reader.read(time + " can0 123#11", frame);
             const uint64_t seconds = std::stoull(digits.substr(0, whole));
             if (seconds > sources::candump::kMaxSeconds) {

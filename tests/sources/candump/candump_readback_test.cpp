@@ -17,6 +17,12 @@
 
 namespace {
 
+#ifdef _WIN32
+TEST(CandumpReadBack, RunsWherePythonCanAndCanUtilsDo) {
+    GTEST_SKIP() << "python-can and can-utils run on Linux only here";
+}
+#else
+
 struct Written {
     int channel = 0;
     std::string kind;
@@ -72,9 +78,7 @@ bool writeLog(const std::string& part, const testing_support::ScratchDir& dir, i
             .string() +
         "\" " + part + " \"" + dir.path().string() + "\" " + std::to_string(seed);
     const int status = std::system(command.c_str());
-#ifndef _WIN32
     if (WIFEXITED(status) && WEXITSTATUS(status) == 77) return false;
-#endif
     EXPECT_EQ(status, 0) << command;
     return status == 0;
 }
@@ -135,9 +139,6 @@ void compare(const ReadBack& back, const std::vector<Written>& written, bool sin
 // Classic, CAN FD (BRS, ESI), extended, remote and error frames on can0, can1, can2 and vcan5;
 // received and sent.
 TEST(CandumpReadBack, PythonCanLogsReadAsWritten) {
-#ifdef _WIN32
-    GTEST_SKIP() << "python-can runs on Linux only here";
-#else
     for (const int seed : {1, 2}) {
         testing_support::ScratchDir dir("candump-python-can");
         if (!writeLog("canutils", dir, seed)) GTEST_SKIP() << "no python-can";
@@ -145,18 +146,15 @@ TEST(CandumpReadBack, PythonCanLogsReadAsWritten) {
         EXPECT_EQ(back.origin.startSeconds, 1700000000);
         compare(back, readExpected(dir / "expected.txt"), false);
     }
-#endif
 }
 
 // The same kinds of frames through an ASC file and can-utils' asc2log, on can0 to can3.
 TEST(CandumpReadBack, Asc2logOfPythonCanAscFilesReadsAsTheAscFile) {
-#ifdef _WIN32
-    GTEST_SKIP() << "python-can and can-utils run on Linux only here";
-#else
     testing_support::ScratchDir dir("candump-asc2log");
     if (!writeLog("asc2log", dir, 3)) GTEST_SKIP() << "no python-can or asc2log";
     compare(readLog(dir / "frames.log"), readExpected(dir / "expected.txt"), true);
-#endif
 }
+
+#endif  // _WIN32
 
 }  // namespace
