@@ -8,7 +8,7 @@
 // otherwise open() fails with kInvalidData at line 1. The times are read as the first frame
 // writes them. Screen lines with elapsed times are deltas (-t d) when, among the lines read
 // ahead, more than one time in eight is smaller than the one before (-t z times only grow);
-// CandumpOptions can say which instead. Log lines' elapsed times (-L -t z) count from zero.
+// log lines' elapsed times (-L -t z) count from zero. CandumpOptions can say which instead.
 //
 // Frame::place is the line number. Counted, never stopping: empty lines, comments, dropped-frames
 // notices, CAN XL frames and the explanation lines after an -e error frame under their names in
@@ -36,7 +36,8 @@ struct CandumpOptions {
     // Interface names that are channels 0, 1, ... whatever number they end in (the export's
     // --channel-names A,B).
     std::vector<std::string> channelNames;
-    // How elapsed times of screen lines read: decided from the first lines, or as given.
+    // How elapsed times read: decided from the first lines as above, or as given (for the
+    // lines of either form).
     enum class ElapsedTimes { kDetect, kSinceFirstFrame, kDeltas };
     ElapsedTimes elapsedTimes = ElapsedTimes::kDetect;
 };
