@@ -47,8 +47,8 @@ struct Reading {
 };
 
 Reading readAll(const uint8_t* data, size_t size, size_t span) {
-    sources::CandumpSource source(std::make_unique<sources::MemoryInput>(
-        std::span<const uint8_t>(data, size)));
+    sources::CandumpSource source(
+        std::make_unique<sources::MemoryInput>(std::span<const uint8_t>(data, size)));
     Reading reading;
     reading.opened = source.open().ok();
     std::vector<can::Frame> frames(span);
