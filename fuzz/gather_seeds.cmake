@@ -1,7 +1,8 @@
 # Gathers the seed corpora: DBC files from examples/ and the real-world ones in tests/data/,
-# captures from examples/ and made by dtgen from the descriptions, small settings files, ASC logs.
+# captures from examples/ and made by dtgen from the descriptions, small settings files, and
+# logs of each format.
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc)
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc ${OUT}/candump)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
      ${SOURCE_DIR}/tests/data/dbc/*.dbc)
@@ -29,7 +30,10 @@ file(GLOB detect_seeds ${SOURCE_DIR}/fuzz/seeds/detect/*)
 file(COPY ${detect_seeds} ${captures} DESTINATION ${OUT}/detect)
 file(GLOB asc_logs ${SOURCE_DIR}/fuzz/seeds/asc/*.asc)
 file(COPY ${asc_logs} DESTINATION ${OUT}/asc)
+file(GLOB candump_logs ${SOURCE_DIR}/fuzz/seeds/candump/*.log)
+file(COPY ${candump_logs} DESTINATION ${OUT}/candump)
 list(LENGTH dbc_files dbc_count)
 list(LENGTH captures capture_count)
 list(LENGTH descriptions description_count)
-message(STATUS "Seeds: ${dbc_count} DBC files, ${capture_count} captures and ${description_count} made by dtgen")
+list(LENGTH candump_logs candump_count)
+message(STATUS "Seeds: ${dbc_count} DBC files, ${capture_count} captures and ${description_count} made by dtgen, ${candump_count} candump logs")

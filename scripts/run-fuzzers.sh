@@ -36,6 +36,7 @@ run record_walk_fuzzer capture -max_len=4096
 run ini_fuzzer ini -max_len=4096
 run format_detection_fuzzer detect -max_len=16384
 run asc_reader_fuzzer asc -max_len=16384
+run candump_reader_fuzzer candump -max_len=4096
 echo "Fuzzing summary:"
 cat "$summary"
 if [ -n "$failed" ]; then

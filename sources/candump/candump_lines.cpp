@@ -1,0 +1,346 @@
+#include "sources/candump/candump_lines.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstring>
+
+#include "sources/candump/candump_text.h"
+
+namespace sources::candump {
+
+namespace {
+
+using namespace text;
+
+// ---- times ----
+
+// Up to eight digits at `p` (8 bytes readable) as one little-endian word: how many digits
+// lead, and their value. A digit keeps 3 in its byte's high half after 6 is added; a carry out
+// of another byte reaches only the bytes after it.
+inline int leadingDigits(const char* p, uint64_t& value) {
+    if constexpr (std::endian::native != std::endian::little) return -1;
+    uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    constexpr uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0;
+    const uint64_t notDigits =
+        ((word & kHighHalves) | (((word + 0x0606060606060606) & kHighHalves) >> 4)) ^
+        0x3333333333333333;
+    const int digits = notDigits == 0 ? 8 : std::countr_zero(notDigits) / 8;
+    if (digits == 0) {
+        value = 0;
+        return 0;
+    }
+    // The digits to the high end, zeros before them; then pairs, fours and eight folded.
+    word = (word << (8 * (8 - digits))) & 0x0F0F0F0F0F0F0F0F;
+    word = word * (10 << 8 | 1) >> 8 & 0x00FF00FF00FF00FF;
+    word = word * (100 << 16 | 1) >> 16 & 0x0000FFFF0000FFFF;
+    value = word * (10000ull << 32 | 1) >> 32;
+    return digits;
+}
+
+// Whole seconds up to kMaxSeconds (any leading zeros): false when no digit comes or the value
+// is larger.
+bool readSeconds(Cursor& c, uint64_t& value, int& digits) {
+    const char* first = c.p;
+    value = 0;
+    if (c.end - c.p >= 8) c.p += std::max(leadingDigits(c.p, value), 0);
+    bool tooLarge = false;
+    for (; c.p != c.end && isDigit(*c.p); ++c.p) {
+        value = value * 10 + static_cast<uint64_t>(*c.p - '0');
+        tooLarge |= value > kMaxSeconds;  // and stays so: the value only grows
+    }
+    digits = static_cast<int>(c.p - first);
+    return digits > 0 && !tooLarge;
+}
+
+// '.' and at least one digit, read as nanoseconds: exact to the ninth digit, the rest dropped.
+bool readFraction(Cursor& c, uint32_t& nanoseconds) {
+    static constexpr uint32_t kScale[10] = {1000000000, 100000000, 10000000, 1000000, 100000,
+                                            10000,      1000,      100,      10,      1};
+    if (!c.at('.')) return false;
+    const char* first = ++c.p;
+    uint64_t value = 0;
+    int kept = 0;
+    if (c.end - c.p >= 8) {
+        kept = std::max(leadingDigits(c.p, value), 0);
+        c.p += kept;
+    }
+    for (; c.p != c.end && isDigit(*c.p); ++c.p) {
+        if (kept < 9) {
+            value = value * 10 + static_cast<uint64_t>(*c.p - '0');
+            ++kept;
+        }
+    }
+    nanoseconds = static_cast<uint32_t>(value) * kScale[kept];
+    return c.p != first;
+}
+
+// Exactly `count` digits.
+bool readFixed(Cursor& c, int count, int& value) {
+    if (c.end - c.p < count) return false;
+    value = 0;
+    for (int i = 0; i < count; ++i, ++c.p) {
+        if (!isDigit(*c.p)) return false;
+        value = value * 10 + (*c.p - '0');
+    }
+    return true;
+}
+
+bool readSeparated(Cursor& c, char separator, int count, int& value) {
+    if (!c.at(separator)) return false;
+    ++c.p;
+    return readFixed(c, count, value);
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// "2024-05-01 12:34:56" (candump -t A), a real date and time of day.
+bool readDate(Cursor& c, platform::CivilTime& civil) {
+    if (!readFixed(c, 4, civil.year) || !readSeparated(c, '-', 2, civil.month) ||
+        !readSeparated(c, '-', 2, civil.day) || !readSeparated(c, ' ', 2, civil.hour) ||
+        !readSeparated(c, ':', 2, civil.minute) || !readSeparated(c, ':', 2, civil.second)) {
+        return false;
+    }
+    return civil.month >= 1 && civil.month <= 12 && civil.day >= 1 &&
+           civil.day <= daysInMonth(civil.year, civil.month) && civil.hour <= 23 &&
+           civil.minute <= 59 && civil.second <= 60;
+}
+
+// "(seconds.fraction)" or "(date time.fraction)", the cursor at '('.
+bool readTime(Cursor& c, LineTime& time) {
+    ++c.p;
+    if (c.end - c.p > 4 && c.p[4] == '-') {
+        time.form = TimeForm::kDate;
+        if (!readDate(c, time.civil)) return false;
+    } else {
+        time.form = TimeForm::kSeconds;
+        if (!readSeconds(c, time.seconds, time.secondDigits)) return false;
+    }
+    if (!readFraction(c, time.nanoseconds) || !c.at(')')) return false;
+    ++c.p;
+    return true;
+}
+
+bool isRawDlc(const Cursor& c) {
+    return c.end - c.p >= 2 && c.p[0] == '_' && hexOf(c.p[1]) != kNoDigit &&
+           hexOf(c.p[1]) > kClassicMax && (c.end - c.p == 2 || isBlank(c.p[2]));
+}
+
+// Eight hex digits to four bytes, written only when all eight are hex digits.
+inline bool readFourBytes(const char* p, uint8_t* out) {
+    const unsigned a = hexOf(p[0]), b = hexOf(p[1]), c = hexOf(p[2]), d = hexOf(p[3]);
+    const unsigned e = hexOf(p[4]), f = hexOf(p[5]), g = hexOf(p[6]), h = hexOf(p[7]);
+    if ((a | b | c | d | e | f | g | h) > 0x0F) return false;
+    out[0] = static_cast<uint8_t>(a << 4 | b);
+    out[1] = static_cast<uint8_t>(c << 4 | d);
+    out[2] = static_cast<uint8_t>(e << 4 | f);
+    out[3] = static_cast<uint8_t>(g << 4 | h);
+    return true;
+}
+
+// Hex pairs up to the next blank, a '.' allowed between them, at most `max` bytes; a classic
+// frame of 8 bytes may end in its raw data length code.
+bool readLogData(Cursor& c, int max, can::Frame& frame) {
+    int count = 0;
+    // Four bytes at a time while they come whole: one test of eight digits.
+    while (c.end - c.p >= 8 && count + 4 <= max && readFourBytes(c.p, frame.data + count)) {
+        count += 4;
+        c.p += 8;
+    }
+    for (;;) {
+        if (c.end - c.p >= 2) {
+            const uint8_t high = hexOf(c.p[0]);
+            const uint8_t low = hexOf(c.p[1]);
+            if ((high | low) <= 0x0F) {
+                if (count == max) return false;
+                frame.data[count++] = static_cast<uint8_t>(high << 4 | low);
+                c.p += 2;
+                continue;
+            }
+        }
+        if (c.atEnd() || isBlank(*c.p)) break;
+        if (*c.p == '.') {
+            ++c.p;
+        } else if (count == kClassicMax && max == kClassicMax && isRawDlc(c)) {
+            c.p += 2;
+            break;
+        } else {
+            return false;  // an odd digit, or no hex digit
+        }
+    }
+    frame.dataLength = count;
+    return true;
+}
+
+// After 'R': nothing, or the length asked for (0-8), 8 followed by a raw data length code.
+bool readLogRemote(Cursor& c, can::Frame& frame) {
+    frame.kind = can::FrameKind::kRemote;
+    frame.dataLength = 0;
+    if (c.atEnd() || isBlank(*c.p)) return true;
+    if (*c.p < '0' || *c.p > '8') return false;
+    frame.dataLength = *c.p++ - '0';
+    if (c.atEnd() || isBlank(*c.p)) return true;
+    if (frame.dataLength != kClassicMax || !isRawDlc(c)) return false;
+    c.p += 2;
+    return true;
+}
+
+// After the identifier's '#': data, a remote request or '#', flags and CAN FD data.
+bool readLogPayload(Cursor& c, can::Frame& frame) {
+    const bool error = frame.kind == can::FrameKind::kError;
+    std::memset(frame.data, 0, sizeof frame.data);  // whole: four stores, no call
+    if (c.at('R') || c.at('r')) {
+        ++c.p;
+        return !error && readLogRemote(c, frame);
+    }
+    if (c.at('#')) {
+        const uint8_t flags = c.end - c.p > 1 ? hexOf(c.p[1]) : kNoDigit;
+        if (error || flags == kNoDigit) return false;
+        c.p += 2;
+        frame.isFd = true;
+        frame.bitRateSwitch = (flags & 1) != 0;
+        frame.errorState = (flags & 2) != 0;
+        return readLogData(c, kFdMax, frame);
+    }
+    return readLogData(c, kClassicMax, frame);
+}
+
+// "45123#81:00:12345678#..." : a CAN XL frame's priority, flags, SDT and acceptance field.
+bool isCanXl(const Cursor& c) {
+    constexpr std::string_view kShape = "hhhhh#hh:hh:hhhhhhhh#";
+    if (static_cast<size_t>(c.end - c.p) < kShape.size()) return false;
+    for (size_t i = 0; i < kShape.size(); ++i) {
+        if (kShape[i] == 'h' ? hexOf(c.p[i]) == kNoDigit : c.p[i] != kShape[i]) return false;
+    }
+    return true;
+}
+
+// The length of the identifier of a log form frame: 3 or 8 digits before its '#' (5 for CAN
+// XL); 0 when the text is no log form frame.
+size_t logIdentifierLength(const Cursor& c) {
+    const auto left = static_cast<size_t>(c.end - c.p);
+    for (const size_t digits : {size_t{3}, size_t{5}, size_t{8}}) {
+        if (left > digits && c.p[digits] == '#') return digits;
+    }
+    return 0;
+}
+
+// The frame of the log form, its identifier `digits` long, and the direction after it.
+LineKind readLogFrame(Cursor& c, size_t digits, can::Frame& frame, LineResult& result) {
+    if (digits == 5) {
+        if (!isCanXl(c)) return LineKind::kUnreadable;
+        result.skipped = kCanXlFrame;
+        return LineKind::kSkipped;
+    }
+    if (!readIdentifier({c.p, digits}, frame)) return LineKind::kUnreadable;
+    c.p += digits + 1;
+    if (!readLogPayload(c, frame)) return LineKind::kUnreadable;
+    if (c.atEnd()) return LineKind::kFrame;
+    if (c.end - c.p == 2 && c.p[0] == ' ' && (c.p[1] == 'R' || c.p[1] == 'T')) {
+        frame.transmitted = c.p[1] == 'T';  // the direction as candump -x and python-can write it
+        return LineKind::kFrame;
+    }
+    c.skipBlanks();
+    if (!c.atEnd()) {
+        const std::string_view direction = c.token();
+        if (direction.size() != 1) return LineKind::kUnreadable;
+        const char mark = static_cast<char>(direction[0] & ~0x20);  // upper case
+        if (mark != 'R' && mark != 'T') return LineKind::kUnreadable;
+        frame.transmitted = mark == 'T';
+        c.skipBlanks();
+    }
+    return c.atEnd() ? LineKind::kFrame : LineKind::kUnreadable;
+}
+
+// ---- lines ----
+
+bool startsWith(const Cursor& c, std::string_view text) {
+    return static_cast<size_t>(c.end - c.p) >= text.size() &&
+           std::memcmp(c.p, text.data(), text.size()) == 0;
+}
+
+// Lines that are no frame whatever follows; false for the rest.
+bool isOtherLine(const Cursor& c, LineResult& result) {
+    if (c.atEnd()) {
+        result.skipped = kEmptyLine;
+    } else if (*c.p == '(') {
+        return false;  // a time: the usual line
+    } else if (*c.p == '#' || (*c.p == '/' && startsWith(c, "//"))) {
+        result.skipped = kComment;
+    } else if (*c.p == 'D' && startsWith(c, "DROPCOUNT:")) {
+        result.skipped = kDropNotice;
+    } else {
+        return false;
+    }
+    result.kind = LineKind::kSkipped;
+    return true;
+}
+
+void readPlain(std::string_view line, can::Frame& frame, LineResult& result) {
+    result.kind = LineKind::kUnreadable;
+    result.form = LineForm::kLog;
+    result.skipped = "";
+    result.time.form = TimeForm::kNone;
+    result.time.seconds = 0;
+    result.time.nanoseconds = 0;
+    result.time.secondDigits = 0;
+    result.interface = {};
+    if (!line.empty() && line[0] == '\t') {
+        result.kind = LineKind::kExplanation;
+        return;
+    }
+    Cursor c{line.data(), line.data() + line.size()};
+    if (!c.at('(')) {  // a time first is the usual line: no other checks
+        c.skipBlanks();
+        if (isOtherLine(c, result)) return;
+    }
+    if (c.at('(')) {
+        if (!readTime(c, result.time) || c.atEnd() || !isBlank(*c.p)) return;
+        c.skipBlanks();
+    }
+    result.interface = c.token();
+    c.skipBlanks();
+    if (result.interface.size() > kMaxInterfaceLength || c.atEnd()) return;
+    frame.event = 0;
+    frame.transmitted = false;
+    frame.isFd = false;
+    frame.bitRateSwitch = false;
+    frame.errorState = false;
+    if (const size_t digits = logIdentifierLength(c)) {
+        result.kind = readLogFrame(c, digits, frame, result);
+    } else {
+        result.form = LineForm::kScreen;
+        result.kind = readScreenFrame(c, frame, result);
+    }
+}
+
+// A copy of the line without ESC '[' ... final-letter sequences.
+void removeColours(std::string_view line, std::string& out) {
+    out.clear();
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != '\x1b' || i + 1 == line.size() || line[i + 1] != '[') {
+            out.push_back(line[i]);
+            continue;
+        }
+        i += 2;
+        while (i < line.size() && !(line[i] >= '@' && line[i] <= '~')) ++i;
+    }
+}
+
+}  // namespace
+
+const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
+    readPlain(line, frame, result_);
+    if (result_.kind == LineKind::kUnreadable && line.find('\x1b') != std::string_view::npos) {
+        removeColours(line, uncoloured_);
+        readPlain(uncoloured_, frame, result_);
+    }
+    return result_;
+}
+
+}  // namespace sources::candump

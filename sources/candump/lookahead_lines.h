@@ -1,0 +1,60 @@
+// The lines of a text log with two additions to LineInput: the first lines can be read ahead
+// (to recognise the log and how its times read) and are then handed on again in order, and a
+// last line that the file ends inside of, with no line end, is marked as cut. Memory stays
+// bounded: the lines read ahead are copied up to a limit, the rest stream.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sources/byte_input.h"
+#include "sources/line_input.h"
+
+namespace sources::candump {
+
+struct TextLine {
+    std::string_view text;  // valid until the next line is asked for
+    uint64_t number = 0;    // from 1
+    bool tooLong = false;   // longer than LineInput::kMaxLineLength: no text
+    bool cut = false;       // the file ends inside this line (it has no line end)
+};
+
+class LookaheadLines {
+public:
+    explicit LookaheadLines(std::unique_ptr<ByteInput> input);
+    ~LookaheadLines();
+
+    // Reads up to `maxLines` lines, or until `maxBytes` of their text, ahead of next(); the
+    // lines read ahead, valid until next() has handed them all on.
+    const std::vector<TextLine>& readAhead(size_t maxLines, size_t maxBytes);
+    // The next line in file order; false at the end of the input or when reading failed.
+    bool next(TextLine& line);
+
+    platform::Status status() const;
+    uint64_t consumed() const;
+    // The stored file ended before the data it holds (ByteInput::cutShort).
+    bool inputCutShort() const;
+
+private:
+    class EndWatch;
+    bool fetch(TextLine& line);
+
+    std::unique_ptr<EndWatch> input_;
+    LineInput lines_;
+    // Near the end of a file without a last line end: the current line and the one after it,
+    // copied, to know whether the current one is the last.
+    std::string current_;
+    std::string held_;
+    TextLine heldLine_;
+    bool haveHeld_ = false;
+    // Lines read ahead: their text one after the other, handed on again from `replayed_`.
+    std::string aheadText_;
+    std::vector<TextLine> ahead_;
+    size_t replayed_ = 0;
+};
+
+}  // namespace sources::candump
