@@ -87,7 +87,8 @@ platform::Status TrcSource::takeHead(const trc::Header& header, uint64_t columns
                                          platform::Place::line(lines_->lineNumber()));
     };
     if (!header.hasVersion) {
-        if (lines_->lineNumber() == 0) return notTrace("the file is empty");
+        if (lines_->lineNumber() == 0)
+            return platform::Status::failure(platform::kInvalidData, "the file is empty");
         if (!pending_ || pendingTooLong_ || !trc::looksLikeVersion1Message(pendingLine_))
             return notTrace("not a PEAK trace file: no $FILEVERSION and no message line");
     }
