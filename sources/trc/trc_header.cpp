@@ -96,7 +96,8 @@ bool readStartTime(std::string_view text, ClockTime& out, bool& zero) {
 
 bool readColumns(std::string_view text, Columns& out) {
     static constexpr std::string_view kLetters = "NOTBIdRlLD";
-    Columns columns;
+    char letters[Columns::kMax];
+    size_t count = 0;
     bool seen[kLetters.size()] = {};
     while (true) {
         const size_t comma = text.find(',');
@@ -104,14 +105,14 @@ bool readColumns(std::string_view text, Columns& out) {
         const size_t which = item.size() == 1 ? kLetters.find(item[0]) : std::string_view::npos;
         if (which == std::string_view::npos || seen[which]) return false;
         seen[which] = true;
-        columns.letters[columns.count++] = item[0];
+        letters[count++] = item[0];
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
     const auto has = [&](char letter) { return seen[kLetters.find(letter)]; };
     if (!has('O') || !has('T') || !has('I') || !has('D') || has('l') == has('L')) return false;
-    if (columns.letters[columns.count - 1] != 'D') return false;
-    out = columns;
+    if (letters[count - 1] != 'D') return false;
+    out = columnsOf(std::string_view(letters, count));
     return true;
 }
 

@@ -20,7 +20,13 @@ struct Columns {
     static constexpr size_t kMax = 10;  // each letter at most once
     std::array<char, kMax> letters{};
     uint8_t count = 0;
+    // The columns of 2.0 or 2.1 as PEAK's tools write them: read by code made for them.
+    enum class Order : uint8_t { kListed, kUsual2_0, kUsual2_1 };
+    Order order = Order::kListed;
 };
+
+// Columns of these letters, in their order ("NOTBIdRLD").
+Columns columnsOf(std::string_view letters);
 
 // The columns of a version 2.0 file ("N,O,T,I,d,l,D") or 2.1 file ("N,O,T,B,I,d,R,L,D") that
 // does not list them.

@@ -1,11 +1,14 @@
 // The pieces a trace file's lines are made of: blank-separated fields, decimal and hexadecimal
-// numbers, times in milliseconds with decimals. Every reader takes a whole field and says
-// whether all of it had the expected form; none reads past the field it is given.
+// numbers, times in milliseconds with decimals, data bytes. A Cursor reads them front to back
+// in one pass over the line, each reader checking that its field ends where a blank or the
+// line's end follows; none reads past the line it is given.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "can/frame.h"
 
 namespace sources::trc {
 
@@ -13,102 +16,159 @@ namespace sources::trc {
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The value of a hexadecimal digit, or -1.
-inline int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// The value of a hexadecimal digit, or -1: a table, since every identifier and data byte of a
+// file goes through it.
+inline constexpr struct HexDigits {
+    int8_t values[256];
+    constexpr HexDigits() : values() {
+        for (int c = 0; c < 256; ++c) {
+            values[c] = c >= '0' && c <= '9'   ? static_cast<int8_t>(c - '0')
+                        : c >= 'A' && c <= 'F' ? static_cast<int8_t>(c - 'A' + 10)
+                        : c >= 'a' && c <= 'f' ? static_cast<int8_t>(c - 'a' + 10)
+                                               : int8_t{-1};
+        }
+    }
+} kHexDigits;
+inline int hexValue(char c) { return kHexDigits.values[static_cast<unsigned char>(c)]; }
 
-// The fields of a line, front to back.
-class Fields {
+// Reads the fields of a line front to back. A reader that fails leaves the cursor anywhere in
+// the line: the line is no longer of use. A copy of a cursor looks ahead.
+class Cursor {
 public:
-    explicit Fields(std::string_view line) : at_(line.data()), end_(line.data() + line.size()) {}
+    explicit Cursor(std::string_view line) : at_(line.data()), end_(line.data() + line.size()) {}
 
-    // The next field; false when only blanks are left.
-    bool next(std::string_view& field) {
-        while (at_ != end_ && isBlank(*at_)) ++at_;
-        if (at_ == end_) return false;
+    // True when only blanks are left.
+    bool atEnd() {
+        skipBlanks();
+        return at_ == end_;
+    }
+
+    // The next field as it stands; false when only blanks are left.
+    bool field(std::string_view& out) {
+        skipBlanks();
         const char* begin = at_;
         while (at_ != end_ && !isBlank(*at_)) ++at_;
-        field = std::string_view(begin, static_cast<size_t>(at_ - begin));
-        return true;
+        out = std::string_view(begin, static_cast<size_t>(at_ - begin));
+        return at_ != begin;
     }
-    // What is left after the blanks that follow the last field handed on.
-    std::string_view rest() {
-        while (at_ != end_ && isBlank(*at_)) ++at_;
-        return std::string_view(at_, static_cast<size_t>(end_ - at_));
+
+    // A field of 1 to 18 decimal digits whose value is at most `max`.
+    bool decimal(uint64_t max, uint64_t& out) {
+        skipBlanks();
+        const char* begin = at_;
+        uint64_t value = 0;
+        for (; at_ != end_ && isDigit(*at_); ++at_) {
+            if (at_ - begin == 18) return false;
+            value = value * 10 + static_cast<uint64_t>(*at_ - '0');
+        }
+        out = value;
+        return at_ != begin && value <= max && fieldEnds();
+    }
+
+    // A field of 1 to 8 hexadecimal digits; `digits` says how many.
+    bool hex(uint32_t& out, size_t& digits) {
+        skipBlanks();
+        const char* begin = at_;
+        uint32_t value = 0;
+        for (int digit = 0; at_ != end_ && (digit = hexValue(*at_)) >= 0; ++at_) {
+            if (at_ - begin == 8) return false;
+            value = value << 4 | static_cast<uint32_t>(digit);
+        }
+        out = value;
+        digits = static_cast<size_t>(at_ - begin);
+        return digits != 0 && fieldEnds();
+    }
+
+    // A time offset in milliseconds: an optional minus, 1 to 12 digits, optionally a point and
+    // one or more decimals, to nanoseconds (decimals past the sixth are below a nanosecond).
+    //   "1059.9" -> 1059900000   "17535" -> 17535000000   "-0.0015" -> -1500
+    bool milliseconds(int64_t& nanoseconds) {
+        skipBlanks();
+        const bool negative = at_ != end_ && *at_ == '-';
+        if (negative) ++at_;
+        const char* begin = at_;
+        int64_t whole = 0;
+        for (; at_ != end_ && isDigit(*at_); ++at_) {
+            if (at_ - begin == 12) return false;
+            whole = whole * 10 + (*at_ - '0');
+        }
+        if (at_ == begin) return false;
+        int64_t part = 0;  // the first six decimals
+        int decimals = 0;
+        if (at_ != end_ && *at_ == '.') {
+            const char* point = ++at_;
+            for (; at_ != end_ && isDigit(*at_); ++at_) {
+                if (decimals < 6) {
+                    part = part * 10 + (*at_ - '0');
+                    ++decimals;
+                }
+            }
+            if (at_ == point) return false;
+        }
+        static constexpr int64_t kScale[7] = {1000000, 100000, 10000, 1000, 100, 10, 1};
+        const int64_t value = whole * 1000000 + part * kScale[decimals];
+        nanoseconds = negative ? -value : value;
+        return fieldEnds();
+    }
+
+    // Exactly `count` data bytes up to the end of the line: two hexadecimal digits each,
+    // separated by blanks.   "01 02  0A" (3 bytes)
+    bool hexBytes(int count, uint8_t* out) {
+        skipBlanks();
+        // The usual form, one space between the bytes: no branch a byte.
+        const std::ptrdiff_t span = 3 * static_cast<std::ptrdiff_t>(count) - 1;
+        if (count > 0 && end_ - at_ >= span) {
+            int bad = 0;
+            for (int i = 0; i < count; ++i) {
+                const char* at = at_ + 3 * i;
+                const int high = hexValue(at[0]);
+                const int low = hexValue(at[1]);
+                bad |= high | low | (i + 1 < count && at[2] != ' ' ? -1 : 0);
+                out[i] = static_cast<uint8_t>(static_cast<unsigned>(high) << 4 |
+                                              static_cast<unsigned>(low));
+            }
+            if (bad >= 0) {
+                at_ += span;
+                return atEnd();
+            }
+        }
+        return anyHexBytes(count, out) == count;
+    }
+
+    // Data bytes up to the end of the line, at most `most` of them: how many, or -1 when the
+    // rest of the line is not that.
+    int anyHexBytes(int most, uint8_t* out) {
+        int count = 0;
+        for (;;) {
+            skipBlanks();
+            if (at_ == end_) return count;
+            if (count == most || end_ - at_ < 2 || (end_ - at_ > 2 && !isBlank(at_[2]))) return -1;
+            const int high = hexValue(at_[0]);
+            const int low = hexValue(at_[1]);
+            if ((high | low) < 0) return -1;
+            out[count++] = static_cast<uint8_t>(high << 4 | low);
+            at_ += 2;
+        }
     }
 
 private:
+    void skipBlanks() {
+        while (at_ != end_ && isBlank(*at_)) ++at_;
+    }
+    bool fieldEnds() const { return at_ == end_ || isBlank(*at_); }
+
     const char* at_;
     const char* end_;
 };
 
-// 1 to 18 decimal digits whose value is at most `max`.
+// Whole texts read as one field each (the values of the comments at a file's head).
 inline bool readDecimal(std::string_view text, uint64_t max, uint64_t& out) {
-    if (text.empty() || text.size() > 18) return false;
-    uint64_t value = 0;
-    for (const char c : text) {
-        if (!isDigit(c)) return false;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-    }
-    if (value > max) return false;
-    out = value;
-    return true;
+    Cursor cursor(text);
+    return !text.empty() && !isBlank(text[0]) && cursor.decimal(max, out) && cursor.atEnd();
 }
-
-// 1 to 8 hexadecimal digits.
-inline bool readHex(std::string_view text, uint32_t& out) {
-    if (text.empty() || text.size() > 8) return false;
-    uint32_t value = 0;
-    for (const char c : text) {
-        const int digit = hexValue(c);
-        if (digit < 0) return false;
-        value = (value << 4) | static_cast<uint32_t>(digit);
-    }
-    out = value;
-    return true;
-}
-
-// Exactly two hexadecimal digits: a data byte.
-inline bool readHexByte(std::string_view text, uint8_t& out) {
-    if (text.size() != 2) return false;
-    const int high = hexValue(text[0]);
-    const int low = hexValue(text[1]);
-    if (high < 0 || low < 0) return false;
-    out = static_cast<uint8_t>(high << 4 | low);
-    return true;
-}
-
-// A time offset in milliseconds: an optional minus, 1 to 12 digits, optionally a point and one
-// or more decimals, to nanoseconds (decimals past the sixth are below a nanosecond: dropped).
-//   "1059.9" -> 1059900000   "17535" -> 17535000000   "-0.0015" -> -1500
 inline bool readMilliseconds(std::string_view text, int64_t& nanoseconds) {
-    size_t at = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) ++at;
-    const size_t digitsFrom = at;
-    int64_t whole = 0;
-    for (; at < text.size() && isDigit(text[at]); ++at) {
-        if (at - digitsFrom == 12) return false;
-        whole = whole * 10 + (text[at] - '0');
-    }
-    if (at == digitsFrom) return false;
-    int64_t part = 0;  // nanoseconds of the decimals
-    if (at < text.size()) {
-        if (text[at++] != '.' || at == text.size()) return false;
-        int64_t scale = 100000;
-        for (; at < text.size(); ++at) {
-            if (!isDigit(text[at])) return false;
-            part += (text[at] - '0') * scale;
-            scale /= 10;
-        }
-    }
-    const int64_t value = whole * 1000000 + part;
-    nanoseconds = negative ? -value : value;
-    return true;
+    Cursor cursor(text);
+    return !text.empty() && !isBlank(text[0]) && cursor.milliseconds(nanoseconds) && cursor.atEnd();
 }
 
 }  // namespace sources::trc

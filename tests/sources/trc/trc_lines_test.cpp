@@ -162,9 +162,7 @@ TEST(TrcLines, Version2_1ReadsBusReservedAndLengthCodeAndTheFdTypes) {
 TEST(TrcLines, Version2FollowsTheColumnsInTheirOrder) {
     Dialect dialect;
     dialect.version = Version::k2_1;
-    for (const char letter : std::string("OBTdIlRD")) {
-        dialect.columns.letters[dialect.columns.count++] = letter;
-    }
+    dialect.columns = sources::trc::columnsOf("OBTdIlRD");
     EXPECT_EQ(readAs("12.5 2 DT Tx 123 3 x 01 02 03", dialect),
               "12500000 ch1 Tx 123 data 3: 01 02 03");
     EXPECT_EQ(readAs("12.5 2 FD Tx 123 12 x 01 02 03 04 05 06 07 08 09 0A 0B 0C", dialect),
