@@ -1,7 +1,8 @@
 # Gathers the seed corpora: DBC files from examples/ and the real-world ones in tests/data/,
-# captures from examples/ and made by dtgen from the descriptions, and small settings files.
+# captures from examples/ and made by dtgen from the descriptions, small settings files, and
+# PEAK trace files of every version.
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini)
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/trc)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
      ${SOURCE_DIR}/tests/data/dbc/*.dbc)
@@ -24,6 +25,8 @@ endforeach()
 
 file(GLOB settings ${SOURCE_DIR}/fuzz/seeds/*.ini)
 file(COPY ${settings} DESTINATION ${OUT}/ini)
+file(GLOB traces ${SOURCE_DIR}/fuzz/seeds/trc/*.trc)
+file(COPY ${traces} DESTINATION ${OUT}/trc)
 list(LENGTH dbc_files dbc_count)
 list(LENGTH captures capture_count)
 list(LENGTH descriptions description_count)

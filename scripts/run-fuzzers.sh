@@ -34,6 +34,7 @@ run dbc_line_fuzzer dbc -max_len=8192
 run capture_convert_fuzzer capture -max_len=65536
 run record_walk_fuzzer capture -max_len=4096
 run ini_fuzzer ini -max_len=4096
+run trc_reader_fuzzer trc -max_len=8192
 echo "Fuzzing summary:"
 cat "$summary"
 if [ -n "$failed" ]; then
