@@ -5,8 +5,13 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "tests/sources/trc/trc_test_support.h"
 #include "tests/support/test_paths.h"
@@ -49,6 +54,44 @@ private:
     size_t piece_;
     size_t offset_ = 0;
     bool failed_ = false;
+};
+
+// A file of `count` copies of one line after a head, made while it is read: a file of any
+// size without the memory to hold it.
+class RepeatedInput final : public sources::ByteInput {
+public:
+    RepeatedInput(std::string head, std::string line, uint64_t count)
+        : head_(std::move(head)), line_(std::move(line)), left_(count) {}
+    size_t read(std::span<uint8_t> buffer) override {
+        size_t filled = 0;
+        while (filled < buffer.size()) {
+            if (at_ == piece().size()) {
+                if (inHead_) {
+                    inHead_ = false;
+                } else if (left_ == 0 || --left_ == 0) {
+                    break;
+                }
+                at_ = 0;
+            }
+            const size_t count = std::min(buffer.size() - filled, piece().size() - at_);
+            std::memcpy(buffer.data() + filled, piece().data() + at_, count);
+            filled += count;
+            at_ += count;
+        }
+        consumed_ += filled;
+        return filled;
+    }
+    platform::Status status() const override { return {}; }
+    uint64_t consumed() const override { return consumed_; }
+
+private:
+    const std::string& piece() const { return inHead_ ? head_ : line_; }
+    std::string head_;
+    std::string line_;
+    uint64_t left_;
+    bool inHead_ = true;
+    size_t at_ = 0;
+    uint64_t consumed_ = 0;
 };
 
 struct Reading {
@@ -399,6 +442,34 @@ TEST(TrcSource, AFileCutInsideALineSaysWhere) {
     EXPECT_FALSE(reading.counts.cutShort);
     EXPECT_EQ(reading.frames.size(), 2u);
     EXPECT_GT(line10, line9);
+}
+
+TEST(TrcSource, AHugeFileStreamsInFlatMemory) {
+    const std::string line =
+        "      1      1059.900 DT 1  18EFC034 Rx -  8    01 02 03 04 05 06 07 08\r\n";
+    constexpr uint64_t kLines = 1500000;  // 108 MB
+    TrcSource source(std::make_unique<RepeatedInput>(";$FILEVERSION=2.1\r\n", line, kLines));
+    ASSERT_TRUE(source.open().ok());
+#ifndef _WIN32
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+#endif
+    std::vector<can::Frame> frames(1000);
+    uint64_t count = 0;
+    uint64_t lastPlace = 0;
+    while (const size_t got = source.read(frames)) {
+        count += got;
+        lastPlace = frames[got - 1].place;
+    }
+    EXPECT_EQ(count, kLines);
+    EXPECT_EQ(lastPlace, kLines + 1);
+    EXPECT_EQ(source.counts().unreadable, 0u);
+    EXPECT_EQ(source.bytesRead(), 19 + kLines * line.size());
+#ifndef _WIN32
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "kB more at the peak";
+#endif
 }
 
 TEST(TrcSource, AReadFailureEndsTheReadingAndACompressedFileCutShortIsSaid) {
