@@ -57,10 +57,11 @@ platform::Status TrcSource::readHead(trc::Header& header, uint64_t& columnsLine)
         tooLong = lines_->tooLong();
         // A byte order mark before the first line is no part of it.
         if (lines_->lineNumber() == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
-        can::Frame scratch;
-        int64_t offset = 0;
-        const LineKind kind =
-            tooLong ? LineKind::kUnreadable : trc::readLine(line, dialect_, scratch, offset);
+        const size_t first = line.find_first_not_of(" \t");
+        const LineKind kind = tooLong                           ? LineKind::kUnreadable
+                              : first == std::string_view::npos ? LineKind::kEmpty
+                              : line[first] == ';'              ? LineKind::kComment
+                                                                : LineKind::kFrame;
         if (kind != LineKind::kComment && kind != LineKind::kEmpty) {
             pending_ = true;
             pendingLine_ = line;
@@ -88,7 +89,8 @@ platform::Status TrcSource::takeHead(const trc::Header& header, uint64_t columns
     };
     if (!header.hasVersion) {
         if (lines_->lineNumber() == 0)
-            return platform::Status::failure(platform::kInvalidData, "the file is empty");
+            return platform::Status::failure(platform::kInvalidData, "the file is empty",
+                                             platform::Place::byte(0));
         if (!pending_ || pendingTooLong_ || !trc::looksLikeVersion1Message(pendingLine_))
             return notTrace("not a PEAK trace file: no $FILEVERSION and no message line");
     }

@@ -353,7 +353,7 @@ TEST(TrcSource, WhatIsNoTraceFileFailsToOpen) {
         std::string bytes;
         std::string message;
     } cases[] = {
-        {"", "the file is empty"},
+        {"", "byte 0: the file is empty"},
         {std::string("\x7F"
                      "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
                      20),
