@@ -39,7 +39,7 @@ TEST(TrcHeader, StartTimeIsDaysSince1899WithAnExactFractionOfTheDay) {
     EXPECT_FALSE(zero);
     EXPECT_EQ(clock.seconds, secondsOf(2021, 12, 18, 14, 28, 7));
     EXPECT_EQ(clock.nanoseconds, 62000960);
-    // PEAK's description of 1.2 writes a ';' behind it.
+    // PEAK's example of a 1.2 file has a ';' behind it.
     ASSERT_TRUE(sources::trc::readStartTime("39878.6772258947;", clock, zero));
     EXPECT_EQ(clock.seconds, secondsOf(2009, 3, 6, 16, 15, 12));
     EXPECT_EQ(clock.nanoseconds, 317302080);
