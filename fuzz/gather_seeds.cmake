@@ -2,7 +2,7 @@
 # captures from examples/ and made by dtgen from the descriptions, small settings files, and
 # logs of each format.
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc ${OUT}/candump)
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc ${OUT}/candump ${OUT}/trc)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
      ${SOURCE_DIR}/tests/data/dbc/*.dbc)
@@ -32,6 +32,8 @@ file(GLOB asc_logs ${SOURCE_DIR}/fuzz/seeds/asc/*.asc)
 file(COPY ${asc_logs} DESTINATION ${OUT}/asc)
 file(GLOB candump_logs ${SOURCE_DIR}/fuzz/seeds/candump/*.log)
 file(COPY ${candump_logs} DESTINATION ${OUT}/candump)
+file(GLOB traces ${SOURCE_DIR}/fuzz/seeds/trc/*.trc)
+file(COPY ${traces} DESTINATION ${OUT}/trc)
 list(LENGTH dbc_files dbc_count)
 list(LENGTH captures capture_count)
 list(LENGTH descriptions description_count)

@@ -37,6 +37,7 @@ run ini_fuzzer ini -max_len=4096
 run format_detection_fuzzer detect -max_len=16384
 run asc_reader_fuzzer asc -max_len=16384
 run candump_reader_fuzzer candump -max_len=4096
+run trc_reader_fuzzer trc -max_len=8192
 echo "Fuzzing summary:"
 cat "$summary"
 if [ -n "$failed" ]; then

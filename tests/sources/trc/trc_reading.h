@@ -1,0 +1,161 @@
+// Trace files read whole through a TrcSource for the tests, from bytes handed out in pieces,
+// failing, cut short or made on the fly; and a sample of version 2.1.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "sources/trc/trc_source.h"
+#include "tests/sources/trc/trc_test_support.h"
+
+namespace trc_test {
+
+using sources::SourceCounts;
+using sources::TimeOrigin;
+using sources::TrcSource;
+using sources::trc::Version;
+
+// Bytes handed out a few at a time; it may fail after some, or end as a compressed file cut
+// short does.
+class TestInput final : public sources::ByteInput {
+public:
+    explicit TestInput(std::string bytes, size_t piece = 1 << 20)
+        : bytes_(std::move(bytes)), piece_(piece) {}
+    size_t failAfter = SIZE_MAX;
+    bool endsEarly = false;
+
+    size_t read(std::span<uint8_t> buffer) override {
+        if (offset_ >= failAfter) {
+            failed_ = true;
+            return 0;
+        }
+        const size_t count =
+            std::min({buffer.size(), piece_, bytes_.size() - offset_, failAfter - offset_});
+        std::memcpy(buffer.data(), bytes_.data() + offset_, count);
+        offset_ += count;
+        return count;
+    }
+    platform::Status status() const override {
+        return failed_ ? platform::Status::failure(platform::systemError(23)) : platform::Status{};
+    }
+    uint64_t consumed() const override { return offset_; }
+    bool cutShort() const override { return endsEarly && offset_ == bytes_.size(); }
+
+private:
+    std::string bytes_;
+    size_t piece_;
+    size_t offset_ = 0;
+    bool failed_ = false;
+};
+
+// A file of `count` copies of one line after a head, made while it is read: a file of any
+// size without the memory to hold it.
+class RepeatedInput final : public sources::ByteInput {
+public:
+    RepeatedInput(std::string head, std::string line, uint64_t count)
+        : head_(std::move(head)), line_(std::move(line)), left_(count) {}
+    size_t read(std::span<uint8_t> buffer) override {
+        size_t filled = 0;
+        while (filled < buffer.size()) {
+            if (at_ == piece().size()) {
+                if (inHead_) {
+                    inHead_ = false;
+                } else if (left_ == 0 || --left_ == 0) {
+                    break;
+                }
+                at_ = 0;
+            }
+            const size_t count = std::min(buffer.size() - filled, piece().size() - at_);
+            std::memcpy(buffer.data() + filled, piece().data() + at_, count);
+            filled += count;
+            at_ += count;
+        }
+        consumed_ += filled;
+        return filled;
+    }
+    platform::Status status() const override { return {}; }
+    uint64_t consumed() const override { return consumed_; }
+
+private:
+    const std::string& piece() const { return inHead_ ? head_ : line_; }
+    std::string head_;
+    std::string line_;
+    uint64_t left_;
+    bool inHead_ = true;
+    size_t at_ = 0;
+    uint64_t consumed_ = 0;
+};
+
+struct Reading {
+    platform::Status opened;
+    platform::Status ended;
+    Version version = Version::k1_0;
+    TimeOrigin origin;
+    SourceCounts counts;
+    std::vector<std::string> frames;  // described, with " @" and the line
+    uint64_t bytesRead = 0;
+};
+
+inline Reading readAll(std::unique_ptr<TestInput> input, size_t span = 64) {
+    TrcSource source(std::move(input));
+    Reading reading;
+    reading.opened = source.open();
+    if (!reading.opened.ok()) return reading;
+    reading.version = source.version();
+    reading.origin = source.timeOrigin();
+    std::vector<can::Frame> frames(span);
+    while (const size_t count = source.read(frames)) {
+        for (size_t i = 0; i < count; ++i) {
+            reading.frames.push_back(
+                trc_test::describe(frames[i], static_cast<int64_t>(frames[i].time)) + " @" +
+                std::to_string(frames[i].place));
+        }
+    }
+    EXPECT_EQ(source.read(frames), 0u);  // the end stays the end
+    reading.ended = source.status();
+    reading.counts = source.counts();
+    reading.bytesRead = source.bytesRead();
+    return reading;
+}
+
+inline Reading readAll(const std::string& bytes, size_t span = 64, size_t piece = 1 << 20) {
+    return readAll(std::make_unique<TestInput>(bytes, piece), span);
+}
+
+// Lines joined with the CR LF of PEAK's tools.
+inline std::string file(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) text += std::string(line) + "\r\n";
+    return text;
+}
+
+using Skipped = std::map<std::string, uint64_t>;
+
+inline const std::string kVersion2_1 = file({
+    ";$FILEVERSION=2.1",
+    ";$STARTTIME=41766.4648963872",
+    ";$COLUMNS=N,O,T,B,I,d,R,L,D",
+    ";",
+    ";   Start time: 07.05.2015 11:09:27.047.8",
+    ";   Generated by PCAN-Explorer v6.0.0",
+    ";---+-- ------+------ +- +- --+----- +- +- +--- +- -- -- -- -- -- -- --",
+    "      1      1059.900 DT 1      0300 Rx -  7    00 00 00 00 04 00 00  ",
+    "      5      1334.416 FD 2      0500 Tx -  9    01 02 03 04 05 06 07 08 09 0A 0B 0C ",
+    "      6      1334.222 ER 1         - Rx -  5    04 00 02 00 00 ",
+    "      7      1334.224 EV 1  User-defined event for bus 1 ",
+    "      8      1334.225 EV -  User-defined event for all busses ",
+    "      9      1334.231 ST 1         - Rx -  4    00 00 00 08 ",
+    "     11      1334.643 EC 1         - Rx -  2    02 02 ",
+    "     12      1335.156 BI 1  18EFC034 Tx -  8    01 02 03 04 05 06 07 08 ",
+    "     13      1336.543 RR 1      0100 Rx -  3 ",
+});
+
+}  // namespace trc_test
