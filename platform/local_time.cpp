@@ -76,4 +76,43 @@ int64_t secondsOfCivil(const CivilTime& civil) {
            int64_t{civil.minute} * 60 + civil.second;
 }
 
+namespace {
+
+// Local time minus UTC at an instant, in seconds.
+bool offsetAt(int64_t instant, int64_t& offset) {
+    CivilTime local;
+    if (!localTime(instant, local)) return false;
+    offset = secondsOfCivil(local) - instant;
+    return true;
+}
+
+// Whether the local time at `instant` is the one written (`asUtc`: its seconds read as UTC).
+bool showsAs(int64_t instant, int64_t asUtc) {
+    int64_t offset = 0;
+    return offsetAt(instant, offset) && instant + offset == asUtc;
+}
+
+}  // namespace
+
+bool secondsOfLocalCivil(const CivilTime& civil, int64_t& secondsSince1970) {
+    constexpr int64_t kSecondsPerDay = 86400;
+    const int64_t asUtc = secondsOfCivil(civil);
+    // The offsets a day before and after: a time zone changes its offset at most once between.
+    int64_t before = 0;
+    int64_t after = 0;
+    if (!offsetAt(asUtc - kSecondsPerDay, before) || !offsetAt(asUtc + kSecondsPerDay, after)) {
+        return false;
+    }
+    const int64_t withBefore = asUtc - before;
+    const int64_t withAfter = asUtc - after;
+    const bool beforeFits = showsAs(withBefore, asUtc);
+    const bool afterFits = showsAs(withAfter, asUtc);
+    if (beforeFits && afterFits) {
+        secondsSince1970 = withBefore < withAfter ? withBefore : withAfter;
+    } else {
+        secondsSince1970 = afterFits ? withAfter : withBefore;
+    }
+    return true;
+}
+
 }  // namespace platform

@@ -26,4 +26,10 @@ bool utcTime(int64_t secondsSince1970, CivilTime& out);
 // difference to the instant is the time zone's offset at that instant.
 int64_t secondsOfCivil(const CivilTime& civil);
 
+// The instant a date and clock time of the machine's time zone stands for (logs write the
+// recording computer's local time). A time that occurs twice, as clocks go back, is the earlier
+// instant; one that never occurs, as clocks go forward, is read with the offset before the
+// change. False when the system cannot convert times around it.
+bool secondsOfLocalCivil(const CivilTime& civil, int64_t& secondsSince1970);
+
 }  // namespace platform

@@ -5,7 +5,7 @@
 namespace sources {
 
 LineInput::LineInput(ByteInput& input)
-    : input_(input), buffer_(std::make_unique<char[]>(kBlockSize)) {}
+    : input_(input), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize)) {}
 
 bool LineInput::refill() {
     if (ended_) return false;
@@ -35,6 +35,7 @@ bool LineInput::next(std::string_view& line) {
             line = tooLong_ ? std::string_view() : std::string_view(buffer_.get() + begin_, length);
             begin_ = at + 1;
             ++lineNumber_;
+            lineEnded_ = true;
             return true;
         }
         if (end_ - begin_ >= kMaxLineLength) {
@@ -52,6 +53,7 @@ bool LineInput::next(std::string_view& line) {
             line = tooLong_ ? std::string_view() : std::string_view(buffer_.get() + begin_, length);
             begin_ = end_;
             ++lineNumber_;
+            lineEnded_ = false;
             return true;
         }
     }

@@ -27,6 +27,9 @@ public:
     // The number of the line last handed on, from 1.
     uint64_t lineNumber() const { return lineNumber_; }
     bool tooLong() const { return tooLong_; }
+    // Whether the line last handed on ended with a line feed: false only for a last line that
+    // the file ends inside of (cut, or merely written without its line end).
+    bool lineEnded() const { return lineEnded_; }
     platform::Status status() const { return input_.status(); }
     uint64_t consumed() const { return input_.consumed(); }
 
@@ -41,6 +44,7 @@ private:
     bool ended_ = false;
     uint64_t lineNumber_ = 0;
     bool tooLong_ = false;
+    bool lineEnded_ = true;
 };
 
 }  // namespace sources

@@ -107,20 +107,4 @@ bool parseAscDate(std::string_view text, AscDate& out) {
     return true;
 }
 
-bool secondsOfLocalCivil(const platform::CivilTime& civil, int64_t& out) {
-    const int64_t wanted = platform::secondsOfCivil(civil);
-    int64_t guess = wanted;
-    // The offset from UTC at the guess moves the guess; a second round settles a change of
-    // offset (summer time) between the two.
-    for (int round = 0; round < 3; ++round) {
-        platform::CivilTime shown;
-        if (!platform::localTime(guess, shown)) return false;
-        const int64_t error = platform::secondsOfCivil(shown) - wanted;
-        if (error == 0) break;
-        guess -= error;
-    }
-    out = guess;
-    return true;
-}
-
 }  // namespace sources::asc

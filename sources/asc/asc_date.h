@@ -22,9 +22,4 @@ struct AscDate {
 // first three letters. False for anything else, or for a date or time that does not exist.
 bool parseAscDate(std::string_view text, AscDate& out);
 
-// The instant (seconds since 1970, UTC) at which the machine's local clock showed `civil` (the
-// TZ variable decides). A time that a clock change skipped gives one near it; false when the
-// system cannot convert the date.
-bool secondsOfLocalCivil(const platform::CivilTime& civil, int64_t& out);
-
 }  // namespace sources::asc

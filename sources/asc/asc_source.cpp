@@ -25,33 +25,13 @@ platform::Status notAsc(std::string detail, platform::Place place) {
 
 }  // namespace
 
-// Passes the bytes through and keeps the last one, so that the end can tell a file cut inside
-// its last line from one whose last line merely lacks its line feed.
-class AscSource::EndWatch final : public ByteInput {
-public:
-    explicit EndWatch(std::unique_ptr<ByteInput> inner) : inner_(std::move(inner)) {}
-    size_t read(std::span<uint8_t> buffer) override {
-        const size_t got = inner_->read(buffer);
-        if (got != 0) last_ = buffer[got - 1];
-        return got;
-    }
-    platform::Status status() const override { return inner_->status(); }
-    uint64_t consumed() const override { return inner_->consumed(); }
-    bool cutShort() const override { return inner_->cutShort(); }
-    bool endsWithLineFeed() const { return last_ == '\n'; }
-
-private:
-    std::unique_ptr<ByteInput> inner_;
-    uint8_t last_ = '\n';
-};
-
 struct AscSource::HeaderDates {
     std::optional<asc::AscDate> date;   // the `date` line's
     std::optional<asc::AscDate> block;  // the first Begin Triggerblock's
 };
 
 AscSource::AscSource(std::unique_ptr<ByteInput> input)
-    : input_(std::make_unique<EndWatch>(std::move(input))), lines_(*input_) {}
+    : input_(std::move(input)), lines_(*input_) {}
 
 AscSource::~AscSource() = default;
 
@@ -159,7 +139,7 @@ void AscSource::setOrigin(const HeaderDates& dates) {
     // Where the system cannot convert the local date, it is taken as UTC.
     int64_t seconds = platform::secondsOfCivil(date->civil);
     int64_t local = 0;
-    if (!dateIsUtc_ && asc::secondsOfLocalCivil(date->civil, local)) seconds = local;
+    if (!dateIsUtc_ && platform::secondsOfLocalCivil(date->civil, local)) seconds = local;
     origin_.kind = TimeOrigin::Kind::kDated;
     origin_.startSeconds = seconds;
     origin_.startNanoseconds = date->nanoseconds;
@@ -256,7 +236,7 @@ void AscSource::finish() {
         counts_.cutShort = true;
         counts_.cutShortWhere =
             "byte " + std::to_string(input_->consumed()) + ": the compressed file ends early";
-    } else if (lastUnreadable_ && !input_->endsWithLineFeed()) {
+    } else if (lastUnreadable_ && !lines_.lineEnded()) {
         counts_.cutShort = true;
         counts_.cutShortWhere = line + ": the file ends inside the line";
     } else if (inBlock_) {

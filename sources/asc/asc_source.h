@@ -47,7 +47,6 @@ public:
     const SourceCounts& counts() const override { return counts_; }
 
 private:
-    class EndWatch;
     struct HeaderDates;
 
     // Hands one body line on: true when it put a frame into `frame`.
@@ -64,7 +63,7 @@ private:
     void foldSkipped();
     void skip(asc::Skip kind) { ++skipped_[static_cast<size_t>(kind)]; }
 
-    std::unique_ptr<EndWatch> input_;
+    std::unique_ptr<ByteInput> input_;
     LineInput lines_;
     platform::Status status_;
     TimeOrigin origin_;

@@ -9,20 +9,6 @@ namespace {
 constexpr uint64_t kNanosecondsPerSecond = 1000000000;
 constexpr int64_t kSecondsPerDay = 86400;
 
-// Local time minus UTC at an instant, in seconds.
-bool offsetAt(int64_t instant, int64_t& offset) {
-    platform::CivilTime local;
-    if (!platform::localTime(instant, local)) return false;
-    offset = platform::secondsOfCivil(local) - instant;
-    return true;
-}
-
-// Whether the local time at `instant` is the one written (`asUtc` its seconds read as UTC).
-bool showsAs(int64_t instant, int64_t asUtc) {
-    int64_t offset = 0;
-    return offsetAt(instant, offset) && instant + offset == asUtc;
-}
-
 bool sameMinute(const platform::CivilTime& a, const platform::CivilTime& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
            a.minute == b.minute;
@@ -30,46 +16,26 @@ bool sameMinute(const platform::CivilTime& a, const platform::CivilTime& b) {
 
 }  // namespace
 
-bool utcOfLocalTime(const platform::CivilTime& civil, int64_t& seconds) {
-    const int64_t asUtc = platform::secondsOfCivil(civil);
-    // The offsets a day before and after: a time zone changes its offset at most once between.
-    int64_t before = 0;
-    int64_t after = 0;
-    if (!offsetAt(asUtc - kSecondsPerDay, before) || !offsetAt(asUtc + kSecondsPerDay, after)) {
-        return false;
-    }
-    const int64_t withBefore = asUtc - before;
-    const int64_t withAfter = asUtc - after;
-    const bool beforeFits = showsAs(withBefore, asUtc);
-    const bool afterFits = showsAs(withAfter, asUtc);
-    if (beforeFits && afterFits) {
-        seconds = withBefore < withAfter ? withBefore : withAfter;
-    } else {
-        seconds = afterFits ? withAfter : withBefore;
-    }
-    return true;
-}
-
 bool Clock::start(const LineTime& first, bool deltas) {
     switch (first.form) {
         case TimeForm::kNone:
             mode_ = Mode::kNone;
-            origin_ = {TimeOrigin::Kind::kNoUnit, 0, 0};
+            origin_ = {TimeOrigin::Kind::kNoUnit, 0, 0, {}};
             break;
         case TimeForm::kSeconds:
             if (first.secondDigits >= 10) {
                 mode_ = Mode::kDated;
-                origin_ = {TimeOrigin::Kind::kDated, static_cast<int64_t>(first.seconds), 0};
+                origin_ = {TimeOrigin::Kind::kDated, static_cast<int64_t>(first.seconds), 0, {}};
             } else {
                 mode_ = deltas ? Mode::kDeltas : Mode::kElapsed;
-                origin_ = {TimeOrigin::Kind::kElapsed, 0, 0};
+                origin_ = {TimeOrigin::Kind::kElapsed, 0, 0, {}};
             }
             break;
         case TimeForm::kDate: {
             int64_t seconds = 0;
             if (!utcSeconds(first.civil, seconds)) return false;
             mode_ = Mode::kLocalDate;
-            origin_ = {TimeOrigin::Kind::kDated, seconds, 0};
+            origin_ = {TimeOrigin::Kind::kDated, seconds, 0, {}};
             break;
         }
     }
@@ -81,7 +47,7 @@ bool Clock::utcSeconds(const platform::CivilTime& civil, int64_t& seconds) {
     if (!cacheValid_ || !sameMinute(civil, cachedMinute_)) {
         platform::CivilTime minute = civil;
         minute.second = 0;
-        if (!utcOfLocalTime(minute, cachedMinuteUtc_)) {
+        if (!platform::secondsOfLocalCivil(minute, cachedMinuteUtc_)) {
             cacheValid_ = false;
             return false;
         }

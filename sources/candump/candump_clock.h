@@ -41,16 +41,11 @@ private:
 
     bool started_ = false;
     Mode mode_ = Mode::kNone;
-    TimeOrigin origin_{TimeOrigin::Kind::kNoUnit, 0, 0};
+    TimeOrigin origin_{TimeOrigin::Kind::kNoUnit, 0, 0, {}};
     uint64_t elapsed_ = 0;  // kDeltas: the sum so far
     platform::CivilTime cachedMinute_;
     int64_t cachedMinuteUtc_ = 0;
     bool cacheValid_ = false;
 };
-
-// The UTC seconds since 1970 of a date and time of day in the local time zone; false when the
-// system cannot convert it. A time the clock passes twice (when it is set back) is the earlier
-// instant; one it skips (when it is set forward) is read with the offset before the change.
-bool utcOfLocalTime(const platform::CivilTime& civil, int64_t& seconds);
 
 }  // namespace sources::candump

@@ -2,65 +2,20 @@
 
 namespace sources::candump {
 
-// The input as LineInput reads it, noting whether it has ended and on which byte.
-class LookaheadLines::EndWatch final : public ByteInput {
-public:
-    explicit EndWatch(std::unique_ptr<ByteInput> input) : input_(std::move(input)) {}
-
-    size_t read(std::span<uint8_t> buffer) override {
-        const size_t got = input_->read(buffer);
-        if (got == 0) {
-            ended_ = !buffer.empty();
-        } else {
-            lastByte_ = buffer[got - 1];
-        }
-        return got;
-    }
-    platform::Status status() const override { return input_->status(); }
-    uint64_t consumed() const override { return input_->consumed(); }
-    bool cutShort() const override { return input_->cutShort(); }
-
-    // The input has ended, and not with a line end: the line being handed on may be its last.
-    bool endedInsideLine() const { return ended_ && lastByte_ != '\n' && status().ok(); }
-
-private:
-    std::unique_ptr<ByteInput> input_;
-    bool ended_ = false;
-    uint8_t lastByte_ = '\n';
-};
-
 LookaheadLines::LookaheadLines(std::unique_ptr<ByteInput> input)
-    : input_(std::make_unique<EndWatch>(std::move(input))), lines_(*input_) {}
+    : input_(std::move(input)), lines_(*input_) {}
 
 LookaheadLines::~LookaheadLines() = default;
 
 bool LookaheadLines::fetch(TextLine& line) {
-    if (haveHeld_) {
-        haveHeld_ = false;
-        current_.swap(held_);
-        line = heldLine_;
-        line.text = current_;
-    } else {
-        std::string_view text;
-        if (!lines_.next(text)) return false;
-        // Field by field: a whole new TextLine would be stored and loaded again in other widths.
-        line.text = text;
-        line.number = lines_.lineNumber();
-        line.tooLong = lines_.tooLong();
-        line.cut = false;
-        if (!input_->endedInsideLine()) return true;
-        current_.assign(text);
-        line.text = current_;
-    }
-    // The file ends without a line end: the line is cut when no other follows it.
-    std::string_view after;
-    if (lines_.next(after)) {
-        held_.assign(after);
-        heldLine_ = {{}, lines_.lineNumber(), lines_.tooLong(), false};
-        haveHeld_ = true;
-    } else {
-        line.cut = lines_.status().ok();
-    }
+    std::string_view text;
+    if (!lines_.next(text)) return false;
+    // Field by field: a whole new TextLine would be stored and loaded again in other widths.
+    line.text = text;
+    line.number = lines_.lineNumber();
+    line.tooLong = lines_.tooLong();
+    // The file ends inside its last line, without a line end: that line is cut.
+    line.cut = !lines_.lineEnded() && lines_.status().ok();
     return true;
 }
 

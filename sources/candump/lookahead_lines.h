@@ -40,17 +40,10 @@ public:
     bool inputCutShort() const;
 
 private:
-    class EndWatch;
     bool fetch(TextLine& line);
 
-    std::unique_ptr<EndWatch> input_;
+    std::unique_ptr<ByteInput> input_;
     LineInput lines_;
-    // Near the end of a file without a last line end: the current line and the one after it,
-    // copied, to know whether the current one is the last.
-    std::string current_;
-    std::string held_;
-    TextLine heldLine_;
-    bool haveHeld_ = false;
     // Lines read ahead: their text one after the other, handed on again from `replayed_`.
     std::string aheadText_;
     std::vector<TextLine> ahead_;

@@ -239,18 +239,11 @@ bool readStartComment(std::string_view text, ClockTime& out) {
 }
 
 TimeOrigin originOfClock(const ClockTime& clock) {
-    // The offset of the zone at the instant, found from a first guess and checked once more
-    // for a change of offset (summer time) between the guess and the instant.
+    // A start the system cannot place is taken as it is written.
     int64_t utc = clock.seconds;
-    for (int round = 0; round < 3; ++round) {
-        platform::CivilTime local;
-        if (!platform::localTime(utc, local)) {
-            utc = clock.seconds;
-            break;
-        }
-        const int64_t next = clock.seconds - (platform::secondsOfCivil(local) - utc);
-        if (next == utc) break;
-        utc = next;
+    platform::CivilTime civil;
+    if (platform::utcTime(clock.seconds, civil) && !platform::secondsOfLocalCivil(civil, utc)) {
+        utc = clock.seconds;
     }
     TimeOrigin origin;
     origin.kind = TimeOrigin::Kind::kDated;

@@ -9,30 +9,8 @@ namespace sources {
 using trc::LineKind;
 using trc::Version;
 
-// The input as the lines see it, remembering the last byte it handed on: a file whose last
-// line has no line end may have been cut inside it.
-class TrcSource::EndWatch final : public ByteInput {
-public:
-    explicit EndWatch(ByteInput& input) : input_(input) {}
-    size_t read(std::span<uint8_t> buffer) override {
-        const size_t count = input_.read(buffer);
-        if (count > 0) last_ = buffer[count - 1];
-        return count;
-    }
-    platform::Status status() const override { return input_.status(); }
-    uint64_t consumed() const override { return input_.consumed(); }
-    bool cutShort() const override { return input_.cutShort(); }
-    bool endsInLine() const { return last_ >= 0 && last_ != '\n'; }
-
-private:
-    ByteInput& input_;
-    int last_ = -1;
-};
-
 TrcSource::TrcSource(std::unique_ptr<ByteInput> input)
-    : input_(std::move(input)),
-      watch_(std::make_unique<EndWatch>(*input_)),
-      lines_(std::make_unique<LineInput>(*watch_)) {}
+    : input_(std::move(input)), lines_(std::make_unique<LineInput>(*input_)) {}
 
 TrcSource::~TrcSource() = default;
 
@@ -170,10 +148,10 @@ void TrcSource::finish() {
     status_ = lines_->status();
     if (!status_.ok()) return;
     const std::string where = platform::Place::line(lines_->lineNumber()).text();
-    if (watch_->cutShort()) {
+    if (input_->cutShort()) {
         counts_.cutShort = true;
         counts_.cutShortWhere = where + ": the stored file ends before the data it holds";
-    } else if (watch_->endsInLine() && lastUnreadable_) {
+    } else if (!lines_->lineEnded() && lastUnreadable_) {
         counts_.cutShort = true;
         counts_.cutShortWhere = where + ": the file ends inside this line";
     }

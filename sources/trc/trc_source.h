@@ -57,8 +57,6 @@ public:
     static constexpr uint64_t kHeadLines = 1000;
 
 private:
-    class EndWatch;
-
     platform::Status readHead(trc::Header& header, uint64_t& columnsLine);
     platform::Status takeHead(const trc::Header& header, uint64_t columnsLine);
     bool nextLine(std::string_view& line, bool& tooLong);
@@ -67,7 +65,6 @@ private:
     void publishCounts();
 
     std::unique_ptr<ByteInput> input_;
-    std::unique_ptr<EndWatch> watch_;
     std::unique_ptr<LineInput> lines_;
     trc::Dialect dialect_;
     TimeOrigin origin_;

@@ -39,6 +39,16 @@ struct Line {
     bool operator==(const Line&) const = default;
 };
 
+// Whether each line handed on ended with a line feed.
+std::vector<bool> endsOf(const std::string& bytes, size_t piece) {
+    TrickleInput input(bytes, piece);
+    LineInput lines(input);
+    std::vector<bool> ends;
+    std::string_view line;
+    while (lines.next(line)) ends.push_back(lines.lineEnded());
+    return ends;
+}
+
 std::vector<Line> linesOf(const std::string& bytes, size_t piece = 1 << 20) {
     TrickleInput input(bytes, piece);
     LineInput lines(input);
@@ -55,6 +65,10 @@ TEST(LineInput, SplitsAtLineFeedsAndDropsTheCarriageReturnBeforeThem) {
     for (const size_t piece : {size_t{1}, size_t{3}, size_t{1} << 20}) {
         EXPECT_EQ(linesOf("a\r\n\nb c\nlast", piece), expected) << "pieces of " << piece;
         EXPECT_EQ(linesOf("a\r\n\nb c\nlast\r\n", piece), expected) << "pieces of " << piece;
+    }
+    for (const size_t piece : {size_t{1}, size_t{1} << 20}) {
+        EXPECT_EQ(endsOf("a\nb\nlast", piece), (std::vector<bool>{true, true, false}));
+        EXPECT_EQ(endsOf("a\nlast\r\n", piece), (std::vector<bool>{true, true}));
     }
     EXPECT_TRUE(linesOf("").empty());
     EXPECT_EQ(linesOf("\n"), (std::vector<Line>{{"", 1, false}}));

@@ -80,21 +80,21 @@ TEST(AscDate, LocalDatesBecomeTheirInstantsInTheMachinesZone) {
     platform::CivilTime civil{2024, 5, 1, 12, 34, 56};
     int64_t seconds = 0;
     testing_support::useTimeZone("JST-9");
-    ASSERT_TRUE(sources::asc::secondsOfLocalCivil(civil, seconds));
+    ASSERT_TRUE(platform::secondsOfLocalCivil(civil, seconds));
     EXPECT_EQ(seconds, 1714534496);  // 03:34:56 UTC
 #ifndef _WIN32
     // Central Europe: summer time (UTC+2) in May, winter time (UTC+1) in January, and every
     // hour of a year comes back to its instant (the hour the clock repeats in October aside).
     testing_support::useTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
-    ASSERT_TRUE(sources::asc::secondsOfLocalCivil(civil, seconds));
+    ASSERT_TRUE(platform::secondsOfLocalCivil(civil, seconds));
     EXPECT_EQ(seconds, 1714566896 - 7200);
-    ASSERT_TRUE(sources::asc::secondsOfLocalCivil({2024, 1, 15, 12, 0, 0}, seconds));
+    ASSERT_TRUE(platform::secondsOfLocalCivil({2024, 1, 15, 12, 0, 0}, seconds));
     EXPECT_EQ(seconds, 1705320000 - 3600);
     const int64_t yearStart = 1704067200;  // 2024-01-01 UTC
     for (int64_t instant = yearStart; instant < yearStart + 366 * 86400; instant += 3599) {
         platform::CivilTime shown;
         ASSERT_TRUE(platform::localTime(instant, shown));
-        ASSERT_TRUE(sources::asc::secondsOfLocalCivil(shown, seconds));
+        ASSERT_TRUE(platform::secondsOfLocalCivil(shown, seconds));
         platform::CivilTime again;
         ASSERT_TRUE(platform::localTime(seconds, again));
         EXPECT_EQ(platform::secondsOfCivil(again), platform::secondsOfCivil(shown)) << instant;
@@ -104,7 +104,7 @@ TEST(AscDate, LocalDatesBecomeTheirInstantsInTheMachinesZone) {
     }
 #endif
     testing_support::useUtc();
-    ASSERT_TRUE(sources::asc::secondsOfLocalCivil(civil, seconds));
+    ASSERT_TRUE(platform::secondsOfLocalCivil(civil, seconds));
     EXPECT_EQ(seconds, 1714566896);
 }
 

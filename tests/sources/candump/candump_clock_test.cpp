@@ -101,17 +101,6 @@ TEST(CandumpClock, LocalDatesGoToUtcThroughTheTimeZone) {
     EXPECT_EQ(timeOf(clock, date(2024, 5, 1, 12, 34, 55, 0)), (Timed{Result::kBeforeStart, 0}));
     EXPECT_EQ(timeOf(clock, seconds(1714534497, 0)).result, Result::kNoTime);
 
-#ifndef _WIN32  // the Windows C runtime takes no rules for the days summer time starts and ends
-    // Summer time: the hour passed twice is its first pass, the skipped hour reads as winter's.
-    testing_support::useTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
-    int64_t utc = 0;
-    ASSERT_TRUE(sources::candump::utcOfLocalTime({2023, 10, 29, 2, 30, 0}, utc));
-    EXPECT_EQ(utc, 1698539400);
-    ASSERT_TRUE(sources::candump::utcOfLocalTime({2023, 3, 26, 2, 30, 0}, utc));
-    EXPECT_EQ(utc, 1679794200);
-    ASSERT_TRUE(sources::candump::utcOfLocalTime({2023, 7, 1, 12, 0, 0}, utc));
-    EXPECT_EQ(utc, 1688205600);  // 10:00 UTC
-#endif
     testing_support::useUtc();
 }
 
