@@ -33,14 +33,13 @@ bool StrayBytes::endIsDamage() {
 }
 
 size_t findSignature(std::span<const uint8_t> bytes) {
-    size_t at = 0;
-    while (at < bytes.size()) {
+    static constexpr uint8_t kSignature[kSignatureSize] = {'L', 'O', 'B', 'J'};
+    for (size_t at = 0; at < bytes.size(); ++at) {
         const void* found = std::memchr(bytes.data() + at, 'L', bytes.size() - at);
-        if (found == nullptr) return bytes.size();
+        if (found == nullptr) break;
         at = static_cast<size_t>(static_cast<const uint8_t*>(found) - bytes.data());
-        if (bytes.size() - at < kSignatureSize) return at;  // may go on in the next bytes
-        if (readLe32(bytes.data() + at) == kObjectSignature) return at;
-        ++at;
+        const size_t compared = std::min(kSignatureSize, bytes.size() - at);
+        if (std::memcmp(bytes.data() + at, kSignature, compared) == 0) return at;
     }
     return bytes.size();
 }
@@ -158,11 +157,11 @@ void ObjectStream::finish() {
         markCut(counts_, "object " + std::to_string(objects_) + " runs past the end of the file");
         skipLeft_ = 0;
     } else if (carrySize_ != 0) {
+        // Stray bytes, then maybe the start of an object (or of its signature) cut off.
         const size_t at = findSignature({carry_.data(), carrySize_});
-        const bool objectStarts = at + kSignatureSize <= carrySize_;
-        stray_.add(carry_.data(), objectStarts ? at : carrySize_);
+        stray_.add(carry_.data(), at);
         endStray();
-        if (objectStarts) {
+        if (at < carrySize_) {
             markCut(counts_,
                     "object " + std::to_string(objects_ + 1) + " runs past the end of the file");
         }

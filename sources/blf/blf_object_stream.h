@@ -34,8 +34,8 @@ private:
     bool counted_ = false;
 };
 
-// Where the first object signature lies in `bytes`, or where a signature cut by the end of
-// `bytes` may begin; bytes.size() when neither.
+// Where the first object signature ("LOBJ") lies in `bytes`, or the start of one cut off by the
+// end of `bytes` ("LO"); bytes.size() when neither.
 size_t findSignature(std::span<const uint8_t> bytes);
 
 class ObjectStream {

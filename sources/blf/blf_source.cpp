@@ -78,11 +78,7 @@ bool BlfSource::nextPiece() {
             block_.consume(at);
             continue;
         }
-        if (have < blf::kBaseHeaderSize) {
-            cut(block_.offset(), "the file ends inside an object header");
-            block_.consume(have);
-            return finishFile();
-        }
+        if (have < blf::kBaseHeaderSize) return finishFile();  // inside an object header
         if (stray_.endIsDamage()) stream_.countUnreadable();
         const Step step = beginObject(blf::readObjectHeader(bytes));
         if (step != Step::kNone) return step == Step::kPiece;
@@ -185,7 +181,7 @@ void BlfSource::failInflating(blf::InflateResult result, const std::string& name
             fail(platform::kOutOfMemory, name + " cannot be inflated", at);
             break;
         case blf::InflateResult::kUnavailable:
-            fail(platform::kInvalidData,
+            fail(platform::kNotSupported,
                  name + " is compressed, and this build reads no compressed containers", at);
             break;
         default:
@@ -213,10 +209,12 @@ bool BlfSource::finishFile() {
         status_ = input_->status();
         return false;
     }
-    // Bytes behind the last object: padding, or damage.
-    stray_.add(block_.data(), block_.available());
-    block_.consume(block_.available());
+    // Bytes behind the last object: padding or damage, maybe the start of an object's header.
+    const size_t at = blf::findSignature({block_.data(), block_.available()});
+    stray_.add(block_.data(), at);
     if (stray_.endIsDamage()) stream_.countUnreadable();
+    if (at < block_.available()) cut(block_.offset() + at, "the file ends inside an object header");
+    block_.consume(block_.available());
     if (input_->cutShort()) cut(block_.offset(), "the compressed file ends early");
     return false;
 }

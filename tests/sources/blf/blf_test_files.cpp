@@ -222,8 +222,13 @@ private:
 
 ReadOutcome readAll(std::string bytes, size_t batch, size_t piece,
                     sources::blf::InflateEngine engine) {
+    return readFrom(std::make_unique<PieceInput>(std::move(bytes), piece), batch, engine);
+}
+
+ReadOutcome readFrom(std::unique_ptr<sources::ByteInput> input, size_t batch,
+                     sources::blf::InflateEngine engine) {
     ReadOutcome outcome;
-    sources::BlfSource source(std::make_unique<PieceInput>(std::move(bytes), piece), engine);
+    sources::BlfSource source(std::move(input), engine);
     outcome.open = source.open();
     if (outcome.open.ok()) {
         std::vector<can::Frame> frames(batch);

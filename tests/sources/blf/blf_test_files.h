@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "can/frame.h"
 #include "platform/status.h"
 #include "sources/blf/blf_inflate.h"
+#include "sources/byte_input.h"
 #include "sources/frame_source.h"
 
 namespace blf_test {
@@ -80,6 +82,8 @@ struct ReadOutcome {
 };
 ReadOutcome readAll(std::string bytes, size_t batch = 1000, size_t piece = 1 << 20,
                     sources::blf::InflateEngine engine = sources::blf::InflateEngine::kBest);
+ReadOutcome readFrom(std::unique_ptr<sources::ByteInput> input, size_t batch = 1000,
+                     sources::blf::InflateEngine engine = sources::blf::InflateEngine::kBest);
 
 std::string bytesOf(std::initializer_list<int> values);
 
