@@ -74,9 +74,19 @@ InflateResult inflateWithZlib(z_stream& stream, bool& ready, std::span<const uin
         return InflateResult::kDone;
     }
     if (result == Z_MEM_ERROR) return InflateResult::kOutOfMemory;
-    // Z_BUF_ERROR with the room full: the stream goes on; with room left: its input ended.
-    if (result == Z_BUF_ERROR && stream.avail_out == 0) return InflateResult::kTooLarge;
-    return InflateResult::kDamaged;
+    if (result != Z_BUF_ERROR || stream.avail_in == 0) return InflateResult::kDamaged;
+    // The room is full and input is left: one byte more tells a stream holding more from one
+    // that is damaged right there (as libdeflate tells them).
+    uint8_t probe = 0;
+    stream.next_out = &probe;
+    stream.avail_out = 1;
+    const int more = ::inflate(&stream, Z_FINISH);
+    if (more == Z_STREAM_END && stream.avail_out == 1) {
+        produced = out.size();
+        return InflateResult::kDone;
+    }
+    return more == Z_DATA_ERROR || stream.avail_out == 1 ? InflateResult::kDamaged
+                                                         : InflateResult::kTooLarge;
 }
 #endif
 
@@ -117,8 +127,18 @@ InflateResult Inflater::inflate(std::span<const uint8_t> in, std::span<uint8_t> 
     if (in.empty()) return InflateResult::kDamaged;
     switch (engine_) {
 #ifdef TXTCVT_HAVE_LIBDEFLATE
-        case InflateEngine::kLibdeflate:
-            return inflateWithLibdeflate(state_->decompressor, in, out, produced);
+        case InflateEngine::kLibdeflate: {
+            const InflateResult result =
+                inflateWithLibdeflate(state_->decompressor, in, out, produced);
+#ifdef TXTCVT_HAVE_ZLIB
+            // libdeflate reads on past a cut stream as if zeros followed, and may call it too
+            // large where zlib calls it damaged: zlib's word, as on Windows, for every refusal.
+            if (result != InflateResult::kDone) {
+                return inflateWithZlib(state_->stream, state_->streamReady, in, out, produced);
+            }
+#endif
+            return result;
+        }
 #endif
 #ifdef TXTCVT_HAVE_ZLIB
         case InflateEngine::kZlib:

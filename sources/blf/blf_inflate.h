@@ -1,7 +1,8 @@
 // The zlib streams of compressed log containers, inflated whole: a container says how large its
 // content is, so the output has a fixed room and a stream holding more (a decompression bomb)
 // is refused as soon as the room is full. libdeflate does it where the build found it (Linux),
-// zlib elsewhere (the Windows build); a test can ask for either one.
+// zlib elsewhere (the Windows build); a test can ask for either one. A stream libdeflate refuses
+// is tried by zlib as well, so that the reason given is the same in every build.
 #pragma once
 
 #include <cstddef>
