@@ -25,6 +25,21 @@ constexpr uint32_t kFd64Remote = 0x10, kFd64Edl = 0x1000, kFd64Brs = 0x2000, kFd
 constexpr uint16_t kFdErrorEsi = 0x20, kFdErrorBrs = 0x40, kFdErrorEdl = 0x80;
 constexpr int kClassicLength = 8;
 
+// Field by field: assigning a new Frame{} compiles to a string store, slow to start, and this
+// runs for every frame.
+void clear(can::Frame& frame) {
+    frame.time = 0;
+    frame.place = 0;
+    frame.canId = 0;
+    frame.channel = 0;
+    frame.dataLength = 0;
+    frame.kind = can::FrameKind::kData;
+    frame.isExtended = frame.isFd = frame.bitRateSwitch = frame.errorState = false;
+    frame.transmitted = false;
+    frame.event = 0;
+    std::memset(frame.data, 0, sizeof frame.data);
+}
+
 // The time stamp in nanoseconds: 10-us units when the flags say so (and not 1 ns), else ns.
 bool objectTime(const uint8_t* object, uint64_t& nanoseconds) {
     const uint32_t flags = readLe32(object + 16);
@@ -142,37 +157,8 @@ bool decodeCanFdError64(const uint8_t* body, size_t size, can::Frame& frame) {
 
 }  // namespace
 
-ObjectHeader readObjectHeader(const uint8_t* bytes) {
-    ObjectHeader header;
-    header.headerSize = readLe16(bytes + 4);
-    header.headerVersion = readLe16(bytes + 6);
-    header.objectSize = readLe32(bytes + 8);
-    header.type = readLe32(bytes + 12);
-    return header;
-}
-
-bool plausible(const ObjectHeader& header) {
-    return header.headerSize >= kBaseHeaderSize && header.objectSize >= header.headerSize &&
-           header.objectSize <= kMaxObjectSize;
-}
-
-bool isFrameObject(uint32_t type) {
-    switch (type) {
-        case kCanMessage:
-        case kCanError:
-        case kCanErrorExt:
-        case kCanMessage2:
-        case kCanFdMessage:
-        case kCanFdMessage64:
-        case kCanFdError64:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool decodeFrameObject(const uint8_t* object, const ObjectHeader& header, can::Frame& frame) {
-    frame = can::Frame{};
+    clear(frame);
     if (header.headerSize < kTimedHeaderSize || header.objectSize < header.headerSize) return false;
     if (!objectTime(object, frame.time)) return false;
     const uint8_t* body = object + header.headerSize;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "can/frame.h"
+#include "monitor/byte_order.h"
 
 namespace sources::blf {
 
@@ -39,15 +40,30 @@ struct ObjectHeader {
     uint32_t type = 0;
 };
 
-// The base header at `bytes` (16 bytes, its signature already seen).
-ObjectHeader readObjectHeader(const uint8_t* bytes);
+// The base header at `bytes` (16 bytes, its signature already seen). Inline: it is read for
+// every object.
+inline ObjectHeader readObjectHeader(const uint8_t* bytes) {
+    ObjectHeader header;
+    header.headerSize = monitor::readLe16(bytes + 4);
+    header.headerVersion = monitor::readLe16(bytes + 6);
+    header.objectSize = monitor::readLe32(bytes + 8);
+    header.type = monitor::readLe32(bytes + 12);
+    return header;
+}
 
 // Sizes that fit together: a header of at least the base header, an object of at least its
 // header and at most kMaxObjectSize.
-bool plausible(const ObjectHeader& header);
+inline bool plausible(const ObjectHeader& header) {
+    return header.headerSize >= kBaseHeaderSize && header.objectSize >= header.headerSize &&
+           header.objectSize <= kMaxObjectSize;
+}
 
 // One of the CAN frame and error frame objects decodeFrameObject reads.
-bool isFrameObject(uint32_t type);
+inline bool isFrameObject(uint32_t type) {
+    return type == kCanMessage || type == kCanMessage2 || type == kCanFdMessage ||
+           type == kCanFdMessage64 || type == kCanErrorExt || type == kCanError ||
+           type == kCanFdError64;
+}
 
 // The frame of a whole frame object (`header.objectSize` bytes at `object`): false when it cannot
 // be read (too short for its fields, a length beyond its data, channel 0, a time past 2^64 ns).

@@ -144,21 +144,19 @@ BlfSource::Step BlfSource::inflateContainer(uint64_t at, uint32_t payloadSize, u
              at);
         return Step::kEnd;
     }
-    for (size_t have = 0; have < payloadSize;) {
-        const size_t step = std::min<size_t>(payloadSize - have, kCompressedStep);
-        if (!ensureRoom(compressed_, compressedCapacity_, have + step, have)) return Step::kEnd;
-        const size_t got = block_.take(compressed_.get() + have, step);
-        have += got;
-        if (got < step) {
+    const uint8_t* payload = gatherPayload(payloadSize);
+    if (payload == nullptr) {
+        if (status_.ok()) {
             cut(at, name + " runs past the end of the file");
             finishFile();
-            return Step::kEnd;
         }
+        return Step::kEnd;
     }
     if (!ensureRoom(inflated_, inflatedCapacity_, claimed, 0)) return Step::kEnd;
     size_t produced = 0;
     const blf::InflateResult result =
-        inflater_.inflate({compressed_.get(), payloadSize}, {inflated_.get(), claimed}, produced);
+        inflater_.inflate({payload, payloadSize}, {inflated_.get(), claimed}, produced);
+    if (payload == block_.data()) block_.consume(payloadSize);
     if (result != blf::InflateResult::kDone) {
         failInflating(result, name, claimed, at);
         return Step::kEnd;
@@ -166,6 +164,23 @@ BlfSource::Step BlfSource::inflateContainer(uint64_t at, uint32_t payloadSize, u
     if (produced == 0) return Step::kNone;
     stream_.feed({inflated_.get(), produced});
     return Step::kPiece;
+}
+
+const uint8_t* BlfSource::gatherPayload(uint32_t size) {
+    // Most containers lie whole in the block: inflated in place, without a copy.
+    if (size <= blf::BlockBuffer::kBlockSize) {
+        if (block_.fill(size)) return block_.data();
+        block_.consume(block_.available());
+        return nullptr;
+    }
+    for (size_t have = 0; have < size;) {
+        const size_t step = std::min<size_t>(size - have, kCompressedStep);
+        if (!ensureRoom(compressed_, compressedCapacity_, have + step, have)) return nullptr;
+        const size_t got = block_.take(compressed_.get() + have, step);
+        have += got;
+        if (got < step) return nullptr;
+    }
+    return compressed_.get();
 }
 
 void BlfSource::failInflating(blf::InflateResult result, const std::string& name, uint32_t claimed,

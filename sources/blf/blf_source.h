@@ -46,6 +46,9 @@ private:
     Step beginObject(const blf::ObjectHeader& header);
     Step beginContainer(const blf::ObjectHeader& header);
     Step inflateContainer(uint64_t at, uint32_t payloadSize, uint32_t claimed);
+    // The compressed bytes of a container, whole: in the block, or gathered past it; null when
+    // the file ends first (or there is no memory for them: status() says so then).
+    const uint8_t* gatherPayload(uint32_t size);
     void failInflating(blf::InflateResult result, const std::string& name, uint32_t claimed,
                        uint64_t at);
     // Hands on the next bytes of a stored container or an object outside the containers.
