@@ -251,7 +251,11 @@ bool BlfSource::ensureRoom(std::unique_ptr<uint8_t[]>& buffer, size_t& capacity,
     if (size <= capacity) return true;
     const size_t grown = std::max(size, std::min<size_t>(2 * capacity, kMaxContainerSize));
     std::unique_ptr<uint8_t[]> larger(new (std::nothrow) uint8_t[grown]);
-    if (larger == nullptr) return fail(platform::kOutOfMemory, {}, block_.offset());
+    if (larger == nullptr) {
+        return fail(platform::kOutOfMemory,
+                    "no memory for a container of " + std::to_string(size) + " bytes",
+                    block_.offset());
+    }
     if (keep != 0) std::memcpy(larger.get(), buffer.get(), keep);
     buffer = std::move(larger);
     capacity = grown;
