@@ -107,18 +107,14 @@ Inflater::Inflater(InflateEngine engine)
 Inflater::~Inflater() = default;
 
 bool Inflater::available(InflateEngine engine) {
-    switch (resolved(engine)) {
+    [[maybe_unused]] const InflateEngine chosen = resolved(engine);
 #ifdef TXTCVT_HAVE_LIBDEFLATE
-        case InflateEngine::kLibdeflate:
-            return true;
+    if (chosen == InflateEngine::kLibdeflate) return true;
 #endif
 #ifdef TXTCVT_HAVE_ZLIB
-        case InflateEngine::kZlib:
-            return true;
+    if (chosen == InflateEngine::kZlib) return true;
 #endif
-        default:
-            return false;
-    }
+    return false;
 }
 
 InflateResult Inflater::inflate(std::span<const uint8_t> in, std::span<uint8_t> out,

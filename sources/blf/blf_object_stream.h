@@ -68,7 +68,7 @@ private:
     void passOver(const ObjectHeader& header);
     void tally(uint32_t type);
 
-    static constexpr size_t kCarryCapacity = 2 * kMaxFrameObjectSize;
+    static constexpr size_t kCarryCapacity = 2 * size_t{kMaxFrameObjectSize};
 
     SourceCounts& counts_;
     std::span<const uint8_t> piece_;
