@@ -32,7 +32,7 @@ struct Inflater::State {
 namespace {
 
 // An empty output still needs a place to point at.
-uint8_t noRoom;
+[[maybe_unused]] uint8_t noRoom;
 
 #ifdef TXTCVT_HAVE_LIBDEFLATE
 InflateResult inflateWithLibdeflate(libdeflate_decompressor*& decompressor,
@@ -117,8 +117,8 @@ bool Inflater::available(InflateEngine engine) {
     return false;
 }
 
-InflateResult Inflater::inflate(std::span<const uint8_t> in, std::span<uint8_t> out,
-                                size_t& produced) {
+InflateResult Inflater::inflate(std::span<const uint8_t> in,
+                                [[maybe_unused]] std::span<uint8_t> out, size_t& produced) {
     produced = 0;
     if (in.empty()) return InflateResult::kDamaged;
     switch (engine_) {
