@@ -212,7 +212,7 @@ struct Outcome {
 
 void checkFrame(const can::Frame& frame, uint64_t previousPlace) {
     check(frame.place > previousPlace);
-    check(frame.channel >= 0 && frame.channel < 65535);
+    check(frame.channel >= 0 && frame.channel <= can::kMaxChannel);
     check(frame.dataLength >= 0 && frame.dataLength <= (frame.isFd ? 64 : 8));
     check(frame.canId <= 0x1FFFFFFF);
     check(frame.kind == can::FrameKind::kData || frame.kind == can::FrameKind::kRemote ||

@@ -62,6 +62,7 @@ size_t BlfSource::read(std::span<can::Frame> frames) {
         }
     }
     stream_.tallySkipped();
+    counts_.records = stream_.objects();
     return count;
 }
 

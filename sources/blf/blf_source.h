@@ -5,6 +5,7 @@
 // is the object's number in the file (from 1; objects inside containers counted, containers
 // not), Frame::channel the file's channel less one, Frame::time the object's time stamp in ns
 // from the header's start time (kDated), or from the log's zero when that is no date (kElapsed).
+// SourceCounts::records counts the objects read so far, containers left out.
 #pragma once
 
 #include <cstdint>

@@ -116,6 +116,7 @@ TEST(BlfSource, ReadsALogAsCanoeWritesItWhateverTheReadsAndBatches) {
                           platform::secondsOfCivil({2021, 12, 31, 23, 59, 59}));
                 EXPECT_EQ(described(outcome), kVectorStyleFrames);
                 EXPECT_EQ(outcome.counts.skipped, kVectorStyleSkipped);
+                EXPECT_EQ(outcome.counts.records, 12u);  // the objects, containers left out
                 EXPECT_EQ(outcome.counts.unreadable, 0u);
                 EXPECT_FALSE(outcome.counts.cutShort);
             }
