@@ -2,7 +2,8 @@
 # captures from examples/ and made by dtgen from the descriptions, small settings files, and
 # logs of each format.
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc ${OUT}/candump ${OUT}/trc)
+file(MAKE_DIRECTORY ${OUT}/dbc ${OUT}/capture ${OUT}/ini ${OUT}/detect ${OUT}/asc ${OUT}/blf ${OUT}/candump
+     ${OUT}/trc)
 
 file(GLOB_RECURSE dbc_files ${SOURCE_DIR}/examples/*.dbc ${SOURCE_DIR}/fuzz/seeds/*.dbc
      ${SOURCE_DIR}/tests/data/dbc/*.dbc)
@@ -30,6 +31,9 @@ file(GLOB detect_seeds ${SOURCE_DIR}/fuzz/seeds/detect/*)
 file(COPY ${detect_seeds} ${captures} DESTINATION ${OUT}/detect)
 file(GLOB asc_logs ${SOURCE_DIR}/fuzz/seeds/asc/*.asc)
 file(COPY ${asc_logs} DESTINATION ${OUT}/asc)
+# BLF logs written by python-can, and in the forms of CANoe and of objects outside any container.
+file(GLOB blf_logs ${SOURCE_DIR}/fuzz/seeds/blf/*.blf)
+file(COPY ${blf_logs} DESTINATION ${OUT}/blf)
 file(GLOB candump_logs ${SOURCE_DIR}/fuzz/seeds/candump/*.log)
 file(COPY ${candump_logs} DESTINATION ${OUT}/candump)
 file(GLOB traces ${SOURCE_DIR}/fuzz/seeds/trc/*.trc)

@@ -11,8 +11,9 @@
 #   workbook-screenshot   LibreOffice Calc under a virtual display: scripts/workbook-screenshot.sh
 set -e
 # libxlsxwriter writes the workbooks of --format xlsx (without it the format is left out); zlib
-# reads gzip-compressed logs.
-demo="g++ cmake ninja-build make libxlsxwriter-dev zlib1g-dev"
+# reads gzip-compressed logs; libdeflate inflates the containers of BLF logs faster (zlib does
+# it where libdeflate is missing).
+demo="g++ cmake ninja-build make libxlsxwriter-dev zlib1g-dev libdeflate-dev"
 # MinGW-w64 with posix threads (the win32 thread model lacks std::thread) and its tools; zlib for
 # gzip-compressed logs and the Windows build of libxlsxwriter (third_party/libxlsxwriter).
 windows="g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev"

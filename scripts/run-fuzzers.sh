@@ -36,6 +36,7 @@ run record_walk_fuzzer capture -max_len=4096
 run ini_fuzzer ini -max_len=4096
 run format_detection_fuzzer detect -max_len=16384
 run asc_reader_fuzzer asc -max_len=16384
+run blf_reader_fuzzer blf -max_len=32768
 run candump_reader_fuzzer candump -max_len=4096
 run trc_reader_fuzzer trc -max_len=8192
 echo "Fuzzing summary:"
