@@ -40,8 +40,8 @@ struct WalkCounts {
 
     // The frames of a channel, none for one never met.
     ChannelFrames of(int32_t channel) const {
-        return channel >= 0 && static_cast<size_t>(channel) < channels.size() ? channels[channel]
-                                                                              : ChannelFrames{};
+        const auto index = static_cast<size_t>(channel);
+        return channel >= 0 && index < channels.size() ? channels[index] : ChannelFrames{};
     }
     void count(const can::Frame& frame);
 };

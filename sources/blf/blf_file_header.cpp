@@ -30,20 +30,6 @@ bool possible(const platform::CivilTime& time, int millisecond) {
            time.minute <= 59 && time.second <= 59 && millisecond <= 999;
 }
 
-// The UTC seconds of a local calendar time: the zone's offset is taken at the instant itself,
-// found in two steps (the second one right across a change to or from summer time). Where the
-// system cannot say (far-off years on Windows), the time is taken as UTC.
-int64_t utcOfLocal(const platform::CivilTime& local) {
-    const int64_t asUtc = platform::secondsOfCivil(local);
-    platform::CivilTime there;
-    if (!platform::localTime(asUtc, there)) return asUtc;
-    int64_t instant = asUtc - (platform::secondsOfCivil(there) - asUtc);
-    if (platform::localTime(instant, there)) {
-        instant = asUtc - (platform::secondsOfCivil(there) - instant);
-    }
-    return instant;
-}
-
 }  // namespace
 
 TimeOrigin originOfStartTime(const uint8_t* systemTime) {
@@ -58,7 +44,10 @@ TimeOrigin originOfStartTime(const uint8_t* systemTime) {
     TimeOrigin origin;
     if (!possible(local, millisecond)) return origin;
     origin.kind = TimeOrigin::Kind::kDated;
-    origin.startSeconds = utcOfLocal(local);
+    // Where the system cannot place the time (far-off years on Windows), it is taken as UTC.
+    int64_t seconds = platform::secondsOfCivil(local);
+    if (!platform::secondsOfLocalCivil(local, seconds)) seconds = platform::secondsOfCivil(local);
+    origin.startSeconds = seconds;
     origin.startNanoseconds = int64_t{millisecond} * 1000000;
     return origin;
 }
