@@ -6,8 +6,8 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/outcome_text.h"
 #include "cli/progress_bar.h"
+#include "cli/rules/outcome_text.h"
 #include "platform/interrupt_watch.h"
 
 namespace cli {

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/rules/option_rows.h"
+
 namespace cli {
 
-using Arguments = std::vector<std::string>;
-
 struct Command {
-    const char* name;
-    const char* synopsis;
+    const CommandText& text;  // its name and synopsis
     int (*run)(const Arguments& args);
 };
 

@@ -10,14 +10,13 @@
 
 #include "cli/batch_run.h"
 #include "cli/commands.h"
-#include "cli/convert_args.h"
 #include "cli/convert_databases.h"
 #include "cli/input_files.h"
-#include "cli/option_parser.h"
-#include "cli/outcome_text.h"
 #include "cli/output_naming.h"
+#include "cli/rules/convert_options.h"
+#include "cli/rules/option_rows.h"
+#include "cli/rules/outcome_text.h"
 #include "cli/run_report.h"
-#include "cli/utf8_args.h"
 #include "decode/decoding_setup.h"
 #include "output/replacing_file.h"
 #include "platform/error_text.h"
@@ -46,51 +45,39 @@ std::string quotedWords(std::span<const std::u16string_view> words) {
     return text;
 }
 
-// The settings of the Windows program's file; false (after saying why) when it cannot be read.
-bool readSettingsFile(const std::string& file, settings::ConversionSettings& settings) {
-    const auto path = pathFromUtf8(file);
-    platform::InputFile input;
-    const int32_t opened = input.open(path);
-    if (opened != platform::kOk) {
-        std::fprintf(stderr, "%s: cannot read the settings file %s: %s (%s)\n", kCommand,
-                     file.c_str(), platform::errorText(opened).c_str(), codeText(opened).c_str());
-        return false;
-    }
-    input.close();
-    settings::StoredShellSettings shell;
-    std::vector<settings::UnknownSettingsWord> unknown;
-    settings::loadSettings(path, settings, shell, &unknown);
-    for (const settings::UnknownSettingsWord& word : unknown) {
+// Says what the settings file held that is none of its choices, and the warnings about options
+// a workbook does not use or a delimiter that stands for nothing.
+void printWarnings(const ConvertRequest& request) {
+    for (const settings::UnknownSettingsWord& word : request.settingsWords) {
         std::fprintf(stderr, "%s: warning: %s: %s=%s is not one of %s; \"%s\" is used\n", kCommand,
-                     file.c_str(), platform::utf16ToUtf8(word.key).c_str(),
+                     request.settingsPath.c_str(), platform::utf16ToUtf8(word.key).c_str(),
                      platform::utf16ToUtf8(word.word).c_str(), quotedWords(word.words).c_str(),
                      platform::utf16ToUtf8(word.used).c_str());
     }
-    return true;
-}
-
-// The options in force: the settings file's, with the command line's laid over them.
-bool optionsOf(const ConvertRequest& request, tables::ConversionOptions& options) {
-    settings::ConversionSettings settings;
-    if (!request.settingsPath.empty() && !readSettingsFile(request.settingsPath, settings)) {
-        return false;
-    }
-    applyConvertRequest(request, settings);
     for (const std::string& warning : workbookWarnings(request))
         std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
-    if (request.delimiter && request.format == tables::OutputFormat::kCsv) {
+    if (request.delimiter && request.options.format == tables::OutputFormat::kCsv) {
         for (const std::string& warning : delimiterWarnings(*request.delimiter))
             std::fprintf(stderr, "%s: warning: %s\n", kCommand, warning.c_str());
     }
-    options = tables::buildConversionOptions(settings);
-    applyRunOptions(request, options);
-    return true;
+}
+
+// The words of a request that cannot be carried out: a usage error, or a settings file that
+// cannot be read.
+void printRefusal(const platform::Status& refused) {
+    if (refused.code() == platform::kInvalidArgument) {
+        std::fputs(usageErrorText(kConvertCommand, refused.detail()).c_str(), stderr);
+        return;
+    }
+    std::fprintf(stderr, "%s: cannot read the settings file %s: %s (%s)\n", kCommand,
+                 refused.detail().c_str(), platform::errorText(refused.code()).c_str(),
+                 codeText(refused.code()).c_str());
 }
 
 // A workbook's sheet has 16,384 columns: a wide table with more signals cannot be one.
 bool fitsWorkbook(const ConvertRequest& request, const decode::Decoding& decoding) {
-    if (request.format != tables::OutputFormat::kXlsx ||
-        request.layout != tables::TableLayout::kWide) {
+    if (request.options.format != tables::OutputFormat::kXlsx ||
+        request.options.layout != tables::TableLayout::kWide) {
         return true;
     }
     const size_t columns = tables::WideColumns(decoding).columns().size() + 1;
@@ -105,7 +92,7 @@ bool fitsWorkbook(const ConvertRequest& request, const decode::Decoding& decodin
 // Writes the report beside nothing else: replaced only when complete, like every output.
 bool writeReport(const std::string& path, const std::string& text) {
     output::ReplacingFile file;
-    int error = file.open(pathFromUtf8(path));
+    int error = file.open(platform::pathFromUtf8(path));
     if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
         error = errno != 0 ? errno : EIO;
         file.abandon();
@@ -121,13 +108,13 @@ bool writeReport(const std::string& path, const std::string& text) {
 
 int runConvertCommand(const Arguments& args) {
     if (asksForHelp(args)) {
-        std::fputs(kConvertUsage, stdout);
+        std::fputs(helpOf(kConvertCommand, convertRows()).c_str(), stdout);
         return 0;
     }
     ConvertRequest request;
-    const std::string error = parseConvertArguments(args, request);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s: %s\n\n%s", kCommand, error.c_str(), kConvertUsage);
+    const platform::Status parsed = parseConvertArguments(args, request);
+    if (!parsed.ok()) {
+        printRefusal(parsed);
         return 2;
     }
     if (request.ansiCodePage && !platform::setAnsiCodePage(*request.ansiCodePage)) {
@@ -135,8 +122,8 @@ int runConvertCommand(const Arguments& args) {
                      *request.ansiCodePage);
         return 2;
     }
-    tables::ConversionOptions options;
-    if (!optionsOf(request, options)) return 2;
+    printWarnings(request);
+    const tables::ConversionOptions& options = request.options;
 
     ConvertDatabases databases;
     if (!databases.load(request)) return 2;
@@ -152,18 +139,18 @@ int runConvertCommand(const Arguments& args) {
 
     RunReport report;
     report.databases = databases.reportEntries();
-    report.inputs = expandInputs(request.inputs, report.problems);
+    report.inputs = expandInputs(request.run.inputs, report.problems);
     for (const std::string& problem : report.problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
     run::OutputNaming naming;
-    if (request.format == tables::OutputFormat::kXlsx) naming.extension = ".xlsx";
-    if (!outputNamingOf(kCommand, request.outputDir, request.outputFile, report.inputs.size(),
-                        naming)) {
+    if (options.format == tables::OutputFormat::kXlsx) naming.extension = ".xlsx";
+    if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile,
+                        report.inputs.size(), naming)) {
         return 2;
     }
 
     const BatchRun run = runWatchedBatch(
-        report.inputs, request.jobs, request.quiet,
+        report.inputs, request.run.jobs, request.run.quiet,
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
             return run::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
                                      stop, {}, control);
@@ -177,7 +164,7 @@ int runConvertCommand(const Arguments& args) {
     if (!request.reportPath.empty())
         reportWritten = writeReport(request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
-    if (!request.summary && (!request.quiet || failed + counts.cutShort > 0)) {
+    if (!request.summary && (!request.run.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n", counts.done,
                      report.inputs.size() + report.problems.size(), counts.cutShort, failed);
     }

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "cli/dbc_report.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/dbc_report.h"
 #include "dbc/loader.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -12,13 +12,13 @@ std::filesystem::path loadLogPathFor(const std::string& logOption, int channel) 
     const std::string name =
         channel < 0 ? "dbcload.log" : "dbcload-ch" + std::to_string(channel + 1) + ".log";
     if (logOption.empty()) return name;
-    std::filesystem::path path = pathFromUtf8(logOption);
+    std::filesystem::path path = platform::pathFromUtf8(logOption);
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return path / name;
     if (channel < 0) return path;
     std::filesystem::path named = path;
-    named.replace_filename(pathToUtf8(path.stem()) + "-ch" + std::to_string(channel + 1) +
-                           pathToUtf8(path.extension()));
+    named.replace_filename(platform::pathToUtf8(path.stem()) + "-ch" + std::to_string(channel + 1) +
+                           platform::pathToUtf8(path.extension()));
     return named;
 }
 
@@ -29,11 +29,12 @@ bool ConvertDatabases::loadOne(const std::string& path, const std::filesystem::p
     options.logPath = log;
     options.openDiagnostic = false;  // reported below, once, with its reason
     dbc::LoadSummary summary;
-    const bool loaded = dbc::loadDbcFile(*database, pathFromUtf8(path), options, &summary);
+    const bool loaded =
+        dbc::loadDbcFile(*database, platform::pathFromUtf8(path), options, &summary);
     if (dbcLoadRan(summary) && !quiet) {
         std::fprintf(stderr, "%s:%s\n", path.c_str(), summary.lastLogLine.c_str());
     }
-    reportDbcLoad(stderr, path, summary, loaded, pathToUtf8(log));
+    reportDbcLoad(stderr, path, summary, loaded, platform::pathToUtf8(log));
     if (!loaded) return false;
     entries_.push_back({channelName, path, dbc::messageCount(*database),
                         dbc::signalCount(*database), summary.errorCount});
@@ -43,7 +44,8 @@ bool ConvertDatabases::loadOne(const std::string& path, const std::filesystem::p
 
 bool ConvertDatabases::load(const ConvertRequest& request) {
     if (!request.dbcPath.empty()) {
-        if (!loadOne(request.dbcPath, loadLogPathFor(request.logPath, -1), request.quiet, "both")) {
+        if (!loadOne(request.dbcPath, loadLogPathFor(request.logPath, -1), request.run.quiet,
+                     "both")) {
             return false;
         }
         channels_[0] = channels_[1] = owned_.back().get();
@@ -54,7 +56,7 @@ bool ConvertDatabases::load(const ConvertRequest& request) {
         const std::string& path = request.channelDbcPath[channel];
         if (path.empty()) continue;
         const std::string name = channel == 0 ? "ch1" : "ch2";
-        if (!loadOne(path, loadLogPathFor(request.logPath, two ? channel : -1), request.quiet,
+        if (!loadOne(path, loadLogPathFor(request.logPath, two ? channel : -1), request.run.quiet,
                      name)) {
             return false;
         }

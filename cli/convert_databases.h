@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/convert_args.h"
+#include "cli/rules/convert_options.h"
 #include "cli/run_report.h"
 #include "dbc/database.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/dbc_report.h"
-#include "cli/option_parser.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/dbc_report.h"
+#include "cli/rules/option_rows.h"
 #include "dbc/json.h"
 #include "dbc/loader.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -27,36 +27,52 @@ bool standardOutputWritten() {
 
 }  // namespace
 
-constexpr const char* kDbcUsage =
-    "txtcvt-cli dbc FILE.dbc [--json]\n"
-    "Loads a DBC file as the Windows program does, writes dbcload.log into the current folder\n"
-    "and prints its summary line.\n"
-    "    --json       the finalised database as JSON on standard output\n"
-    "    -h, --help   this text\n";
+namespace {
 
-constexpr OptionDefinition kDbcOptions[] = {{"json", 0, false}};
+struct DbcRequest {
+    bool json = false;
+    Arguments files;
+};
+
+const OptionRow<DbcRequest> kDbcRows[] = {
+    {"json", 0, "", Repeat::kFlag, "the finalised database as JSON on standard output",
+     +[](std::string_view, DbcRequest& request) {
+         request.json = true;
+         return platform::Status{};
+     }},
+};
+
+}  // namespace
+
+extern const CommandText kDbcCommand;
+const CommandText kDbcCommand = {
+    "dbc", "FILE.dbc [--json]",
+    "Loads a DBC file as the Windows program does, writes dbcload.log into the current folder\n"
+    "and prints its summary line.\n",
+    "", 17};
 
 int runDbcCommand(const Arguments& args) {
     if (asksForHelp(args)) {
-        std::fputs(kDbcUsage, stdout);
+        std::fputs(helpOf<DbcRequest>(kDbcCommand, kDbcRows).c_str(), stdout);
         return 0;
     }
-    std::vector<GivenOption> given;
-    Arguments files;
-    std::string error = parseOptions(args, kDbcOptions, given, files);
-    if (error.empty() && files.size() != 1)
-        error = files.empty() ? "no DBC file given" : "one DBC file at a time";
-    if (!error.empty()) {
-        std::fprintf(stderr, "txtcvt-cli dbc: %s\n\n%s", error.c_str(), kDbcUsage);
+    DbcRequest request;
+    platform::Status parsed = parseWithRows<DbcRequest>(args, kDbcRows, request, request.files);
+    if (parsed.ok() && request.files.size() != 1) {
+        parsed = usageError(request.files.empty() ? "no DBC file given" : "one DBC file at a time");
+    }
+    if (!parsed.ok()) {
+        std::fputs(usageErrorText(kDbcCommand, parsed.detail()).c_str(), stderr);
         return 2;
     }
-    const bool json = !given.empty();
-    const std::string& dbcFile = files.front();
+    const bool json = request.json;
+    const std::string& dbcFile = request.files.front();
     static dbc::CanDatabase database;
     dbc::LoadOptions options;
     options.openDiagnostic = false;  // reported below, once, with its reason
     dbc::LoadSummary summary;
-    const bool loaded = dbc::loadDbcFile(database, pathFromUtf8(dbcFile), options, &summary);
+    const bool loaded =
+        dbc::loadDbcFile(database, platform::pathFromUtf8(dbcFile), options, &summary);
     if (!dbcLoadRan(summary)) {
         reportDbcLoad(stderr, dbcFile, summary, loaded);
         return 2;

@@ -8,10 +8,10 @@
 
 #include "cli/batch_run.h"
 #include "cli/commands.h"
-#include "cli/export_args.h"
 #include "cli/input_files.h"
-#include "cli/option_parser.h"
 #include "cli/output_naming.h"
+#include "cli/rules/export_options.h"
+#include "cli/rules/option_rows.h"
 #include "run/frame_export.h"
 
 namespace cli {
@@ -24,30 +24,31 @@ constexpr const char* kCommand = "txtcvt-cli export";
 
 int runExportCommand(const Arguments& args) {
     if (asksForHelp(args)) {
-        std::fputs(kExportUsage, stdout);
+        std::fputs(helpOf(kExportCommand, exportRows()).c_str(), stdout);
         return 0;
     }
     ExportRequest request;
-    const std::string error = parseExportArguments(args, request);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s: %s\n\n%s", kCommand, error.c_str(), kExportUsage);
+    const platform::Status parsed = parseExportArguments(args, request);
+    if (!parsed.ok()) {
+        std::fputs(usageErrorText(kExportCommand, parsed.detail()).c_str(), stderr);
         return 2;
     }
     std::vector<std::string> problems;
-    const std::vector<std::filesystem::path> files = expandInputs(request.inputs, problems);
+    const std::vector<std::filesystem::path> files = expandInputs(request.run.inputs, problems);
     for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
     run::OutputNaming naming;
-    if (!outputNamingOf(kCommand, request.outputDir, request.outputFile, files.size(), naming)) {
+    if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile, files.size(),
+                        naming)) {
         return 2;
     }
     const BatchRun run = runWatchedBatch(
-        files, request.jobs, request.quiet,
+        files, request.run.jobs, request.run.quiet,
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
             return run::exportBatch(files, request.options, naming, workers, stop, {}, control);
         });
     const OutcomeCounts counts = reportOutcomes(files, run.results);
     const size_t failed = counts.failed + problems.size();
-    if (!request.quiet || failed + counts.cutShort > 0) {
+    if (!request.run.quiet || failed + counts.cutShort > 0) {
         std::fprintf(stderr, "%zu of %zu files exported, %zu cut short, %zu failed\n", counts.done,
                      files.size() + problems.size(), counts.cutShort, failed);
     }

@@ -9,7 +9,7 @@
 #include <windows.h>
 #endif
 
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -23,7 +23,7 @@ bool isHidden(const std::filesystem::directory_entry& entry) {
     const DWORD attributes = GetFileAttributesW(entry.path().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
 #else
-    const std::string name = pathToUtf8(entry.path().filename());
+    const std::string name = platform::pathToUtf8(entry.path().filename());
     return !name.empty() && name[0] == '.';
 #endif
 }
@@ -36,7 +36,7 @@ std::vector<std::filesystem::path> listMatching(const std::filesystem::path& fol
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         std::error_code typeError;
         if (entry.is_directory(typeError) || isHidden(entry)) continue;
-        std::string name = pathToUtf8(entry.path().filename());
+        std::string name = platform::pathToUtf8(entry.path().filename());
         if (matchesWildcard(pattern, name)) found.emplace_back(std::move(name), entry.path());
     }
     std::sort(found.begin(), found.end(),
@@ -89,7 +89,7 @@ std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
                                                 std::vector<std::string>& problems) {
     std::vector<std::filesystem::path> paths;
     for (const std::string& input : inputs) {
-        const std::filesystem::path path = pathFromUtf8(input);
+        const std::filesystem::path path = platform::pathFromUtf8(input);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
             auto files = listMatching(path, "*.DT");
@@ -97,7 +97,7 @@ std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
             paths.insert(paths.end(), files.begin(), files.end());
             continue;
         }
-        const std::string leaf = pathToUtf8(path.filename());
+        const std::string leaf = platform::pathToUtf8(path.filename());
         if (leaf.empty()) {  // "logs/": meant as a folder
             problems.push_back(input + ": no such folder");
             continue;

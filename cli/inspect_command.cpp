@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "cli/option_parser.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/option_rows.h"
 #include "monitor/monitor_file.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
+#include "platform/text_encoding.h"
 #include "run/file_outcome.h"
 #include "sources/capture_source.h"
 #include "sources/frame_walk.h"
@@ -94,7 +94,7 @@ int32_t printRecords(sources::CaptureSource& source, bool json, std::FILE* out) 
 }
 
 void printFailure(const std::filesystem::path& path, int32_t result, std::FILE* err) {
-    std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", pathToUtf8(path).c_str(),
+    std::fprintf(err, "%s: %s (0x%08" PRIX32 ")\n", platform::pathToUtf8(path).c_str(),
                  run::failureMessage(result), static_cast<uint32_t>(result));
 }
 
@@ -112,31 +112,46 @@ int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, st
     return 1;
 }
 
-constexpr const char* kInspectUsage =
-    "txtcvt-cli inspect FILE.DT [--json]\n"
-    "Shows what a capture holds: its information block and every head record the conversion\n"
-    "stops on, with the frame it yields.\n"
-    "    --json       one JSON object per line instead of text\n"
-    "    -h, --help   this text\n";
+namespace {
 
-constexpr OptionDefinition kInspectOptions[] = {{"json", 0, false}};
+struct InspectRequest {
+    bool json = false;
+    Arguments files;
+};
+
+const OptionRow<InspectRequest> kInspectRows[] = {
+    {"json", 0, "", Repeat::kFlag, "one JSON object per line instead of text",
+     +[](std::string_view, InspectRequest& request) {
+         request.json = true;
+         return platform::Status{};
+     }},
+};
+
+}  // namespace
+
+const CommandText kInspectCommand = {
+    "inspect", "FILE.DT [--json]",
+    "Shows what a capture holds: its information block and every head record the conversion\n"
+    "stops on, with the frame it yields.\n",
+    "", 17};
 
 int runInspect(const Arguments& args) {
     if (asksForHelp(args)) {
-        std::fputs(kInspectUsage, stdout);
+        std::fputs(helpOf<InspectRequest>(kInspectCommand, kInspectRows).c_str(), stdout);
         return 0;
     }
-    std::vector<GivenOption> given;
-    Arguments files;
-    std::string error = parseOptions(args, kInspectOptions, given, files);
-    if (error.empty() && files.size() != 1) {
-        error = files.empty() ? "no capture given" : "one capture at a time";
+    InspectRequest request;
+    platform::Status parsed =
+        parseWithRows<InspectRequest>(args, kInspectRows, request, request.files);
+    if (parsed.ok() && request.files.size() != 1) {
+        parsed = usageError(request.files.empty() ? "no capture given" : "one capture at a time");
     }
-    if (!error.empty()) {
-        std::fprintf(stderr, "txtcvt-cli inspect: %s\n\n%s", error.c_str(), kInspectUsage);
+    if (!parsed.ok()) {
+        std::fputs(usageErrorText(kInspectCommand, parsed.detail()).c_str(), stderr);
         return 2;
     }
-    const int status = inspectFile(pathFromUtf8(files.front()), !given.empty(), stdout, stderr);
+    const int status =
+        inspectFile(platform::pathFromUtf8(request.files.front()), request.json, stdout, stderr);
     // Standard output that could not take everything (a full disk, a closed pipe) is a failure.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         std::fprintf(stderr, "txtcvt-cli inspect: cannot write to standard output (%s)\n",

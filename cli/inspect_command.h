@@ -6,9 +6,11 @@
 #include <filesystem>
 
 #include "cli/commands.h"
+#include "cli/rules/option_rows.h"
 
 namespace cli {
 
+extern const CommandText kInspectCommand;
 int runInspect(const Arguments& args);
 
 // Writes the report of one file to `out` (JSON lines or plain text) and a load failure to

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/utf8_args.h"
+#include "platform/platform.h"
 #include "txtcvt_version.h"
 
 namespace {
@@ -14,7 +14,7 @@ constexpr const char* kVersion = "txtcvt-cli " TXTCVT_VERSION_TEXT;
 void printUsage(std::FILE* out) {
     std::fprintf(out, "Usage: txtcvt-cli COMMAND [options] ...\n\nCommands:\n");
     for (const cli::Command& command : cli::commands()) {
-        std::fprintf(out, "  %s\n", command.synopsis);
+        std::fprintf(out, "  %s\n", cli::synopsisLine(command.text).c_str());
     }
     std::fprintf(out,
                  "\n  txtcvt-cli -h|--help | -V|--version\n"
@@ -24,7 +24,7 @@ void printUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const cli::Arguments all = cli::utf8Arguments(argc, argv);
+    const cli::Arguments all = platform::utf8Arguments(argc, argv);
     if (all.size() < 2) {
         printUsage(stderr);
         return 2;
@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const cli::Command& command : cli::commands()) {
-        if (word == command.name) return command.run(cli::Arguments(all.begin() + 2, all.end()));
+        if (word == command.text.name)
+            return command.run(cli::Arguments(all.begin() + 2, all.end()));
     }
     std::fprintf(stderr, "txtcvt-cli: unknown command '%s'\n", word.c_str());
     printUsage(stderr);

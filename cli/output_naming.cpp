@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -16,10 +16,10 @@ bool outputNamingOf(const char* command, const std::string& outputDir,
                          command, inputCount);
             return false;
         }
-        naming.single = pathFromUtf8(outputFile);
+        naming.single = platform::pathFromUtf8(outputFile);
     }
     if (outputDir.empty()) return true;
-    naming.directory = pathFromUtf8(outputDir);
+    naming.directory = platform::pathFromUtf8(outputDir);
     std::error_code error;
     std::filesystem::create_directories(naming.directory, error);
     if (std::filesystem::is_directory(naming.directory)) return true;

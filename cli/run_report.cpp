@@ -3,9 +3,9 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "cli/outcome_text.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/outcome_text.h"
 #include "platform/local_time.h"
+#include "platform/text_encoding.h"
 #include "run/file_stats.h"
 #include "txtcvt_version.h"
 
@@ -142,8 +142,9 @@ std::string fileJson(const RunReport& report, size_t index) {
     const run::FileResult& result = report.results[index];
     const run::FileOutcome& outcome = result.outcome;
     std::string out;
-    put(out, "{\"input\":", jsonString(pathToUtf8(report.inputs[index])), ",\"output\":",
-        result.output.empty() ? std::string("null") : jsonString(pathToUtf8(result.output)),
+    put(out, "{\"input\":", jsonString(platform::pathToUtf8(report.inputs[index])), ",\"output\":",
+        result.output.empty() ? std::string("null")
+                              : jsonString(platform::pathToUtf8(result.output)),
         ",\"outcome\":\"", outcomeWord(outcome), "\"");
     if (!outcome.converted()) {
         put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result)));

@@ -1,65 +1,11 @@
 #include "decode/selection.h"
 
-#include <charconv>
-
 #include "decode/wildcard.h"
 
 namespace decode {
 
 bool matchesPattern(std::string_view pattern, std::string_view name) {
     return matchesWildcard(pattern, name, false);
-}
-
-bool parseNameList(std::string_view list, std::vector<std::string>& names) {
-    names.clear();
-    if (list.empty()) return true;
-    while (true) {
-        const size_t comma = list.find(',');
-        const std::string_view entry = list.substr(0, comma);
-        if (entry.empty()) return false;
-        names.emplace_back(entry);
-        if (comma == std::string_view::npos) return true;
-        list.remove_prefix(comma + 1);
-    }
-}
-
-namespace {
-
-bool parseHex(std::string_view text, uint32_t& value) {
-    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-    }
-    if (text.empty() || text.size() > 8) return false;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    return result.ec == std::errc{} && result.ptr == text.data() + text.size() &&
-           value <= 0x1FFFFFFF;
-}
-
-}  // namespace
-
-bool parseIdList(std::string_view list, std::vector<IdRange>& ranges, std::string& bad) {
-    ranges.clear();
-    std::vector<std::string> entries;
-    if (!parseNameList(list, entries) || entries.empty()) {
-        bad = std::string(list);
-        return false;
-    }
-    for (const std::string& entry : entries) {
-        const size_t dash = entry.find('-');
-        IdRange range;
-        const std::string_view text(entry);
-        const bool ok = dash == std::string::npos
-                            ? parseHex(text, range.low) && ((range.high = range.low), true)
-                            : parseHex(text.substr(0, dash), range.low) &&
-                                  parseHex(text.substr(dash + 1), range.high) &&
-                                  range.low <= range.high;
-        if (!ok) {
-            bad = entry;
-            return false;
-        }
-        ranges.push_back(range);
-    }
-    return true;
 }
 
 namespace {

@@ -31,12 +31,6 @@ struct SelectionRequest {
 // '*' any run of characters, '?' one character; case matters, as in DBC names.
 bool matchesPattern(std::string_view pattern, std::string_view name);
 
-// Comma-separated names ("" gives none); false on an empty entry such as "a,,b".
-bool parseNameList(std::string_view list, std::vector<std::string>& names);
-// Comma-separated hexadecimal identifiers and ranges: "100-1FF,18FEF100". False with the
-// entry that is not one.
-bool parseIdList(std::string_view list, std::vector<IdRange>& ranges, std::string& bad);
-
 // The request laid over one database: a flag per message and per signal.
 class SignalSelection {
 public:

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -86,6 +87,10 @@ private:
     size_t begin_ = 0;
     bool ended_ = false;
 };
+
+// The program's arguments as UTF-8 on every platform (on Windows from the wide command line, so
+// that any file name survives).
+std::vector<std::string> utf8Arguments(int argc, char** argv);
 
 // fopen with a path that may hold any Unicode character (wide on Windows). errno tells why it
 // failed.

@@ -102,4 +102,8 @@ void debugOutput(std::string_view text) {
     std::fflush(stderr);
 }
 
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 }  // namespace platform

@@ -1,5 +1,6 @@
 // Platform services on Windows, through the Win32 API.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -94,6 +95,24 @@ std::FILE* openFile(const Path& path, const char* mode) {
 void debugOutput(std::string_view text) {
     const std::wstring wide = widen(std::string(text).c_str());
     OutputDebugStringW(wide.c_str());
+}
+
+std::vector<std::string> utf8Arguments(int, char**) {
+    std::vector<std::string> args;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) return args;
+    for (int i = 0; i < count; ++i) {
+        const int bytes =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(bytes > 1 ? static_cast<size_t>(bytes - 1) : 0, '\0');
+        if (bytes > 1) {
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), bytes, nullptr, nullptr);
+        }
+        args.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return args;
 }
 
 }  // namespace platform

@@ -32,4 +32,8 @@ uint32_t ansiCodePage();
 std::u16string pathToUtf16(const std::filesystem::path& path);
 std::filesystem::path pathFromUtf16(std::u16string_view text);
 
+// A path from UTF-8 text (the command line's arguments), and back.
+std::filesystem::path pathFromUtf8(const std::string& text);
+std::string pathToUtf8(const std::filesystem::path& path);
+
 }  // namespace platform

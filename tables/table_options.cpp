@@ -50,17 +50,17 @@ settings::LineEnd lineEndFrom(settings::LineEnd value) {
 
 }  // namespace
 
-ConversionOptions buildConversionOptions(const settings::ConversionSettings& settings) {
-    ConversionOptions options;
+void applySettings(const settings::ConversionSettings& settings, ConversionOptions& options) {
     options.channels = channelsFrom(settings.channels);
     options.timeStamps = timeStampsFrom(settings.timeStamps);
     options.columns = settings.columns;
     options.delimiter = resolveDelimiterEscapes(settings.delimiter);
+    options.encoding = settings::Encoding::kAnsi;
+    options.lineEnd = settings::LineEnd::kCrLf;
     if (settings.additionalCsv) {
         options.encoding = encodingFrom(settings.encoding);
         options.lineEnd = lineEndFrom(settings.lineEnd);
     }
-    return options;
 }
 
 }  // namespace tables

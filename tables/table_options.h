@@ -55,8 +55,16 @@ struct ConversionOptions {
 // Any other character stands for itself (";" -> ";"). The result is never longer than the text.
 std::u16string resolveDelimiterEscapes(std::u16string_view typed);
 
-// The options for the settings; choices outside their range fall back to the defaults.
-// Without the additional CSV settings every output is ANSI with CR LF.
-ConversionOptions buildConversionOptions(const settings::ConversionSettings& settings);
+// Lays the settings over the options: the channels, time stamps, columns, delimiter, character
+// code and line end; choices outside their range fall back to the defaults. Without the
+// additional CSV settings every output is ANSI with CR LF. The other options stay as they are.
+void applySettings(const settings::ConversionSettings& settings, ConversionOptions& options);
+
+// The options of the settings alone.
+inline ConversionOptions buildConversionOptions(const settings::ConversionSettings& settings) {
+    ConversionOptions options;
+    applySettings(settings, options);
+    return options;
+}
 
 }  // namespace tables

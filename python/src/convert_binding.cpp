@@ -3,14 +3,13 @@
 #include <pybind11/stl.h>
 
 #include <atomic>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/convert_args.h"
-#include "cli/outcome_text.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/convert_options.h"
+#include "cli/rules/option_values.h"
+#include "cli/rules/outcome_text.h"
 #include "platform/text_encoding.h"
 #include "python/src/bindings.h"
 #include "python/src/database_handle.h"
@@ -36,52 +35,41 @@ const char* statusWord(run::FileStatus status) {
     }
 }
 
-// The arguments as a request; a ValueError with the command line's words for what it refuses.
-cli::ConvertRequest requestOf(std::vector<std::string> args) {
-    args.push_back("--");
-    args.push_back("input");
+// The keyword options, as (name, value) pairs, through the command line's rows: a ValueError
+// with the command line's words for what they refuse.
+cli::ConvertRequest requestOf(const std::vector<std::pair<std::string, std::string>>& named) {
+    std::vector<cli::GivenOption> given;
+    for (const auto& [name, value] : named) given.push_back({name, value});
     cli::ConvertRequest request;
-    const std::string error = cli::parseConvertArguments(args, request);
-    if (!error.empty()) throw py::value_error(error);
-    if (!request.reportPath.empty() || request.summary || request.outputFile == "-") {
+    platform::Status status = cli::applyNamedOptions(cli::convertRows(), given, request);
+    if (status.ok()) status = cli::finishConvertRequest(request, false);
+    if (!status.ok()) {
+        if (status.code() == platform::kInvalidArgument) throw py::value_error(status.detail());
+        throw py::value_error("cannot read the settings file " + status.detail());
+    }
+    if (!request.reportPath.empty() || request.summary || request.run.outputFile == "-") {
         throw py::value_error("--report, --summary and --output - are for the command line");
     }
     if (request.ansiCodePage && !platform::setAnsiCodePage(*request.ansiCodePage)) {
         throw py::value_error("code page " + std::to_string(*request.ansiCodePage) +
                               " cannot be used here");
     }
+    request.options.collectStats = true;  // for the lines written
     return request;
-}
-
-tables::ConversionOptions optionsOf(const cli::ConvertRequest& request) {
-    settings::ConversionSettings settings;
-    if (!request.settingsPath.empty()) {
-        const auto path = cli::pathFromUtf8(request.settingsPath);
-        if (!std::ifstream(path)) {
-            throw py::value_error("cannot read the settings file " + request.settingsPath);
-        }
-        settings::StoredShellSettings shell;
-        settings::loadSettings(path, settings, shell);
-    }
-    cli::applyConvertRequest(request, settings);
-    tables::ConversionOptions options = tables::buildConversionOptions(settings);
-    cli::applyRunOptions(request, options);
-    options.collectStats = true;  // for the lines written
-    return options;
 }
 
 run::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs) {
     run::OutputNaming naming;
-    if (!request.outputFile.empty()) {
+    if (!request.run.outputFile.empty()) {
         if (inputs != 1) throw py::value_error("--output names the output of one input");
-        naming.single = cli::pathFromUtf8(request.outputFile);
+        naming.single = platform::pathFromUtf8(request.run.outputFile);
     }
-    if (!request.outputDir.empty()) {
-        naming.directory = cli::pathFromUtf8(request.outputDir);
+    if (!request.run.outputDir.empty()) {
+        naming.directory = platform::pathFromUtf8(request.run.outputDir);
         std::error_code error;
         std::filesystem::create_directories(naming.directory, error);
         if (!std::filesystem::is_directory(naming.directory)) {
-            throw py::value_error("cannot make the output folder " + request.outputDir + ": " +
+            throw py::value_error("cannot make the output folder " + request.run.outputDir + ": " +
                                   error.message());
         }
     }
@@ -91,8 +79,8 @@ run::OutputNaming namingOf(const cli::ConvertRequest& request, size_t inputs) {
 py::dict resultOf(const std::vector<std::filesystem::path>& displays, size_t index,
                   const run::FileResult& result) {
     py::dict out;
-    out["input"] = messageText(cli::pathToUtf8(displays[index]));
-    out["output"] = messageText(cli::pathToUtf8(result.output));
+    out["input"] = messageText(platform::pathToUtf8(displays[index]));
+    out["output"] = messageText(platform::pathToUtf8(result.output));
     out["outcome"] = statusWord(result.outcome.status);
     out["message"] = messageText(cli::outcomeLine(displays, index, result));
     out["code"] = static_cast<uint32_t>(result.outcome.code);
@@ -104,11 +92,10 @@ py::dict resultOf(const std::vector<std::filesystem::path>& displays, size_t ind
 
 py::list convertFiles(const std::vector<py::bytes>& inputs,
                       const std::vector<std::string>& displays,
-                      const std::vector<std::string>& args,
+                      const std::vector<std::pair<std::string, std::string>>& options,
                       const std::optional<DatabasePointer>& ch1,
                       const std::optional<DatabasePointer>& ch2) {
-    const cli::ConvertRequest request = requestOf(args);
-    const tables::ConversionOptions options = optionsOf(request);
+    const cli::ConvertRequest request = requestOf(options);
     const run::OutputNaming naming = namingOf(request, inputs.size());
     std::vector<std::string> unmatched;
     const decode::DecodingSetup setup(ch1 && *ch1 ? (*ch1)->database.get() : nullptr,
@@ -120,12 +107,12 @@ py::list convertFiles(const std::vector<py::bytes>& inputs,
     std::vector<std::filesystem::path> paths;
     for (const py::bytes& input : inputs) paths.push_back(pathOf(input));
     std::vector<std::filesystem::path> shown;
-    for (const std::string& display : displays) shown.push_back(cli::pathFromUtf8(display));
+    for (const std::string& display : displays) shown.push_back(platform::pathFromUtf8(display));
     std::vector<run::FileResult> results;
     {
         py::gil_scoped_release released;
         const std::atomic<bool> stop{false};
-        results = run::convertBatch(paths, setup.decoding(), options, naming, 1, stop, {});
+        results = run::convertBatch(paths, setup.decoding(), request.options, naming, 1, stop, {});
     }
     py::list out;
     for (size_t i = 0; i < results.size(); ++i) out.append(resultOf(shown, i, results[i]));
@@ -145,8 +132,9 @@ std::optional<py::bytes> outputPath(const py::bytes& input, const py::bytes& dir
 
 void bindConvert(py::module_& module) {
     module.def("convert_files", &convertFiles, py::arg("inputs"), py::arg("displays"),
-               py::arg("args"), py::arg("ch1"), py::arg("ch2"),
-               "Converts captures as `txtcvt-cli convert ARGS` would; a dict per input.");
+               py::arg("options"), py::arg("ch1"), py::arg("ch2"),
+               "Converts captures as `txtcvt-cli convert` does with these options (pairs of a "
+               "name and its value); a dict per input.");
     module.def("output_path", &outputPath, py::arg("input"), py::arg("directory"),
                "The output path of an input, or None when none can be formed.");
     module.def(
@@ -160,13 +148,11 @@ void bindConvert(py::module_& module) {
     module.def(
         "parse_ids",
         [](const std::string& text) -> std::vector<std::pair<uint32_t, uint32_t>> {
-            std::vector<decode::IdRange> ranges;
-            std::string bad;
-            if (!decode::parseIdList(text, ranges, bad)) {
-                throw py::value_error("'" + bad + "' is not a hexadecimal identifier or range");
-            }
+            std::vector<can::IdRange> ranges;
+            std::string problem;
+            if (!cli::parseIdList(text, ranges, problem)) throw py::value_error(problem);
             std::vector<std::pair<uint32_t, uint32_t>> out;
-            for (const decode::IdRange& range : ranges) out.emplace_back(range.low, range.high);
+            for (const can::IdRange& range : ranges) out.emplace_back(range.low, range.high);
             return out;
         },
         py::arg("text"), "'100-1FF,18FEF100' as (low, high) pairs.");

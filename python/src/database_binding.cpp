@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/dbc_report.h"
+#include "cli/rules/dbc_report.h"
 #include "dbc/loader.h"
 #include "python/src/bindings.h"
 #include "python/src/database_handle.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "cli/outcome_text.h"
+#include "cli/rules/outcome_text.h"
 #include "platform/platform.h"
 #include "python/src/texts.h"
 #include "sources/capture_source.h"

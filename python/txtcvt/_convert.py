@@ -5,8 +5,7 @@ import pandas as pd
 
 from . import _core
 from ._errors import ConversionError
-from ._options import (cli_arguments, database_arguments, database_paths, databases_from_paths,
-                       display_path)
+from ._options import database_paths, databases_from_paths, display_path, named_options
 
 RESULT_COLUMNS = ("input", "output", "outcome", "message", "code", "lines", "seconds")
 
@@ -33,29 +32,28 @@ def convert(paths, dbc, output_dir=None, *, output=None, errors="raise", **optio
         raise ValueError("errors is 'raise' or 'report'")
     inputs = [paths] if isinstance(paths, (str, bytes, os.PathLike)) else list(paths)
     dbc_paths = database_paths(dbc)
-    args = output_arguments(output_dir, output) + cli_arguments(options)
-    results = convert_group(inputs, dbc_paths, args)
+    named = output_options(output_dir, output) + named_options(options)
+    results = convert_group(inputs, dbc_paths, named)
     table = pd.DataFrame(results, columns=RESULT_COLUMNS)
     if errors == "raise":
         raise_failures(table)
     return table
 
 
-def output_arguments(output_dir, output):
-    args = []
+def output_options(output_dir, output):
+    named = []
     if output_dir is not None:
-        args += ["--output-dir", display_path(output_dir)]
+        named.append(("output_dir", display_path(output_dir)))
     if output is not None:
-        args += ["--output", display_path(output)]
-    return args
+        named.append(("output", display_path(output)))
+    return named
 
 
-def convert_group(inputs, dbc_paths, args):
+def convert_group(inputs, dbc_paths, named):
     """Converts inputs in list order in this process: a dict per input."""
     ch1, ch2 = databases_from_paths(dbc_paths)
-    full = database_arguments(dbc_paths) + args
     return _core.convert_files([os.fsencode(path) for path in inputs],
-                               [display_path(path) for path in inputs], full,
+                               [display_path(path) for path in inputs], named,
                                ch1 and ch1._handle, ch2 and ch2._handle)
 
 

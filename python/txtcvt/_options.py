@@ -123,29 +123,21 @@ def databases_from_paths(paths):
     return databases(Database.cached(path, encoding=encoding))
 
 
-def cli_arguments(options):
-    """Keyword options as the command line's arguments: layout="wide" is --layout wide,
-    hold=True is --hold, columns=["ch", "id"] is --columns ch,id, ids=[0x100] is --ids 100."""
-    args = []
+def named_options(options):
+    """Keyword options as the command line's options, (name, value) pairs for the core to read
+    through its rows: layout="wide" is ("layout", "wide"), hold=True is ("hold", ""),
+    columns=["ch", "id"] is ("columns", "ch,id"), ids=[0x100] is ("ids", "100")."""
+    named = []
     for key, value in options.items():
         if value is None or value is False:
             continue
-        flag = "--" + key.replace("_", "-")
         if value is True:
-            args.append(flag)
+            named.append((key, ""))
             continue
         if key == "ids":
             value = ",".join(f"{low:X}" if low == high else f"{low:X}-{high:X}"
                              for low, high in id_ranges(value))
         elif isinstance(value, (list, tuple)):
             value = ",".join(str(item) for item in value)
-        args.extend([flag, os.fsdecode(value) if isinstance(value, (bytes, os.PathLike)) else str(value)])
-    return args
-
-
-def database_arguments(dbc):
-    """--dbc arguments for what database_paths() gave."""
-    if isinstance(dbc, dict):
-        return [arg for channel, (path, _) in sorted(dbc.items())
-                for arg in ("--dbc", f"ch{channel}={path}")]
-    return ["--dbc", dbc[0]]
+        named.append((key, os.fsdecode(value) if isinstance(value, (bytes, os.PathLike)) else str(value)))
+    return named

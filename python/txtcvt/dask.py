@@ -20,9 +20,9 @@ from dask.dataframe.utils import clear_known_categories
 
 from . import _core
 from ._errors import SelectionError
-from ._convert import RESULT_COLUMNS, convert_group, output_arguments, raise_failures
-from ._options import (channel_number, cli_arguments, database_paths, databases_from_paths,
-                       display_path, id_ranges, name_list)
+from ._convert import RESULT_COLUMNS, convert_group, output_options, raise_failures
+from ._options import (channel_number, database_paths, databases_from_paths, display_path,
+                       id_ranges, name_list, named_options)
 from ._signals import LONG_COLUMNS, read_signals as _read_signals
 
 _GLOB_CHARACTERS = frozenset("*?[")
@@ -80,9 +80,9 @@ def convert(paths, dbc, output_dir=None, *, errors="raise", **options):
         raise ValueError("errors is 'raise' or 'report'")
     files = captures(paths)
     dbc_paths = database_paths(dbc)
-    args = output_arguments(output_dir, None) + cli_arguments(options)
+    named = output_options(output_dir, None) + named_options(options)
     groups = _groups_by_output(files, output_dir)
-    tasks = [dask.delayed(convert_group, pure=False)([files[i] for i in group], dbc_paths, args)
+    tasks = [dask.delayed(convert_group, pure=False)([files[i] for i in group], dbc_paths, named)
              for group in groups]
     done = dask.compute(*tasks)
     results = [None] * len(files)

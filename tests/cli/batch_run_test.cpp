@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "cli/option_values.h"
+#include "cli/rules/option_values.h"
 
 namespace {
 

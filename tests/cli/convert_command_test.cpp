@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 #include "tests/support/captured_output.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
@@ -29,15 +29,17 @@ protected:
     // Runs the command; its standard error goes to `messages`.
     int run(cli::Arguments args) {
         testing_support::CapturedStream err(stderr, dir / "stderr.txt");
-        args.insert(args.begin(), {"--dbc", dbc, "--log", cli::pathToUtf8(dir / "dbcload.log")});
+        args.insert(args.begin(),
+                    {"--dbc", dbc, "--log", platform::pathToUtf8(dir / "dbcload.log")});
         const int status = cli::runConvertCommand(args);
         messages = err.text();
         return status;
     }
-    std::string path(const char* name) { return cli::pathToUtf8(dir / name); }
+    std::string path(const char* name) { return platform::pathToUtf8(dir / name); }
 
     ScratchDir dir{"convert-command"};
-    std::string dbc = cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
+    std::string dbc =
+        platform::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
     std::string messages;
 };
 

@@ -1,4 +1,4 @@
-#include "cli/dbc_report.h"
+#include "cli/rules/dbc_report.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/export_args.h"
-#include "cli/utf8_args.h"
+#include "cli/rules/export_options.h"
+#include "platform/text_encoding.h"
 #include "tests/support/captured_output.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
@@ -19,12 +19,16 @@ namespace {
 
 using testing_support::ScratchDir;
 
+std::string parse(const cli::Arguments& args, cli::ExportRequest& request) {
+    const platform::Status status = cli::parseExportArguments(args, request);
+    return status.ok() ? std::string() : status.detail();
+}
+
 TEST(ExportArguments, EveryOptionAndEveryMistake) {
     cli::ExportRequest request;
-    ASSERT_EQ(cli::parseExportArguments(
-                  {"--format", "CANDUMP", "a.DT", "--channel=ch2", "--ids", "100-1FF,18FEF100",
-                   "--channel-names", "vcan0,vcan1", "-j2", "-q", "-o", "out", "b.DT"},
-                  request),
+    ASSERT_EQ(parse({"--format", "CANDUMP", "a.DT", "--channel=ch2", "--ids", "100-1FF,18FEF100",
+                     "--channel-names", "vcan0,vcan1", "-j2", "-q", "-o", "out", "b.DT"},
+                    request),
               "");
     EXPECT_EQ(request.options.format, run::FrameFormat::kCandump);
     EXPECT_EQ(request.options.channels, settings::Channels::kCh2);
@@ -32,39 +36,48 @@ TEST(ExportArguments, EveryOptionAndEveryMistake) {
     EXPECT_EQ(request.options.ids[1].low, 0x18FEF100u);
     EXPECT_EQ(request.options.channelNames[0], "vcan0");
     EXPECT_EQ(request.options.channelNames[1], "vcan1");
-    EXPECT_EQ(request.jobs, 2u);
-    EXPECT_TRUE(request.quiet);
-    EXPECT_EQ(request.outputDir, "out");
-    EXPECT_EQ(request.inputs, (cli::Arguments{"a.DT", "b.DT"}));
+    EXPECT_EQ(request.run.jobs, 2u);
+    EXPECT_TRUE(request.run.quiet);
+    EXPECT_EQ(request.run.outputDir, "out");
+    EXPECT_EQ(request.run.inputs, (cli::Arguments{"a.DT", "b.DT"}));
 
-    ASSERT_EQ(cli::parseExportArguments({"--format", "blf", "--output", "-", "a.DT"}, request), "");
+    ASSERT_EQ(parse({"--format", "blf", "--output", "-", "a.DT"}, request), "");
     EXPECT_EQ(request.options.channelNames[0], "can0");  // defaults stay
-    EXPECT_EQ(request.outputFile, "-");
+    EXPECT_EQ(request.run.outputFile, "-");
 
     const std::pair<cli::Arguments, std::string> mistakes[] = {
         {{"a.DT"}, "no format given (--format asc|blf|candump)"},
         {{"--format", "mf4", "a.DT"}, "invalid value 'mf4' for --format (asc, blf or candump)"},
         {{"--format", "asc"}, "no input file given"},
-        {{"--format", "asc", "--channel", "3", "a.DT"}, "invalid value '3' for --channel"},
+        {{"--format", "asc", "--channel", "3", "a.DT"},
+         "invalid value '3' for --channel (all, ch1 or ch2)"},
         {{"--format", "asc", "--ids", "100,XYZ", "a.DT"},
          "invalid identifier 'XYZ' for --ids (hexadecimal: 100-1FF,18FEF100)"},
         {{"--format", "asc", "--channel-names", "a,b", "a.DT"},
          "--channel-names goes with --format candump"},
         {{"--format", "blf", "-o", "d", "--output", "f", "a.DT"},
          "--output and --output-dir exclude each other"},
-        {{"--format", "asc", "-j", "0", "a.DT"}, "invalid value '0' for --jobs"},
+        {{"--format", "asc", "-j", "0", "a.DT"}, "invalid value '0' for --jobs (1 to 256)"},
+        {{"--format", "asc", "--ids", "7FF-100", "a.DT"},
+         "the range 7FF-100 runs backwards for --ids (hexadecimal: 100-1FF,18FEF100)"},
+        {{"--format", "asc", "--format", "blf", "a.DT"},
+         "--format is given twice, as 'asc' and 'blf'"},
         {{"--format", "asc", "--dbc", "x.dbc", "a.DT"},
          "unknown option --dbc (use -- before a file named so)"},
     };
     for (const auto& [args, message] : mistakes) {
-        EXPECT_EQ(cli::parseExportArguments(args, request), message) << args.front();
+        EXPECT_EQ(parse(args, request), message) << args.front();
     }
     for (const char* names : {"can0", "can0,", "can 0,can1", "can0,can1,can2", "0,1"}) {
-        EXPECT_NE(cli::parseExportArguments({"--format", "candump", "--channel-names", names, "a"},
-                                            request),
-                  "")
+        EXPECT_NE(parse({"--format", "candump", "--channel-names", names, "a"}, request), "")
             << names;
     }
+    const std::string help = cli::helpOf(cli::kExportCommand, cli::exportRows());
+    for (const cli::OptionRow<cli::ExportRequest>& row : cli::exportRows()) {
+        EXPECT_NE(help.find("--" + std::string(row.name)), std::string::npos) << row.name;
+    }
+    EXPECT_NE(help.find("    -j, --jobs N               files exported in parallel"),
+              std::string::npos);
 }
 
 std::string capture(int frames, uint64_t truncate = 0) {
@@ -82,7 +95,7 @@ protected:
         messages = err.text();
         return status;
     }
-    std::string path(const char* name) { return cli::pathToUtf8(dir / name); }
+    std::string path(const char* name) { return platform::pathToUtf8(dir / name); }
     bool exists(const char* name) { return std::filesystem::exists(dir / name); }
 
     ScratchDir dir{"export-command"};

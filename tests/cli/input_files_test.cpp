@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 #include "tests/support/test_paths.h"
 
 namespace {
@@ -52,14 +52,14 @@ TEST(ExpandInputs, FoldersAndWildcardsGiveDataFilesInLogicalOrder) {
 #endif
     std::filesystem::create_directory(dir / "sub.DT");
     std::vector<std::string> problems;
-    const auto folder = cli::expandInputs({cli::pathToUtf8(dir.path())}, problems);
+    const auto folder = cli::expandInputs({platform::pathToUtf8(dir.path())}, problems);
     std::vector<std::string> names;
-    for (const auto& p : folder) names.push_back(cli::pathToUtf8(p.filename()));
+    for (const auto& p : folder) names.push_back(platform::pathToUtf8(p.filename()));
     // Hidden files (the hidden attribute on Windows, a leading dot elsewhere) are left out.
     EXPECT_EQ(names, (std::vector<std::string>{"a1.dt", "a2.DT", "a10.DT"}));
     EXPECT_TRUE(problems.empty());
 
-    const auto pattern = cli::expandInputs({cli::pathToUtf8(dir / "a?.DT")}, problems);
+    const auto pattern = cli::expandInputs({platform::pathToUtf8(dir / "a?.DT")}, problems);
     ASSERT_EQ(pattern.size(), 2u);
     EXPECT_EQ(pattern[0].filename(), "a1.dt");
     EXPECT_EQ(pattern[1].filename(), "a2.DT");
@@ -67,7 +67,7 @@ TEST(ExpandInputs, FoldersAndWildcardsGiveDataFilesInLogicalOrder) {
     const auto plain = cli::expandInputs({"missing.DT"}, problems);
     EXPECT_EQ(plain.size(), 1u);
     EXPECT_TRUE(problems.empty());
-    cli::expandInputs({cli::pathToUtf8(dir / "zz*.DT")}, problems);
+    cli::expandInputs({platform::pathToUtf8(dir / "zz*.DT")}, problems);
     EXPECT_EQ(problems.size(), 1u);
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dbc/loader.h"
-#include "decode/j1939.h"
 #include "tests/support/test_paths.h"
 
 namespace {
@@ -23,22 +22,10 @@ TEST(Selection, WildcardsNamesAndIdentifierLists) {
     // Long runs of stars stay linear.
     EXPECT_FALSE(decode::matchesPattern(std::string(200, '*') + "x", std::string(5000, 'a')));
 
-    std::vector<std::string> names;
-    EXPECT_TRUE(decode::parseNameList("Engine*.Rpm,VehicleSpeed", names));
-    EXPECT_EQ(names, (std::vector<std::string>{"Engine*.Rpm", "VehicleSpeed"}));
-    EXPECT_FALSE(decode::parseNameList("a,,b", names));
-    EXPECT_FALSE(decode::parseNameList("a,", names));
-
-    std::vector<IdRange> ranges;
-    std::string bad;
-    ASSERT_TRUE(decode::parseIdList("100-1FF,18fef100,0x7ff", ranges, bad));
-    ASSERT_EQ(ranges.size(), 3u);
+    std::vector<IdRange> ranges = {{0x100, 0x1FF}, {0x18FEF100, 0x18FEF100}, {0x7FF, 0x7FF}};
     EXPECT_TRUE(can::idSelected(ranges, 0x100) && can::idSelected(ranges, 0x1FF));
     EXPECT_TRUE(can::idSelected(ranges, 0x18FEF100) && can::idSelected(ranges, 0x7FF));
     EXPECT_FALSE(can::idSelected(ranges, 0x200) || can::idSelected(ranges, 0xFF));
-    for (const char* wrong : {"1FF-100", "xyz", "100-", "20000000", "", "1,,2", "123456789"}) {
-        EXPECT_FALSE(decode::parseIdList(wrong, ranges, bad)) << wrong;
-    }
     EXPECT_TRUE(can::idSelected({}, 0x123));
 }
 
@@ -66,15 +53,6 @@ TEST(Selection, SignalsAndMessagesNarrowEachOtherAndUnmatchedPatternsAreNamed) {
     EXPECT_TRUE(selection.signalSelected(diagnostics, diagnostics.signals[1]));   // OilPressure
     // EngineData.EngineSpeed matches --signals but not --messages: every filter narrows.
     EXPECT_FALSE(selection.messageSelected(find("EngineData")));
-}
-
-TEST(J1939, ParameterGroupsLeaveOutPriorityAndAddressesAsTheFormatSays) {
-    EXPECT_EQ(decode::parameterGroupOf(0x0CF00400), 0xF004u);  // PDU2: PS belongs to it
-    EXPECT_EQ(decode::parameterGroupOf(0x18F004FE), 0xF004u);  // another priority and sender
-    EXPECT_EQ(decode::parameterGroupOf(0x18FEF100), 0xFEF1u);
-    EXPECT_EQ(decode::parameterGroupOf(0x0C0017F1), 0x0000u);  // PDU1: no destination
-    EXPECT_EQ(decode::parameterGroupOf(0x18EAFF00), 0xEA00u);
-    EXPECT_EQ(decode::parameterGroupOf(0x1BEF0000), 0x3EF00u);  // data page set
 }
 
 }  // namespace

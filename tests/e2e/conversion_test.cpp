@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/description_parser.h"
 
@@ -58,7 +58,8 @@ std::string withFolders(const std::string& option) {
           std::pair{std::string("@data/"), source / "tests" / "e2e" / "data"}}) {
         const size_t at = option.find(mark);
         if (at != std::string::npos) {
-            return option.substr(0, at) + cli::pathToUtf8(folder / option.substr(at + mark.size()));
+            return option.substr(0, at) +
+                   platform::pathToUtf8(folder / option.substr(at + mark.size()));
         }
     }
     return option;
@@ -82,14 +83,14 @@ TEST_P(Conversion, MatchesTheCheckedOutput) {
     }
     ASSERT_FALSE(input.empty());
 
-    cli::Arguments args = {"--quiet", "--jobs", "1", "--log", cli::pathToUtf8(dir.path())};
+    cli::Arguments args = {"--quiet", "--jobs", "1", "--log", platform::pathToUtf8(dir.path())};
     bool databaseGiven = false;
     for (const std::string& option : c.options) {
         args.push_back(withFolders(option));
         databaseGiven = databaseGiven || option == "--dbc";
     }
     if (!databaseGiven) args.insert(args.end(), {"--dbc", withFolders("@examples/vehicle.dbc")});
-    args.push_back(cli::pathToUtf8(input));
+    args.push_back(platform::pathToUtf8(input));
     ASSERT_EQ(cli::runConvertCommand(args), 0);
     const std::string actual = readFileBytes(dir / "drive.csv");
     const std::string expected =
@@ -118,15 +119,15 @@ TEST(ParallelJobs, OfInputsSharingAnOutputTheFirstIsConvertedAndTheOtherFails) {
     const auto second =
         writeCapture(dir, "drive.XY", "variant 29\nrandom 30000 seed 5 length 8 ids std:0x200\n");
     const std::string dbc =
-        cli::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
-    ASSERT_EQ(
-        cli::runConvertCommand({"--quiet", "--jobs", "1", "--dbc", dbc, cli::pathToUtf8(first)}),
-        0);
+        platform::pathToUtf8(testing_support::sourceDir() / "examples" / "vehicle.dbc");
+    ASSERT_EQ(cli::runConvertCommand(
+                  {"--quiet", "--jobs", "1", "--dbc", dbc, platform::pathToUtf8(first)}),
+              0);
     const std::string alone = readFileBytes(dir / "drive.csv");
     ASSERT_GT(alone.size(), 1000000u);
     std::filesystem::remove(dir / "drive.csv");
     ASSERT_EQ(cli::runConvertCommand({"--quiet", "--jobs", "2", "--dbc", dbc,
-                                      cli::pathToUtf8(first), cli::pathToUtf8(second)}),
+                                      platform::pathToUtf8(first), platform::pathToUtf8(second)}),
               1);
     EXPECT_TRUE(readFileBytes(dir / "drive.csv") == alone);
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/description_parser.h"
 #include "txtcvt_version.h"
@@ -38,7 +38,8 @@ TEST_P(ExampleExport, MatchesTheCheckedLog) {
     ASSERT_TRUE(builder.has_value()) << error;
     testing_support::writeFileBytes(dir / "drive.DT", builder->build());
     ASSERT_EQ(
-        cli::runExportCommand({"-q", "--format", c.format, cli::pathToUtf8(dir / "drive.DT")}), 0);
+        cli::runExportCommand({"-q", "--format", c.format, platform::pathToUtf8(dir / "drive.DT")}),
+        0);
     const std::string extension =
         std::string(c.expected).substr(std::string(c.expected).rfind('.'));
     const std::string actual = readFileBytes(dir / ("drive" + extension));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/utf8_args.h"
+#include "platform/text_encoding.h"
 #include "tests/support/captured_output.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/description_parser.h"
@@ -33,18 +33,18 @@ TEST(Report, CountsWhatTheCaptureHoldsAndNamesTheFilesThatFailed) {
     ASSERT_TRUE(builder.has_value()) << error;
     testing_support::writeFileBytes(dir / "known.DT", builder->build());
     testing_support::writeFileBytes(dir / "broken.DT", "not a capture");
-    const std::string dbc = cli::pathToUtf8(source / "examples" / "vehicle.dbc");
+    const std::string dbc = platform::pathToUtf8(source / "examples" / "vehicle.dbc");
     testing_support::CapturedStream err(stderr, dir / "stderr.txt");
     const int status = cli::runConvertCommand(
-        {"-q", "--summary", "--log", cli::pathToUtf8(dir.path()), "--dbc", dbc, "--report",
-         cli::pathToUtf8(dir / "run.json"), cli::pathToUtf8(dir / "known.DT"),
-         cli::pathToUtf8(dir / "broken.DT")});
+        {"-q", "--summary", "--log", platform::pathToUtf8(dir.path()), "--dbc", dbc, "--report",
+         platform::pathToUtf8(dir / "run.json"), platform::pathToUtf8(dir / "known.DT"),
+         platform::pathToUtf8(dir / "broken.DT")});
     const std::string messages = err.text();
     EXPECT_EQ(status, 1);
     const std::string report = readFileBytes(dir / "run.json");
     // The report holds paths as JSON strings: a Windows path's backslashes come doubled.
     std::string knownPath;
-    for (const char c : cli::pathToUtf8(dir / "known.DT")) {
+    for (const char c : platform::pathToUtf8(dir / "known.DT")) {
         knownPath += c == '\\' ? std::string("\\\\") : std::string(1, c);
     }
     const size_t known = report.find("\"input\":\"" + knownPath);

@@ -1,10 +1,10 @@
-#include "cli/outcome_text.h"
+#include "cli/rules/outcome_text.h"
 
 #include <cstdio>
 
-#include "cli/utf8_args.h"
 #include "platform/error_text.h"
 #include "platform/platform.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -35,7 +35,8 @@ std::string outputFailure(const run::FileResult& result) {
         return "no output path: it would be longer than 259 characters or name the capture "
                "itself";
     }
-    const std::string output = result.output.empty() ? "the output" : pathToUtf8(result.output);
+    const std::string output =
+        result.output.empty() ? "the output" : platform::pathToUtf8(result.output);
     if (code == platform::kCancelled) return "stopped; " + output + " was left as it was";
     return "cannot write " + output + because(code);
 }
@@ -58,9 +59,10 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
         case FileStatus::kOutputFailed:
             return outputFailure(result);
         case FileStatus::kSameOutput:
-            return "not converted: " + pathToUtf8(result.output) + " is the output of " +
-                   (result.sameOutputAs < inputs.size() ? pathToUtf8(inputs[result.sameOutputAs])
-                                                        : std::string("another input")) +
+            return "not converted: " + platform::pathToUtf8(result.output) + " is the output of " +
+                   (result.sameOutputAs < inputs.size()
+                        ? platform::pathToUtf8(inputs[result.sameOutputAs])
+                        : std::string("another input")) +
                    " too, which comes first";
         case FileStatus::kStopped:
             return "not converted: the run was stopped";
@@ -86,7 +88,7 @@ std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
                         const run::FileResult& result) {
     if (result.outcome.converted()) return {};
-    std::string line = pathToUtf8(inputs[index]) + ": ";
+    std::string line = platform::pathToUtf8(inputs[index]) + ": ";
     if (result.outcome.status == FileStatus::kCutShort) {
         return line + "warning: " + whatHappened(inputs, result);
     }

@@ -1,10 +1,10 @@
-#include "cli/dbc_report.h"
+#include "cli/rules/dbc_report.h"
 
 #include <filesystem>
 
-#include "cli/utf8_args.h"
 #include "platform/error_text.h"
 #include "platform/platform.h"
+#include "platform/text_encoding.h"
 
 namespace cli {
 
@@ -15,7 +15,7 @@ std::string reasonOf(const std::string& dbcPath, int32_t result) {
     std::string words = platform::errorText(result);
     std::error_code error;
     if (result == platform::systemError(5) &&
-        std::filesystem::is_directory(pathFromUtf8(dbcPath), error)) {
+        std::filesystem::is_directory(platform::pathFromUtf8(dbcPath), error)) {
         words = "is a folder";
     }
     char code[16];
