@@ -1,0 +1,58 @@
+#include "decode/decoding_setup.h"
+
+#include <gtest/gtest.h>
+
+#include "dbc/loader.h"
+#include "tests/support/test_paths.h"
+
+namespace {
+
+class DecodingSetup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dbc::loadDbcText(
+            body, "BO_ 256 Doors: 8 X\n SG_ Open : 0|8@1+ (1,0) [0|1] \"\" X\n", dir / "body.log"));
+        ASSERT_TRUE(dbc::loadDbcText(
+            engine, "BO_ 2364540158 EEC1: 8 X\n SG_ Speed : 0|16@1+ (1,0) [0|9] \"rpm\" X\n",
+            dir / "engine.log"));
+    }
+    testing_support::ScratchDir dir{"decoding-setup"};
+    dbc::CanDatabase body;
+    dbc::CanDatabase engine;
+};
+
+TEST_F(DecodingSetup, APatternIsUnmatchedOnlyWhenNoDatabaseOfTheRunHasIt) {
+    decode::SelectionRequest request;
+    request.signals = {"Open", "Speed", "Nowhere*"};
+    std::vector<std::string> unmatched;
+    const decode::DecodingSetup setup(&body, &engine, request, false, unmatched);
+    EXPECT_EQ(unmatched, (std::vector<std::string>{"Nowhere*"}));
+    const decode::Decoding& decoding = setup.decoding();
+    EXPECT_EQ(decoding.channels[0].database, &body);
+    EXPECT_EQ(decoding.channels[1].database, &engine);
+    ASSERT_NE(decoding.channels[0].selection, nullptr);
+    EXPECT_NE(decoding.channels[0].selection, decoding.channels[1].selection);
+    EXPECT_EQ(decoding.channels[0].j1939, nullptr);
+    EXPECT_TRUE(decoding.twoDatabases());
+}
+
+TEST_F(DecodingSetup, OneDatabaseForBothChannelsSharesItsSelectionAndJ1939Index) {
+    decode::SelectionRequest request;
+    request.messages = {"EEC1"};
+    request.ids = {{0x100, 0x1FF}};
+    std::vector<std::string> unmatched;
+    const decode::DecodingSetup setup(&engine, &engine, request, true, unmatched);
+    EXPECT_TRUE(unmatched.empty());
+    const decode::Decoding& decoding = setup.decoding();
+    EXPECT_FALSE(decoding.twoDatabases());
+    EXPECT_EQ(decoding.channels[0].selection, decoding.channels[1].selection);
+    ASSERT_NE(decoding.channels[0].j1939, nullptr);
+    EXPECT_EQ(decoding.channels[0].j1939, decoding.channels[1].j1939);
+    ASSERT_EQ(decoding.ids.size(), 1u);
+    // Without a selection every signal is kept: no selection is made at all.
+    const decode::DecodingSetup all(&body, nullptr, {}, false, unmatched);
+    EXPECT_EQ(all.decoding().channels[0].selection, nullptr);
+    EXPECT_EQ(all.decoding().channels[1].database, nullptr);
+}
+
+}  // namespace
