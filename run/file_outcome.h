@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace run {
 
@@ -32,6 +33,11 @@ struct FileOutcome {
     FailureDetail detail = FailureDetail::kNone;
     uint64_t recordsClaimed = 0;  // kCutShort: the records the capture announces
     uint64_t recordsPresent = 0;  // kCutShort: the whole records present, all converted
+    // A log other than a capture: what it is ("BLF log"), and for kLoadFailed and kCutShort
+    // where in it and what the reading met ("line 12: ...", "byte 4096: container 3 runs past
+    // the end of the file").
+    std::string inputName = {};
+    std::string where = {};
     // What the conversion met, when the options asked for it (the report).
     std::shared_ptr<const FileStats> stats = nullptr;
 

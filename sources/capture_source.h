@@ -32,6 +32,7 @@ public:
     uint64_t bytesRead() const override;
     const TimeOrigin& timeOrigin() const override { return origin_; }
     const SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "capture"; }
 
     const monitor::MonitorFile& capture() const { return *file_; }
     // Nanoseconds of one count of the records' time field (a layout-27 capture without a time

@@ -257,6 +257,14 @@ platform::Status detectFileFormat(const std::filesystem::path& path, DetectedInp
     return detectInputFormat(file, std::string(name.begin(), name.end()), detected);
 }
 
+bool isGzipFile(const std::filesystem::path& path) {
+    FileInput file;
+    if (!file.open(path).ok()) return false;
+    uint8_t head[2] = {};
+    const size_t got = readFully(file, head);
+    return startsWithGzipMagic(std::span<const uint8_t>(head, got));
+}
+
 platform::Status openInputFile(const std::filesystem::path& path, bool gzip,
                                std::unique_ptr<ByteInput>& input) {
     auto file = std::make_unique<FileInput>();

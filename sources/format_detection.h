@@ -65,6 +65,9 @@ platform::Status detectInputFormat(ByteInput& stored, std::string_view fileName,
                                    DetectedInput& detected);
 platform::Status detectFileFormat(const std::filesystem::path& path, DetectedInput& detected);
 
+// Whether the file starts as a gzip-compressed file does (false when it cannot be read).
+bool isGzipFile(const std::filesystem::path& path);
+
 // The file's bytes for a source: the file itself, or inflated through GzipInput.
 platform::Status openInputFile(const std::filesystem::path& path, bool gzip,
                                std::unique_ptr<ByteInput>& input);

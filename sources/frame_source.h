@@ -11,6 +11,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "can/frame.h"
@@ -78,6 +79,8 @@ public:
     // The names a log gives its channels, by channel number (candump's interfaces); empty where
     // the channels have numbers only.
     virtual std::vector<std::string> channelNames() const { return {}; }
+    // What the file is, for messages and reports: "capture", "BLF log", "ASC log", ...
+    virtual std::string_view formatName() const = 0;
 };
 
 }  // namespace sources

@@ -18,7 +18,16 @@ std::string because(int32_t code) {
     return text.empty() ? std::string() : ": " + text;
 }
 
+// A log that is not a capture: what it is, where the reading stopped and why.
+std::string logFailure(const run::FileOutcome& outcome) {
+    std::string text = "cannot read the " + outcome.inputName;
+    if (!outcome.where.empty()) text += ": " + outcome.where;
+    if (outcome.code != platform::kInvalidData) text += because(outcome.code);
+    return text;
+}
+
 std::string loadFailure(const run::FileOutcome& outcome) {
+    if (!outcome.inputName.empty()) return logFailure(outcome);
     if (outcome.detail == run::FailureDetail::kCaptureTooLarge) {
         return "the capture is larger than 1 GiB, the largest this program reads";
     }
@@ -46,6 +55,10 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
     const run::FileOutcome& outcome = result.outcome;
     switch (outcome.status) {
         case FileStatus::kCutShort: {
+            if (!outcome.inputName.empty()) {
+                return "the " + outcome.inputName + " is cut short (" + outcome.where +
+                       "); its frames up to there were converted";
+            }
             char counts[128];
             std::snprintf(counts, sizeof counts,
                           "the capture is cut short: %llu of its %llu records are present and "

@@ -45,6 +45,7 @@ public:
     uint64_t bytesRead() const override;
     const TimeOrigin& timeOrigin() const override { return origin_; }
     const SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "ASC log"; }
 
 private:
     struct HeaderDates;

@@ -37,6 +37,7 @@ public:
     uint64_t bytesRead() const override { return input_->consumed(); }
     const TimeOrigin& timeOrigin() const override { return origin_; }
     const SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "BLF log"; }
 
 private:
     enum class Step { kPiece, kNone, kEnd };

@@ -60,6 +60,7 @@ public:
     uint64_t bytesRead() const override { return lines_.consumed(); }
     const TimeOrigin& timeOrigin() const override { return clock_.origin(); }
     const SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "candump log"; }
     // The interface name of each channel number met, "" for numbers not met.
     std::vector<std::string> channelNames() const override { return channels_.namesMet(); }
 

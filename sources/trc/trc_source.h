@@ -49,6 +49,7 @@ public:
     uint64_t bytesRead() const override;
     const TimeOrigin& timeOrigin() const override { return origin_; }
     const SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "TRC log"; }
 
     // The file's version, as its head names it; 1.0 for a file that names none.
     trc::Version version() const { return dialect_.version; }

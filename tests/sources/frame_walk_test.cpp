@@ -29,6 +29,7 @@ public:
     uint64_t bytesRead() const override { return next_ * 10; }
     const sources::TimeOrigin& timeOrigin() const override { return origin_; }
     const sources::SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "list"; }
 
 private:
     std::vector<Frame> frames_;
