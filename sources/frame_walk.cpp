@@ -2,7 +2,7 @@
 
 namespace sources {
 
-void WalkCounts::count(const can::Frame& frame) {
+void WalkCounts::countOther(const can::Frame& frame) {
     if (frame.kind == can::FrameKind::kEvent || frame.channel < 0 ||
         frame.channel > can::kMaxChannel) {
         ++events;

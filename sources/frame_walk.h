@@ -43,7 +43,18 @@ struct WalkCounts {
         const auto index = static_cast<size_t>(channel);
         return channel >= 0 && index < channels.size() ? channels[index] : ChannelFrames{};
     }
-    void count(const can::Frame& frame);
+    // Inline for the common case, a data frame of a channel met before.
+    void count(const can::Frame& frame) {
+        const auto channel = static_cast<size_t>(frame.channel);  // -1 (no channel) is huge
+        if (frame.kind == can::FrameKind::kData && channel < channels.size()) {
+            ++channels[channel].data;
+            return;
+        }
+        countOther(frame);
+    }
+
+private:
+    void countOther(const can::Frame& frame);
 };
 
 class FrameWalk {
@@ -64,10 +75,12 @@ public:
             const size_t count = source_.read({block_.get(), kBlockFrames});
             reportProgress();
             if (count == 0) break;
+            const can::Frame* const frames = block_.get();
+            const bool narrows = filter_.narrows();
             for (size_t i = 0; i < count; ++i) {
-                const can::Frame& frame = block_[i];
+                const can::Frame& frame = frames[i];
                 counts_.count(frame);
-                if (filter_.admits(frame) && !consume(frame)) return {};
+                if ((!narrows || filter_.admits(frame)) && !consume(frame)) return {};
             }
         }
         return source_.status();
