@@ -25,7 +25,8 @@ Status applyDatabase(std::string_view value, Request& request) {
         if (value.size() > 4 && sameWordIgnoringCase(value.substr(0, 4), prefix)) {
             target = &request.channelDbcPath[channel];
             given = value.substr(4);
-            name += " " + std::string(prefix);
+            name += ' ';
+            name += prefix;
         }
     }
     if (!target->empty() && *target != given) {

@@ -97,9 +97,12 @@ void appendHelp(std::string& out, std::string_view text, std::string_view done, 
         if (firstLine) {
             out += line;
         } else if (line.compare(0, 2, "--") == 0) {
-            out += "\n    " + line;
+            out += "\n    ";
+            out += line;
         } else {
-            out += "\n" + std::string(column, ' ') + line;
+            out += '\n';
+            out.append(column, ' ');
+            out += line;
         }
         firstLine = false;
         if (end == std::string_view::npos) break;

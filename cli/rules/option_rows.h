@@ -145,10 +145,18 @@ std::string helpOf(const CommandText& command, std::span<const OptionRow<Request
     std::vector<HelpLine> lines;
     for (const OptionRow<Request>& row : rows) {
         std::string left;
-        if (row.shortName != 0) left = std::string("-") + row.shortName + ", ";
+        // Appended piece by piece: MinGW's -Wrestrict misfires on a text + string.
+        if (row.shortName != 0) {
+            left += '-';
+            left += row.shortName;
+            left += ", ";
+        }
         left += "--";
         left += row.name;
-        if (!row.value.empty()) left += " " + std::string(row.value);
+        if (!row.value.empty()) {
+            left += ' ';
+            left += row.value;
+        }
         lines.push_back({row.group, std::move(left), row.help});
     }
     return helpText(command, lines);

@@ -157,22 +157,26 @@ TEST(ConvertOptions, AWorkbookTakesNoCsvOptionsAndNoStandardOutput) {
 std::string describe(ConvertRequest request) {
     tables::applySettings(request.settings, request.options);
     const tables::ConversionOptions& o = request.options;
-    std::string text = request.dbcPath + "|" + request.logPath + "|" + request.reportPath;
-    for (const std::string& name : request.selection.messages) text += "|m" + name;
-    for (const std::string& name : request.selection.signals) text += "|s" + name;
-    text += "|" + std::to_string(request.selection.ids.size()) + std::to_string(request.j1939) +
-            std::to_string(request.summary) + std::to_string(request.ansiCodePage.value_or(0)) +
-            request.delimiter.value_or("-") + std::to_string(request.run.jobs) +
-            std::to_string(request.run.quiet) + request.run.outputDir + "|" +
-            request.run.outputFile;
-    for (const int field :
-         {static_cast<int>(o.format), static_cast<int>(o.layout), static_cast<int>(o.hold),
-          static_cast<int>(o.enumText), static_cast<int>(o.resampleMicroseconds),
-          static_cast<int>(o.clock), static_cast<int>(o.timeFormat), static_cast<int>(o.channels),
-          static_cast<int>(o.timeStamps), static_cast<int>(o.columns.rawData),
-          static_cast<int>(o.encoding), static_cast<int>(o.lineEnd),
-          static_cast<int>(o.delimiter.size())}) {
-        text += "|" + std::to_string(field);
+    // Appended piece by piece: MinGW's -Wrestrict misfires on a text + string.
+    std::vector<std::string> parts = {request.dbcPath,       request.logPath,
+                                      request.reportPath,    request.delimiter.value_or("-"),
+                                      request.run.outputDir, request.run.outputFile};
+    parts.insert(parts.end(), request.selection.messages.begin(), request.selection.messages.end());
+    parts.insert(parts.end(), request.selection.signals.begin(), request.selection.signals.end());
+    for (const uint64_t field :
+         {uint64_t{request.selection.ids.size()}, uint64_t{request.j1939},
+          uint64_t{request.summary}, uint64_t{request.ansiCodePage.value_or(0)},
+          uint64_t{request.run.jobs}, uint64_t{request.run.quiet}, uint64_t(o.format),
+          uint64_t(o.layout), uint64_t{o.hold}, uint64_t{o.enumText}, o.resampleMicroseconds,
+          uint64_t(o.clock), uint64_t(o.timeFormat), uint64_t(o.channels), uint64_t(o.timeStamps),
+          uint64_t{o.columns.rawData}, uint64_t(o.encoding), uint64_t(o.lineEnd),
+          uint64_t{o.delimiter.size()}}) {
+        parts.push_back(std::to_string(field));
+    }
+    std::string text;
+    for (const std::string& part : parts) {
+        text += part;
+        text += '|';
     }
     return text;
 }
