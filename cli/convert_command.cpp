@@ -139,7 +139,7 @@ int runConvertCommand(const Arguments& args) {
 
     RunReport report;
     report.databases = databases.reportEntries();
-    report.inputs = expandInputs(request.run.inputs, report.problems);
+    report.inputs = expandInputs(request.run.inputs, report.problems, request.input.format);
     for (const std::string& problem : report.problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
     run::OutputNaming naming;
@@ -153,7 +153,7 @@ int runConvertCommand(const Arguments& args) {
         report.inputs, request.run.jobs, request.run.quiet,
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
             return run::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
-                                     stop, {}, control);
+                                     stop, {}, control, request.input);
         });
     report.results = run.results;
     report.seconds = run.seconds;

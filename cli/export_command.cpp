@@ -34,7 +34,7 @@ int runExportCommand(const Arguments& args) {
         return 2;
     }
     std::vector<std::string> problems;
-    const std::vector<std::filesystem::path> files = expandInputs(request.run.inputs, problems);
+    const std::vector<std::filesystem::path> files = expandInputs(request.run.inputs, problems, request.options.input.format);
     for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
     run::OutputNaming naming;
     if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile, files.size(),

@@ -29,15 +29,16 @@ bool isHidden(const std::filesystem::directory_entry& entry) {
 }
 
 // The files of a folder whose names match the pattern, in logical order.
-std::vector<std::filesystem::path> listMatching(const std::filesystem::path& folder,
-                                                std::string_view pattern) {
+// The files of a folder whose names `takes` accepts, in logical order.
+template <class Takes>
+std::vector<std::filesystem::path> listTaken(const std::filesystem::path& folder, Takes takes) {
     std::vector<std::pair<std::string, std::filesystem::path>> found;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         std::error_code typeError;
         if (entry.is_directory(typeError) || isHidden(entry)) continue;
         std::string name = platform::pathToUtf8(entry.path().filename());
-        if (matchesWildcard(pattern, name)) found.emplace_back(std::move(name), entry.path());
+        if (takes(name)) found.emplace_back(std::move(name), entry.path());
     }
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return compareLogical(a.first, b.first) < 0; });
@@ -45,6 +46,21 @@ std::vector<std::filesystem::path> listMatching(const std::filesystem::path& fol
     paths.reserve(found.size());
     for (auto& item : found) paths.push_back(std::move(item.second));
     return paths;
+}
+
+std::vector<std::filesystem::path> listMatching(const std::filesystem::path& folder,
+                                                std::string_view pattern) {
+    return listTaken(folder,
+                     [&](const std::string& name) { return matchesWildcard(pattern, name); });
+}
+
+// A folder's files of a format: its captures (*.DT), or its logs of that kind.
+std::vector<std::filesystem::path> listFormat(const std::filesystem::path& folder,
+                                              std::optional<sources::InputFormat> format) {
+    if (!format || *format == sources::InputFormat::kCapture) return listMatching(folder, "*.DT");
+    return listTaken(folder, [&](const std::string& name) {
+        return sources::isListedInputName(name) && sources::formatOfFileName(name) == format;
+    });
 }
 
 }  // namespace
@@ -86,14 +102,21 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
 }
 
 std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
-                                                std::vector<std::string>& problems) {
+                                                std::vector<std::string>& problems,
+                                                std::optional<sources::InputFormat> format) {
     std::vector<std::filesystem::path> paths;
     for (const std::string& input : inputs) {
         const std::filesystem::path path = platform::pathFromUtf8(input);
         std::error_code error;
         if (std::filesystem::is_directory(path, error)) {
-            auto files = listMatching(path, "*.DT");
-            if (files.empty()) problems.push_back(input + ": no *.DT file in this folder");
+            auto files = listFormat(path, format);
+            if (files.empty()) {
+                problems.push_back(input + ": no " +
+                                   (format && *format != sources::InputFormat::kCapture
+                                        ? std::string(sources::inputFormatName(*format))
+                                        : std::string("*.DT file")) +
+                                   " in this folder");
+            }
             paths.insert(paths.end(), files.begin(), files.end());
             continue;
         }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
+#include "sources/format_detection.h"
 
 namespace cli {
 
@@ -19,10 +21,12 @@ int compareLogical(std::string_view a, std::string_view b);
 bool matchesWildcard(std::string_view pattern, std::string_view name);
 
 // Expands the inputs in order. A folder gives its "*.DT" files (hidden files and folders left
-// out) in logical order; a name with a wildcard gives the matching files of its folder in
+// out) in logical order, or with a log format its files of that format (x.blf; x.asc, x.log,
+// x.trc and their .gz; never the load logs dbcload*.log); a name with a wildcard gives the matching files of its folder in
 // logical order; any other name is kept as it is, so that its conversion reports whether it can
 // be read. `problems` receives one line per input that named nothing.
-std::vector<std::filesystem::path> expandInputs(const Arguments& inputs,
-                                                std::vector<std::string>& problems);
+std::vector<std::filesystem::path> expandInputs(
+    const Arguments& inputs, std::vector<std::string>& problems,
+    std::optional<sources::InputFormat> format = std::nullopt);
 
 }  // namespace cli

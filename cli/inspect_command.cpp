@@ -5,7 +5,10 @@
 #include <cstring>
 #include <string>
 
+#include "cli/inspect_log.h"
 #include "cli/rules/option_rows.h"
+#include "cli/rules/outcome_text.h"
+#include "run/input_open.h"
 #include "monitor/monitor_file.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
@@ -101,11 +104,17 @@ void printFailure(const std::filesystem::path& path, int32_t result, std::FILE* 
 }  // namespace
 
 int inspectFile(const std::filesystem::path& path, bool json, std::FILE* out, std::FILE* err) {
-    sources::CaptureSource source;
-    int32_t result = source.open(path).code();
-    if (result == platform::kOk) {
-        printHeader(source.capture(), json, out);
-        result = printRecords(source, json, out);
+    run::OpenedInput opened = run::openInput(path);
+    int32_t result = opened.failure.code;
+    if (auto* capture = dynamic_cast<sources::CaptureSource*>(opened.source.get())) {
+        printHeader(capture->capture(), json, out);
+        result = printRecords(*capture, json, out);
+    } else if (opened.source != nullptr) {
+        result = printLog(*opened.source, json, out);
+    } else if (!opened.failure.inputName.empty()) {
+        std::fprintf(err, "%s: %s\n", platform::pathToUtf8(path).c_str(),
+                     outcomeWords({path}, {{}, opened.failure}).c_str());
+        return 1;
     }
     if (result == platform::kOk) return 0;
     printFailure(path, result, err);

@@ -9,16 +9,25 @@ platform::Status readFrameTable(sources::FrameSource& source, FrameTable& table,
     const sources::FrameFilter everything;
     sources::FrameWalk walk(source, everything, control);
     return walk.run([&](const can::Frame& frame) {
-        if (frame.kind != can::FrameKind::kData) return true;
-        table.record.push_back(static_cast<uint32_t>(frame.place));
+        uint8_t kind = 0;
+        if (frame.kind == can::FrameKind::kRemote) kind = 1;
+        if (frame.kind == can::FrameKind::kError) kind = 2;
+        if (frame.kind != can::FrameKind::kData && kind == 0) return true;
+        table.record.push_back(frame.place);
         const RowTime time = rowTimeOf(table.time, frame.time / 1000);
         table.instant.push_back(time.instant);
         table.elapsed.push_back(time.elapsed);
-        table.channel.push_back(static_cast<uint8_t>(frame.channel + 1));
+        table.channel.push_back(static_cast<uint16_t>(frame.channel + 1));
         table.id.push_back(frame.canId);
         table.extended.push_back(frame.isExtended ? 1 : 0);
         table.length.push_back(static_cast<uint8_t>(frame.dataLength));
-        table.data.insert(table.data.end(), frame.data, frame.data + frame.dataLength);
+        // A remote frame's length is the one it asks for: it carries no bytes.
+        if (kind != 1) table.data.insert(table.data.end(), frame.data, frame.data + frame.dataLength);
+        table.kind.push_back(kind);
+        table.fd.push_back(frame.isFd || frame.dataLength > 8 ? 1 : 0);
+        table.bitRateSwitch.push_back(frame.bitRateSwitch ? 1 : 0);
+        table.errorState.push_back(frame.errorState ? 1 : 0);
+        table.transmitted.push_back(frame.transmitted ? 1 : 0);
         return true;
     });
 }

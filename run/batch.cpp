@@ -165,8 +165,8 @@ FileConversion makeFileConversion(const dbc::CanDatabase& database,
 
 FileConversion makeFileConversion(const decode::Decoding& decoding,
                                   const tables::ConversionOptions& options,
-                                  const sources::WalkControl& control) {
-    auto converter = std::make_shared<FileConverter>(decoding, options, control);
+                                  const sources::WalkControl& control, const InputChoice& choice) {
+    auto converter = std::make_shared<FileConverter>(decoding, options, control, choice);
     return [converter](const Path& input, const Path& output) {
         return converter->convert(input, output);
     };
@@ -177,9 +177,9 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const tables::ConversionOptions& options,
                                      const OutputNaming& naming, unsigned workers,
                                      const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
-                                     const sources::WalkControl& control) {
+                                     const sources::WalkControl& control, const InputChoice& input) {
     return runBatch(inputs, naming, workers, stop, callbacks,
-                    [&] { return makeFileConversion(decoding, options, control); });
+                    [&] { return makeFileConversion(decoding, options, control, input); });
 }
 
 }  // namespace run

@@ -14,6 +14,7 @@
 #include "dbc/database.h"
 #include "decode/decoding_setup.h"
 #include "run/file_outcome.h"
+#include "run/input_open.h"
 #include "sources/frame_walk.h"
 #include "tables/table_options.h"
 
@@ -73,7 +74,8 @@ FileConversion makeFileConversion(const dbc::CanDatabase& database,
                                   const tables::ConversionOptions& options);
 FileConversion makeFileConversion(const decode::Decoding& decoding,
                                   const tables::ConversionOptions& options,
-                                  const sources::WalkControl& control = {});
+                                  const sources::WalkControl& control = {},
+                                  const InputChoice& input = {});
 
 // The conversion of a run with its decoding (a database per channel, selection, J1939) and the
 // output naming of its options. `stop` ends the batch between files; the control's stop request
@@ -83,6 +85,7 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const tables::ConversionOptions& options,
                                      const OutputNaming& naming, unsigned workers,
                                      const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
-                                     const sources::WalkControl& control = {});
+                                     const sources::WalkControl& control = {},
+                                     const InputChoice& input = {});
 
 }  // namespace run

@@ -8,15 +8,16 @@ namespace run {
 
 FileConverter::FileConverter(const decode::Decoding& decoding,
                              const tables::ConversionOptions& options,
-                             const sources::WalkControl& control)
+                             const sources::WalkControl& control, const InputChoice& input)
     : options_(options),
       control_(control),
+      input_(input),
       converter_(decoding, options),
       sink_(makeFileSink(decoding, options)) {}
 
 FileOutcome FileConverter::convert(const std::filesystem::path& input,
                                    const std::filesystem::path& output) {
-    OpenedInput opened = openInput(input);
+    OpenedInput opened = openInput(input, input_);
     if (opened.source == nullptr) return opened.failure;
     std::shared_ptr<FileStats> stats;
     if (options_.collectStats) stats = std::make_shared<FileStats>();

@@ -10,6 +10,7 @@
 #include "decode/decoding_setup.h"
 #include "run/converter.h"
 #include "run/file_outcome.h"
+#include "run/input_open.h"
 #include "sources/frame_source.h"
 #include "sources/frame_walk.h"
 #include "tables/row_sink.h"
@@ -22,13 +23,14 @@ public:
     // `control`: the stop request gives up the file in hand (its old output stays), and the
     // bytes walked go into the progress count.
     FileConverter(const decode::Decoding& decoding, const tables::ConversionOptions& options,
-                  const sources::WalkControl& control = {});
+                  const sources::WalkControl& control = {}, const InputChoice& input = {});
 
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 
 private:
     tables::ConversionOptions options_;
     sources::WalkControl control_;
+    InputChoice input_;
     Converter converter_;
     std::unique_ptr<tables::FileSink> sink_;
 };

@@ -83,7 +83,7 @@ FileOutcome FrameExporter::exportSource(sources::FrameSource& source,
 
 FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,
                                       const std::filesystem::path& output) {
-    OpenedInput opened = openInput(input);
+    OpenedInput opened = openInput(input, options_.input);
     if (opened.source == nullptr) return opened.failure;
     return exportSource(*opened.source, output);
 }

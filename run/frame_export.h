@@ -13,6 +13,7 @@
 #include "output/block_output.h"
 #include "run/batch.h"
 #include "run/file_outcome.h"
+#include "run/input_open.h"
 #include "settings/conversion_settings.h"
 #include "sources/frame_filter.h"
 #include "sources/frame_source.h"
@@ -30,6 +31,7 @@ struct ExportOptions {
     settings::Channels channels = settings::Channels::kAll;
     std::vector<can::IdRange> ids;                   // empty: every identifier
     std::string channelNames[2] = {"can0", "can1"};  // candump's interfaces of CH1 and CH2
+    InputChoice input;                               // how the inputs are read
 };
 
 // What one export worker owns: the output with its buffer.

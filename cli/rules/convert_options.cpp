@@ -172,6 +172,15 @@ const OptionRow<Request> kRows[] = {
          return Status{};
      },
      kTable},
+    inputFormatRow<Request>(kSelection),
+    {"channel-names", 0, "A,B,...", Repeat::kOnce,
+     "candump inputs: the interfaces that are CH1, CH2, ... (else can0 is CH1, can1 CH2)",
+     +[](std::string_view v, Request& r) {
+         r.input.channelNames.clear();
+         if (parseNameList(v, r.input.channelNames) && !r.input.channelNames.empty()) return Status{};
+         return invalidValue("channel-names", v, "interface names such as can0,can1");
+     },
+     kSelection},
     outputDirRow<Request>(kOutputs),
     outputRow<Request>(kOutputs),
     {"report", 0, "FILE.json", Repeat::kOnce, "what each file held and what became of it, as JSON",

@@ -38,9 +38,11 @@ struct ConvertRequest {
     bool j1939 = false;
     std::string reportPath;  // --report FILE.json
     bool summary = false;
+    run::InputChoice input;  // --input-format, and the candump interfaces of --channel-names
     RunRequest run;
 
     void setChannels(settings::Channels channels) { settings.channels = channels; }
+    run::InputChoice& inputChoice() { return input; }
     std::vector<can::IdRange>& idRanges() { return selection.ids; }
     bool anyDatabase() const {
         return !dbcPath.empty() || !channelDbcPath[0].empty() || !channelDbcPath[1].empty();

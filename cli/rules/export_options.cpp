@@ -36,10 +36,11 @@ const OptionRow<Request> kRows[] = {
          request.formatGiven = true;
          return Status{};
      }},
+    inputFormatRow<Request>({}),
     channelRow<Request>({}),
     idsRow<Request>({}),
     {"channel-names", 0, "A,B", Repeat::kOnce,
-     "candump: the interface names of CH1 and CH2 (can0,can1)",
+     "candump: the interface names of CH1 and CH2 (can0,can1), written and read",
      +[](std::string_view value, Request& request) {
          if (!parseChannelNames(value, request.options.channelNames)) {
              return invalidValue("channel-names", value,
@@ -47,6 +48,9 @@ const OptionRow<Request> kRows[] = {
                                  "each, no blanks, '#', '(', ')' or '/', not digits alone");
          }
          request.namesGiven = true;
+         // A candump input's interfaces of these names are CH1 and CH2 too.
+         request.options.input.channelNames = {request.options.channelNames[0],
+                                               request.options.channelNames[1]};
          return Status{};
      }},
     outputDirRow<Request>({}),
@@ -70,8 +74,9 @@ platform::Status parseExportArguments(const Arguments& args, ExportRequest& requ
     platform::Status parsed = parseWithRows(args, exportRows(), request, request.run.inputs);
     if (!parsed.ok()) return parsed;
     if (!request.formatGiven) return usageError("no format given (--format asc|blf|candump)");
-    if (request.namesGiven && request.options.format != run::FrameFormat::kCandump) {
-        return usageError("--channel-names goes with --format candump");
+    if (request.namesGiven && request.options.format != run::FrameFormat::kCandump &&
+        request.options.input.format != sources::InputFormat::kCandump) {
+        return usageError("--channel-names goes with --format candump or candump inputs");
     }
     if (request.run.inputs.empty()) return usageError("no input file given");
     if (!request.run.outputDir.empty() && !request.run.outputFile.empty()) {

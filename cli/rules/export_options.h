@@ -18,6 +18,7 @@ struct ExportRequest {
 
     void setChannels(settings::Channels channels) { options.channels = channels; }
     std::vector<can::IdRange>& idRanges() { return options.ids; }
+    run::InputChoice& inputChoice() { return options.input; }
 };
 
 std::span<const OptionRow<ExportRequest>> exportRows();

@@ -1,7 +1,7 @@
-// The options `convert` and `export` share, each written once: the channels and identifiers
-// kept, where the outputs go, the files run at once and the progress display. A request that
-// takes them has a RunRequest `run`, and says where its channels and identifiers go with
-// setChannels() and idRanges().
+// The options `convert` and `export` share, each written once: the inputs' format, the channels
+// and identifiers kept, where the outputs go, the files run at once and the progress display. A
+// request that takes them has a RunRequest `run`, and says where its channels, identifiers and
+// input choice go with setChannels(), idRanges() and inputChoice().
 #pragma once
 
 #include <string>
@@ -9,7 +9,9 @@
 
 #include "cli/rules/option_rows.h"
 #include "cli/rules/option_values.h"
+#include "run/input_open.h"
 #include "settings/conversion_settings.h"
+#include "sources/format_detection.h"
 
 namespace cli {
 
@@ -51,6 +53,20 @@ OptionRow<Request> idsRow(std::string_view group) {
                 std::string problem;
                 if (parseIdList(value, request.idRanges(), problem)) return platform::Status{};
                 return usageError(problem + " for --ids (hexadecimal: 100-1FF,18FEF100)");
+            },
+            group};
+}
+
+template <class Request>
+OptionRow<Request> inputFormatRow(std::string_view group) {
+    return {"input-format", 0, "auto|dt|blf|asc|candump|trc", Repeat::kOnce,
+            "the inputs' format: told by each file's content (default), or this one;\n"
+            "a folder stands for its *.DT files, or its files of this format",
+            +[](std::string_view value, Request& request) {
+                if (sources::parseInputFormatWord(value, request.inputChoice().format)) {
+                    return platform::Status{};
+                }
+                return invalidValue("input-format", value, "auto, dt, blf, asc, candump or trc");
             },
             group};
 }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <pybind11/stl.h>
+
 #include "cli/rules/outcome_text.h"
 #include "platform/platform.h"
 #include "python/src/texts.h"
@@ -25,7 +27,21 @@ void describeOutcome(py::dict& out, const std::string& display, const run::FileO
 CaptureSummary summaryOf(const sources::FrameSource& source) {
     CaptureSummary summary;
     const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source);
-    if (capture == nullptr) return summary;
+    if (capture == nullptr) {
+        const sources::SourceCounts& counts = source.counts();
+        const sources::TimeOrigin& origin = source.timeOrigin();
+        summary.format = source.formatName();
+        summary.dated = origin.kind == sources::TimeOrigin::Kind::kDated;
+        summary.startSeconds = origin.startSeconds;
+        summary.startNanoseconds = origin.startNanoseconds;
+        summary.cutShort = counts.cutShort;
+        summary.cutShortWhere = counts.cutShortWhere;
+        summary.skipped = counts.skipped;
+        summary.unreadable = counts.unreadable;
+        summary.firstUnreadable = counts.firstUnreadable;
+        summary.channelNames = source.channelNames();
+        return summary;
+    }
     const monitor::MonitorFile& file = capture->capture();
     summary.variant = file.variant;
     summary.subKind = file.subKind;
@@ -42,6 +58,21 @@ CaptureSummary summaryOf(const sources::FrameSource& source) {
 
 py::dict captureInformation(const CaptureSummary& summary) {
     py::dict info;
+    if (!summary.format.empty()) {
+        info["format"] = summary.format;
+        info["dated"] = summary.dated;
+        info["start_seconds"] = summary.startSeconds;
+        info["start_nanoseconds"] = summary.startNanoseconds;
+        info["cut_short"] = summary.cutShort;
+        info["cut_short_where"] = summary.cutShortWhere;
+        py::dict skipped;
+        for (const auto& [kind, count] : summary.skipped) skipped[py::str(kind)] = count;
+        info["skipped"] = skipped;
+        info["unreadable"] = summary.unreadable;
+        info["first_unreadable"] = summary.firstUnreadable;
+        info["channel_names"] = summary.channelNames;
+        return info;
+    }
     info["variant"] = summary.variant;
     info["sub_kind"] = summary.subKind;
     info["time_stamp_mode"] = summary.timeStampMode;

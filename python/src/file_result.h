@@ -5,7 +5,9 @@
 
 #include <pybind11/pybind11.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "run/file_outcome.h"
 #include "sources/frame_source.h"
@@ -26,6 +28,14 @@ struct CaptureSummary {
     uint32_t records = 0;
     bool cutShort = false;
     uint32_t recordsClaimed = 0;
+    // A log other than a capture: what it is, its start, what its reader left out.
+    std::string format;  // empty for a capture
+    bool dated = false;
+    std::string cutShortWhere;
+    std::map<std::string, uint64_t> skipped;
+    uint64_t unreadable = 0;
+    std::vector<uint64_t> firstUnreadable;
+    std::vector<std::string> channelNames;
 };
 // A capture's information block; defaults for other inputs.
 CaptureSummary summaryOf(const sources::FrameSource& source);

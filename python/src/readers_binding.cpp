@@ -37,9 +37,9 @@ py::dict frameColumns(columns::FrameTable& table) {
     py::list data(table.rows());
     size_t offset = 0;
     for (size_t i = 0; i < table.rows(); ++i) {
-        data[i] =
-            py::bytes(reinterpret_cast<const char*>(table.data.data() + offset), table.length[i]);
-        offset += table.length[i];
+        const size_t length = table.kind[i] == 1 ? 0 : table.length[i];  // a remote frame's none
+        data[i] = py::bytes(reinterpret_cast<const char*>(table.data.data() + offset), length);
+        offset += length;
     }
     columns["record"] = toArray(std::move(table.record));
     columns["channel"] = toArray(std::move(table.channel));
@@ -47,6 +47,11 @@ py::dict frameColumns(columns::FrameTable& table) {
     columns["extended"] = toBoolArray(std::move(table.extended));
     columns["length"] = toArray(std::move(table.length));
     columns["data"] = data;
+    columns["kind"] = toArray(std::move(table.kind));
+    columns["fd"] = toBoolArray(std::move(table.fd));
+    columns["brs"] = toBoolArray(std::move(table.bitRateSwitch));
+    columns["esi"] = toBoolArray(std::move(table.errorState));
+    columns["tx"] = toBoolArray(std::move(table.transmitted));
     return columns;
 }
 

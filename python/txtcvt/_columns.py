@@ -37,6 +37,11 @@ def categorical(column):
 def attributes(info, path):
     """The information block as ``DataFrame.attrs``."""
     attrs = {"path": path, **info}
+    if "format" in info:  # a log other than a capture
+        start = info["start_seconds"] * 10**9 + info["start_nanoseconds"]
+        attrs["start"] = (pd.Timestamp(start, tz="UTC")
+                          if info["dated"] and abs(start) < 2**63 else None)
+        return attrs
     if info["variant"] == 29:
         start = info["start_seconds"] * 10**9 + info["start_nanoseconds"]
         attrs["start"] = pd.Timestamp(start, tz="UTC") if abs(start) < 2**63 else None

@@ -1,15 +1,21 @@
-"""read_frames: every CAN frame of a capture."""
+"""read_frames: every CAN frame of a capture or CAN log."""
 import os
+
+import pandas as pd
 
 from . import _core
 from ._columns import attributes, check_outcome, frame, times
 from ._options import display_path
 
 FRAME_COLUMNS = ("time", "elapsed", "channel", "id", "extended", "fd", "length", "data", "record")
+# A log tells more of its frames than a capture: their kind, CAN FD's flags, the direction.
+LOG_COLUMNS = FRAME_COLUMNS + ("kind", "brs", "esi", "tx")
+KINDS = ("data", "remote", "error")
 
 
 def read_frames(path):
-    """Every CAN frame of a capture (``*.DT``), in file order, as a :class:`pandas.DataFrame`.
+    """Every CAN frame of a capture (``*.DT``) or a CAN log (BLF, ASC, candump, TRC; the text
+    logs also gzip-compressed), in file order, as a :class:`pandas.DataFrame`.
 
     The frames are those ``txtcvt-cli inspect`` shows (head records of CH1 and CH2 that yield
     a frame); no database is involved. Columns:
@@ -27,6 +33,12 @@ def read_frames(path):
     ``time_stamp_mode``, ``start`` (a UTC Timestamp for layout 29), ``start_seconds``,
     ``start_nanoseconds``, ``records``, ``cut_short`` and ``records_claimed``.
 
+    A log's frames also carry ``kind`` ("data", "remote" or "error"; a remote frame's ``data``
+    is empty and its ``length`` the one it asks for), ``fd`` as the log says, ``brs``, ``esi`` and
+    ``tx`` (sent by the logging node); its ``record`` is the object (BLF) or line (text logs),
+    and ``df.attrs`` holds ``format``, ``start``, ``cut_short``, ``skipped`` (what the reader
+    left out, by kind), ``unreadable`` with ``first_unreadable`` and ``channel_names``.
+
     Raises :class:`txtcvt.CaptureError` with the command line's message when the capture cannot
     be read; warns with :class:`txtcvt.CutShortWarning` when it ends inside its records.
     """
@@ -35,7 +47,11 @@ def read_frames(path):
     check_outcome(result, shown, stacklevel=2)
     columns = result["columns"]
     columns.update(times(columns))
-    columns["fd"] = columns["length"] > 8
-    df = frame(columns, FRAME_COLUMNS)
+    if "format" in result["info"]:
+        columns["kind"] = pd.Categorical.from_codes(columns["kind"], categories=KINDS)
+        df = frame(columns, LOG_COLUMNS)
+    else:
+        columns["fd"] = columns["length"] > 8
+        df = frame(columns, FRAME_COLUMNS)
     df.attrs = attributes(result["info"], shown)
     return df

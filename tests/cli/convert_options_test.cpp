@@ -163,6 +163,8 @@ std::string describe(ConvertRequest request) {
                                       request.run.outputDir, request.run.outputFile};
     parts.insert(parts.end(), request.selection.messages.begin(), request.selection.messages.end());
     parts.insert(parts.end(), request.selection.signals.begin(), request.selection.signals.end());
+    parts.insert(parts.end(), request.input.channelNames.begin(), request.input.channelNames.end());
+    parts.push_back(std::to_string(request.input.format ? int(*request.input.format) + 1 : 0));
     for (const uint64_t field :
          {uint64_t{request.selection.ids.size()}, uint64_t{request.j1939},
           uint64_t{request.summary}, uint64_t{request.ansiCodePage.value_or(0)},
@@ -208,6 +210,8 @@ TEST(ConvertOptions, EveryRowIsHandledAndInTheHelp) {
                                                             {"ansi-codepage", "932"},
                                                             {"output-dir", "d"},
                                                             {"output", "o.csv"},
+                                                            {"input-format", "blf"},
+                                                            {"channel-names", "a,b"},
                                                             {"report", "r.json"},
                                                             {"jobs", "2"}};
     const std::string untouched = describe(ConvertRequest{});

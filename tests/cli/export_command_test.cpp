@@ -54,7 +54,7 @@ TEST(ExportArguments, EveryOptionAndEveryMistake) {
         {{"--format", "asc", "--ids", "100,XYZ", "a.DT"},
          "invalid identifier 'XYZ' for --ids (hexadecimal: 100-1FF,18FEF100)"},
         {{"--format", "asc", "--channel-names", "a,b", "a.DT"},
-         "--channel-names goes with --format candump"},
+         "--channel-names goes with --format candump or candump inputs"},
         {{"--format", "blf", "-o", "d", "--output", "f", "a.DT"},
          "--output and --output-dir exclude each other"},
         {{"--format", "asc", "-j", "0", "a.DT"}, "invalid value '0' for --jobs (1 to 256)"},

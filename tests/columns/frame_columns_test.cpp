@@ -31,11 +31,11 @@ TEST(FrameTable, FramesInFileOrderWithTheirBytesAndRecordIndex) {
     ASSERT_EQ(readTable(b, table), 0);
     ASSERT_EQ(table.rows(), 3u);
     EXPECT_EQ(table.time.scheme, tables::TimeScheme::kDateTime);
-    EXPECT_EQ(table.record, (std::vector<uint32_t>{0, 2, 5}));  // 3 continues the FD frame
+    EXPECT_EQ(table.record, (std::vector<uint64_t>{0, 2, 5}));  // 3 continues the FD frame
     EXPECT_EQ(table.instant, (std::vector<int64_t>{1700000000251000000, 1700000000252500000,
                                                    1700000000254000000}));
     EXPECT_EQ(table.elapsed, (std::vector<double>{0.001, 0.0025, 0.004}));
-    EXPECT_EQ(table.channel, (std::vector<uint8_t>{1, 2, 1}));
+    EXPECT_EQ(table.channel, (std::vector<uint16_t>{1, 2, 1}));
     EXPECT_EQ(table.id, (std::vector<uint32_t>{0x123, 0x18FEF100, 0x8}));
     EXPECT_EQ(table.extended, (std::vector<uint8_t>{0, 1, 0}));
     EXPECT_EQ(table.length, (std::vector<uint8_t>{3, 20, 1}));
