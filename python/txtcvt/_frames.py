@@ -51,6 +51,9 @@ def read_frames(path):
         columns["kind"] = pd.Categorical.from_codes(columns["kind"], categories=KINDS)
         df = frame(columns, LOG_COLUMNS)
     else:
+        # A capture's two channels and 32-bit record numbers keep their narrower types.
+        columns["channel"] = columns["channel"].astype("uint8")
+        columns["record"] = columns["record"].astype("uint32")
         columns["fd"] = columns["length"] > 8
         df = frame(columns, FRAME_COLUMNS)
     df.attrs = attributes(result["info"], shown)
