@@ -6,7 +6,8 @@ set(example_files
     ${PROJECT_SOURCE_DIR}/examples/drive_v27.DT
     ${PROJECT_SOURCE_DIR}/examples/drive_v27.txt
     ${PROJECT_SOURCE_DIR}/examples/drive_v29.DT
-    ${PROJECT_SOURCE_DIR}/examples/drive_v29.txt)
+    ${PROJECT_SOURCE_DIR}/examples/drive_v29.txt
+    ${PROJECT_SOURCE_DIR}/examples/drive_canoe.asc)
 
 set(CPACK_PACKAGE_VENDOR "the txtcvt authors")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

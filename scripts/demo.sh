@@ -1,6 +1,6 @@
 #!/bin/sh
-# Shows what the product does, on the bundled example files: a DBC file of a small vehicle and
-# two captures of the same drive, one in each record layout.
+# Shows what the product does, on the bundled example files: a DBC file of a small vehicle, two
+# captures of the same drive, one in each record layout, and the drive as a Vector ASC log.
 set -e
 build="$1"
 cli="$build/cli/txtcvt-cli"
@@ -27,4 +27,11 @@ for csv in "$demo/drive_v29.csv" "$demo/drive_v27.csv"; do
     head -n 8 "$csv" | tr -d '\r'
 done
 echo
-echo "The CSV files are in $demo/, beside their captures; the load log is $demo/dbcload.log."
+echo "== Any CAN log converts the same way: txtcvt-cli inspect and convert of a Vector ASC log"
+cp examples/drive_canoe.asc "$demo/"
+"$cli" inspect "$demo/drive_canoe.asc" | tail -n 6
+(cd "$demo" && "../cli/txtcvt-cli" convert --dbc vehicle.dbc drive_canoe.asc)
+echo "== $demo/drive_canoe.csv ($(wc -l < "$demo/drive_canoe.csv") lines), first lines:"
+head -n 4 "$demo/drive_canoe.csv" | tr -d '\r'
+echo
+echo "The CSV files are in $demo/, beside their captures and logs; the load log is $demo/dbcload.log."
