@@ -1,0 +1,95 @@
+#!/usr/bin/python3
+"""The CAN log readers beside python-can's: the same frames written by python-can 4.1 as a
+zlib-compressed BLF, an ASC and a candump log, then read by python-can's BLFReader, ASCReader and
+CanutilsLogReader and by txtcvt (`txtcvt-cli export --format candump` to /dev/null: every frame
+read, then written as a candump line), frames a second of each and the ratio. Then the BLF
+converted to the long CSV beside the capture of the same frames: lines a second of both.
+
+    /usr/bin/python3 bench/read_logs.py [--frames 500000] [--build build/linux]
+                                        [--work /dev/shm/txtcvt-logs] [--rounds 3]
+
+python-can is Debian's (python3-can 4.1), so run it with /usr/bin/python3. Keep the work folder
+on a RAM disk so that the disk does not decide.
+"""
+import argparse
+import os
+import subprocess
+import sys
+import time
+
+import can
+
+
+def best_of(rounds, work):
+    """The shortest of `rounds` runs of `work()`, in seconds."""
+    best = float("inf")
+    for _ in range(rounds):
+        start = time.perf_counter()
+        work()
+        best = min(best, time.perf_counter() - start)
+    return best
+
+
+def write_logs(frames_path, work):
+    """The capture's frames (read from our BLF export) written by python-can's writers."""
+    frames = list(can.BLFReader(frames_path))
+    paths = {}
+    for name, writer in (("zlib BLF", lambda p: can.BLFWriter(p)),  # zlib, python-can's default
+                         ("ASC", lambda p: can.ASCWriter(p)),
+                         ("candump", lambda p: can.CanutilsLogWriter(p))):
+        suffix = {"zlib BLF": ".blf", "ASC": ".asc", "candump": ".log"}[name]
+        path = os.path.join(work, "written" + suffix)
+        log = writer(path)
+        for frame in frames:
+            log.on_message_received(frame)
+        log.stop()
+        paths[name] = path
+    return len(frames), paths
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--frames", type=int, default=500000)
+    parser.add_argument("--build", default="build/linux")
+    parser.add_argument("--work", default="/dev/shm/txtcvt-logs")
+    parser.add_argument("--rounds", type=int, default=3)
+    args = parser.parse_args()
+    cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
+    dtgen = os.path.abspath(os.path.join(args.build, "tools", "dtgen", "dtgen"))
+    work = os.path.abspath(args.work)
+    os.makedirs(work, exist_ok=True)
+    dbc = os.path.join(work, "bench.dbc")
+    ids = subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "make_bench_dbc.py"),
+                          dbc], check=True, capture_output=True, text=True).stdout.strip()
+    capture = os.path.join(work, "capture.DT")
+    description = (f"variant 29\nstart 1714566896 0\n"
+                   f"random {args.frames} seed 1 step 250 length 8 ids {ids}\n")
+    subprocess.run([dtgen, "-", capture], input=description.encode(), check=True)
+    subprocess.run([cli, "export", "-q", "--format", "blf", "--output",
+                    os.path.join(work, "frames.blf"), capture], check=True)
+    count, logs = write_logs(os.path.join(work, "frames.blf"), work)
+    print(f"{count} frames of 8 bytes, {len(ids.split(','))} identifiers, best of {args.rounds}")
+
+    readers = {"zlib BLF": can.BLFReader, "ASC": can.ASCReader, "candump": can.CanutilsLogReader}
+    for name, path in logs.items():
+        theirs = best_of(1, lambda: sum(1 for _ in readers[name](path)))
+        ours = best_of(args.rounds, lambda: subprocess.run(
+            [cli, "export", "-q", "--format", "candump", "--output", "/dev/null", path], check=True))
+        print(f"{name:>8}: python-can {count / theirs / 1e6:.3f} M frames/s, txtcvt "
+              f"{count / ours / 1e6:.2f} M frames/s: {theirs / ours:.0f} times "
+              f"({os.path.getsize(path) / 2**20:.0f} MiB)")
+
+    def convert(path):
+        subprocess.run([cli, "convert", "-q", "--jobs", "1", "--dbc", dbc, "--output",
+                        os.path.join(work, "table.csv"), path], check=True, cwd=work)
+    convert(capture)
+    with open(os.path.join(work, "table.csv"), "rb") as f:
+        lines = sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b"")) - 1
+    captured = best_of(args.rounds, lambda: convert(capture))
+    logged = best_of(args.rounds, lambda: convert(logs["zlib BLF"]))
+    print(f"long CSV of {lines} lines: capture {lines / captured / 1e6:.2f} M lines/s, zlib BLF "
+          f"{lines / logged / 1e6:.2f} M lines/s ({captured / logged:.2f} of the capture's speed)")
+
+
+if __name__ == "__main__":
+    main()
