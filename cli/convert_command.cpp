@@ -23,6 +23,7 @@
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "run/batch.h"
+#include "run/path_checks.h"
 #include "run/sink_choice.h"
 #include "settings/settings_file.h"
 #include "tables/table_options.h"
@@ -89,6 +90,39 @@ bool fitsWorkbook(const ConvertRequest& request, const decode::Decoding& decodin
     return false;
 }
 
+// Every file the run will write, held against every file it reads and against each other
+// before anything is written; false after saying which two are one file.
+bool filesAreApart(const ConvertRequest& request, const std::vector<std::filesystem::path>& inputs,
+                   const run::OutputNaming& naming) {
+    std::vector<run::RunFile> reads;
+    for (const std::filesystem::path& input : inputs) reads.push_back({input, "the input"});
+    const auto path = [](const std::string& text) { return platform::pathFromUtf8(text); };
+    if (!request.dbcPath.empty()) reads.push_back({path(request.dbcPath), "the database"});
+    std::vector<run::RunFile> writes;
+    const bool two = !request.channelDbcPath[0].empty() && !request.channelDbcPath[1].empty();
+    if (!request.dbcPath.empty()) {
+        writes.push_back({loadLogPathFor(request.logPath, -1), "the load log"});
+    }
+    for (int channel = 0; channel < 2; ++channel) {
+        if (request.channelDbcPath[channel].empty()) continue;
+        reads.push_back({path(request.channelDbcPath[channel]), "the database"});
+        writes.push_back({loadLogPathFor(request.logPath, two ? channel : -1), "the load log"});
+    }
+    if (!request.settingsPath.empty()) {
+        reads.push_back({path(request.settingsPath), "the settings file"});
+    }
+    if (!request.reportPath.empty()) writes.push_back({path(request.reportPath), "the report"});
+    for (const std::filesystem::path& input : inputs) {
+        std::filesystem::path output;
+        if (run::outputPathFor(input, naming, output) != 0) continue;  // the batch says why
+        writes.push_back({output, "the output", true});
+    }
+    const platform::Status apart = run::checkRunFiles(reads, writes);
+    if (apart.ok()) return true;
+    std::fprintf(stderr, "%s: %s\n", kCommand, apart.detail().c_str());
+    return false;
+}
+
 // Writes the report beside nothing else: replaced only when complete, like every output.
 bool writeReport(const std::string& path, const std::string& text) {
     output::ReplacingFile file;
@@ -125,6 +159,16 @@ int runConvertCommand(const Arguments& args) {
     printWarnings(request);
     const tables::ConversionOptions& options = request.options;
 
+    RunReport report;
+    report.inputs = expandInputs(request.run.inputs, report.problems, request.input.format);
+    run::OutputNaming naming;
+    if (options.format == tables::OutputFormat::kXlsx) naming.extension = ".xlsx";
+    if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile,
+                        report.inputs.size(), naming)) {
+        return 2;
+    }
+    if (!filesAreApart(request, report.inputs, naming)) return 2;
+
     ConvertDatabases databases;
     if (!databases.load(request)) return 2;
     std::vector<std::string> unmatched;
@@ -137,17 +181,9 @@ int runConvertCommand(const Arguments& args) {
     if (!unmatched.empty()) return 2;
     if (!fitsWorkbook(request, setup.decoding())) return 2;
 
-    RunReport report;
     report.databases = databases.reportEntries();
-    report.inputs = expandInputs(request.run.inputs, report.problems, request.input.format);
     for (const std::string& problem : report.problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
-    run::OutputNaming naming;
-    if (options.format == tables::OutputFormat::kXlsx) naming.extension = ".xlsx";
-    if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile,
-                        report.inputs.size(), naming)) {
-        return 2;
-    }
 
     const BatchRun run = runWatchedBatch(
         report.inputs, request.run.jobs, request.run.quiet,

@@ -13,6 +13,7 @@
 #include "cli/rules/export_options.h"
 #include "cli/rules/option_rows.h"
 #include "run/frame_export.h"
+#include "run/path_checks.h"
 
 namespace cli {
 
@@ -34,11 +35,25 @@ int runExportCommand(const Arguments& args) {
         return 2;
     }
     std::vector<std::string> problems;
-    const std::vector<std::filesystem::path> files = expandInputs(request.run.inputs, problems, request.options.input.format);
+    const std::vector<std::filesystem::path> files =
+        expandInputs(request.run.inputs, problems, request.options.input.format);
     for (const std::string& problem : problems) std::fprintf(stderr, "%s\n", problem.c_str());
     run::OutputNaming naming;
     if (!outputNamingOf(kCommand, request.run.outputDir, request.run.outputFile, files.size(),
                         naming)) {
+        return 2;
+    }
+    std::vector<run::RunFile> reads;
+    std::vector<run::RunFile> writes;
+    naming.extension = run::frameFormatExtension(request.options.format);
+    for (const std::filesystem::path& file : files) {
+        reads.push_back({file, "the input"});
+        std::filesystem::path output;
+        if (run::outputPathFor(file, naming, output) == 0)
+            writes.push_back({output, "the output", true});
+    }
+    if (const platform::Status apart = run::checkRunFiles(reads, writes); !apart.ok()) {
+        std::fprintf(stderr, "%s: %s\n", kCommand, apart.detail().c_str());
         return 2;
     }
     const BatchRun run = runWatchedBatch(

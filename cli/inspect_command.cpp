@@ -8,12 +8,12 @@
 #include "cli/inspect_log.h"
 #include "cli/rules/option_rows.h"
 #include "cli/rules/outcome_text.h"
-#include "run/input_open.h"
 #include "monitor/monitor_file.h"
 #include "monitor/records.h"
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "run/file_outcome.h"
+#include "run/input_open.h"
 #include "sources/capture_source.h"
 #include "sources/frame_walk.h"
 

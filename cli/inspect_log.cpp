@@ -42,8 +42,9 @@ void printStart(const sources::FrameSource& source, bool json, std::FILE* out) {
     const bool dated = origin.kind == sources::TimeOrigin::Kind::kDated;
     const std::string name(source.formatName());
     if (json) {
-        std::fprintf(out, "{\"format\":%s,\"dated\":%s,\"startSeconds\":%" PRId64
-                          ",\"startNanoseconds\":%" PRId64 "}\n",
+        std::fprintf(out,
+                     "{\"format\":%s,\"dated\":%s,\"startSeconds\":%" PRId64
+                     ",\"startNanoseconds\":%" PRId64 "}\n",
                      jsonString(name).c_str(), dated ? "true" : "false", origin.startSeconds,
                      origin.startNanoseconds);
     } else if (dated) {
@@ -58,7 +59,8 @@ void printFrame(const can::Frame& frame, bool json, std::FILE* out) {
     if (json) {
         std::fprintf(out,
                      "{\"place\":%" PRIu64 ",\"kind\":\"%s\",\"time\":%" PRIu64
-                     ",\"channel\":%d,\"canId\":%" PRIu32 ",\"isExtended\":%s,\"isFd\":%s,"
+                     ",\"channel\":%d,\"canId\":%" PRIu32
+                     ",\"isExtended\":%s,\"isFd\":%s,"
                      "\"brs\":%s,\"esi\":%s,\"tx\":%s,\"dataLength\":%d,\"data\":\"%s\"}\n",
                      frame.place, kindWord(frame.kind), frame.time, frame.channel + 1, frame.canId,
                      frame.isExtended ? "true" : "false", frame.isFd ? "true" : "false",

@@ -1,10 +1,9 @@
 #include "cli/run_report.h"
 
-#include "cli/json_text.h"
-
 #include <cinttypes>
 #include <cstdio>
 
+#include "cli/json_text.h"
 #include "cli/rules/outcome_text.h"
 #include "platform/local_time.h"
 #include "platform/text_encoding.h"

@@ -49,7 +49,8 @@ FileOutcome readSource(sources::FrameSource& source, Converter& converter, table
     // Data the walk cannot read, or a stop, gives the output up: the old one stays.
     if (!walked.ok()) sink.fail(walked.code());
     const int32_t closed = sink.close();
-    if (stats != nullptr) stats->lines = sink.linesWritten();
+    // Lines count only in an output that was kept.
+    if (stats != nullptr) stats->lines = closed == 0 ? sink.linesWritten() : 0;
     return outcomeOf(walked, closed, source);
 }
 

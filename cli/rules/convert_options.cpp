@@ -177,13 +177,15 @@ const OptionRow<Request> kRows[] = {
      "candump inputs: the interfaces that are CH1, CH2, ... (else can0 is CH1, can1 CH2)",
      +[](std::string_view v, Request& r) {
          r.input.channelNames.clear();
-         if (parseNameList(v, r.input.channelNames) && !r.input.channelNames.empty()) return Status{};
+         if (parseNameList(v, r.input.channelNames) && !r.input.channelNames.empty())
+             return Status{};
          return invalidValue("channel-names", v, "interface names such as can0,can1");
      },
      kSelection},
     outputDirRow<Request>(kOutputs),
     outputRow<Request>(kOutputs),
-    {"report", 0, "FILE.json", Repeat::kOnce, "what each file held and what became of it, as JSON",
+    {"report", 0, "FILE.json", Repeat::kOnce,
+     "what each file held and what became of it, as JSON; - for standard output",
      +[](std::string_view v, Request& r) { return r.reportPath = v, Status{}; }, kOutputs},
     {"summary", 0, "", Repeat::kFlag, "a few lines of the same on standard error at the end",
      +[](std::string_view, Request& r) { return r.summary = true, Status{}; }, kOutputs},
@@ -221,6 +223,9 @@ platform::Status finishConvertRequest(ConvertRequest& request, bool inputs) {
     }
     if (!request.run.outputDir.empty() && !request.run.outputFile.empty()) {
         return usageError("--output and --output-dir exclude each other");
+    }
+    if (request.reportPath == "-" && request.run.outputFile == "-") {
+        return usageError("--report - and --output - would mix on standard output");
     }
     if (options.format == tables::OutputFormat::kXlsx) {
         if (!run::workbooksAvailable()) {

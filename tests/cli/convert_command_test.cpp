@@ -92,3 +92,60 @@ TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every file a run would write is held against its inputs and its other files before anything
+// is written: the command refuses, names both, and every file stays as it was.
+TEST(ConvertCommandFiles, NoFileTheRunReadsOrWritesIsWrittenOverOrTwice) {
+    ScratchDir dir("convert-files");
+    const auto at = [&](const char* name) { return platform::pathToUtf8(dir / name); };
+    testing_support::writeFileBytes(dir / "d.DT", capture(20));
+    testing_support::writeFileBytes(dir / "x.DT", capture(21));
+    testing_support::writeFileBytes(
+        dir / "v.dbc",
+        testing_support::readFileBytes(testing_support::sourceDir() / "examples" / "vehicle.dbc"));
+    const std::string before[] = {testing_support::readFileBytes(dir / "d.DT"),
+                                  testing_support::readFileBytes(dir / "x.DT"),
+                                  testing_support::readFileBytes(dir / "v.dbc")};
+    const std::pair<cli::Arguments, std::string> refusals[] = {
+        {{"--dbc", at("v.dbc"), "--report", at("x.DT"), at("x.DT")},
+         "the report " + at("x.DT") + " is the input " + at("x.DT")},
+        {{"--dbc", at("v.dbc"), "--report", at("d.csv"), at("d.DT")},
+         "the output " + at("d.csv") + " is also the report " + at("d.csv")},
+        {{"--dbc", at("v.dbc"), "--log", at("x.DT"), at("x.DT")},
+         "the load log " + at("x.DT") + " is the input " + at("x.DT")},
+        {{"--log", at("v.dbc"), "--dbc", at("v.dbc"), at("d.DT")},
+         "the load log " + at("v.dbc") + " is the database " + at("v.dbc")},
+        {{"--output", at("v.dbc"), "--dbc", at("v.dbc"), at("d.DT")},
+         "the output " + at("v.dbc") + " is the database " + at("v.dbc")},
+    };
+    for (const auto& [args, words] : refusals) {
+        testing_support::CapturedStream err(stderr, dir / "err.txt");
+        EXPECT_EQ(cli::runConvertCommand(args), 2) << words;
+        EXPECT_EQ(err.text(), "txtcvt-cli convert: " + words + ": nothing was written\n");
+    }
+#ifndef _WIN32
+    // Through a link: the same file under another name.
+    std::filesystem::create_symlink(dir / "d.DT", dir / "link.DT");
+    testing_support::CapturedStream err(stderr, dir / "err.txt");
+    EXPECT_EQ(cli::runConvertCommand({"--dbc", at("v.dbc"), "--log", at("load.log"), "--report",
+                                      at("link.DT"), at("d.DT")}),
+              2);
+    EXPECT_NE(err.text().find("is the input"), std::string::npos) << err.text();
+#else
+    // In another case: Windows file names ignore it.
+    testing_support::CapturedStream err(stderr, dir / "err.txt");
+    EXPECT_EQ(cli::runConvertCommand({"--dbc", at("v.dbc"), "--log", at("load.log"), "--report",
+                                      at("D.dt"), at("d.DT")}),
+              2);
+    EXPECT_NE(err.text().find("is the input"), std::string::npos) << err.text();
+#endif
+    EXPECT_EQ(testing_support::readFileBytes(dir / "d.DT"), before[0]);
+    EXPECT_EQ(testing_support::readFileBytes(dir / "x.DT"), before[1]);
+    EXPECT_EQ(testing_support::readFileBytes(dir / "v.dbc"), before[2]);
+    EXPECT_FALSE(std::filesystem::exists(dir / "d.csv"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.csv"));
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -10,7 +11,9 @@
 
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
+#include "dbc/loader.h"
 #include "platform/platform.h"
+#include "run/file_stats.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
 
@@ -138,5 +141,38 @@ TEST_F(FileConverter, LoadFailuresSayWhetherTheCaptureWasTooLarge) {
     EXPECT_EQ(outcome.detail, run::FailureDetail::kCaptureTooLarge);
     EXPECT_FALSE(std::filesystem::exists(dir / "big.csv"));
 }
+
+}  // namespace
+
+namespace {
+
+#ifndef _WIN32
+// The lines a report counts are those of outputs that were kept: an output given up on a full
+// disk or a stop counts none.
+TEST(FileConverterStats, LinesCountOnlyInAnOutputThatWasKept) {
+    testing_support::ScratchDir dir("file-converter-stats");
+    dbc::CanDatabase database;
+    ASSERT_TRUE(dbc::loadDbcText(database, "BO_ 256 A: 8 X\n SG_ S : 0|8@1+ (1,0) [0|255] \"\" X\n",
+                                 dir / "log"));
+    dtgen::CaptureBuilder b(29);
+    b.random({.count = 100000, .seed = 4, .length = 8, .ids = {{0x100, false}}});
+    testing_support::writeFileBytes(dir / "in.DT", b.build());
+    tables::ConversionOptions options;
+    options.collectStats = true;
+    run::FileConverter converter(decode::Decoding::of(database), options);
+    const run::FileOutcome kept = converter.convert(dir / "in.DT", dir / "in.csv");
+    ASSERT_TRUE(kept.converted());
+    EXPECT_EQ(kept.stats->lines, 100000u);
+    const run::FileOutcome full = converter.convert(dir / "in.DT", "/dev/full");
+    EXPECT_EQ(full.status, run::FileStatus::kOutputFailed);
+    ASSERT_NE(full.stats, nullptr);
+    EXPECT_EQ(full.stats->lines, 0u);
+    const std::atomic<bool> stop{true};
+    run::FileConverter stopped(decode::Decoding::of(database), options, {&stop, nullptr});
+    const run::FileOutcome given = stopped.convert(dir / "in.DT", dir / "other.csv");
+    EXPECT_EQ(given.status, run::FileStatus::kStopped);
+    EXPECT_EQ(given.stats->lines, 0u);
+}
+#endif
 
 }  // namespace
