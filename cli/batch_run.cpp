@@ -53,7 +53,7 @@ BatchRun runWatchedBatch(const std::vector<std::filesystem::path>& files, unsign
 }
 
 OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
-                             const std::vector<run::FileResult>& results) {
+                             const std::vector<run::FileResult>& results, std::string_view done) {
     OutcomeCounts counts;
     for (size_t i = 0; i < files.size(); ++i) {
         const run::FileOutcome& outcome = results[i].outcome;
@@ -61,7 +61,7 @@ OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
             ++counts.done;
             continue;
         }
-        std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i]).c_str());
+        std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i], done).c_str());
         ++(outcome.status == run::FileStatus::kCutShort ? counts.cutShort : counts.failed);
     }
     return counts;

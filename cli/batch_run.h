@@ -42,7 +42,8 @@ struct OutcomeCounts {
 
 // Names on standard error every file that did not come through, with what happened; counts all.
 OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
-                             const std::vector<run::FileResult>& results);
+                             const std::vector<run::FileResult>& results,
+                             std::string_view done = "converted");
 
 // Says on standard error that a signal stopped the run and what that left; returns the exit
 // status, 128 + the signal. `done` is the word of the command's outputs ("converted").

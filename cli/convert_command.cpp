@@ -123,6 +123,24 @@ bool filesAreApart(const ConvertRequest& request, const std::vector<std::filesys
     return false;
 }
 
+// A selection whose every pattern matches something may still keep nothing, and identifiers
+// may name no message of the databases: the table would be empty, which the user should hear.
+void warnAboutSelection(const decode::DecodingSetup& setup) {
+    if (!setup.keepsAnySignal()) {
+        std::fprintf(stderr,
+                     "%s: warning: --messages and --signals each match something, but no signal "
+                     "matches them all: the tables have no values\n",
+                     kCommand);
+    }
+    for (const can::IdRange& range : setup.idsMatchingNoMessage()) {
+        char text[32];
+        std::snprintf(text, sizeof text, range.low == range.high ? "%X" : "%X-%X", range.low,
+                      range.high);
+        std::fprintf(stderr, "%s: warning: --ids %s matches no message of the database\n", kCommand,
+                     text);
+    }
+}
+
 // Writes the report beside nothing else: replaced only when complete, like every output.
 bool writeReport(const std::string& path, const std::string& text) {
     output::ReplacingFile file;
@@ -179,6 +197,7 @@ int runConvertCommand(const Arguments& args) {
                      pattern.c_str());
     }
     if (!unmatched.empty()) return 2;
+    warnAboutSelection(setup);
     if (!fitsWorkbook(request, setup.decoding())) return 2;
 
     report.databases = databases.reportEntries();

@@ -61,7 +61,7 @@ int runExportCommand(const Arguments& args) {
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
             return run::exportBatch(files, request.options, naming, workers, stop, {}, control);
         });
-    const OutcomeCounts counts = reportOutcomes(files, run.results);
+    const OutcomeCounts counts = reportOutcomes(files, run.results, "exported");
     const size_t failed = counts.failed + problems.size();
     if (!request.run.quiet || failed + counts.cutShort > 0) {
         std::fprintf(stderr, "%zu of %zu files exported, %zu cut short, %zu failed\n", counts.done,

@@ -17,6 +17,7 @@ DecodingSetup::DecodingSetup(const dbc::CanDatabase* ch1, const dbc::CanDatabase
         ChannelDecoding& out = decoding_.channels[channel];
         out.database = database;
         if (database == nullptr) continue;
+        databases_.push_back(database);
         if (channel == 1 && database == ch1) {
             out = decoding_.channels[0];
             continue;
@@ -40,6 +41,28 @@ DecodingSetup::DecodingSetup(const dbc::CanDatabase* ch1, const dbc::CanDatabase
         first = false;
     }
     unmatched.insert(unmatched.end(), unmatchedEverywhere.begin(), unmatchedEverywhere.end());
+}
+
+bool DecodingSetup::keepsAnySignal() const {
+    if (selections_.empty()) return true;
+    for (const std::unique_ptr<SignalSelection>& selection : selections_) {
+        if (selection->keepsAnySignal()) return true;
+    }
+    return false;
+}
+
+std::vector<IdRange> DecodingSetup::idsMatchingNoMessage() const {
+    std::vector<IdRange> unmatched;
+    for (const IdRange& range : decoding_.ids) {
+        bool found = false;
+        for (const dbc::CanDatabase* database : databases_) {
+            for (const dbc::DbcMessage& message : database->messages) {
+                found = found || (range.low <= message.canId && message.canId <= range.high);
+            }
+        }
+        if (!found) unmatched.push_back(range);
+    }
+    return unmatched;
 }
 
 }  // namespace decode

@@ -40,10 +40,16 @@ public:
     DecodingSetup(const dbc::CanDatabase* ch1, const dbc::CanDatabase* ch2,
                   const SelectionRequest& request, bool j1939, std::vector<std::string>& unmatched);
     const Decoding& decoding() const { return decoding_; }
+    // Whether the selection keeps any signal of any database (each pattern may match something
+    // while together they keep nothing).
+    bool keepsAnySignal() const;
+    // The identifier ranges of the request that no message of any database lies in.
+    std::vector<IdRange> idsMatchingNoMessage() const;
 
 private:
     std::vector<std::unique_ptr<SignalSelection>> selections_;
     std::vector<std::unique_ptr<J1939Index>> indexes_;
+    std::vector<const dbc::CanDatabase*> databases_;
     Decoding decoding_;
 };
 

@@ -47,6 +47,14 @@ public:
                                static_cast<size_t>(&signal - message.signals.data())];
     }
 
+    // Whether the selection keeps any signal of the database at all.
+    bool keepsAnySignal() const {
+        for (const bool kept : messageSelected_) {
+            if (kept) return true;
+        }
+        return false;
+    }
+
 private:
     size_t indexOf(const dbc::DbcMessage& message) const {
         return static_cast<size_t>(&message - database_.messages.data());

@@ -51,7 +51,7 @@ std::string outputFailure(const run::FileResult& result) {
 }
 
 std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
-                         const run::FileResult& result) {
+                         const run::FileResult& result, std::string_view done) {
     const run::FileOutcome& outcome = result.outcome;
     switch (outcome.status) {
         case FileStatus::kCutShort: {
@@ -72,13 +72,14 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
         case FileStatus::kOutputFailed:
             return outputFailure(result);
         case FileStatus::kSameOutput:
-            return "not converted: " + platform::pathToUtf8(result.output) + " is the output of " +
+            return "not " + std::string(done) + ": " + platform::pathToUtf8(result.output) +
+                   " is the output of " +
                    (result.sameOutputAs < inputs.size()
                         ? platform::pathToUtf8(inputs[result.sameOutputAs])
                         : std::string("another input")) +
                    " too, which comes first";
         case FileStatus::kStopped:
-            return "not converted: the run was stopped";
+            return "not " + std::string(done) + ": the run was stopped";
         default:
             return outcome.code == platform::kOutOfMemory ? "not enough memory"
                                                           : "failed unexpectedly";
@@ -94,18 +95,18 @@ std::string codeText(int32_t code) {
 }
 
 std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
-                         const run::FileResult& result) {
-    return result.outcome.converted() ? std::string() : whatHappened(inputs, result);
+                         const run::FileResult& result, std::string_view done) {
+    return result.outcome.converted() ? std::string() : whatHappened(inputs, result, done);
 }
 
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
-                        const run::FileResult& result) {
+                        const run::FileResult& result, std::string_view done) {
     if (result.outcome.converted()) return {};
     std::string line = platform::pathToUtf8(inputs[index]) + ": ";
     if (result.outcome.status == FileStatus::kCutShort) {
-        return line + "warning: " + whatHappened(inputs, result);
+        return line + "warning: " + whatHappened(inputs, result, done);
     }
-    return line + whatHappened(inputs, result) + " (" + codeText(result.outcome.code) + ")";
+    return line + whatHappened(inputs, result, done) + " (" + codeText(result.outcome.code) + ")";
 }
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "run/batch.h"
@@ -12,12 +13,13 @@ namespace cli {
 
 // The line for inputs[index] ("" for a file that converted completely). Cut-short files give a
 // warning line; every other failure an error line.
+// `done` is the command's word of what becomes of a file: "converted", "exported".
 std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t index,
-                        const run::FileResult& result);
+                        const run::FileResult& result, std::string_view done = "converted");
 
 // What happened, in words alone ("" for a file that converted completely).
 std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
-                         const run::FileResult& result);
+                         const run::FileResult& result, std::string_view done = "converted");
 
 // "0x8007000D": the code as eight hexadecimal digits.
 std::string codeText(int32_t code);

@@ -59,7 +59,10 @@ OptionRow<Request> idsRow(std::string_view group) {
 
 template <class Request>
 OptionRow<Request> inputFormatRow(std::string_view group) {
-    return {"input-format", 0, "auto|dt|blf|asc|candump|trc", Repeat::kOnce,
+    return {"input-format",
+            0,
+            "auto|dt|blf|asc|candump|trc",
+            Repeat::kOnce,
             "the inputs' format: told by each file's content (default), or this one;\n"
             "a folder stands for its *.DT files, or its files of this format",
             +[](std::string_view value, Request& request) {

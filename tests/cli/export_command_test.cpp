@@ -116,7 +116,7 @@ TEST_F(ExportCommand, FailuresAreNamedAsConvertNamesThemAndGetNoOutput) {
         << messages;
     EXPECT_NE(messages.find(path("missing.DT") + ": cannot read the capture: "), std::string::npos)
         << messages;
-    EXPECT_NE(messages.find(path("good.XY") + ": not converted: " + path("good.asc") +
+    EXPECT_NE(messages.find(path("good.XY") + ": not exported: " + path("good.asc") +
                             " is the output of " + path("good.DT") + " too"),
               std::string::npos)
         << messages;
@@ -151,6 +151,25 @@ TEST_F(ExportCommand, OneOutputNamedOrNoneForSeveralInputs) {
               2);
     EXPECT_NE(messages.find("--output names the output of one input, not of 2"), std::string::npos);
     EXPECT_FALSE(exists("x.log"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExportCommandFiles, AnOutputThatIsAnotherInputIsRefusedBeforeAnythingIsWritten) {
+    ScratchDir dir("export-files");
+    testing_support::writeFileBytes(dir / "a.DT", capture(5));
+    testing_support::writeFileBytes(dir / "a.asc", "an ASC log the user keeps\n");
+    testing_support::CapturedStream err(stderr, dir / "err.txt");
+    // a.DT's output would be a.asc, which is an input of the same run.
+    EXPECT_EQ(cli::runExportCommand({"--format", "asc", "-q", platform::pathToUtf8(dir / "a.DT"),
+                                     platform::pathToUtf8(dir / "a.asc")}),
+              2);
+    EXPECT_EQ(err.text(), "txtcvt-cli export: the output " + platform::pathToUtf8(dir / "a.asc") +
+                              " is the input " + platform::pathToUtf8(dir / "a.asc") +
+                              ": nothing was written\n");
+    EXPECT_EQ(testing_support::readFileBytes(dir / "a.asc"), "an ASC log the user keeps\n");
 }
 
 }  // namespace

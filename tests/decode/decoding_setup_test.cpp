@@ -55,4 +55,22 @@ TEST_F(DecodingSetup, OneDatabaseForBothChannelsSharesItsSelectionAndJ1939Index)
     EXPECT_EQ(all.decoding().channels[1].database, nullptr);
 }
 
+TEST_F(DecodingSetup, SaysWhenTheFiltersTogetherKeepNothingOrIdentifiersNameNoMessage) {
+    decode::SelectionRequest request;
+    request.messages = {"Doors"};
+    request.signals = {"Speed"};  // each matches something, never both
+    request.ids = {{0x100, 0x100}, {0x7F0, 0x7FF}, {0x8CF00400, 0x8CF00400}};
+    std::vector<std::string> unmatched;
+    const decode::DecodingSetup setup(&body, &engine, request, false, unmatched);
+    EXPECT_TRUE(unmatched.empty());
+    EXPECT_FALSE(setup.keepsAnySignal());
+    const std::vector<decode::IdRange> none = setup.idsMatchingNoMessage();
+    ASSERT_EQ(none.size(), 2u);
+    EXPECT_EQ(none[0].low, 0x7F0u);
+    request.signals = {"Open"};
+    const decode::DecodingSetup keeps(&body, &engine, request, false, unmatched);
+    EXPECT_TRUE(keeps.keepsAnySignal());
+    EXPECT_TRUE(decode::DecodingSetup(&body, nullptr, {}, false, unmatched).keepsAnySignal());
+}
+
 }  // namespace
