@@ -7,7 +7,6 @@ namespace sources::candump {
 namespace {
 
 constexpr uint64_t kNanosecondsPerSecond = 1000000000;
-constexpr int64_t kSecondsPerDay = 86400;
 
 bool sameMinute(const platform::CivilTime& a, const platform::CivilTime& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
