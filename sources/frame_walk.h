@@ -62,7 +62,9 @@ public:
     // Frames read from the source at a time.
     static constexpr size_t kBlockFrames = 512;
 
+    // The walk keeps a reference to the filter: it must outlive the walk.
     FrameWalk(FrameSource& source, const FrameFilter& filter, const WalkControl& control);
+    FrameWalk(FrameSource& source, FrameFilter&& filter, const WalkControl& control) = delete;
 
     // Hands each admitted frame, in the source's order, to `consume`, a callable taking
     // `const can::Frame&` and returning false to end the walk early (a sink that failed). The

@@ -102,23 +102,24 @@ TEST(FrameWalk, CountsEveryFrameBeforeTheFilterAndAddsTheBytesWalked) {
 }
 
 TEST(FrameWalk, EndsOnAStopRequestAConsumerThatFailsOrTheSourcesFailure) {
+    const sources::FrameFilter everything;
     std::atomic<bool> stop{true};
     ListSource stopped(mixedFrames(), 2);
-    sources::FrameWalk stoppedWalk(stopped, {}, {&stop, nullptr});
+    sources::FrameWalk stoppedWalk(stopped, everything, {&stop, nullptr});
     size_t handed = 0;
     EXPECT_EQ(stoppedWalk.run([&](const Frame&) { return ++handed, true; }).code(),
               platform::kCancelled);
     EXPECT_EQ(handed, 0u);
 
     ListSource consumed(mixedFrames(), 2);
-    sources::FrameWalk consumedWalk(consumed, {}, {});
+    sources::FrameWalk consumedWalk(consumed, everything, {});
     EXPECT_TRUE(consumedWalk.run([&](const Frame& frame) { return frame.place < 2; }).ok());
     EXPECT_EQ(consumedWalk.counts().of(1).data, 1u);  // the walk ended at the second frame
     EXPECT_EQ(consumedWalk.counts().of(1).remote, 0u);
 
     ListSource failing(mixedFrames(), 2,
                        platform::Status::failure(platform::kInvalidData, "bad", {}));
-    sources::FrameWalk failingWalk(failing, {}, {});
+    sources::FrameWalk failingWalk(failing, everything, {});
     handed = 0;
     EXPECT_EQ(failingWalk.run([&](const Frame&) { return ++handed, true; }).code(),
               platform::kInvalidData);
