@@ -116,7 +116,9 @@ size_t encodeFd64(const can::Frame& frame, uint8_t channel, uint64_t timestamp, 
                              (frame.errorState ? kFdErrorState : 0));
     body[34] = frame.transmitted ? 1 : 0;
     std::memcpy(body + 40, frame.data, static_cast<size_t>(dataLength));
-    return size;
+    // A length of 1-7 bytes leaves the object off the 4-byte grid: padding behind it.
+    std::memset(out + size, 0, size % 4);
+    return size + size % 4;
 }
 
 // CAN_FD_MESSAGE, for channels past CAN_FD_MESSAGE_64's 8 bits: channel (16), flags (Tx), DLC,
@@ -235,7 +237,10 @@ void BlfWriter::writeContainer() {
     writeLe16(header + 16, 0);  // compression: none
     writeLe32(header + 24, static_cast<uint32_t>(used_));
     output_.write(header, size);
-    uncompressed_ += size;
+    // The padding Vector's tools and python-can read behind an object of the top level.
+    static constexpr uint8_t kPadding[4] = {};
+    output_.write(kPadding, size % 4);
+    uncompressed_ += size + size % 4;
     used_ = 0;
 }
 

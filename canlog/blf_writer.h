@@ -6,7 +6,9 @@
 // channel + 1. Every object starts with "LOBJ" and a header whose time stamp counts
 // nanoseconds (whole microseconds here) from the file header's start time. The counts and sizes of
 // the file header are filled in at the end (left 0 on an output that cannot go back, such as a
-// pipe). All numbers little-endian, every object a multiple of 4 bytes long.
+// pipe). All numbers little-endian. An object whose size is no multiple of 4 (a CAN FD frame of
+// 1-7 bytes, a container holding one) is followed by size % 4 zero bytes, as Vector's tools and
+// python-can pad them; its size field leaves them out.
 #pragma once
 
 #include <cstddef>
@@ -48,9 +50,9 @@ struct FileHeader {
 
 // The file header's 144 bytes.
 void encodeFileHeader(const FileHeader& header, uint8_t* out);
-// One frame as its object with its time stamp in nanoseconds; returns the object's size (at
-// most kMaxObjectSize), or 0 for a frame the format cannot hold. What it leaves out is counted
-// into `leftOut` when given.
+// One frame as its object with its time stamp in nanoseconds; returns the bytes written, the
+// object and its padding (at most kMaxObjectSize), or 0 for a frame the format cannot hold. What it
+// leaves out is counted into `leftOut` when given.
 size_t encodeFrame(const can::Frame& frame, uint64_t timestamp, uint8_t* out,
                    LeftOutCounts* leftOut = nullptr);
 

@@ -224,7 +224,7 @@ TEST(BlfObjects, EveryKindAndFlagInItsObject) {
     std::memset(object, 0xCC, sizeof object);
     frame = countingFrame(254, 0x18FEF100, true, 3);
     frame.isFd = frame.bitRateSwitch = frame.errorState = frame.transmitted = true;
-    ASSERT_EQ(blf::encodeFrame(frame, 9, object, &leftOut), 72u + 3u);
+    ASSERT_EQ(blf::encodeFrame(frame, 9, object, &leftOut), 72u + 3u + 3u);  // and padding
     expectObjectHeader(object, 101, 75, 9);
     EXPECT_EQ(object[32], 255);  // the last channel of its 8 bits
     EXPECT_EQ(object[33], 3);
@@ -234,7 +234,8 @@ TEST(BlfObjects, EveryKindAndFlagInItsObject) {
     EXPECT_EQ(object[66], 1);  // direction: sent
     EXPECT_EQ(object[72], 1);
     EXPECT_EQ(object[74], 3);
-    EXPECT_EQ(object[75], 0xCC);
+    for (int i = 75; i < 78; ++i) EXPECT_EQ(object[i], 0) << i;
+    EXPECT_EQ(object[78], 0xCC);
     frame.isFd = true;
     frame.errorState = frame.transmitted = false;
     frame.dataLength = 0;
@@ -322,6 +323,27 @@ TEST(BlfWriter, FramesLeftOutAreCountedNotWritten) {
     EXPECT_EQ(leftOut[canlog::LeftOut::kFrameOnChannel], 1u);
     EXPECT_EQ(leftOut[canlog::LeftOut::kEvent], 1u);
     EXPECT_EQ(leftOut.total(), 2u);
+}
+
+// A CAN FD frame of 1-7 bytes leaves its object, and the container holding it, off the 4-byte
+// grid: each is followed by size % 4 zero bytes, which python-can reads behind a container.
+TEST(BlfWriter, ObjectsOffTheFourByteGridArePadded) {
+    const std::string file = writtenBytes([](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(datedClock(1714566896, 0));
+        can::Frame frame = countingFrame(0, 0x10, false, 3);
+        frame.isFd = true;
+        writer.frame(frame, 1000);
+        writer.end();
+    });
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    ASSERT_EQ(file.size(), 144u + 32u + 78u + 2u);
+    EXPECT_EQ(readLe32(bytes + 144 + 8), 32u + 78u);  // the container: object and its padding
+    EXPECT_EQ(readLe32(bytes + 144 + 24), 78u);
+    EXPECT_EQ(readLe32(bytes + 176 + 8), 75u);  // the object: without its padding
+    for (size_t i = 144 + 32 + 75; i < file.size(); ++i) EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_EQ(readLe64(bytes + 16), file.size());
+    EXPECT_EQ(readLe64(bytes + 24), file.size());
 }
 
 }  // namespace
