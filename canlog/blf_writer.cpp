@@ -105,9 +105,11 @@ size_t encodeFd64(const can::Frame& frame, uint8_t channel, uint64_t timestamp, 
     const int dataLength = writtenLength(frame);
     const int length = can::canFdLength(dataLength);
     const size_t size = kCanFdMessage64FixedSize + static_cast<size_t>(length);
+    // Its padding: a length of 1-7 bytes leaves the object off the 4-byte grid.
+    const size_t padding = size % 4;
     encodeObjectHeader(kCanFdMessage64, size, timestamp, out);
     uint8_t* body = out + kObjectHeaderSize;
-    std::memset(body, 0, size - kObjectHeaderSize);
+    std::memset(body, 0, kCanFdMessage64FixedSize - kObjectHeaderSize);
     body[0] = channel;
     body[1] = static_cast<uint8_t>(can::canFdDlc(length));
     body[2] = static_cast<uint8_t>(length);
@@ -116,9 +118,8 @@ size_t encodeFd64(const can::Frame& frame, uint8_t channel, uint64_t timestamp, 
                              (frame.errorState ? kFdErrorState : 0));
     body[34] = frame.transmitted ? 1 : 0;
     std::memcpy(body + 40, frame.data, static_cast<size_t>(dataLength));
-    // A length of 1-7 bytes leaves the object off the 4-byte grid: padding behind it.
-    std::memset(out + size, 0, size % 4);
-    return size + size % 4;
+    std::memset(body + 40 + dataLength, 0, static_cast<size_t>(length - dataLength) + padding);
+    return size + padding;
 }
 
 // CAN_FD_MESSAGE, for channels past CAN_FD_MESSAGE_64's 8 bits: channel (16), flags (Tx), DLC,
