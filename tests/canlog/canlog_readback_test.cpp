@@ -370,7 +370,12 @@ void fromFirstFrame(std::vector<Seen>& frames) {
     for (Seen& seen : frames) seen.timeUs -= first;
 }
 
+#endif
+
 TEST(CanLogReadBack, PythonCanAndLog2AscReadEveryKindBack) {
+#ifdef _WIN32
+    GTEST_SKIP() << "python-can and log2asc are run on Linux";
+#else
     if (std::system("/usr/bin/python3 -c 'import can' 2>/dev/null") != 0) {
         GTEST_SKIP() << "no python-can for /usr/bin/python3";
     }
@@ -414,8 +419,7 @@ TEST(CanLogReadBack, PythonCanAndLog2AscReadEveryKindBack) {
     fromFirstFrame(got);
     fromFirstFrame(expected);
     compare(got, expected);
-}
-
 #endif
+}
 
 }  // namespace
