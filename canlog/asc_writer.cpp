@@ -17,6 +17,13 @@ using frame_text::putHex;
 using frame_text::putHexByte;
 using frame_text::putText;
 
+// "123", "18FEF100x": hexadecimal, extended identifiers marked with an x.
+char* putIdentifier(char* out, const can::Frame& frame) {
+    out = putHex(out, frame.canId);
+    if (frame.isExtended) *out++ = 'x';
+    return out;
+}
+
 void putLine(output::BlockOutput& output, const char* text) {
     output.write(text, std::strlen(text));
 }
@@ -83,51 +90,105 @@ char* AscWriter::putTime(char* out, uint64_t sinceOrigin) const {
 }
 
 void AscWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
+    if (!isChannel(frame.channel)) {
+        leftOut_.add(LeftOut::kFrameOnChannel);
+        return;
+    }
+    if (frame.kind != can::FrameKind::kData && frame.kind != can::FrameKind::kRemote &&
+        frame.kind != can::FrameKind::kError) {
+        leftOut_.add(LeftOut::kOtherKind);
+        return;
+    }
     // The longest line: an FD frame of 64 bytes, about 400 characters.
     char* const start = output_.room(512);
     char* out = putTime(start, sinceOrigin);
-    const int channel = frame.channel + 1;
-    char id[12];
-    char* idEnd = putHex(id, frame.canId);
-    if (frame.isExtended) *idEnd++ = 'x';
-    const auto idLength = static_cast<int>(idEnd - id);
-    if (frame.dataLength <= can::kClassicMaxLength) {
-        // "1  123             Rx   d 3 01 A2 FF"
-        *out++ = ' ';
-        out = putDecimal(out, static_cast<uint64_t>(channel));
-        out = putText(out, "  ");
-        std::memcpy(out, id, static_cast<size_t>(idLength));
-        out += idLength;
-        for (int pad = 15 - idLength; pad > 0; --pad) *out++ = ' ';
-        out = putText(out, " Rx   d ");
-        *out++ = static_cast<char>('0' + frame.dataLength);
-        for (int i = 0; i < frame.dataLength; ++i) {
-            *out++ = ' ';
-            out = putHexByte(out, frame.data[i]);
-        }
+    if (frame.kind == can::FrameKind::kError) {
+        out = putError(out, frame);
+    } else if (frame.kind == can::FrameKind::kData && writtenAsFd(frame)) {
+        out = putFd(out, frame);
     } else {
-        // "CANFD   2 Rx   18FEF100x  0 0 9 12 <data> <duration> <bits> <flags> <crc> <timing>..."
-        // Bit rate switch and error state are not recorded by the capture: both 0. The flags
-        // say "extended data length" (an FD frame) and nothing else.
-        const int length = can::canFdLength(frame.dataLength);
-        out = putText(out, " CANFD ");
-        out = putDecimalRight(out, static_cast<uint64_t>(channel), 3);
-        out = putText(out, " Rx ");
-        for (int pad = 11 - idLength; pad > 0; --pad) *out++ = ' ';
-        std::memcpy(out, id, static_cast<size_t>(idLength));
-        out += idLength;
-        out = putText(out, "  0 0 ");
-        *out++ = "0123456789abcdef"[can::canFdDlc(length)];
-        *out++ = ' ';
-        out = putDecimalRight(out, static_cast<uint64_t>(length), 2);
-        for (int i = 0; i < length; ++i) {
-            *out++ = ' ';
-            out = putHexByte(out, i < frame.dataLength ? frame.data[i] : uint8_t{0});
-        }
-        out = putText(out, "        0    0     1000        0        0        0        0        0");
+        out = putClassic(out, frame);
     }
     *out++ = '\n';
     output_.advance(static_cast<size_t>(out - start));
+}
+
+// "1  123             Rx   d 3 01 A2 FF", "3  18FEF100x       Tx   r 8"
+char* AscWriter::putClassic(char* out, const can::Frame& frame) {
+    *out++ = ' ';
+    out = putDecimal(out, static_cast<uint64_t>(frame.channel) + 1);
+    out = putText(out, "  ");
+    const char* const idStart = out;
+    out = putIdentifier(out, frame);
+    for (auto pad = 15 - (out - idStart); pad > 0; --pad) *out++ = ' ';
+    out = putText(out, frame.transmitted ? " Tx   " : " Rx   ");
+    const int length = writtenLength(frame);
+    if (frame.kind == can::FrameKind::kRemote) {
+        // The length asked for after the "r", as python-can and log2asc write it; CAN FD has no
+        // remote frames, so FD flags have no place.
+        if (hasFdFlags(frame)) leftOut_.add(LeftOut::kRemoteFdFlags);
+        *out++ = 'r';
+        *out++ = ' ';
+        *out++ = static_cast<char>('0' + (length > can::kClassicMaxLength ? 8 : length));
+        return out;
+    }
+    *out++ = 'd';
+    *out++ = ' ';
+    *out++ = static_cast<char>('0' + length);
+    for (int i = 0; i < length; ++i) {
+        *out++ = ' ';
+        out = putHexByte(out, frame.data[i]);
+    }
+    return out;
+}
+
+// "CANFD   2 Rx   18FEF100x  1 0 9 12 <data> <duration> <bits> <flags> <crc> <timing>..."
+// The flags word says "extended data length" (an FD frame), 0x2000 BRS and 0x4000 ESI; the
+// rest (duration, bit count, CRC, bit timings) is not known: 0.
+char* AscWriter::putFd(char* out, const can::Frame& frame) {
+    const int dataLength = writtenLength(frame);
+    const int length = can::canFdLength(dataLength);
+    out = putText(out, " CANFD ");
+    out = putDecimalRight(out, static_cast<uint64_t>(frame.channel) + 1, 3);
+    out = putText(out, frame.transmitted ? " Tx " : " Rx ");
+    char id[12];
+    const auto idLength = putIdentifier(id, frame) - id;
+    for (auto pad = 11 - idLength; pad > 0; --pad) *out++ = ' ';
+    std::memcpy(out, id, static_cast<size_t>(idLength));
+    out += idLength;
+    out = putText(out, "  ");
+    *out++ = frame.bitRateSwitch ? '1' : '0';
+    *out++ = ' ';
+    *out++ = frame.errorState ? '1' : '0';
+    *out++ = ' ';
+    *out++ = "0123456789abcdef"[can::canFdDlc(length)];
+    *out++ = ' ';
+    out = putDecimalRight(out, static_cast<uint64_t>(length), 2);
+    for (int i = 0; i < length; ++i) {
+        *out++ = ' ';
+        out = putHexByte(out, i < dataLength ? frame.data[i] : uint8_t{0});
+    }
+    out = putText(out, "        0    0     ");
+    *out++ = "1357"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];
+    return putText(out, "000        0        0        0        0        0");
+}
+
+// "1  ErrorFrame"; a CAN FD error frame "CANFD   1 Tx   ErrorFrame", the form that has a
+// direction. Neither form carries the identifier, data, BRS or ESI a source may give.
+char* AscWriter::putError(char* out, const can::Frame& frame) {
+    if (frame.canId != 0 || frame.dataLength > 0) leftOut_.add(LeftOut::kErrorContent);
+    if (frame.bitRateSwitch || frame.errorState) leftOut_.add(LeftOut::kErrorFdFlags);
+    if (frame.isFd) {
+        out = putText(out, " CANFD ");
+        out = putDecimalRight(out, static_cast<uint64_t>(frame.channel) + 1, 3);
+        out = putText(out, frame.transmitted ? " Tx   " : " Rx   ");
+    } else {
+        if (frame.transmitted) leftOut_.add(LeftOut::kErrorDirection);
+        *out++ = ' ';
+        out = putDecimal(out, static_cast<uint64_t>(frame.channel) + 1);
+        out = putText(out, "  ");
+    }
+    return putText(out, "ErrorFrame");
 }
 
 void AscWriter::event(int kind, uint32_t record, uint64_t sinceOrigin) {

@@ -8,13 +8,19 @@
 //      0.000250 1  123             Rx   d 3 01 A2 FF
 //      0.001750 CANFD   2 Rx   18FEF100x  0 0 9 12 00 11 22 33 44 55 66 77 88 99 00 00 ...
 //   // 0.002750 capture event of kind 5 at record 3
+//      0.003000 3  7FF             Tx   r 8
+//      0.003500 12  ErrorFrame
 //   End TriggerBlock
 // Times are seconds from the "date" line, which holds milliseconds at most. A capture without
-// a date has no "date" line and its times run from the zero of its own count.
+// a date has no "date" line and its times run from the zero of its own count. The ASC channel
+// is the frame's channel + 1. A CAN FD frame (or one longer than 8 bytes) is a CANFD line with
+// its BRS and ESI; remote frames are "r" and the length asked for; error frames "ErrorFrame"
+// lines, which hold no identifier or data (a CAN FD error frame's line has a direction).
 #pragma once
 
 #include <cstdint>
 
+#include "canlog/left_out.h"
 #include "canlog/log_clock.h"
 #include "monitor/records.h"
 #include "output/block_output.h"
@@ -26,17 +32,26 @@ public:
     explicit AscWriter(output::BlockOutput& output) : output_(output) {}
 
     void begin(const LogClock& clock);
-    // A frame whose head record is `sinceOrigin` nanoseconds after the clock's origin.
+    // A data, remote or error frame whose head record is `sinceOrigin` nanoseconds after the
+    // clock's origin.
     void frame(const can::Frame& frame, uint64_t sinceOrigin);
     // A head record of another kind: a comment, since its meaning is not known.
     void event(int kind, uint32_t record, uint64_t sinceOrigin);
     void end();
 
+    // What the log could not carry of the frames given so far.
+    const LeftOutCounts& leftOut() const { return leftOut_; }
+
 private:
     // The time of a line: "   0.000250" (at least 11 characters).
     char* putTime(char* out, uint64_t sinceOrigin) const;
+    // A line's text after its time.
+    char* putClassic(char* out, const can::Frame& frame);
+    char* putFd(char* out, const can::Frame& frame);
+    char* putError(char* out, const can::Frame& frame);
 
     output::BlockOutput& output_;
+    LeftOutCounts leftOut_;
     uint64_t dateOffset_ = 0;  // nanoseconds from the "date" line to the origin
 };
 

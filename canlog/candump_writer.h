@@ -1,15 +1,21 @@
 // The log file of can-utils' candump -L (.log), as canplayer, log2asc and python-can read it:
 //   (1700000000.250000) can0 123#01A2FF
 //   (1700000000.252500) can1 18FEF100##000112233445566778899AABB
+//   (1700000000.253000) can2 7FF##3 T
+//   (1700000000.253500) can0 123#R8
+//   (1700000000.254000) can1 200000A0#0000080000000000
 // One line a frame: the time in seconds with six decimals, the interface name, the identifier
 // (three hexadecimal digits standard, eight extended), '#' and the data; a CAN FD frame has
-// "##" and a flags digit (bit rate switch 1, error state 2: the capture records neither) before
-// its data. A capture without a date gets times from the zero of its own count.
+// "##" and a flags digit (bit rate switch 1, error state 2) before its data. A remote frame is
+// 'R' and the length asked for; an error frame has the error flag 0x20000000 in its identifier.
+// A sent frame ends in " T" as with candump -x (received ones have no mark, which reads as
+// received). A capture without a date gets times from the zero of its own count.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "canlog/left_out.h"
 #include "canlog/log_clock.h"
 #include "monitor/records.h"
 #include "output/block_output.h"
@@ -18,17 +24,27 @@ namespace canlog {
 
 class CandumpWriter {
 public:
-    // `names`: the interface names of CH1 and CH2 ("can0", "can1").
+    // `names`: the interface names of CH1 and CH2 ("can0", "can1"); channel n of the others is
+    // "can<n>".
     CandumpWriter(output::BlockOutput& output, const std::string (&names)[2]);
 
     void begin(const LogClock& clock);
     void frame(const can::Frame& frame, uint64_t sinceOrigin);
     // The format has no place for anything but frames (a comment line stops python-can).
-    void event(int, uint32_t, uint64_t) {}
+    void event(int, uint32_t, uint64_t) { leftOut_.add(LeftOut::kEvent); }
     void end() {}
 
+    // What the log could not carry of the frames and events given so far.
+    const LeftOutCounts& leftOut() const { return leftOut_; }
+
 private:
+    // The frame after the interface name.
+    char* putData(char* out, const can::Frame& frame);
+    char* putRemote(char* out, const can::Frame& frame);
+    char* putError(char* out, const can::Frame& frame);
+
     output::BlockOutput& output_;
+    LeftOutCounts leftOut_;
     std::string names_[2];  // each between the blanks that part it from time and frame
     int64_t originSeconds_ = 0;
     uint32_t originNanoseconds_ = 0;

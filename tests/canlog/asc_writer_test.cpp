@@ -99,4 +99,100 @@ TEST(AscWriter, UndatedLogsSayWhatTheirTimesCountFrom) {
     EXPECT_NE(text.find("// times from the recording start, whose date"), std::string::npos);
 }
 
+// The body of a dated log (the lines between Begin Triggerblock and End TriggerBlock).
+std::string bodyOf(const std::string& text) {
+    const size_t begin = text.find('\n', text.find("Begin Triggerblock")) + 1;
+    const size_t end = text.find("End TriggerBlock");
+    return text.substr(begin, end - begin);
+}
+
+TEST(AscWriter, EveryKindAndFlagOnAnyChannel) {
+    canlog::LeftOutCounts leftOut;
+    const std::string text = writtenBytes([&](output::BlockOutput& output) {
+        canlog::AscWriter writer(output);
+        writer.begin(datedClock(1714566896, 789000000));
+        can::Frame frame = frameOf(2, 0x123, false, {0x01, 0x02});
+        frame.transmitted = true;
+        writer.frame(frame, 1000);  // sent, on the third channel
+        frame = frameOf(0, 0x7FF, false, {});
+        frame.kind = can::FrameKind::kRemote;
+        frame.dataLength = 8;
+        writer.frame(frame, 2000);  // a remote request for 8 bytes
+        frame = frameOf(1, 0x1ABCDEF, true, {});
+        frame.kind = can::FrameKind::kRemote;
+        frame.transmitted = true;
+        writer.frame(frame, 3000);  // for none, sent
+        frame = countingFrame(0, 0x100, false, 8);
+        frame.isFd = true;
+        frame.bitRateSwitch = true;
+        writer.frame(frame, 4000);  // CAN FD of 8 bytes: a CANFD line all the same
+        frame = countingFrame(11, 0x1ABCDEF, true, 12);
+        frame.isFd = true;
+        frame.errorState = true;
+        frame.transmitted = true;
+        writer.frame(frame, 5000);
+        frame = countingFrame(999, 0x7, false, 0);
+        frame.isFd = true;
+        frame.bitRateSwitch = frame.errorState = true;
+        writer.frame(frame, 6000);  // the channel column widens
+        frame = frameOf(0, 0, false, {});
+        frame.kind = can::FrameKind::kError;
+        writer.frame(frame, 7000);
+        frame = frameOf(can::kMaxChannel, 0x80, false, {0, 0, 8, 0, 0, 0, 0, 0});
+        frame.kind = can::FrameKind::kError;
+        frame.transmitted = true;
+        writer.frame(frame, 8000);  // direction, class and data have no place
+        frame = frameOf(1, 0, false, {});
+        frame.kind = can::FrameKind::kError;
+        frame.isFd = frame.bitRateSwitch = frame.transmitted = true;
+        writer.frame(frame, 9000);  // CAN FD's error line has a direction, no BRS
+        frame = frameOf(0, 0x55, false, {});
+        frame.kind = can::FrameKind::kRemote;
+        frame.dataLength = 2;
+        frame.isFd = true;
+        writer.frame(frame, 10000);  // CAN FD has no remote frames: written as classic
+        // Written nowhere: channels no source hands on, and a frame no source could read.
+        writer.frame(frameOf(-1, 0x1, false, {1}), 11000);
+        writer.frame(frameOf(can::kMaxChannel + 1, 0x1, false, {1}), 11000);
+        frame = frameOf(0, 0x1, false, {1});
+        frame.kind = can::FrameKind::kDamaged;
+        writer.frame(frame, 11000);
+        writer.event(5, 9, 12000);  // a comment, as for the captures
+        writer.end();
+        leftOut = writer.leftOut();
+    });
+    // The unknown fields of a CANFD line around its flags word (EDL 1000, BRS 2000, ESI 4000).
+    const auto fdTail = [](const std::string& flags) {
+        return "        0    0     " + flags + "        0        0        0        0        0";
+    };
+    EXPECT_EQ(bodyOf(text),
+              "   0.000001 3  123             Tx   d 2 01 02\n"
+              "   0.000002 1  7FF             Rx   r 8\n"
+              "   0.000003 2  1ABCDEFx        Tx   r 0\n"
+              "   0.000004 CANFD   1 Rx         100  1 0 8  8 01 02 03 04 05 06 07 08" +
+                  fdTail("3000") +
+                  "\n"
+                  "   0.000005 CANFD  12 Tx    1ABCDEFx  0 1 9 12 01 02 03 04 05 06 07 08 09 0A "
+                  "0B 0C" +
+                  fdTail("5000") +
+                  "\n"
+                  "   0.000006 CANFD 1000 Rx           7  1 1 0  0" +
+                  fdTail("7000") +
+                  "\n"
+                  "   0.000007 1  ErrorFrame\n"
+                  "   0.000008 65536  ErrorFrame\n"
+                  "   0.000009 CANFD   2 Tx   ErrorFrame\n"
+                  "   0.000010 1  55              Rx   r 2\n"
+                  "//    0.000012 capture event of kind 5 at record 9\n");
+    using canlog::LeftOut;
+    EXPECT_EQ(leftOut[LeftOut::kFrameOnChannel], 2u);
+    EXPECT_EQ(leftOut[LeftOut::kOtherKind], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kEvent], 0u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorDirection], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorContent], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorFdFlags], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kRemoteFdFlags], 1u);
+    EXPECT_EQ(leftOut.total(), 7u);
+}
+
 }  // namespace

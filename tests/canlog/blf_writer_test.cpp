@@ -184,4 +184,166 @@ TEST(BlfWriter, UndatedCaptureHasZeroTimesAndStampsFromItsOwnZero) {
     EXPECT_EQ(readLe64(reinterpret_cast<const uint8_t*>(empty.data()) + 16), 144u);
 }
 
+// Frames of every kind, flag and channel range, object by object.
+TEST(BlfObjects, EveryKindAndFlagInItsObject) {
+    using canlog::LeftOut;
+    canlog::LeftOutCounts leftOut;
+    uint8_t object[blf::kMaxObjectSize + 8];
+
+    // CAN_MESSAGE2: bit 0 of the flags a sent frame, bit 7 a remote one; channels in 16 bits.
+    std::memset(object, 0xCC, sizeof object);
+    can::Frame frame = frameOf(299, 0x7FF, false, {0xAA, 0xBB});
+    frame.transmitted = true;
+    ASSERT_EQ(blf::encodeFrame(frame, 7, object, &leftOut), 56u);
+    expectObjectHeader(object, 86, 56, 7);
+    EXPECT_EQ(readLe16(object + 32), 300);
+    EXPECT_EQ(object[34], 0x01);
+    EXPECT_EQ(object[35], 2);
+    EXPECT_EQ(readLe32(object + 36), 0x7FFu);
+    EXPECT_EQ(object[40], 0xAA);
+    EXPECT_EQ(object[41], 0xBB);
+    EXPECT_EQ(object[56], 0xCC);
+
+    frame = countingFrame(can::kMaxChannel - 1, 0x1ABCDEF, true, 5);  // the last BLF channel
+    frame.kind = can::FrameKind::kRemote;
+    frame.transmitted = true;
+    ASSERT_EQ(blf::encodeFrame(frame, 8, object, &leftOut), 56u);
+    EXPECT_EQ(readLe16(object + 32), 0xFFFF);
+    EXPECT_EQ(object[34], 0x81);
+    EXPECT_EQ(object[35], 5);  // the length asked for, and no data
+    EXPECT_EQ(readLe32(object + 36), 0x81ABCDEFu);
+    for (int i = 40; i < 56; ++i) EXPECT_EQ(object[i], 0) << i;
+    frame.isFd = frame.transmitted = false;
+    frame.bitRateSwitch = true;  // no place: a classic remote frame
+    ASSERT_EQ(blf::encodeFrame(frame, 8, object, &leftOut), 56u);
+    EXPECT_EQ(object[34], 0x80);
+    EXPECT_EQ(leftOut[LeftOut::kRemoteFdFlags], 1u);
+
+    // CAN_FD_MESSAGE_64: EDL 0x1000, BRS 0x2000, ESI 0x4000 and the direction byte (1 Tx), even
+    // for a CAN FD frame of 8 bytes or fewer.
+    std::memset(object, 0xCC, sizeof object);
+    frame = countingFrame(254, 0x18FEF100, true, 3);
+    frame.isFd = frame.bitRateSwitch = frame.errorState = frame.transmitted = true;
+    ASSERT_EQ(blf::encodeFrame(frame, 9, object, &leftOut), 72u + 3u + 3u);  // and padding
+    expectObjectHeader(object, 101, 75, 9);
+    EXPECT_EQ(object[32], 255);  // the last channel of its 8 bits
+    EXPECT_EQ(object[33], 3);
+    EXPECT_EQ(object[34], 3);
+    EXPECT_EQ(readLe32(object + 36), 0x98FEF100u);
+    EXPECT_EQ(readLe32(object + 44), 0x7000u);
+    EXPECT_EQ(object[66], 1);  // direction: sent
+    EXPECT_EQ(object[72], 1);
+    EXPECT_EQ(object[74], 3);
+    for (int i = 75; i < 78; ++i) EXPECT_EQ(object[i], 0) << i;
+    EXPECT_EQ(object[78], 0xCC);
+    frame.isFd = true;
+    frame.errorState = frame.transmitted = false;
+    frame.dataLength = 0;
+    ASSERT_EQ(blf::encodeFrame(frame, 9, object, &leftOut), 72u);
+    EXPECT_EQ(readLe32(object + 44), 0x3000u);
+    EXPECT_EQ(object[66], 0);
+
+    // Past channel 255: CAN_FD_MESSAGE, whose channel has 16 bits: flags (Tx), DLC, identifier,
+    // FD flags (EDL 1, BRS 2, ESI 4), valid bytes, data at 20 of 64, reserved to 88 bytes.
+    std::memset(object, 0xCC, sizeof object);
+    frame = countingFrame(255, 0x123, false, 9);
+    frame.isFd = frame.errorState = frame.transmitted = true;
+    ASSERT_EQ(blf::encodeFrame(frame, 10, object, &leftOut), 120u);
+    expectObjectHeader(object, 100, 120, 10);
+    EXPECT_EQ(readLe16(object + 32), 256);
+    EXPECT_EQ(object[34], 0x01);
+    EXPECT_EQ(object[35], 9);  // DLC of 12 bytes
+    EXPECT_EQ(readLe32(object + 36), 0x123u);
+    EXPECT_EQ(object[45], 0x05);
+    EXPECT_EQ(object[46], 12);
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(object[52 + i], i < 9 ? i + 1 : 0) << i;
+    for (int i = 116; i < 120; ++i) EXPECT_EQ(object[i], 0) << i;
+    EXPECT_EQ(object[120], 0xCC);
+
+    // CAN_ERROR_EXT: channel, DLC at 10, identifier at 16, 8 data bytes at 24; no direction,
+    // no CAN FD flags, no bytes past the 8th.
+    std::memset(object, 0xCC, sizeof object);
+    frame = countingFrame(3, 0x100, true, 12);
+    frame.kind = can::FrameKind::kError;
+    frame.isFd = frame.transmitted = true;
+    ASSERT_EQ(blf::encodeFrame(frame, 11, object, &leftOut), 64u);
+    expectObjectHeader(object, 73, 64, 11);
+    EXPECT_EQ(readLe16(object + 32), 4);
+    for (int i = 34; i < 42; ++i) EXPECT_EQ(object[i], 0) << i;  // length, flags, code, place
+    EXPECT_EQ(object[42], 8);
+    EXPECT_EQ(readLe32(object + 48), 0x80000100u);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(object[56 + i], i + 1) << i;
+    EXPECT_EQ(object[64], 0xCC);
+    EXPECT_EQ(leftOut[LeftOut::kErrorDirection], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorFdFlags], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorContent], 1u);
+    frame = frameOf(0, 0, false, {});
+    frame.kind = can::FrameKind::kError;
+    ASSERT_EQ(blf::encodeFrame(frame, 12, object, &leftOut), 64u);
+    EXPECT_EQ(object[42], 0);
+    EXPECT_EQ(readLe32(object + 48), 0u);
+
+    // No object: BLF channel 65536, channels no source hands on, a frame no source could read.
+    EXPECT_EQ(leftOut.total(), 4u);
+    std::memset(object, 0xCC, sizeof object);
+    EXPECT_EQ(blf::encodeFrame(frameOf(can::kMaxChannel, 1, false, {1}), 13, object, &leftOut), 0u);
+    EXPECT_EQ(blf::encodeFrame(frameOf(-1, 1, false, {1}), 13, object, &leftOut), 0u);
+    frame = frameOf(0, 1, false, {1});
+    frame.kind = can::FrameKind::kDamaged;
+    EXPECT_EQ(blf::encodeFrame(frame, 13, object, &leftOut), 0u);
+    EXPECT_EQ(object[0], 0xCC);
+    EXPECT_EQ(leftOut[LeftOut::kFrameOnChannel], 2u);
+    EXPECT_EQ(leftOut[LeftOut::kOtherKind], 1u);
+    EXPECT_EQ(leftOut.total(), 7u);
+}
+
+// Frames the format cannot hold are no objects: neither in the containers nor in the count;
+// events are counted as left out.
+TEST(BlfWriter, FramesLeftOutAreCountedNotWritten) {
+    canlog::LeftOutCounts leftOut;
+    const std::string file = writtenBytes([&](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(datedClock(1714566896, 0));
+        writer.frame(frameOf(0, 1, false, {1}), 1000);
+        writer.frame(frameOf(can::kMaxChannel, 2, false, {2}), 2000000);
+        writer.event(5, 2, 3000);
+        can::Frame error = frameOf(1, 0, false, {});
+        error.kind = can::FrameKind::kError;
+        writer.frame(error, 4000);
+        writer.end();
+        leftOut = writer.leftOut();
+    });
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    const std::vector<Container> containers = containersOf(file);
+    ASSERT_EQ(containers.size(), 1u);
+    EXPECT_EQ(containers[0].objects, 2u);
+    EXPECT_EQ(readLe32(bytes + 32), 2u);
+    EXPECT_EQ(readLe16(bytes + 56 + 14), 0);  // the last object's time: not the frame left out
+    EXPECT_EQ(readLe32(bytes + containers[0].at + 32 + 56 + 12), 73u);
+    EXPECT_EQ(leftOut[canlog::LeftOut::kFrameOnChannel], 1u);
+    EXPECT_EQ(leftOut[canlog::LeftOut::kEvent], 1u);
+    EXPECT_EQ(leftOut.total(), 2u);
+}
+
+// A CAN FD frame of 1-7 bytes leaves its object, and the container holding it, off the 4-byte
+// grid: each is followed by size % 4 zero bytes, which python-can reads behind a container.
+TEST(BlfWriter, ObjectsOffTheFourByteGridArePadded) {
+    const std::string file = writtenBytes([](output::BlockOutput& output) {
+        canlog::BlfWriter writer(output);
+        writer.begin(datedClock(1714566896, 0));
+        can::Frame frame = countingFrame(0, 0x10, false, 3);
+        frame.isFd = true;
+        writer.frame(frame, 1000);
+        writer.end();
+    });
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    ASSERT_EQ(file.size(), 144u + 32u + 78u + 2u);
+    EXPECT_EQ(readLe32(bytes + 144 + 8), 32u + 78u);  // the container: object and its padding
+    EXPECT_EQ(readLe32(bytes + 144 + 24), 78u);
+    EXPECT_EQ(readLe32(bytes + 176 + 8), 75u);  // the object: without its padding
+    for (size_t i = 144 + 32 + 75; i < file.size(); ++i) EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_EQ(readLe64(bytes + 16), file.size());
+    EXPECT_EQ(readLe64(bytes + 24), file.size());
+}
+
 }  // namespace

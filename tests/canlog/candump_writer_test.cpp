@@ -64,4 +64,70 @@ TEST(CandumpWriter, ChannelNamesAreInterfaceNames) {
     }
 }
 
+TEST(CandumpWriter, EveryKindAndFlagOnAnyChannel) {
+    using canlog::LeftOut;
+    canlog::LeftOutCounts leftOut;
+    const std::string names[2] = {"vcan0", "bus_b"};
+    const std::string text = writtenBytes([&](output::BlockOutput& output) {
+        canlog::CandumpWriter writer(output, names);
+        writer.begin(datedClock(1700000000, 0));
+        can::Frame frame = frameOf(1, 0x123, false, {0x11});
+        frame.transmitted = true;
+        writer.frame(frame, 1000);  // sent: marked as candump -x marks it
+        frame = countingFrame(2, 0x1ABCDEF, true, 0);
+        frame.kind = can::FrameKind::kRemote;
+        writer.frame(frame, 2000);  // no length digit for 0
+        frame.dataLength = 5;
+        frame.transmitted = true;
+        writer.frame(frame, 3000);
+        frame = frameOf(0, 0x7FF, false, {});
+        frame.kind = can::FrameKind::kRemote;
+        frame.dataLength = 8;
+        frame.isFd = true;  // no place: CAN FD has no remote frames
+        writer.frame(frame, 4000);
+        frame = countingFrame(3, 0x100, false, 2);
+        frame.isFd = frame.bitRateSwitch = true;
+        writer.frame(frame, 5000);  // CAN FD of 2 bytes
+        frame = countingFrame(17, 0x100, false, 10);
+        frame.isFd = frame.errorState = true;
+        writer.frame(frame, 6000);
+        frame.bitRateSwitch = true;
+        frame.channel = can::kMaxChannel;
+        frame.dataLength = 0;
+        writer.frame(frame, 7000);
+        frame = frameOf(0, 0x0A0, false, {0, 0, 8, 0, 0, 0, 0, 0});
+        frame.kind = can::FrameKind::kError;
+        writer.frame(frame, 8000);  // SocketCAN's error classes and bytes, as they were read
+        frame = countingFrame(1, 0, false, 12);
+        frame.kind = can::FrameKind::kError;
+        frame.isFd = frame.transmitted = true;
+        writer.frame(frame, 9000);  // 8 bytes of 12, no FD flags
+        writer.frame(frameOf(-1, 1, false, {}), 10000);
+        frame = frameOf(0, 1, false, {});
+        frame.kind = can::FrameKind::kEvent;
+        writer.frame(frame, 10000);
+        writer.event(5, 3, 10000);
+        writer.end();
+        leftOut = writer.leftOut();
+    });
+    EXPECT_EQ(text,
+              "(1700000000.000001) bus_b 123#11 T\n"
+              "(1700000000.000002) can2 01ABCDEF#R\n"
+              "(1700000000.000003) can2 01ABCDEF#R5 T\n"
+              "(1700000000.000004) vcan0 7FF#R8\n"
+              "(1700000000.000005) can3 100##10102\n"
+              "(1700000000.000006) can17 100##20102030405060708090A0000\n"
+              "(1700000000.000007) can65535 100##3\n"
+              "(1700000000.000008) vcan0 200000A0#0000080000000000\n"
+              "(1700000000.000009) bus_b 20000000#0102030405060708 T\n");
+    EXPECT_EQ(leftOut[LeftOut::kRemoteFdFlags], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorFdFlags], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorContent], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kFrameOnChannel], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kOtherKind], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kEvent], 1u);
+    EXPECT_EQ(leftOut[LeftOut::kErrorDirection], 0u);
+    EXPECT_EQ(leftOut.total(), 6u);
+}
+
 }  // namespace
