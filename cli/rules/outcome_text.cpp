@@ -59,6 +59,9 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
                 return "the " + outcome.inputName + " is cut short (" + outcome.where +
                        "); its frames up to there were converted";
             }
+            if (outcome.recordsClaimed == 0 && outcome.recordsPresent == 0) {
+                return "the capture is cut short before its records: none are present";
+            }
             char counts[128];
             std::snprintf(counts, sizeof counts,
                           "the capture is cut short: %llu of its %llu records are present and "

@@ -16,6 +16,7 @@ int runConvertCommand(const Arguments& args);
 
 namespace {
 
+using testing_support::readFileBytes;
 using testing_support::ScratchDir;
 
 std::string capture(int frames) {
@@ -36,6 +37,7 @@ protected:
         return status;
     }
     std::string path(const char* name) { return platform::pathToUtf8(dir / name); }
+    bool says(const std::string& text) const { return messages.find(text) != std::string::npos; }
 
     ScratchDir dir{"convert-command"};
     std::string dbc =
@@ -89,6 +91,25 @@ TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
               std::string::npos)
         << messages;
     EXPECT_NE(messages.find("warning: the delimiter is empty"), std::string::npos) << messages;
+}
+
+// A capture that ends inside its record chunk's header has lost every record: cut short, as a
+// capture cut inside its records is, with an output of the header line alone.
+TEST_F(ConvertCommand, ACaptureCutInsideItsRecordChunkHeaderIsCutShort) {
+    dtgen::CaptureBuilder builder(29);
+    builder.random({.count = 5, .seed = 9, .ids = {{0x100, false}}});
+    const size_t headerStart = 16 + builder.informationChunk().size();
+    testing_support::writeFileBytes(dir / "cut.DT", builder.build().substr(0, headerStart + 2));
+    EXPECT_EQ(run({"-q", "--line-end", "lf", path("cut.DT")}), 0);
+    EXPECT_EQ(messages, path("cut.DT") +
+                            ": warning: the capture is cut short before its records: none are "
+                            "present\n0 of 1 files converted, 1 cut short, 0 failed\n");
+    EXPECT_EQ(readFileBytes(dir / "cut.csv"),
+              "Date,Time,msec,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
+    // Up to the end of the information chunk nothing says a record chunk was meant to follow.
+    testing_support::writeFileBytes(dir / "cut.DT", builder.build().substr(0, headerStart));
+    EXPECT_EQ(run({"-q", path("cut.DT")}), 0);
+    EXPECT_EQ(messages, "");
 }
 
 }  // namespace
