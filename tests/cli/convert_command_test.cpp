@@ -93,6 +93,40 @@ TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
     EXPECT_NE(messages.find("warning: the delimiter is empty"), std::string::npos) << messages;
 }
 
+// With several messages of a frame's parameter group the one of its source address decodes it;
+// a frame that only the lowest identifier decides is counted in the summary and the report.
+TEST_F(ConvertCommand, J1939TakesTheClosestMessageAndCountsTheAmbiguousFrames) {
+    testing_support::writeFileBytes(
+        dir / "j1939.dbc",
+        "BO_ 2364539904 EEC1_SA00: 8 Engine\n"
+        " SG_ EngineSpeed : 24|16@1+ (0.125,0) [0|8031.875] \"rpm\" X\n"
+        "BO_ 2364539905 EEC1_SA01: 8 Engine\n"
+        " SG_ EngineSpeed : 24|16@1+ (0.125,0) [0|8031.875] \"rpm\" X\n");
+    dtgen::CaptureBuilder trucks(29);
+    for (const uint32_t id : {0x18F00401u, 0x18F00402u, 0x0CF00400u}) {
+        trucks.frame({.id = id, .extended = true, .data = {0, 0, 0, 0x40, 0x1F, 0, 0, 0}});
+    }
+    testing_support::writeFileBytes(dir / "trucks.DT", trucks.build());
+    testing_support::CapturedStream err(stderr, dir / "stderr.txt");
+    const int status = cli::runConvertCommand(
+        {"-q", "--log", path("dbcload.log"), "--dbc", path("j1939.dbc"), "--j1939", "--columns",
+         "id,msg", "--timestamp", "none", "--line-end", "lf", "--summary", "--report",
+         path("run.json"), path("trucks.DT")});
+    messages = err.text();
+    ASSERT_EQ(status, 0) << messages;
+    EXPECT_EQ(readFileBytes(dir / "trucks.csv"),
+              "CAN_ID,Message,Signal,Value\n18F00401,EEC1_SA01,EngineSpeed,1000.000000\n"
+              "18F00402,EEC1_SA00,EngineSpeed,1000.000000\n"
+              "CF00400,EEC1_SA00,EngineSpeed,1000.000000\n");
+    EXPECT_TRUE(
+        says(", 2 matched as J1939 (1 of them ambiguous: several messages as close, the "
+             "lowest identifier taken)\n"))
+        << messages;
+    const std::string report = readFileBytes(dir / "run.json");
+    EXPECT_NE(report.find("\"framesJ1939\":2,\"framesJ1939Ambiguous\":1,"), std::string::npos)
+        << report;
+}
+
 // A capture that ends inside its record chunk's header has lost every record: cut short, as a
 // capture cut inside its records is, with an output of the header line alone.
 TEST_F(ConvertCommand, ACaptureCutInsideItsRecordChunkHeaderIsCutShort) {
