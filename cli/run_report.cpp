@@ -100,6 +100,9 @@ void putStats(std::string& out, const FileStats& stats) {
         separator = ",";
     }
     put(out, "],\"lines\":", number(stats.lines));
+    // Only resampled tables whose time jumps or runs backwards have these.
+    if (stats.rowsSkipped > 0) put(out, ",\"rowsSkipped\":", number(stats.rowsSkipped));
+    if (stats.timeBackwards > 0) put(out, ",\"timeBackwards\":", number(stats.timeBackwards));
     if (stats.timed) {
         putTime(out, "first", stats.firstMicroseconds, stats.time);
         putTime(out, "last", stats.lastMicroseconds, stats.time);

@@ -93,6 +93,62 @@ TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
     EXPECT_NE(messages.find("warning: the delimiter is empty"), std::string::npos) << messages;
 }
 
+// EngineData frames of the example database: EngineSpeed is 3000, 3600 or 1000 rpm.
+dtgen::FrameSpec engineSpeed(uint64_t time, int rpm) {
+    const auto raw = static_cast<uint16_t>(rpm * 4);
+    return {.id = 0x100,
+            .data = {static_cast<uint8_t>(raw & 0xFF), static_cast<uint8_t>(raw >> 8), 0, 0, 0, 0,
+                     0, 0},
+            .time = time};
+}
+
+// A gap of more than a million periods leaves out its rows but not the values on either side;
+// a frame earlier than the one before goes into the next row. Both are said and counted.
+TEST_F(ConvertCommand, AResampledTableSaysWhatItLeftOutAndWhereTheTimeRanBackwards) {
+    dtgen::CaptureBuilder gap(29);
+    gap.frame(engineSpeed(0, 3000)).frame(engineSpeed(1500, 3600));
+    gap.frame(engineSpeed(1200000000, 1000)).frame(engineSpeed(1199999500, 3000));
+    gap.frame(engineSpeed(1200001000, 3600));
+    testing_support::writeFileBytes(dir / "gap.DT", gap.build());
+    dtgen::CaptureBuilder even(29);
+    even.frame(engineSpeed(0, 3000)).frame(engineSpeed(2500, 3600));
+    testing_support::writeFileBytes(dir / "even.DT", even.build());
+    ASSERT_EQ(run({"-q", "--layout", "wide", "--resample", "1ms", "--signals", "EngineSpeed",
+                   "--timestamp", "elapsed", "--line-end", "lf", "--report", path("run.json"),
+                   path("gap.DT"), path("even.DT")}),
+              0);
+    EXPECT_EQ(readFileBytes(dir / "gap.csv"),
+              "TimeStamp,EngineData.EngineSpeed [rpm]\n0.000000,3000.000000\n"
+              "0.001000,3000.000000\n0.002000,3600.000000\n1200.000000,3000.000000\n"
+              "1200.001000,3600.000000\n");
+    EXPECT_EQ(readFileBytes(dir / "even.csv"),
+              "TimeStamp,EngineData.EngineSpeed [rpm]\n0.000000,3000.000000\n"
+              "0.001000,3000.000000\n0.002000,3000.000000\n0.003000,3600.000000\n");
+    EXPECT_EQ(messages,
+              path("gap.DT") +
+                  ": warning: the resampled table leaves out 1199997 rows where the time jumps by "
+                  "more than a million periods, from 0.001500 s to 1200.000000 s\n" +
+                  path("gap.DT") +
+                  ": warning: the time runs backwards at 1 frame, from 1200.000000 s to "
+                  "1199.999500 s; the resampled rows go on from the latest time\n");
+    const std::string report = readFileBytes(dir / "run.json");
+    const size_t evenAt = report.find("even.DT");
+    const size_t totals = report.find("\"totals\"");
+    ASSERT_LT(evenAt, totals) << report;
+    EXPECT_LT(report.find("\"lines\":5,\"rowsSkipped\":1199997,\"timeBackwards\":1,"), evenAt)
+        << report;
+    EXPECT_EQ(report.find("rowsSkipped", evenAt), report.rfind("rowsSkipped")) << report;
+    EXPECT_GT(report.find("\"lines\":9,\"rowsSkipped\":1199997,\"timeBackwards\":1,"), totals)
+        << report;
+
+    // Without a gap neither a warning nor the fields.
+    ASSERT_EQ(run({"-q", "--layout", "wide", "--resample", "1ms", "--report", path("run.json"),
+                   path("even.DT")}),
+              0);
+    EXPECT_EQ(messages, "");
+    EXPECT_EQ(readFileBytes(dir / "run.json").find("rowsSkipped"), std::string::npos);
+}
+
 // With several messages of a frame's parameter group the one of its source address decodes it;
 // a frame that only the lowest identifier decides is counted in the summary and the report.
 TEST_F(ConvertCommand, J1939TakesTheClosestMessageAndCountsTheAmbiguousFrames) {
