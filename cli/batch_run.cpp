@@ -59,10 +59,12 @@ OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
         const run::FileOutcome& outcome = results[i].outcome;
         if (outcome.converted()) {
             ++counts.done;
-            continue;
+        } else {
+            std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i], done).c_str());
+            ++(outcome.status == run::FileStatus::kCutShort ? counts.cutShort : counts.failed);
         }
-        std::fprintf(stderr, "%s\n", outcomeLine(files, i, results[i], done).c_str());
-        ++(outcome.status == run::FileStatus::kCutShort ? counts.cutShort : counts.failed);
+        for (const std::string& warning : resampleWarnings(files[i], outcome))
+            std::fprintf(stderr, "%s\n", warning.c_str());
     }
     return counts;
 }

@@ -40,7 +40,8 @@ struct OutcomeCounts {
     size_t failed = 0;
 };
 
-// Names on standard error every file that did not come through, with what happened; counts all.
+// Names on standard error every file that did not come through, with what happened, and the
+// warnings of resampled tables (gaps left out, time running backwards); counts all.
 OutcomeCounts reportOutcomes(const std::vector<std::filesystem::path>& files,
                              const std::vector<run::FileResult>& results,
                              std::string_view done = "converted");

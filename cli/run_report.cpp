@@ -70,6 +70,7 @@ void putStats(std::string& out, const FileStats& stats) {
         ",\"frames\":{\"ch1\":", number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
         "},\"framesDecoded\":", number(stats.framesDecoded),
         ",\"framesJ1939\":", number(stats.framesJ1939),
+        ",\"framesJ1939Ambiguous\":", number(stats.framesJ1939Ambiguous),
         ",\"unknown\":{\"frames\":", number(stats.framesUnknown), ",\"identifiers\":[");
     const char* separator = "";
     for (const decode::UnknownIdentifier& id : stats.topUnknown(20)) {
@@ -99,6 +100,9 @@ void putStats(std::string& out, const FileStats& stats) {
         separator = ",";
     }
     put(out, "],\"lines\":", number(stats.lines));
+    // Only resampled tables whose time jumps or runs backwards have these.
+    if (stats.rowsSkipped > 0) put(out, ",\"rowsSkipped\":", number(stats.rowsSkipped));
+    if (stats.timeBackwards > 0) put(out, ",\"timeBackwards\":", number(stats.timeBackwards));
     if (stats.timed) {
         putTime(out, "first", stats.firstMicroseconds, stats.time);
         putTime(out, "last", stats.lastMicroseconds, stats.time);
@@ -214,10 +218,18 @@ std::string reportSummary(const RunReport& report) {
     for (const auto& entry : switches) switchFrames += entry.frames;
     std::snprintf(line, sizeof line,
                   "  %" PRIu64 " short frames, %" PRIu64 " values read past the data, %" PRIu64
-                  " frames whose multiplexer value selects no signal, %" PRIu64
-                  " matched as J1939\n",
+                  " frames whose multiplexer value selects no signal, %" PRIu64 " matched as J1939",
                   s.framesShort, s.valuesBeyondData, switchFrames, s.framesJ1939);
     out += line;
+    if (s.framesJ1939Ambiguous > 0) {
+        std::snprintf(line, sizeof line,
+                      " (%" PRIu64
+                      " of them ambiguous: several messages as close, the lowest "
+                      "identifier taken)",
+                      s.framesJ1939Ambiguous);
+        out += line;
+    }
+    out += "\n";
     return out;
 }
 

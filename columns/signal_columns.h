@@ -141,6 +141,7 @@ public:
     void write(const tables::DecodedFrame& frame) override;
     int32_t close() override;
     uint64_t linesWritten() const override { return values_.rows(); }
+    tables::ResampleCounts resampleCounts() const override { return rows_.resampleCounts(); }
     void expectFrames(uint64_t frames) override;
 
     const std::vector<tables::WideColumn>& columnNames() const { return columns_.columns(); }

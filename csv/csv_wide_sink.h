@@ -27,6 +27,7 @@ public:
     void fail(int32_t code) override { writer_.setError(code); }
     int32_t close() override;
     uint64_t linesWritten() const override { return lines_; }
+    tables::ResampleCounts resampleCounts() const override { return rows_.resampleCounts(); }
 
 private:
     void row(uint64_t microseconds, std::span<const tables::WideCell> cells, int32_t first,

@@ -82,6 +82,7 @@ void DecodeStats::add(const DecodeStats& other) {
     framesUnknown += other.framesUnknown;
     framesShort += other.framesShort;
     framesJ1939 += other.framesJ1939;
+    framesJ1939Ambiguous += other.framesJ1939Ambiguous;
     valuesBeyondData += other.valuesBeyondData;
     for (const auto& [key, entry] : other.unknown_) {
         UnknownIdentifier& mine = unknown_[key];

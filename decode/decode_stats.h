@@ -40,10 +40,13 @@ struct UnmatchedSwitch {
 
 class DecodeStats {
 public:
-    uint64_t framesDecoded = 0;     // frames that gave at least one value
-    uint64_t framesUnknown = 0;     // frames whose identifier the database does not know
-    uint64_t framesShort = 0;       // frames with fewer data bytes than their message
-    uint64_t framesJ1939 = 0;       // frames matched by parameter group
+    uint64_t framesDecoded = 0;  // frames that gave at least one value
+    uint64_t framesUnknown = 0;  // frames whose identifier the database does not know
+    uint64_t framesShort = 0;    // frames with fewer data bytes than their message
+    uint64_t framesJ1939 = 0;    // frames matched by parameter group
+    // Of those, frames for which several messages were left after the addresses were compared
+    // (the lowest identifier was taken).
+    uint64_t framesJ1939Ambiguous = 0;
     uint64_t valuesBeyondData = 0;  // values read partly or wholly past the frame's bytes
 
     void unknownFrame(uint32_t canId, bool extended, int channel);

@@ -190,8 +190,12 @@ const dbc::DbcMessage* FrameDecoder::lookUp(const can::Frame& frame) {
                                          ? dbc::findMessage(database_, frame.canId | 0x80000000u)
                                          : standardMessage(frame.canId);
     if (message == nullptr && j1939_ != nullptr && frame.isExtended) {
-        message = j1939_->find(frame.canId);
-        if (message != nullptr && stats_ != nullptr) ++stats_->framesJ1939;
+        const J1939Match match = j1939_->find(frame.canId);
+        message = match.message;
+        if (message != nullptr && stats_ != nullptr) {
+            ++stats_->framesJ1939;
+            if (match.ambiguous) ++stats_->framesJ1939Ambiguous;
+        }
     }
     if (message == nullptr && stats_ != nullptr) {
         stats_->unknownFrame(frame.canId, frame.isExtended, frame.channel);

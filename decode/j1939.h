@@ -18,20 +18,31 @@ constexpr uint32_t parameterGroupOf(uint32_t identifier) {
     return pduFormat < 240 ? (group & 0x3FF00) : group;
 }
 
+// The message a frame is matched to, and whether others were just as close.
+struct J1939Match {
+    const dbc::DbcMessage* message = nullptr;
+    bool ambiguous = false;  // several messages were left after the addresses: the lowest won
+};
+
 class J1939Index {
 public:
-    // Every extended message of the database, by its parameter group; where several share one,
-    // the first in the database's order.
+    // Every extended message of the database, by its parameter group and addresses.
     explicit J1939Index(const dbc::CanDatabase& database);
-    // The message of a 29-bit frame identifier's parameter group, or nullptr.
-    const dbc::DbcMessage* find(uint32_t identifier) const;
+    // The closest message of a 29-bit frame identifier's parameter group: the one with the
+    // frame's source address, then (PDU1) its destination address, then the lowest identifier.
+    J1939Match find(uint32_t identifier) const;
 
 private:
+    // One key per way a message can be close to a frame (its group alone, with its source
+    // address, with its destination address, with both), holding the lowest identifier's
+    // message and how many messages share the key.
     struct Entry {
-        uint32_t group;
+        uint64_t key;
         const dbc::DbcMessage* message;
+        uint32_t count;
     };
-    std::vector<Entry> entries_;  // sorted by group
+    const Entry* entryOf(uint64_t key) const;
+    std::vector<Entry> entries_;  // sorted by key
 };
 
 }  // namespace decode

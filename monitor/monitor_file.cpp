@@ -1,7 +1,8 @@
 // The container: a 16-byte signature, then tagged chunks of an 8-byte header (tag, payload
 // length) and their payload. Unknown chunks are skipped; a chunk running past the end of the
 // file ends the walk without failing the load. A record chunk cut off that way still gives the
-// whole records present: a capture whose last bytes are lost keeps its frames.
+// whole records present: a capture whose last bytes are lost keeps its frames. One cut after its
+// information but before its record chunk's length is cut short with no records.
 #include "monitor/monitor_file.h"
 
 #include <algorithm>
@@ -77,7 +78,13 @@ int32_t walkChunks(MonitorFile& file) {
     uint64_t position = kSignatureSize;
     uint64_t remaining = file.size - kSignatureSize;
     bool informationSeen = false;
-    while (remaining >= kChunkHeaderSize) {
+    bool recordsSeen = false;
+    bool cut = false;  // the file ends inside a chunk or a chunk's header
+    while (remaining > 0) {
+        if (remaining < kChunkHeaderSize) {
+            cut = true;
+            break;
+        }
         uint8_t header[kChunkHeaderSize];
         if (!file.bytes->read(position, header, sizeof header)) return file.bytes->error();
         const uint32_t tag = readLe32(header);
@@ -85,8 +92,14 @@ int32_t walkChunks(MonitorFile& file) {
         position += kChunkHeaderSize;
         remaining -= kChunkHeaderSize;
         // A record chunk is taken even when cut off; any cut chunk ends the walk.
-        if (isRecordTag(tag) && informationSeen) useRecords(file, position, length, remaining);
-        if (length > remaining) break;
+        if (isRecordTag(tag) && informationSeen) {
+            useRecords(file, position, length, remaining);
+            recordsSeen = true;
+        }
+        if (length > remaining) {
+            cut = true;
+            break;
+        }
         if (tag == kTagInformation && !informationSeen) {
             const int32_t accepted = acceptInformation(file, position, length);
             // A read failure inside the block is the file's fault, not the data's.
@@ -97,6 +110,8 @@ int32_t walkChunks(MonitorFile& file) {
         position += length;
         remaining -= length;
     }
+    // Cut after the information but before the record chunk's length: every record is lost.
+    if (cut && informationSeen && !recordsSeen) file.cutShort = true;
     return platform::kOk;
 }
 

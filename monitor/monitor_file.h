@@ -33,7 +33,8 @@ struct MonitorFile {
     Information29 info29;  // startSeconds / startNanoseconds of variant 29
     uint32_t count = 0;    // number of 32-byte records present
     // The record chunk runs past the end of the file: `count` holds its whole records present,
-    // `recordsClaimed` the records its length announces.
+    // `recordsClaimed` the records its length announces. The file ends after the information
+    // but before the record chunk's length: cut short with no records, none known to be claimed.
     bool cutShort = false;
     uint32_t recordsClaimed = 0;
     uint64_t recordsOffset = 0;           // where the first record lies in `bytes`

@@ -49,9 +49,17 @@ FileOutcome readSource(sources::FrameSource& source, Converter& converter, table
     // Data the walk cannot read, or a stop, gives the output up: the old one stays.
     if (!walked.ok()) sink.fail(walked.code());
     const int32_t closed = sink.close();
-    // Lines count only in an output that was kept.
-    if (stats != nullptr) stats->lines = closed == 0 ? sink.linesWritten() : 0;
-    return outcomeOf(walked, closed, source);
+    // Lines, and the rows a resampled table left out, count only in an output that was kept.
+    const tables::ResampleCounts resample =
+        closed == 0 ? sink.resampleCounts() : tables::ResampleCounts{};
+    if (stats != nullptr) {
+        stats->lines = closed == 0 ? sink.linesWritten() : 0;
+        stats->rowsSkipped = resample.rowsSkipped;
+        stats->timeBackwards = resample.timeBackwards;
+    }
+    FileOutcome outcome = outcomeOf(walked, closed, source);
+    outcome.resample = resample;
+    return outcome;
 }
 
 }  // namespace run

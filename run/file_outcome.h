@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "tables/resample_counts.h"
+
 namespace run {
 
 class FileStats;
@@ -38,6 +40,8 @@ struct FileOutcome {
     // the end of the file").
     std::string inputName = {};
     std::string where = {};
+    // The gaps a resampled table left out and the frames whose time runs backwards: warnings.
+    tables::ResampleCounts resample = {};
     // What the conversion met, when the options asked for it (the report).
     std::shared_ptr<const FileStats> stats = nullptr;
 

@@ -15,6 +15,8 @@ public:
     uint64_t records = 0;
     uint64_t frames[2] = {0, 0};  // CAN frames per channel, whatever the channel filter
     uint64_t lines = 0;           // lines (or rows) written
+    uint64_t rowsSkipped = 0;     // rows a resampled table left out in gaps of its time
+    uint64_t timeBackwards = 0;   // frames of a resampled table earlier than the one before
     // The time of the first and the last frame converted, in microseconds of `time`.
     bool timed = false;
     uint64_t firstMicroseconds = 0;
@@ -33,6 +35,8 @@ public:
         frames[0] += other.frames[0];
         frames[1] += other.frames[1];
         lines += other.lines;
+        rowsSkipped += other.rowsSkipped;
+        timeBackwards += other.timeBackwards;
     }
 };
 

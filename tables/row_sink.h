@@ -10,6 +10,7 @@
 #include "can/frame.h"
 #include "dbc/database.h"
 #include "decode/frame_decoder.h"
+#include "tables/resample_counts.h"
 #include "tables/time_base.h"
 
 namespace tables {
@@ -40,6 +41,8 @@ public:
     virtual int32_t close() = 0;
     // The lines (or rows) written for the last file, the header not counted.
     virtual uint64_t linesWritten() const = 0;
+    // What the rows of the last file left out or met out of order in its times.
+    virtual ResampleCounts resampleCounts() const { return {}; }
 };
 
 // A sink that writes a file. The run opens it for each input and closes it at the end; what

@@ -65,8 +65,11 @@ WideRows::WideRows(const WideColumns& columns, const WideOptions& options)
 void WideRows::begin() {
     std::fill(cells_.begin(), cells_.end(), WideCell{});
     started_ = false;
+    gridEnded_ = false;
     nextRow_ = 0;
-    lastFrame_ = 0;
+    latest_ = 0;
+    previous_ = 0;
+    counts_ = ResampleCounts{};
 }
 
 void WideRows::frame(const DecodedFrame& decoded, WideRowWriter& writer) {
@@ -74,12 +77,7 @@ void WideRows::frame(const DecodedFrame& decoded, WideRowWriter& writer) {
     const auto [first, end] = columns_.rangeOf(channel, decoded.message);
     if (first == end) return;
     if (options_.resampleMicroseconds != 0) {
-        if (!started_) {
-            nextRow_ = decoded.microseconds;
-            started_ = true;
-        }
-        rowsUpTo(decoded.microseconds, false, writer);
-        lastFrame_ = std::max(lastFrame_, decoded.microseconds);
+        placeOnGrid(decoded.microseconds, writer);
     } else if (!options_.hold) {
         for (int32_t i = first; i < end; ++i) cells_[static_cast<size_t>(i)].present = false;
     }
@@ -103,21 +101,53 @@ void WideRows::frame(const DecodedFrame& decoded, WideRowWriter& writer) {
 }
 
 void WideRows::finish(WideRowWriter& writer) {
-    if (options_.resampleMicroseconds != 0 && started_) rowsUpTo(lastFrame_, true, writer);
+    // The last frame's values get their row even when it falls between two periods.
+    if (options_.resampleMicroseconds != 0 && started_ && !gridEnded_) nextGridRow(writer);
 }
 
-void WideRows::rowsUpTo(uint64_t microseconds, bool inclusive, WideRowWriter& writer) {
+// The rows before a frame, with the values up to the frame before. A frame earlier than the
+// latest one writes no row: its values show in the next row, after the latest time.
+void WideRows::placeOnGrid(uint64_t microseconds, WideRowWriter& writer) {
+    if (!started_) {
+        started_ = true;
+        nextRow_ = latest_ = previous_ = microseconds;
+        return;
+    }
+    if (microseconds < previous_ && counts_.timeBackwards++ == 0) {
+        counts_.backwardsFrom = previous_;
+        counts_.backwardsTo = microseconds;
+    }
+    previous_ = microseconds;
+    if (microseconds <= latest_) return;
+    rowsBefore(microseconds, writer);
+    latest_ = microseconds;
+}
+
+void WideRows::rowsBefore(uint64_t microseconds, WideRowWriter& writer) {
     const uint64_t period = options_.resampleMicroseconds;
-    if (microseconds < nextRow_) return;
+    if (gridEnded_ || microseconds <= nextRow_) return;
     const uint64_t due = (microseconds - nextRow_) / period + 1;
     if (due > kMaxRowsPerGap) {
-        // Skip the gap: the next row is the last period boundary before this frame.
-        nextRow_ += (due - 1) * period;
+        // The row at or after the frame before the gap shows its values; the grid goes on from
+        // its last point at or before this frame.
+        nextGridRow(writer);
+        const uint64_t resume = nextRow_ + (microseconds - nextRow_) / period * period;
+        if (counts_.gaps++ == 0) {
+            counts_.gapFrom = latest_;
+            counts_.gapTo = microseconds;
+        }
+        counts_.rowsSkipped += (resume - nextRow_) / period;
+        nextRow_ = resume;
     }
-    const auto all = static_cast<int32_t>(cells_.size());
-    while (nextRow_ < microseconds || (inclusive && nextRow_ == microseconds)) {
-        writer.row(nextRow_, cells_, 0, all);
-        if (nextRow_ > UINT64_MAX - period) break;
+    while (!gridEnded_ && nextRow_ < microseconds) nextGridRow(writer);
+}
+
+void WideRows::nextGridRow(WideRowWriter& writer) {
+    writer.row(nextRow_, cells_, 0, static_cast<int32_t>(cells_.size()));
+    const uint64_t period = options_.resampleMicroseconds;
+    if (nextRow_ > UINT64_MAX - period) {
+        gridEnded_ = true;
+    } else {
         nextRow_ += period;
     }
 }

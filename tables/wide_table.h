@@ -80,23 +80,31 @@ public:
     // Starts a file.
     void begin();
     void frame(const DecodedFrame& decoded, WideRowWriter& writer);
-    // Ends a file: with --resample, the rows up to the last frame's time.
+    // Ends a file: with --resample, the rows up to the first one at or after the last frame.
     void finish(WideRowWriter& writer);
+    // With --resample: the gaps left out and the frames earlier than the one before.
+    const ResampleCounts& resampleCounts() const { return counts_; }
 
-    // A time gap of more periods than this gives no rows (a broken time count would otherwise
-    // write rows without end); the rows go on from the next frame.
+    // A time gap of more periods than this gives no rows but the first one at or after the
+    // frame before it (a broken time count would otherwise write rows without end); the rows go
+    // on from the last period boundary at or before the frame after it.
     static constexpr uint64_t kMaxRowsPerGap = 1000000;
 
 private:
-    void rowsUpTo(uint64_t microseconds, bool inclusive, WideRowWriter& writer);
+    void placeOnGrid(uint64_t microseconds, WideRowWriter& writer);
+    void rowsBefore(uint64_t microseconds, WideRowWriter& writer);
+    void nextGridRow(WideRowWriter& writer);
 
     const WideColumns& columns_;
     WideOptions options_;
     std::vector<WideCell> cells_;
     uint64_t stamps_ = 0;
     bool started_ = false;
-    uint64_t nextRow_ = 0;
-    uint64_t lastFrame_ = 0;
+    bool gridEnded_ = false;  // the next row's time would not fit in 64 bits
+    uint64_t nextRow_ = 0;    // never before latest_ once started: the rows never go back
+    uint64_t latest_ = 0;     // the latest frame time
+    uint64_t previous_ = 0;   // the time of the frame before
+    ResampleCounts counts_;
 };
 
 }  // namespace tables

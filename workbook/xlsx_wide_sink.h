@@ -24,6 +24,7 @@ public:
     void fail(int32_t code) override { book_.fail(code); }
     int32_t close() override;
     uint64_t linesWritten() const override { return book_.rows(); }
+    tables::ResampleCounts resampleCounts() const override { return rows_.resampleCounts(); }
 
 private:
     void row(uint64_t microseconds, std::span<const tables::WideCell> cells, int32_t first,

@@ -59,6 +59,9 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
                 return "the " + outcome.inputName + " is cut short (" + outcome.where +
                        "); its frames up to there were converted";
             }
+            if (outcome.recordsClaimed == 0 && outcome.recordsPresent == 0) {
+                return "the capture is cut short before its records: none are present";
+            }
             char counts[128];
             std::snprintf(counts, sizeof counts,
                           "the capture is cut short: %llu of its %llu records are present and "
@@ -86,7 +89,67 @@ std::string whatHappened(const std::vector<std::filesystem::path>& inputs,
     }
 }
 
+// A time of the file's count as seconds, as the elapsed time column shows it.
+void appendSeconds(std::string& out, uint64_t microseconds) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%llu.%06llu s",
+                  static_cast<unsigned long long>(microseconds / 1000000),
+                  static_cast<unsigned long long>(microseconds % 1000000));
+    out += text;
+}
+
+// Appended piece by piece: MinGW's -Wrestrict misfires on a text + string.
+void appendSpan(std::string& out, uint64_t from, uint64_t to) {
+    out += "from ";
+    appendSeconds(out, from);
+    out += " to ";
+    appendSeconds(out, to);
+}
+
+std::string gapWarning(const tables::ResampleCounts& counts) {
+    char text[192];
+    std::snprintf(text, sizeof text,
+                  "the resampled table leaves out %llu rows where the time jumps by more than a "
+                  "million periods, ",
+                  static_cast<unsigned long long>(counts.rowsSkipped));
+    std::string warning = text;
+    if (counts.gaps > 1) {
+        std::snprintf(text, sizeof text, "%llu times, the first ",
+                      static_cast<unsigned long long>(counts.gaps));
+        warning += text;
+    }
+    appendSpan(warning, counts.gapFrom, counts.gapTo);
+    return warning;
+}
+
+std::string backwardsWarning(const tables::ResampleCounts& counts) {
+    char text[96];
+    std::snprintf(text, sizeof text, "the time runs backwards at %llu frame%s",
+                  static_cast<unsigned long long>(counts.timeBackwards),
+                  counts.timeBackwards == 1 ? ", " : "s, the first ");
+    std::string warning = text;
+    appendSpan(warning, counts.backwardsFrom, counts.backwardsTo);
+    warning += "; the resampled rows go on from the latest time";
+    return warning;
+}
+
 }  // namespace
+
+std::vector<std::string> resampleWarnings(const std::filesystem::path& input,
+                                          const run::FileOutcome& outcome) {
+    std::vector<std::string> lines;
+    std::string start = platform::pathToUtf8(input);
+    start += ": warning: ";
+    if (outcome.resample.gaps > 0) {
+        lines.push_back(start);
+        lines.back() += gapWarning(outcome.resample);
+    }
+    if (outcome.resample.timeBackwards > 0) {
+        lines.push_back(start);
+        lines.back() += backwardsWarning(outcome.resample);
+    }
+    return lines;
+}
 
 std::string codeText(int32_t code) {
     char text[16];

@@ -21,6 +21,11 @@ std::string outcomeLine(const std::vector<std::filesystem::path>& inputs, size_t
 std::string outcomeWords(const std::vector<std::filesystem::path>& inputs,
                          const run::FileResult& result, std::string_view done = "converted");
 
+// The warnings of a file whose resampled table left out the rows of gaps in its time, or whose
+// time runs backwards: a line each, with the path ("" when none).
+std::vector<std::string> resampleWarnings(const std::filesystem::path& input,
+                                          const run::FileOutcome& outcome);
+
 // "0x8007000D": the code as eight hexadecimal digits.
 std::string codeText(int32_t code);
 

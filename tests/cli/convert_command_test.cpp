@@ -16,6 +16,7 @@ int runConvertCommand(const Arguments& args);
 
 namespace {
 
+using testing_support::readFileBytes;
 using testing_support::ScratchDir;
 
 std::string capture(int frames) {
@@ -36,6 +37,7 @@ protected:
         return status;
     }
     std::string path(const char* name) { return platform::pathToUtf8(dir / name); }
+    bool says(const std::string& text) const { return messages.find(text) != std::string::npos; }
 
     ScratchDir dir{"convert-command"};
     std::string dbc =
@@ -89,6 +91,115 @@ TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
               std::string::npos)
         << messages;
     EXPECT_NE(messages.find("warning: the delimiter is empty"), std::string::npos) << messages;
+}
+
+// EngineData frames of the example database: EngineSpeed is 3000, 3600 or 1000 rpm.
+dtgen::FrameSpec engineSpeed(uint64_t time, int rpm) {
+    const auto raw = static_cast<uint16_t>(rpm * 4);
+    return {.id = 0x100,
+            .data = {static_cast<uint8_t>(raw & 0xFF), static_cast<uint8_t>(raw >> 8), 0, 0, 0, 0,
+                     0, 0},
+            .time = time};
+}
+
+// A gap of more than a million periods leaves out its rows but not the values on either side;
+// a frame earlier than the one before goes into the next row. Both are said and counted.
+TEST_F(ConvertCommand, AResampledTableSaysWhatItLeftOutAndWhereTheTimeRanBackwards) {
+    dtgen::CaptureBuilder gap(29);
+    gap.frame(engineSpeed(0, 3000)).frame(engineSpeed(1500, 3600));
+    gap.frame(engineSpeed(1200000000, 1000)).frame(engineSpeed(1199999500, 3000));
+    gap.frame(engineSpeed(1200001000, 3600));
+    testing_support::writeFileBytes(dir / "gap.DT", gap.build());
+    dtgen::CaptureBuilder even(29);
+    even.frame(engineSpeed(0, 3000)).frame(engineSpeed(2500, 3600));
+    testing_support::writeFileBytes(dir / "even.DT", even.build());
+    ASSERT_EQ(run({"-q", "--layout", "wide", "--resample", "1ms", "--signals", "EngineSpeed",
+                   "--timestamp", "elapsed", "--line-end", "lf", "--report", path("run.json"),
+                   path("gap.DT"), path("even.DT")}),
+              0);
+    EXPECT_EQ(readFileBytes(dir / "gap.csv"),
+              "TimeStamp,EngineData.EngineSpeed [rpm]\n0.000000,3000.000000\n"
+              "0.001000,3000.000000\n0.002000,3600.000000\n1200.000000,3000.000000\n"
+              "1200.001000,3600.000000\n");
+    EXPECT_EQ(readFileBytes(dir / "even.csv"),
+              "TimeStamp,EngineData.EngineSpeed [rpm]\n0.000000,3000.000000\n"
+              "0.001000,3000.000000\n0.002000,3000.000000\n0.003000,3600.000000\n");
+    EXPECT_EQ(messages,
+              path("gap.DT") +
+                  ": warning: the resampled table leaves out 1199997 rows where the time jumps by "
+                  "more than a million periods, from 0.001500 s to 1200.000000 s\n" +
+                  path("gap.DT") +
+                  ": warning: the time runs backwards at 1 frame, from 1200.000000 s to "
+                  "1199.999500 s; the resampled rows go on from the latest time\n");
+    const std::string report = readFileBytes(dir / "run.json");
+    const size_t evenAt = report.find("even.DT");
+    const size_t totals = report.find("\"totals\"");
+    ASSERT_LT(evenAt, totals) << report;
+    EXPECT_LT(report.find("\"lines\":5,\"rowsSkipped\":1199997,\"timeBackwards\":1,"), evenAt)
+        << report;
+    EXPECT_EQ(report.find("rowsSkipped", evenAt), report.rfind("rowsSkipped")) << report;
+    EXPECT_GT(report.find("\"lines\":9,\"rowsSkipped\":1199997,\"timeBackwards\":1,"), totals)
+        << report;
+
+    // Without a gap neither a warning nor the fields.
+    ASSERT_EQ(run({"-q", "--layout", "wide", "--resample", "1ms", "--report", path("run.json"),
+                   path("even.DT")}),
+              0);
+    EXPECT_EQ(messages, "");
+    EXPECT_EQ(readFileBytes(dir / "run.json").find("rowsSkipped"), std::string::npos);
+}
+
+// With several messages of a frame's parameter group the one of its source address decodes it;
+// a frame that only the lowest identifier decides is counted in the summary and the report.
+TEST_F(ConvertCommand, J1939TakesTheClosestMessageAndCountsTheAmbiguousFrames) {
+    testing_support::writeFileBytes(
+        dir / "j1939.dbc",
+        "BO_ 2364539904 EEC1_SA00: 8 Engine\n"
+        " SG_ EngineSpeed : 24|16@1+ (0.125,0) [0|8031.875] \"rpm\" X\n"
+        "BO_ 2364539905 EEC1_SA01: 8 Engine\n"
+        " SG_ EngineSpeed : 24|16@1+ (0.125,0) [0|8031.875] \"rpm\" X\n");
+    dtgen::CaptureBuilder trucks(29);
+    for (const uint32_t id : {0x18F00401u, 0x18F00402u, 0x0CF00400u}) {
+        trucks.frame({.id = id, .extended = true, .data = {0, 0, 0, 0x40, 0x1F, 0, 0, 0}});
+    }
+    testing_support::writeFileBytes(dir / "trucks.DT", trucks.build());
+    testing_support::CapturedStream err(stderr, dir / "stderr.txt");
+    const int status = cli::runConvertCommand(
+        {"-q", "--log", path("dbcload.log"), "--dbc", path("j1939.dbc"), "--j1939", "--columns",
+         "id,msg", "--timestamp", "none", "--line-end", "lf", "--summary", "--report",
+         path("run.json"), path("trucks.DT")});
+    messages = err.text();
+    ASSERT_EQ(status, 0) << messages;
+    EXPECT_EQ(readFileBytes(dir / "trucks.csv"),
+              "CAN_ID,Message,Signal,Value\n18F00401,EEC1_SA01,EngineSpeed,1000.000000\n"
+              "18F00402,EEC1_SA00,EngineSpeed,1000.000000\n"
+              "CF00400,EEC1_SA00,EngineSpeed,1000.000000\n");
+    EXPECT_TRUE(
+        says(", 2 matched as J1939 (1 of them ambiguous: several messages as close, the "
+             "lowest identifier taken)\n"))
+        << messages;
+    const std::string report = readFileBytes(dir / "run.json");
+    EXPECT_NE(report.find("\"framesJ1939\":2,\"framesJ1939Ambiguous\":1,"), std::string::npos)
+        << report;
+}
+
+// A capture that ends inside its record chunk's header has lost every record: cut short, as a
+// capture cut inside its records is, with an output of the header line alone.
+TEST_F(ConvertCommand, ACaptureCutInsideItsRecordChunkHeaderIsCutShort) {
+    dtgen::CaptureBuilder builder(29);
+    builder.random({.count = 5, .seed = 9, .ids = {{0x100, false}}});
+    const size_t headerStart = 16 + builder.informationChunk().size();
+    testing_support::writeFileBytes(dir / "cut.DT", builder.build().substr(0, headerStart + 2));
+    EXPECT_EQ(run({"-q", "--line-end", "lf", path("cut.DT")}), 0);
+    EXPECT_EQ(messages, path("cut.DT") +
+                            ": warning: the capture is cut short before its records: none are "
+                            "present\n0 of 1 files converted, 1 cut short, 0 failed\n");
+    EXPECT_EQ(readFileBytes(dir / "cut.csv"),
+              "Date,Time,msec,Ch,CAN_ID,Message,Signal,Value,Unit,Enum\n");
+    // Up to the end of the information chunk nothing says a record chunk was meant to follow.
+    testing_support::writeFileBytes(dir / "cut.DT", builder.build().substr(0, headerStart));
+    EXPECT_EQ(run({"-q", path("cut.DT")}), 0);
+    EXPECT_EQ(messages, "");
 }
 
 }  // namespace

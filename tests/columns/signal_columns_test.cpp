@@ -131,12 +131,14 @@ TEST_F(ColumnSinks, WideRowsLeaveEmptyCellsNotANumberAndHoldRepeatsThem) {
         EXPECT_EQ(values.cells[5], 5.0);
         EXPECT_EQ(std::isnan(values.cells[3]), !hold) << hold;
     }
-    // Resampled rows come when the file ends, up to the last frame's time.
+    // Resampled rows come when the file ends, up to the first one at or after the last frame,
+    // which holds its value.
     options.hold = false;
     options.resampleMicroseconds = 4;
     columns::WideColumnSink sink(decoding, options);
     walk(b, sink, decoding);
-    EXPECT_EQ(sink.values().time.elapsed, elapsed({10, 14, 18}));
+    EXPECT_EQ(sink.values().time.elapsed, elapsed({10, 14, 18, 22}));
+    EXPECT_EQ(sink.values().cells[3 * 3 + 2], 5.0);
 }
 
 }  // namespace

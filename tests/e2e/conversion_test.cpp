@@ -164,6 +164,11 @@ INSTANTIATE_TEST_SUITE_P(
              "v29",
              {"--layout", "wide", "--resample", "250ms", "--clock", "utc", "--time-format",
               "iso8601", "--signals", "Engine*,Page*,Oil*,ErrorCode"}},
+        // The last value comes 50 ms after the last full period: a row after it holds it.
+        Case{"v29_wide_resample_300ms_last_frame.csv",
+             "v29",
+             {"--layout", "wide", "--resample", "0.3s", "--signals",
+              "Diagnostics.SupplyVoltage,EngineSpeed"}},
         Case{"v29_wide_enum_text_selection.csv",
              "v29",
              {"--layout", "wide", "--enum-text", "--messages", "Transmission,Diag*", "--timestamp",

@@ -183,8 +183,9 @@ TEST(MonitorFile, DamagedCapturesNeverReadOutsideTheBuffer) {
 }
 
 // A capture cut at any length: the whole records present are kept, and the file is marked cut
-// short exactly when its record chunk is cut. A cut in front of the records ends the walk as any
-// cut chunk does.
+// short exactly when it ends after its information chunk and before its last byte (inside the
+// record chunk's header: no records, none known to be claimed). A cut in the information chunk
+// ends the walk as any cut chunk does.
 TEST(MonitorFile, CutCaptureKeepsItsWholeRecords) {
     for (int variant : {27, 29}) {
         dtgen::CaptureBuilder builder(variant);
@@ -209,7 +210,11 @@ TEST(MonitorFile, CutCaptureKeepsItsWholeRecords) {
             ASSERT_EQ(result, platform::kOk) << length;
             EXPECT_EQ(file.variant, length >= informationEnd ? variant : 0) << length;
             const bool recordsCut = length >= recordsStart && length < whole.size();
-            EXPECT_EQ(file.cutShort, recordsCut) << length;
+            const bool headerCut = length > informationEnd && length < recordsStart;
+            EXPECT_EQ(file.cutShort, recordsCut || headerCut) << length;
+            if (headerCut) {
+                EXPECT_EQ(file.recordsClaimed, 0u) << length;
+            }
             const uint32_t present =
                 length >= recordsStart ? static_cast<uint32_t>((length - recordsStart) / 32) : 0;
             ASSERT_EQ(file.count, present) << length;
@@ -220,6 +225,36 @@ TEST(MonitorFile, CutCaptureKeepsItsWholeRecords) {
                 EXPECT_EQ(std::memcmp(file.records, complete.records, present * 32u), 0) << length;
             }
         }
+    }
+}
+
+// Whatever chunk the file ends in after the information, the capture is cut short when no
+// record chunk came before the cut; once the records are whole, a cut after them loses nothing.
+TEST(MonitorFile, ACutBeforeTheRecordChunkLosesEveryRecord) {
+    const dtgen::CaptureBuilder builder = twoFrames(29);
+    const std::string head = signatureBytes() + builder.informationChunk();
+    const std::string other = chunk("XTRA", "abcd");
+    struct Case {
+        std::string bytes;
+        bool cutShort;
+        uint32_t count;
+    };
+    const Case cases[] = {
+        {head, false, 0},                                               // no record chunk at all
+        {head + "MO", true, 0},                                         // inside its header
+        {head + other.substr(0, 7), true, 0},                           // inside another's header
+        {head + other.substr(0, other.size() - 1), true, 0},            // inside another chunk
+        {head + other + "MOND\x40", true, 0},                           // after another chunk
+        {head + builder.recordChunk() + "XT", false, 2},                // after the records
+        {head + builder.recordChunk() + other.substr(0, 9), false, 2},  // also
+    };
+    for (const Case& c : cases) {
+        monitor::MonitorFile file;
+        ASSERT_EQ(load(file, c.bytes), platform::kOk) << c.bytes.size();
+        EXPECT_EQ(file.variant, 29);
+        EXPECT_EQ(file.cutShort, c.cutShort) << c.bytes.size();
+        EXPECT_EQ(file.count, c.count) << c.bytes.size();
+        EXPECT_EQ(file.recordsClaimed, c.count) << c.bytes.size();
     }
 }
 

@@ -109,4 +109,149 @@ TEST_F(WideTable, ABrokenTimeCountGivesNoEndlessRows) {
     EXPECT_EQ(out.rows.back().cells[0], "2");
 }
 
+// The last frame may fall between two periods: the rows go on to the first one at or after
+// it, so that its values appear (on the grid, the row is the last frame's own time).
+TEST_F(WideTable, TheLastFrameBetweenTwoPeriodsGetsTheRowAfterIt) {
+    const tables::WideColumns columns(decode::Decoding::of(database));
+    tables::WideRows resampled(columns, {.hold = false, .resampleMicroseconds = 10});
+    Rows out;
+    resampled.begin();
+    feed(resampled, out, 0, 100, {1, 2});
+    feed(resampled, out, 1, 125, {3});
+    resampled.finish(out);
+    ASSERT_EQ(out.rows.size(), 4u);
+    EXPECT_EQ(out.rows[2].time, 120u);
+    EXPECT_EQ(out.rows[2].cells, (std::vector<std::string>{"1", "2", ""}));
+    EXPECT_EQ(out.rows[3].time, 130u);
+    EXPECT_EQ(out.rows[3].cells, (std::vector<std::string>{"1", "2", "3"}));
+
+    // One frame alone gives one row; a new file starts anew.
+    out.rows.clear();
+    resampled.begin();
+    feed(resampled, out, 1, 7, {9});
+    resampled.finish(out);
+    ASSERT_EQ(out.rows.size(), 1u);
+    EXPECT_EQ(out.rows[0].time, 7u);
+    EXPECT_EQ(out.rows[0].cells, (std::vector<std::string>{"", "", "9"}));
+    EXPECT_EQ(resampled.resampleCounts().gaps, 0u);
+}
+
+// A gap of more than a million periods gives the row at or after the frame before it, then the
+// rows from the last period at or before the frame after it; the rows left out are counted.
+TEST_F(WideTable, AGapKeepsTheValuesOnEitherSideAndCountsTheRowsLeftOut) {
+    const tables::WideColumns columns(decode::Decoding::of(database));
+    tables::WideRows resampled(columns, {.hold = false, .resampleMicroseconds = 1000});
+    Rows out;
+    resampled.begin();
+    feed(resampled, out, 0, 0, {1});
+    feed(resampled, out, 1, 1500, {2});
+    feed(resampled, out, 0, 1200000000, {3});
+    feed(resampled, out, 1, 1200000500, {4});
+    resampled.finish(out);
+    const std::vector<uint64_t> times = {0, 1000, 2000, 1200000000, 1200001000};
+    ASSERT_EQ(out.rows.size(), times.size());
+    for (size_t i = 0; i < times.size(); ++i) EXPECT_EQ(out.rows[i].time, times[i]) << i;
+    EXPECT_EQ(out.rows[1].cells, (std::vector<std::string>{"1", "", ""}));
+    EXPECT_EQ(out.rows[2].cells, (std::vector<std::string>{"1", "", "2"}));
+    EXPECT_EQ(out.rows[3].cells, (std::vector<std::string>{"3", "", "2"}));
+    EXPECT_EQ(out.rows[4].cells, (std::vector<std::string>{"3", "", "4"}));
+    tables::ResampleCounts counts = resampled.resampleCounts();
+    EXPECT_EQ(counts.gaps, 1u);
+    EXPECT_EQ(counts.rowsSkipped, 1199997u);  // 3 ms to 1199.999 s
+    EXPECT_EQ(counts.gapFrom, 1500u);
+    EXPECT_EQ(counts.gapTo, 1200000000u);
+
+    // Off the grid after the gap: the last period before the frame holds the old values. Two
+    // gaps add up; the first is the one named.
+    out.rows.clear();
+    resampled.begin();
+    feed(resampled, out, 0, 5, {1});
+    feed(resampled, out, 0, 2000000700, {2});
+    feed(resampled, out, 0, 4000000000, {3});
+    resampled.finish(out);
+    const std::vector<uint64_t> gapped = {5, 2000000005, 2000001005, 3999999005, 4000000005};
+    const std::vector<std::string> firstCells = {"1", "1", "2", "2", "3"};
+    ASSERT_EQ(out.rows.size(), gapped.size());
+    for (size_t i = 0; i < gapped.size(); ++i) {
+        EXPECT_EQ(out.rows[i].time, gapped[i]) << i;
+        EXPECT_EQ(out.rows[i].cells[0], firstCells[i]) << i;
+    }
+    counts = resampled.resampleCounts();
+    EXPECT_EQ(counts.gaps, 2u);
+    EXPECT_EQ(counts.rowsSkipped, 1999999u + 1999997u);
+    EXPECT_EQ(counts.gapFrom, 5u);
+    EXPECT_EQ(counts.gapTo, 2000000700u);
+}
+
+// Only the rows of the grid: the time of each and the value of the first cell.
+class GridRows : public tables::WideRowWriter {
+public:
+    std::vector<std::pair<uint64_t, double>> rows;
+    void row(uint64_t microseconds, std::span<const tables::WideCell> cells, int32_t,
+             int32_t) override {
+        rows.emplace_back(microseconds, cells[0].present ? cells[0].value : -1.0);
+    }
+};
+
+// A million periods are still written out; one more is a gap.
+TEST_F(WideTable, AGapIsMoreThanAMillionPeriods) {
+    const tables::WideColumns columns(decode::Decoding::of(database));
+    tables::WideRows resampled(columns, {.hold = false, .resampleMicroseconds = 2});
+    const dbc::DbcMessage& message = database.messages[0];
+    const auto feedOne = [&](GridRows& out, uint64_t time, double value) {
+        const decode::SignalValue values[] = {{value, {}, {}, {}, &message.signals[0]}};
+        const can::Frame frame;
+        resampled.frame({frame, message, time, values}, out);
+    };
+    for (const uint64_t last : {uint64_t{1999999}, uint64_t{2000000}}) {
+        GridRows out;
+        resampled.begin();
+        feedOne(out, 0, 1);
+        feedOne(out, last, 2);
+        resampled.finish(out);
+        const bool gap = last == 2000000;
+        EXPECT_EQ(resampled.resampleCounts().gaps, gap ? 1u : 0u) << last;
+        ASSERT_EQ(out.rows.size(), gap ? 2u : 1000001u) << last;
+        EXPECT_EQ(out.rows.back(), (std::pair<uint64_t, double>{2000000, 2})) << last;
+        EXPECT_EQ(out.rows[out.rows.size() - 2].second, 1) << last;
+        EXPECT_EQ(resampled.resampleCounts().rowsSkipped, gap ? 999999u : 0u);
+    }
+}
+
+// A frame earlier than the one before writes no row and is counted; its values go into the
+// next row, and the rows go on from the latest time.
+TEST_F(WideTable, TimeRunningBackwardsIsCountedAndTheRowsGoOnFromTheLatestTime) {
+    const tables::WideColumns columns(decode::Decoding::of(database));
+    tables::WideRows resampled(columns, {.hold = false, .resampleMicroseconds = 10});
+    Rows out;
+    resampled.begin();
+    feed(resampled, out, 0, 100, {1});
+    feed(resampled, out, 0, 130, {2});
+    feed(resampled, out, 1, 115, {3});
+    feed(resampled, out, 1, 125, {4});
+    feed(resampled, out, 0, 90, {5});
+    feed(resampled, out, 0, 140, {6});
+    resampled.finish(out);
+    const std::vector<uint64_t> times = {100, 110, 120, 130, 140};
+    ASSERT_EQ(out.rows.size(), times.size());
+    for (size_t i = 0; i < times.size(); ++i) EXPECT_EQ(out.rows[i].time, times[i]) << i;
+    EXPECT_EQ(out.rows[2].cells, (std::vector<std::string>{"1", "", ""}));
+    EXPECT_EQ(out.rows[3].cells, (std::vector<std::string>{"5", "", "4"}));
+    EXPECT_EQ(out.rows[4].cells, (std::vector<std::string>{"6", "", "4"}));
+    const tables::ResampleCounts counts = resampled.resampleCounts();
+    EXPECT_EQ(counts.timeBackwards, 2u);
+    EXPECT_EQ(counts.backwardsFrom, 130u);
+    EXPECT_EQ(counts.backwardsTo, 115u);
+    EXPECT_EQ(counts.gaps, 0u);
+
+    // Without --resample nothing is counted: every frame is its own row.
+    tables::WideRows perFrame(columns, {});
+    out.rows.clear();
+    perFrame.begin();
+    feed(perFrame, out, 0, 100, {1});
+    feed(perFrame, out, 0, 50, {2});
+    EXPECT_EQ(out.rows.size(), 2u);
+    EXPECT_EQ(perFrame.resampleCounts().timeBackwards, 0u);
+}
+
 }  // namespace
