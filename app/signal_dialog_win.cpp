@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_controls_win.h"
 #include "app/finish_report.h"
+#include "app/layout_win.h"
 #include "app/resources/resource_ids.h"
 #include "app/resources_win.h"
 #include "app/shell_state_win.h"
@@ -98,6 +100,7 @@ void fillList(HWND dialog) {
 }
 
 INT_PTR onInitDialog(HWND dialog) {
+    scaleToMessageFont(dialog);
     HWND list = signalList(dialog);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -107,6 +110,7 @@ INT_PTR onInitDialog(HWND dialog) {
     addColumn(list, 0, IDS_SIGNAL_COLUMN_MESSAGE, usable / 2);
     addColumn(list, 1, IDS_SIGNAL_COLUMN_SIGNAL, usable - usable / 2);
     fillList(dialog);
+    centreOnOwner(dialog);
     return TRUE;
 }
 

@@ -121,6 +121,11 @@ TEST(OutputChoices, TheSignalDialogFiltersAndKeepsTheChoiceWithItsDatabase) {
         HWND dialog = openSignalDialog(program);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(windowText(dialog), texts->signalCaption);
+        RECT owner{}, own{};
+        GetWindowRect(program.mainWindow(), &owner);
+        GetWindowRect(dialog, &own);
+        EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
+        EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
         HWND list = GetDlgItem(dialog, IDC_SIGNAL_LIST);
         HWND filter = GetDlgItem(dialog, IDC_SIGNAL_FILTER);
         EXPECT_EQ(listColumn(list, 0).size(), 21u);
