@@ -25,9 +25,11 @@ struct JobCallbacks {
 
 // The worker's loop, run on the calling thread. `stopRequested` is tested between files. Each
 // file's result goes into `files` (when given) before done is called.
+// `naming` gives each output its extension (.csv by default).
 int32_t runConversionJob(const std::vector<Path>& inputs, run::FileConversion convertOne,
                          const JobCallbacks& callbacks, const std::atomic<bool>& stopRequested,
-                         std::vector<run::FileResult>* files = nullptr);
+                         std::vector<run::FileResult>* files = nullptr,
+                         const run::OutputNaming& naming = {});
 
 class ConversionJob {
 public:
@@ -39,7 +41,7 @@ public:
     // Starts the worker unless one is still running (false then). When the thread cannot be
     // created, done(0x80004005) is called on this thread and the result is true.
     bool start(std::vector<Path> inputs, run::FileConversion convertOne,
-               const JobCallbacks& callbacks);
+               const JobCallbacks& callbacks, run::OutputNaming naming = {});
     // The worker finishes the file it is converting and then ends.
     void requestStop() { stopRequested_.store(true); }
     // Waits for the worker, if there is one.

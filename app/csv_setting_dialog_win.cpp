@@ -12,21 +12,6 @@ namespace app {
 
 namespace {
 
-// Centred on the owner window. Measured from the owner's corner rather than from where the
-// template put the dialog: that place is relative to the pane that opened it, not to the owner.
-void centreOnOwner(HWND dialog) {
-    HWND owner = GetParent(dialog);
-    if (owner == nullptr) return;
-    RECT ownerRect{};
-    RECT own{};
-    GetWindowRect(owner, &ownerRect);
-    GetWindowRect(dialog, &own);
-    const LONG right = (ownerRect.right - ownerRect.left) / 2 - (own.right - own.left) / 2;
-    const LONG down = (ownerRect.bottom - ownerRect.top) / 2 - (own.bottom - own.top) / 2;
-    SetWindowPos(dialog, nullptr, ownerRect.left + right, ownerRect.top + down, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 INT_PTR onInitDialog(HWND dialog) {
     const ConversionSettings& settings = conversionSettings();
     scaleToMessageFont(dialog);

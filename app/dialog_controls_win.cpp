@@ -29,4 +29,17 @@ void placeAtPlaceholder(HWND dialog, HWND pane, int placeholderId) {
     SetWindowPos(pane, placeholder, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void centreOnOwner(HWND dialog) {
+    HWND owner = GetParent(dialog);
+    if (owner == nullptr) return;
+    RECT ownerRect{};
+    RECT own{};
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(dialog, &own);
+    const LONG right = (ownerRect.right - ownerRect.left) / 2 - (own.right - own.left) / 2;
+    const LONG down = (ownerRect.bottom - ownerRect.top) / 2 - (own.bottom - own.top) / 2;
+    SetWindowPos(dialog, nullptr, ownerRect.left + right, ownerRect.top + down, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace app

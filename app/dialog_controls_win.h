@@ -14,6 +14,10 @@ void fillChoiceList(HWND dialog, int control, std::initializer_list<UINT> string
 // after the placeholder in the z-order and so in the tab order.
 void placeAtPlaceholder(HWND dialog, HWND pane, int placeholderId);
 
+// Centres a dialog on its owner window. Measured from the owner's corner rather than from where
+// the template put the dialog: that place is relative to the pane that opened it.
+void centreOnOwner(HWND dialog);
+
 // The rectangle of `control` in the client coordinates of its parent.
 RECT rectInParent(HWND control);
 

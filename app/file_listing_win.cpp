@@ -98,23 +98,35 @@ std::wstring fileListItemText(HWND list, int item) {
     return text;
 }
 
-void fillFileList(HWND list, const std::wstring& folder, int32_t fileFilter) {
-    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    wchar_t pattern[kPathCapacity] = {};
-    if (PathCombineW(pattern, folder.c_str(), std::wstring(listingPattern(fileFilter)).c_str()) ==
-        nullptr) {
-        return;
-    }
+namespace {
+
+// Adds the visible files of `folder` matching `pattern` that `takes` accepts.
+template <class Takes>
+void addMatchingFiles(HWND list, const std::wstring& folder, const wchar_t* pattern, Takes takes) {
+    wchar_t search[kPathCapacity] = {};
+    if (PathCombineW(search, folder.c_str(), pattern) == nullptr) return;
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    HANDLE handle = FindFirstFileW(search, &found);
+    if (handle == INVALID_HANDLE_VALUE) return;
     do {
         if ((found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
             continue;
         }
-        addFileRow(list, found);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+        if (takes(found.cFileName)) addFileRow(list, found);
+    } while (FindNextFileW(handle, &found));
+    FindClose(handle);
+}
+
+}  // namespace
+
+void fillFileList(HWND list, const std::wstring& folder, int32_t fileFilter, bool canLogs) {
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    addMatchingFiles(list, folder, std::wstring(listingPattern(fileFilter)).c_str(),
+                     [](const wchar_t*) { return true; });
+    if (canLogs) {
+        addMatchingFiles(list, folder, L"*",
+                         [](const wchar_t* name) { return listedAsCanLog(name); });
+    }
     sortFileList(list);
 }
 

@@ -9,9 +9,10 @@
 
 namespace app {
 
-// Empties `list` and fills it with the files of `folder` that match the filter's pattern;
-// hidden files and folders are left out. Redrawing is up to the caller.
-void fillFileList(HWND list, const std::wstring& folder, int32_t fileFilter);
+// Empties `list` and fills it with the files of `folder` that match the filter's pattern, and
+// with `canLogs` its other CAN logs too; hidden files and folders are left out. Redrawing is up
+// to the caller.
+void fillFileList(HWND list, const std::wstring& folder, int32_t fileFilter, bool canLogs = false);
 
 // Sorts the rows of `list` by name: digit runs as numbers where the system offers that
 // comparison, else case-insensitively.

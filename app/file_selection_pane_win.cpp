@@ -77,7 +77,8 @@ void makeListing(HWND pane) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(pane, WM_APP_COUNTS, 0, 0);
-    fillFileList(list, state.folder, state.fileFilter);
+    fillFileList(list, state.folder, state.fileFilter,
+                 state.output.inputFiles == settings::InputFiles::kCanLogs);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     reportCounts(pane);
@@ -282,6 +283,30 @@ std::vector<std::filesystem::path> selectedFilePaths(HWND pane) {
         paths.push_back(joinedPath(folder, fileListItemText(list, static_cast<int>(item))));
     }
     return paths;
+}
+
+void listFolderAndSelect(HWND pane, const std::vector<std::wstring>& names) {
+    if (pane == nullptr) return;
+    SetWindowTextW(g_folderDisplay, shellState().folder.c_str());
+    SendDlgItemMessageW(pane, IDC_FILE_FILTER, CB_SETCURSEL,
+                        static_cast<WPARAM>(listIndexOfChoice(shellState().fileFilter, 2)), 0);
+    makeListing(pane);
+    HWND list = fileList(pane);
+    const int count = static_cast<int>(itemCount(pane));
+    for (int item = 0; item < count; ++item) {
+        const std::wstring text = fileListItemText(list, item);
+        bool named = false;
+        for (const std::wstring& name : names)
+            named = named || lstrcmpiW(name.c_str(), text.c_str()) == 0;
+        if (!named) continue;
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED;
+        state.state = LVIS_SELECTED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&state));
+    }
+    SetFocus(list);
+    reportCounts(pane);
 }
 
 }  // namespace app

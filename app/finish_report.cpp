@@ -1,5 +1,7 @@
 #include "app/finish_report.h"
 
+#include <algorithm>
+
 #include "app/conversion_control_rules.h"
 #include "app/resources/resource_ids.h"
 #include "platform/platform.h"
@@ -118,6 +120,45 @@ std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<run::
     if (failed > reasons.size())
         lines.push_back({IDS_REPORT_MORE, {number(failed - reasons.size())}});
     return lines;
+}
+
+namespace {
+
+bool written(const run::FileOutcome& outcome) {
+    return outcome.status == run::FileStatus::kConverted ||
+           outcome.status == run::FileStatus::kCutShort;
+}
+
+}  // namespace
+
+run::Path commonOutputFolder(const std::vector<run::FileResult>& files) {
+    run::Path folder;
+    for (const run::FileResult& file : files) {
+        if (file.output.empty() || !written(file.outcome)) continue;
+        const run::Path parent = file.output.parent_path();
+        if (folder.empty()) {
+            folder = parent;
+        } else if (folder != parent) {
+            return {};
+        }
+    }
+    return folder;
+}
+
+std::vector<MessageLine> reportWithOutputs(std::vector<MessageLine> report,
+                                           const std::vector<run::FileResult>& files) {
+    const size_t converted = static_cast<size_t>(std::count_if(
+        files.begin(), files.end(), [](const run::FileResult& f) { return written(f.outcome); }));
+    if (converted == 0) return report;
+    if (report.empty()) report.push_back({IDS_REPORT_ALL_CONVERTED, {number(converted)}});
+    const run::Path folder = commonOutputFolder(files);
+    if (folder.empty()) {
+        report.push_back({IDS_OUTPUTS_BESIDE_INPUTS, {}});
+    } else {
+        report.push_back({IDS_OUTPUTS_IN, {{platform::pathToUtf16(folder)}}});
+        report.push_back({IDS_OPEN_FOLDER_QUESTION, {}});
+    }
+    return report;
 }
 
 std::u16string fillPlaceholders(std::u16string_view pattern,

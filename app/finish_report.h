@@ -38,6 +38,17 @@ constexpr size_t kNamedFilesMax = 10;
 std::vector<MessageLine> finishReport(int32_t jobResult, const std::vector<run::Path>& inputs,
                                       const std::vector<run::FileResult>& files);
 
+// The folder that holds the outputs written (converted or cut short): empty when they are in
+// several folders or there is none.
+run::Path commonOutputFolder(const std::vector<run::FileResult>& files);
+
+// The message of a job whose outputs the user asked to see: the report's lines (or, without
+// any, the count of files converted), then the folder of the outputs and the question whether
+// to open it, or that they lie beside their data files. The report alone when nothing was
+// written.
+std::vector<MessageLine> reportWithOutputs(std::vector<MessageLine> report,
+                                           const std::vector<run::FileResult>& files);
+
 // The reason line of one file that failed or was cut short; `name` is its %1.
 MessageLine reasonLine(const std::u16string& name, const run::FileResult& file);
 

@@ -1,5 +1,7 @@
 #include "app/finish_report_win.h"
 
+#include <shellapi.h>
+
 #include <cwchar>
 #include <iterator>
 
@@ -55,11 +57,23 @@ std::wstring finishReportText(const std::vector<MessageLine>& lines) {
     return toWide(joinReportLines(texts));
 }
 
-void showFinishReport(HWND dialog, const std::vector<MessageLine>& lines) {
-    if (lines.empty()) return;
+void showFinishReport(HWND dialog, const std::vector<MessageLine>& lines,
+                      const std::vector<run::FileResult>* outputsAsked) {
+    const run::Path folder =
+        outputsAsked != nullptr ? commonOutputFolder(*outputsAsked) : run::Path();
+    const std::vector<MessageLine> shown =
+        outputsAsked != nullptr ? reportWithOutputs(lines, *outputsAsked) : lines;
+    if (shown.empty()) return;
     wchar_t caption[kTitleCapacity] = {};
     GetWindowTextW(dialog, caption, static_cast<int>(kTitleCapacity));
-    MessageBoxW(dialog, finishReportText(lines).c_str(), caption, MB_ICONWARNING | MB_OK);
+    const UINT icon = lines.empty() ? MB_ICONINFORMATION : MB_ICONWARNING;
+    if (shown.size() == lines.size() || folder.empty()) {
+        MessageBoxW(dialog, finishReportText(shown).c_str(), caption, icon | MB_OK);
+        return;
+    }
+    if (MessageBoxW(dialog, finishReportText(shown).c_str(), caption, icon | MB_YESNO) == IDYES) {
+        ShellExecuteW(dialog, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
 }
 
 }  // namespace app

@@ -14,7 +14,10 @@ namespace app {
 // The message's text; empty when there are no lines.
 std::wstring finishReportText(const std::vector<MessageLine>& lines);
 
-// Shows the message, if there is one, in a warning box owned by `dialog` with its title.
-void showFinishReport(HWND dialog, const std::vector<MessageLine>& lines);
+// Shows the message, if there is one, in a warning box owned by `dialog` with its title. With
+// `outputsAsked` (the job's files, when the user asked to see the outputs) it also says where
+// they went and opens their folder when the user answers yes.
+void showFinishReport(HWND dialog, const std::vector<MessageLine>& lines,
+                      const std::vector<run::FileResult>* outputsAsked = nullptr);
 
 }  // namespace app

@@ -9,6 +9,7 @@
 
 #include "dbc/database.h"
 #include "settings/conversion_settings.h"
+#include "settings/output_settings.h"
 
 namespace app {
 
@@ -27,6 +28,12 @@ struct ShellState {
     bool dbcLoaded = false;
     // The one database of the program; the worker only reads it while a conversion runs.
     std::unique_ptr<dbc::CanDatabase> database = std::make_unique<dbc::CanDatabase>();
+    // CH2's own database, used while output.dbcPerChannel is set.
+    std::wstring dbcPathCh2;
+    bool dbcLoadedCh2 = false;
+    std::unique_ptr<dbc::CanDatabase> databaseCh2 = std::make_unique<dbc::CanDatabase>();
+    // The output, table, signal and listing choices kept in [txtcvtOutput].
+    settings::OutputSettings output;
     HWND fileSelectionPane = nullptr;
     HWND conversionSettingPane = nullptr;
 };

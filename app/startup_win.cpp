@@ -18,6 +18,7 @@
 #include "app/resources/resource_ids.h"
 #include "app/resources_win.h"
 #include "app/shell_state_win.h"
+#include "settings/output_settings.h"
 #include "settings/settings_file.h"
 
 namespace app {
@@ -74,6 +75,7 @@ int runWithSettings(ShellState& state) {
     const std::filesystem::path settingsPath(state.settingsPath);
     settings::StoredShellSettings stored;
     settings::loadSettings(settingsPath, settings, stored);
+    settings::loadOutputSettings(settingsPath, state.output);
     state.folder.assign(stored.folder.begin(), stored.folder.end());
     state.fileFilter = stored.fileFilter;
     if (!state.commandLineFolder.empty()) state.folder = state.commandLineFolder;
@@ -81,6 +83,7 @@ int runWithSettings(ShellState& state) {
     stored.folder.assign(state.folder.begin(), state.folder.end());
     stored.fileFilter = state.fileFilter;
     settings::saveSettings(settingsPath, settings, stored);
+    settings::saveOutputSettings(settingsPath, state.output);
     return static_cast<int>(endCode);
 }
 

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Pictures of the main dialog in English and Japanese, of the English one with a folder of
-# captures listed and selected, and of the CSV additional setting dialog over it: txtcvt.exe
+# captures listed and selected, of the CSV additional setting dialog over it, of the output
+# choices and the "Signals..." dialog in both languages, and of the main dialog at 150 % (Wine's
+# LogPixels 144, in a prefix of its own): txtcvt.exe
 # under Wine on a virtual display, the screen captured and cut to the dialogs (the only windows
 # on a black screen); a small helper program clicks the dialog into each state.
 # Usage: scripts/screenshots.sh BUILD_DIR OUTPUT_DIR
@@ -45,7 +47,10 @@ capture_settled() {
     return 1
 }
 
-# shot FONTS LANGUAGE FOLDER PICTURE [DRIVER_STEP]   (FONTS: latin or japanese, see wine-run.sh)
+dbc_windows="Z:$(printf '%s' "$here/examples/vehicle.dbc" | tr / '\\')"
+
+# shot FONTS LANGUAGE FOLDER PICTURE [DRIVER_STEP [DRIVER_FILE]]
+# (FONTS: latin or japanese, see wine-run.sh)
 shot() {
     fonts="$1"
     shift
@@ -53,7 +58,7 @@ shot() {
     pid=$!
     status=0
     if [ -n "$4" ]; then
-        TXTCVT_WINE_FONTS="$fonts" "$here/cmake/wine-run.sh" "$driver" "$4" || status=$?
+        TXTCVT_WINE_FONTS="$fonts" "$here/cmake/wine-run.sh" "$driver" "$4" ${5:+"$5"} || status=$?
     fi
     [ "$status" -eq 0 ] && { capture_settled "$out/$3.png" || status=$?; }
     kill "$pid" 2>/dev/null || true
@@ -68,3 +73,21 @@ shot japanese 1041 'C:\CAN\captures' main-dialog-ja
 shot latin 1033 "$captures_windows" main-dialog-files-en select-all
 rm -f "$work/settings.ini"
 shot latin 1033 "$captures_windows" csv-dialog-en csv-dialog
+rm -f "$work/settings.ini"
+shot latin 1033 "$captures_windows" outputs-en outputs "$dbc_windows"
+rm -f "$work/settings.ini"
+shot japanese 1041 "$captures_windows" outputs-ja outputs "$dbc_windows"
+rm -f "$work/settings.ini"
+shot latin 1033 "$captures_windows" signals-en signals "$dbc_windows"
+rm -f "$work/settings.ini"
+shot japanese 1041 "$captures_windows" signals-ja signals "$dbc_windows"
+
+# 150 %: the same English window in a prefix whose screen has 144 pixels per inch.
+rm -f "$work/settings.ini"
+export TXTCVT_WINEPREFIX="${TMPDIR:-/tmp}/txtcvt-wine-latin-dpi144-$(id -u)"
+TXTCVT_WINE_FONTS=latin "$here/cmake/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Control Panel\Desktop]' '"LogPixels"=dword:00000090' \
+    >"$work/dpi.reg"
+TXTCVT_WINE_FONTS=latin "$here/cmake/wine-run.sh" regedit "$work/dpi.reg" >/dev/null 2>&1 || true
+WINEPREFIX="$TXTCVT_WINEPREFIX" wineserver -w
+shot latin 1033 "$captures_windows" outputs-150-en outputs "$dbc_windows"

@@ -1,5 +1,7 @@
 #include "cli/rules/convert_options.h"
 
+#include <filesystem>
+
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "run/sink_choice.h"
@@ -57,6 +59,49 @@ Status applySettingsFile(std::string_view value, Request& request) {
     input.close();
     settings::StoredShellSettings shell;
     settings::loadSettings(path, request.settings, shell, &request.settingsWords);
+    settings::loadOutputSettings(path, request.output, &request.settingsWords);
+    return {};
+}
+
+// Whether two paths name one file: the same file on disk, or the same text when either is
+// missing.
+bool sameFile(const std::string& given, const std::u16string& stored) {
+    const std::filesystem::path first = platform::pathFromUtf8(given);
+    const std::filesystem::path second = platform::pathFromUtf16(stored);
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(first, second, error);
+    if (!error) return same;
+    return first.lexically_normal() == second.lexically_normal();
+}
+
+// The settings file's output choices where no option says otherwise. A CAN log there is for
+// the Windows program's export: a conversion still writes a table. The signals chosen apply
+// only with the database they were chosen from.
+Status applyStoredOutput(Request& request) {
+    const settings::OutputSettings& output = request.output;
+    if (!request.formatGiven && output.format == settings::OutputKind::kXlsx) {
+        request.options.format = tables::OutputFormat::kXlsx;
+    }
+    if (!request.layoutGiven && output.table != settings::TableShape::kLong) {
+        tables::ConversionOptions& options = request.options;
+        options.layout = tables::TableLayout::kWide;
+        if (output.table == settings::TableShape::kWideHold) options.hold = true;
+        if (output.table == settings::TableShape::kResampled && options.resampleMicroseconds == 0 &&
+            !parsePeriod(platform::utf16ToUtf8(output.resamplePeriod),
+                         options.resampleMicroseconds)) {
+            return usageError("the settings file's resamplePeriod '" +
+                              platform::utf16ToUtf8(output.resamplePeriod) +
+                              "' is not a period (10ms, 0.5s)");
+        }
+    }
+    const std::string& database =
+        request.dbcPath.empty() ? request.channelDbcPath[0] : request.dbcPath;
+    if (!output.signals.empty() && request.selection.messages.empty() &&
+        request.selection.signals.empty() && !database.empty() &&
+        sameFile(database, output.signalsDatabase) &&
+        !parseNameList(platform::utf16ToUtf8(output.signals), request.selection.signals)) {
+        return usageError("the settings file's signals list has an empty name");
+    }
     return {};
 }
 
@@ -85,6 +130,7 @@ const OptionRow<Request> kRows[] = {
      +[](std::string_view, Request& r) { return r.j1939 = true, Status{}; }, kSelection},
     {"format", 0, "csv|xlsx", Repeat::kOnce, "a CSV table (default) or an Excel workbook (X.xlsx)",
      +[](std::string_view v, Request& r) {
+         r.formatGiven = true;
          return choose("format", v, {"csv", "xlsx"}, r.options.format, "csv or xlsx");
      },
      kTable},
@@ -123,6 +169,7 @@ const OptionRow<Request> kRows[] = {
     {"layout", 0, "long|wide", Repeat::kOnce,
      "a line per signal value (default), or a column per signal",
      +[](std::string_view v, Request& r) {
+         r.layoutGiven = true;
          return choose("layout", v, {"long", "wide"}, r.options.layout, "long or wide");
      },
      kTable},
@@ -216,6 +263,7 @@ platform::Status finishConvertRequest(ConvertRequest& request, bool inputs) {
         return usageError("--dbc FILE is for both channels: give ch1= and ch2= databases instead");
     }
     if (inputs && request.run.inputs.empty()) return usageError("no input file given");
+    if (platform::Status stored = applyStoredOutput(request); !stored.ok()) return stored;
     const tables::ConversionOptions& options = request.options;
     const bool wide = options.layout == tables::TableLayout::kWide;
     if (!wide && (options.hold || options.resampleMicroseconds != 0 || options.enumText)) {

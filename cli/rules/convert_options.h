@@ -14,6 +14,7 @@
 #include "cli/rules/run_options.h"
 #include "decode/selection.h"
 #include "settings/conversion_settings.h"
+#include "settings/output_settings.h"
 #include "settings/settings_file.h"
 #include "tables/table_options.h"
 
@@ -28,6 +29,11 @@ struct ConvertRequest {
     std::string settingsPath;
     settings::ConversionSettings settings;
     std::vector<settings::UnknownSettingsWord> settingsWords;
+    // The Windows program's output choices of the same file (format, table, signals), laid under
+    // --format, --layout, --hold, --resample, --messages and --signals by finishConvertRequest.
+    settings::OutputSettings output;
+    bool formatGiven = false;
+    bool layoutGiven = false;
     // The table's options beyond the settings; finishConvertRequest lays the settings over them.
     tables::ConversionOptions options;
     std::optional<std::string> delimiter;  // --delimiter as typed (UTF-8, escapes unresolved)

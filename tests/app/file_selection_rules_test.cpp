@@ -45,5 +45,37 @@ TEST(FileSelectionRules, ColumnWidthsShareTheRoomBesideTheScrollBar) {
     EXPECT_EQ(tiny.name + tiny.date + tiny.size, -25);
 }
 
+TEST(FileSelectionRules, OtherCanLogsAreListedByNameAndDropsListTheirFolder) {
+    for (const wchar_t* name : {L"a.blf", L"B.ASC", L"c.log", L"d.trc", L"e.asc.gz", L"f.log.gz"})
+        EXPECT_TRUE(listedAsCanLog(name)) << name;
+    for (const wchar_t* name :
+         {L"a.DT", L"#a.DT", L"dbcload.log", L"dbcload-ch2.log", L"a.csv", L"a.xlsx", L"blf", L""})
+        EXPECT_FALSE(listedAsCanLog(name)) << name;
+
+    namespace fs = std::filesystem;
+    const fs::path data = fs::path("data");
+    // A folder: listed, nothing selected, the listing as it was.
+    DropTarget target = dropTarget({{data / "a.DT", false}, {data / "sub", true}}, 1, false);
+    EXPECT_EQ(target.folder, data / "sub");
+    EXPECT_TRUE(target.names.empty());
+    EXPECT_EQ(target.fileFilter, 1);
+    EXPECT_FALSE(target.canLogs);
+    // Files: the first one's folder, the files of that folder selected.
+    target = dropTarget(
+        {{data / "#a.DT", false}, {fs::path("other") / "b.DT", false}, {data / "#c.DT", false}}, 1,
+        false);
+    EXPECT_EQ(target.folder, data);
+    EXPECT_EQ(target.names, (std::vector<std::wstring>{L"#a.DT", L"#c.DT"}));
+    EXPECT_EQ(target.fileFilter, 1);  // auto-save files are listed under their filter
+    EXPECT_FALSE(target.canLogs);
+    // A capture the auto-save filter would hide, and a CAN log, widen the listing.
+    target = dropTarget({{data / "run.DT", false}, {data / "bus.blf", false}}, 1, false);
+    EXPECT_EQ(target.fileFilter, 0);
+    EXPECT_TRUE(target.canLogs);
+    target = dropTarget({{data / "x.DT", false}}, 0, true);
+    EXPECT_TRUE(target.canLogs);  // a listing already wider stays so
+    EXPECT_TRUE(dropTarget({}, 0, false).folder.empty());
+}
+
 }  // namespace
 }  // namespace app

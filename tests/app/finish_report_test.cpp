@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -199,6 +200,38 @@ TEST(FinishReport, PlaceholdersSystemTextsAndLines) {
     EXPECT_EQ(joinReportLines({}), u"");
     EXPECT_EQ(joinReportLines({u"Cannot convert."}), u"Cannot convert.");
     EXPECT_EQ(joinReportLines({u"Heading", u"a", u"b"}), u"Heading\n\na\nb");
+}
+
+TEST(FinishReport, OutputsAskedForAreNamedAfterTheReport) {
+    const Path folder = Path("data") / "day1";
+    FileResult first = result(FileStatus::kConverted, 0, "data/day1/a.csv");
+    FileResult second = result(FileStatus::kCutShort, 0, "data/day1/b.csv");
+    FileResult failed = result(FileStatus::kLoadFailed, platform::kInvalidData, "data/day2/c.csv");
+    const std::vector<FileResult> files{first, second, failed};
+    EXPECT_EQ(commonOutputFolder(files), folder);  // a failed file's output was never written
+    EXPECT_EQ(commonOutputFolder({first, result(FileStatus::kConverted, 0, "data/day2/c.csv")}),
+              Path());
+    EXPECT_EQ(commonOutputFolder({failed}), Path());
+
+    // Without a failure: the count, the folder and the question.
+    const std::vector<MessageLine> quiet = reportWithOutputs({}, {first, second});
+    ASSERT_EQ(quiet.size(), 3u);
+    EXPECT_EQ(quiet[0], (MessageLine{IDS_REPORT_ALL_CONVERTED, {text(u"2")}}));
+    EXPECT_EQ(quiet[1], (MessageLine{IDS_OUTPUTS_IN, {{platform::pathToUtf16(folder)}}}));
+    EXPECT_EQ(quiet[2], (MessageLine{IDS_OPEN_FOLDER_QUESTION, {}}));
+    // With failures: the report as it was, then the folder.
+    const std::vector<MessageLine> report = finishReport(0, numberedInputs(3), files);
+    const std::vector<MessageLine> both = reportWithOutputs(report, files);
+    ASSERT_EQ(both.size(), report.size() + 2);
+    EXPECT_TRUE(std::equal(report.begin(), report.end(), both.begin()));
+    EXPECT_EQ(both.back(), (MessageLine{IDS_OPEN_FOLDER_QUESTION, {}}));
+    // Outputs in several folders lie beside their data files; nothing written, nothing to say.
+    const std::vector<MessageLine> spread =
+        reportWithOutputs({}, {first, result(FileStatus::kConverted, 0, "data/day2/c.csv")});
+    EXPECT_EQ(spread.back(), (MessageLine{IDS_OUTPUTS_BESIDE_INPUTS, {}}));
+    EXPECT_EQ(spread.size(), 2u);
+    EXPECT_EQ(reportWithOutputs(report, {failed, stopped()}), report);
+    EXPECT_TRUE(reportWithOutputs({}, {}).empty());
 }
 
 }  // namespace

@@ -78,6 +78,60 @@ TEST(ConvertOptions, OptionsGivenOverrideTheSettingsFileWhereverTheyStand) {
     EXPECT_EQ(missing.detail(), (dir / "no.ini").string());
 }
 
+TEST(ConvertOptions, TheWindowsProgramsOutputChoicesReachTheRequestUnderTheOptions) {
+    testing_support::ScratchDir dir("convert-options-output");
+    testing_support::writeFileBytes(dir / "car.dbc", "VERSION \"\"\n");
+    const std::string dbc = (dir / "car.dbc").string();
+    const auto writeIni = [&](const std::string& name, const std::string& keys) {
+        testing_support::writeFileBytes(dir / name, "[txtcvtOutput]\r\n" + keys);
+        return (dir / name).string();
+    };
+    const std::string resampled =
+        writeIni("r.ini",
+                 "outputFormat=Excel\r\ntable=resampled\r\nresamplePeriod=250ms\r\n"
+                 "signalsDatabase=" +
+                     dbc + "\r\nsignals=A.x,B.*\r\n");
+    ConvertRequest r;
+    ASSERT_EQ(parse({"--settings", resampled, "--dbc", dbc, "in"}, r), "");
+    EXPECT_EQ(r.options.format, tables::OutputFormat::kXlsx);
+    EXPECT_EQ(r.options.layout, tables::TableLayout::kWide);
+    EXPECT_EQ(r.options.resampleMicroseconds, 250000u);
+    EXPECT_FALSE(r.options.hold);
+    EXPECT_EQ(r.selection.signals, (std::vector<std::string>{"A.x", "B.*"}));
+
+    // Options given win wherever they stand; the signals belong to their database only.
+    ASSERT_EQ(parse({"--format", "csv", "--layout", "long", "--signals", "C", "--settings",
+                     resampled, "--dbc", dbc, "in"},
+                    r),
+              "");
+    EXPECT_EQ(r.options.format, tables::OutputFormat::kCsv);
+    EXPECT_EQ(r.options.layout, tables::TableLayout::kLong);
+    EXPECT_EQ(r.options.resampleMicroseconds, 0u);
+    EXPECT_EQ(r.selection.signals, (std::vector<std::string>{"C"}));
+    ASSERT_EQ(parse({"--settings", resampled, "--resample", "1s", "--dbc", "other.dbc", "in"}, r),
+              "");
+    EXPECT_EQ(r.options.resampleMicroseconds, 1000000u);
+    EXPECT_TRUE(r.selection.signals.empty());
+
+    // A held wide table; a CAN log of the Windows program's export leaves the table a CSV.
+    ASSERT_EQ(parse({"--dbc", dbc, "--settings",
+                     writeIni("h.ini", "outputFormat=BLF\r\ntable=wide hold\r\n"), "in"},
+                    r),
+              "");
+    EXPECT_EQ(r.options.format, tables::OutputFormat::kCsv);
+    EXPECT_EQ(r.options.layout, tables::TableLayout::kWide);
+    EXPECT_TRUE(r.options.hold);
+    EXPECT_EQ(parse({"--dbc", dbc, "--settings",
+                     writeIni("b.ini", "table=resampled\r\nresamplePeriod=soon\r\n"), "in"},
+                    r),
+              "the settings file's resamplePeriod 'soon' is not a period (10ms, 0.5s)");
+    ASSERT_EQ(parse({"--dbc", dbc, "--settings", writeIni("u.ini", "table=tall\r\n"), "in"}, r),
+              "");
+    EXPECT_EQ(r.options.layout, tables::TableLayout::kLong);
+    ASSERT_EQ(r.settingsWords.size(), 1u);
+    EXPECT_EQ(r.settingsWords[0].key, u"table");
+}
+
 TEST(ConvertOptions, ListsAddUpAndAnOptionGivenTwiceMustSayTheSame) {
     ConvertRequest r;
     ASSERT_EQ(parse({"--dbc=x", "--signals", "EngineSpeed", "--signals", "Speed,Gear", "--ids",
