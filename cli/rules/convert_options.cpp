@@ -180,7 +180,7 @@ const OptionRow<Request> kRows[] = {
      +[](std::string_view v, Request& r) {
          if (parsePeriod(v, r.options.resampleMicroseconds)) return Status{};
          return invalidValue("resample", v,
-                             "a number with us, ms, s or min, from 1us to a day: 10ms, 0.5s");
+                             "a number with us, ms, s, min or h, from 1us to a day: 10ms, 0.5s");
      },
      kTable},
     {"enum-text", 0, "", Repeat::kFlag, "wide: the value description instead of the number",

@@ -94,6 +94,7 @@ bool parsePeriod(std::string_view text, uint64_t& microseconds) {
     if (unit == "ms") scale = 1e3;
     if (unit == "s") scale = 1e6;
     if (unit == "min") scale = 60e6;
+    if (unit == "h") scale = 3600e6;
     double value = 0;
     const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
     if (scale == 0 || number.empty() || parsed.ec != std::errc{} ||

@@ -180,9 +180,9 @@ TEST(ConvertOptions, MistakesAreReportedNotGuessed) {
     EXPECT_EQ(parse({"--dbc", "x", "a", "--jobs"}, r), "option --jobs needs a value");
     EXPECT_NE(parse({"--dbc", "x", "--ansi-codepage", "70000", "a"}, r), "");
     EXPECT_NE(parse({"--dbc", "x", "--hold", "a"}, r), "");
-    EXPECT_EQ(parse({"--dbc", "x", "--resample", "1h", "--layout=wide", "a"}, r),
-              "invalid value '1h' for --resample (a number with us, ms, s or min, from 1us to a "
-              "day: 10ms, 0.5s)");
+    EXPECT_EQ(parse({"--dbc", "x", "--resample", "1d", "--layout=wide", "a"}, r),
+              "invalid value '1d' for --resample (a number with us, ms, s, min or h, from 1us to "
+              "a day: 10ms, 0.5s)");
     EXPECT_EQ(cli::parseConvertArguments({"--bogus"}, r).code(), platform::kInvalidArgument);
 }
 

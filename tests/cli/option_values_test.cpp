@@ -17,7 +17,9 @@ TEST(OptionValues, PeriodsNameListsAndIdentifierRanges) {
     EXPECT_EQ(period, 250u);
     EXPECT_TRUE(cli::parsePeriod("2min", period));
     EXPECT_EQ(period, 120000000u);
-    for (const char* wrong : {"10", "ms", "0s", "-1s", "1h", "1.2.3s", "0.1us", "2days"}) {
+    EXPECT_TRUE(cli::parsePeriod("24h", period));
+    EXPECT_EQ(period, 86400000000u);
+    for (const char* wrong : {"10", "ms", "0s", "-1s", "25h", "1H", "1.2.3s", "0.1us", "2days"}) {
         EXPECT_FALSE(cli::parsePeriod(wrong, period)) << wrong;
     }
     std::vector<std::string> names;
