@@ -136,8 +136,8 @@ TEST_F(J1939Matching, AgreesWithANaiveRankingOfEveryMessage) {
         std::vector<std::pair<const char*, uint32_t>> messages;
         names.reserve(12);
         for (int i = 0; i < 12; ++i) {
-            names.push_back(std::to_string(i));
-            names.back().insert(0, "M");
+            names.emplace_back("M");
+            names.back() += std::to_string(i);
             messages.push_back({names.back().c_str(), identifier()});
         }
         load(messages);
