@@ -151,7 +151,8 @@ std::vector<MessageLine> reportWithOutputs(std::vector<MessageLine> report,
         files.begin(), files.end(), [](const run::FileResult& f) { return written(f.outcome); }));
     if (converted == 0) return report;
     if (report.empty()) report.push_back({IDS_REPORT_ALL_CONVERTED, {number(converted)}});
-    const run::Path folder = commonOutputFolder(files);
+    // Shown with the system's own separators, whatever the outputs' paths were written with.
+    const run::Path folder = commonOutputFolder(files).make_preferred();
     if (folder.empty()) {
         report.push_back({IDS_OUTPUTS_BESIDE_INPUTS, {}});
     } else {
