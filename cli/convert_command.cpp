@@ -95,6 +95,7 @@ bool fitsWorkbook(const ConvertRequest& request, const decode::Decoding& decodin
 bool filesAreApart(const ConvertRequest& request, const std::vector<std::filesystem::path>& inputs,
                    const run::OutputNaming& naming) {
     std::vector<run::RunFile> reads;
+    reads.reserve(inputs.size() + 4);
     for (const std::filesystem::path& input : inputs) reads.push_back({input, "the input"});
     const auto path = [](const std::string& text) { return platform::pathFromUtf8(text); };
     if (!request.dbcPath.empty()) reads.push_back({path(request.dbcPath), "the database"});

@@ -22,9 +22,9 @@ bool matchesWildcard(std::string_view pattern, std::string_view name);
 
 // Expands the inputs in order. A folder gives its "*.DT" files (hidden files and folders left
 // out) in logical order, or with a log format its files of that format (x.blf; x.asc, x.log,
-// x.trc and their .gz; never the load logs dbcload*.log); a name with a wildcard gives the matching files of its folder in
-// logical order; any other name is kept as it is, so that its conversion reports whether it can
-// be read. `problems` receives one line per input that named nothing.
+// x.trc and their .gz; never the load logs dbcload*.log); a name with a wildcard gives the matching
+// files of its folder in logical order; any other name is kept as it is, so that its conversion
+// reports whether it can be read. `problems` receives one line per input that named nothing.
 std::vector<std::filesystem::path> expandInputs(
     const Arguments& inputs, std::vector<std::string>& problems,
     std::optional<sources::InputFormat> format = std::nullopt);

@@ -22,7 +22,8 @@ platform::Status readFrameTable(sources::FrameSource& source, FrameTable& table,
         table.extended.push_back(frame.isExtended ? 1 : 0);
         table.length.push_back(static_cast<uint8_t>(frame.dataLength));
         // A remote frame's length is the one it asks for: it carries no bytes.
-        if (kind != 1) table.data.insert(table.data.end(), frame.data, frame.data + frame.dataLength);
+        if (kind != 1)
+            table.data.insert(table.data.end(), frame.data, frame.data + frame.dataLength);
         table.kind.push_back(kind);
         table.fd.push_back(frame.isFd || frame.dataLength > 8 ? 1 : 0);
         table.bitRateSwitch.push_back(frame.bitRateSwitch ? 1 : 0);

@@ -32,7 +32,7 @@ platform::Status Converter::convert(sources::FrameSource& source, tables::RowSin
     }
     sink.begin(tables::timeBaseFor(source.timeOrigin(), options_));
     sources::FrameWalk walk(source, filter_, control);
-    const platform::Status walked = walk.run([&](const can::Frame& frame) {
+    platform::Status walked = walk.run([&](const can::Frame& frame) {
         if (frame.kind != can::FrameKind::kData) return true;
         decode::FrameDecoder* decoder =
             frame.channel < 2 && decoders_[frame.channel] ? &*decoders_[frame.channel] : nullptr;

@@ -31,7 +31,7 @@ platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer
     const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin());
     writer.begin(clock);
     sources::FrameWalk walk(source, filter_, control_);
-    const platform::Status walked = walk.run([&](const can::Frame& frame) {
+    platform::Status walked = walk.run([&](const can::Frame& frame) {
         if (frame.kind == can::FrameKind::kData) {
             writer.frame(frame, clock.sinceOrigin(frame.time));
         } else if (frame.kind == can::FrameKind::kEvent) {

@@ -1,8 +1,8 @@
 #include "python/src/file_result.h"
 
-#include <vector>
-
 #include <pybind11/stl.h>
+
+#include <vector>
 
 #include "cli/rules/outcome_text.h"
 #include "platform/platform.h"

@@ -12,7 +12,7 @@ namespace sources {
 namespace {
 
 // Binary junk or another format shows no ASC line this early.
-constexpr uint64_t kRecognitionBytes = 64 * 1024;
+constexpr uint64_t kRecognitionBytes = uint64_t{64} * 1024;
 // The header comment of this program's own export, whose dates are UTC.
 constexpr std::string_view kUtcComment = "// times from the date above (UTC)";
 // A text editor may put UTF-8's byte order mark in front of the first line.

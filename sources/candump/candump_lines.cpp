@@ -268,14 +268,12 @@ bool startsWith(const Cursor& c, std::string_view text) {
 bool isOtherLine(const Cursor& c, LineResult& result) {
     if (c.atEnd()) {
         result.skipped = kEmptyLine;
-    } else if (*c.p == '(') {
-        return false;  // a time: the usual line
     } else if (*c.p == '#' || (*c.p == '/' && startsWith(c, "//"))) {
         result.skipped = kComment;
     } else if (*c.p == 'D' && startsWith(c, "DROPCOUNT:")) {
         result.skipped = kDropNotice;
     } else {
-        return false;
+        return false;  // a time, "(...)", as most lines begin, or a frame
     }
     result.kind = LineKind::kSkipped;
     return true;
