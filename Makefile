@@ -107,9 +107,13 @@ dist:
 	cp build/dist-linux/packages/*.deb build/dist-windows/packages/*.zip $(DIST)/
 	@ls -l $(DIST)
 
+# The window of the zip is clicked through its new choices by the screenshots' helper program.
 test-dist: dist
 	@scripts/install-deps.sh test
-	scripts/test-dist.sh $(DIST) build/dist-linux/generated/txtcvt_version.h
+	@$(call configure,mingw-release,$(WINDOWS))
+	cmake --build --preset mingw-release --target gui_screenshot_driver
+	scripts/test-dist.sh $(DIST) build/dist-linux/generated/txtcvt_version.h \
+	    $(WINDOWS)/tests/gui/gui_screenshot_driver.exe
 
 fuzz: build-fuzz
 	scripts/run-fuzzers.sh $(FUZZ) $(FUZZ_SECONDS)

@@ -1,15 +1,20 @@
 #!/bin/sh
 # Uses the release packages as a user would. The Windows zip is unpacked into a new Wine prefix:
 # txtcvt-cli.exe tells its version and converts the bundled examples, txtcvt.exe opens its
-# window. The Debian package lists its files and is unpacked into a scratch folder, from where
-# txtcvt-cli tells its version and converts the same examples to the same bytes.
-# Usage: scripts/test-dist.sh DIST_DIR VERSION_HEADER   (build/<dir>/generated/txtcvt_version.h)
+# window and, clicked by DRIVER (the screenshots' helper program, when given), writes a BLF log
+# of every frame without a database and a resampled workbook through a database per channel,
+# keeping those choices in its settings file. The Debian package lists its files and is unpacked
+# into a scratch folder, from where txtcvt-cli tells its version and converts the same examples
+# to the same bytes.
+# Usage: scripts/test-dist.sh DIST_DIR VERSION_HEADER [DRIVER]
+#        (VERSION_HEADER: build/<dir>/generated/txtcvt_version.h)
 set -eu
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 dist=$(realpath "$1")
 header=$(realpath "$2")
+driver=$(realpath "${3:-/nonexistent}" 2>/dev/null || true)
 define() { sed -n "s/^#define $1 \"*\([^\"]*\)\"*$/\1/p" "$header"; }
 version="$(define TXTCVT_VERSION_MAJOR).$(define TXTCVT_VERSION_MINOR).$(define TXTCVT_VERSION_PATCH)"
 version_line="txtcvt-cli $(define TXTCVT_VERSION_TEXT)"
@@ -79,6 +84,41 @@ window_opens() {
 check "txtcvt.exe opens its window \"$title\"" window_opens
 wineserver -k 2>/dev/null || true
 wait "$program" 2>/dev/null || true
+
+# The new choices clicked as a user clicks them: BLF without a database, then a workbook.
+# A folder of its own, so that the command line's outputs above stay to be compared below.
+if [ -f "$driver" ]; then
+    gui="$work/gui"
+    mkdir "$gui"
+    cp "$top/examples/vehicle.dbc" "$top/examples/drive_v29.DT" "$top/examples/drive_v27.DT" \
+        "$gui/"
+    settings="$(winepath -w "$work/settings.ini" 2>/dev/null)"
+    examples_windows="$(winepath -w "$gui" 2>/dev/null)"
+    dbc_windows="$(winepath -w "$gui/vehicle.dbc" 2>/dev/null)"
+    rm -f "$work/settings.ini"
+    printf '[txtcvtOutput]\r\noutputFormat=BLF\r\n' >"$work/settings.ini"
+    (cd "$work" && exec wine "$top/txtcvt.exe" -l1033 "-s$settings" "$examples_windows") \
+        >/dev/null 2>&1 &
+    program=$!
+    check "txtcvt.exe writes BLF logs of every frame without a database" \
+        sh -c "wine '$driver' convert && wine '$driver' close && \
+               head -c 4 '$gui/drive_v29.blf' | grep -q LOGG && \
+               head -c 4 '$gui/drive_v27.blf' | grep -q LOGG"
+    wait "$program" 2>/dev/null || true
+    (cd "$work" && exec wine "$top/txtcvt.exe" -l1041 "-s$settings" "$examples_windows") \
+        >/dev/null 2>&1 &
+    program=$!
+    check "txtcvt.exe writes a resampled workbook through a database per channel" \
+        sh -c "wine '$driver' outputs '$dbc_windows' && wine '$driver' convert && \
+               wine '$driver' close && test -s '$gui/drive_v29.xlsx' && \
+               test -s '$work/dbcload-ch1.log'"
+    wait "$program" 2>/dev/null || true
+    check "the settings file keeps the choices" \
+        sh -c "grep -q '^outputFormat=Excel' '$work/settings.ini' && \
+               grep -q '^table=resampled' '$work/settings.ini' && \
+               grep -q '^dbcPerChannel=True' '$work/settings.ini'"
+    wineserver -k 2>/dev/null || true
+fi
 
 echo "== $deb"
 contents=$(dpkg-deb --contents "$deb")
