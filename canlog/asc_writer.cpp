@@ -86,7 +86,7 @@ char* AscWriter::putTime(char* out, uint64_t sinceOrigin) const {
     const uint64_t microseconds = (sinceOrigin + dateOffset_) / 1000;
     out = putDecimalRight(out, microseconds / 1000000, 4);
     *out++ = '.';
-    return putDecimal(out, microseconds % 1000000, 6);
+    return frame_text::putSixDigits(out, static_cast<uint32_t>(microseconds % 1000000));
 }
 
 void AscWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {

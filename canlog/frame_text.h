@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 namespace canlog {
 
@@ -10,11 +11,49 @@ namespace frame_text {
 
 inline constexpr char kUpperHex[] = "0123456789ABCDEF";
 
+// Every byte's two upper-case hexadecimal digits, and every number 0-99's two decimal digits:
+// one copy of two characters in place of two look-ups or a division each.
+inline constexpr auto kHexPairs = [] {
+    struct Table {
+        char text[512];
+    } table{};
+    for (int i = 0; i < 256; ++i) {
+        table.text[2 * i] = kUpperHex[i >> 4];
+        table.text[2 * i + 1] = kUpperHex[i & 0x0F];
+    }
+    return table;
+}();
+inline constexpr auto kDecimalPairs = [] {
+    struct Table {
+        char text[200];
+    } table{};
+    for (int i = 0; i < 100; ++i) {
+        table.text[2 * i] = static_cast<char>('0' + i / 10);
+        table.text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
 // Two upper-case hexadecimal digits.
 inline char* putHexByte(char* out, uint8_t byte) {
-    out[0] = kUpperHex[byte >> 4];
-    out[1] = kUpperHex[byte & 0x0F];
+    std::memcpy(out, kHexPairs.text + 2 * byte, 2);
     return out + 2;
+}
+
+// Bytes as pairs of upper-case hexadecimal digits, with nothing between them.
+inline char* putHexBytes(char* out, const uint8_t* bytes, int count) {
+    for (int i = 0; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.text + 2 * bytes[i], 2);
+    return out + 2 * (count > 0 ? count : 0);
+}
+
+// Exactly six decimal digits of `value` (0..999999): the microseconds of a time.
+inline char* putSixDigits(char* out, uint32_t value) {
+    const uint32_t high = value / 10000;
+    const uint32_t low = value % 10000;
+    std::memcpy(out, kDecimalPairs.text + 2 * high, 2);
+    std::memcpy(out + 2, kDecimalPairs.text + 2 * (low / 100), 2);
+    std::memcpy(out + 4, kDecimalPairs.text + 2 * (low % 100), 2);
+    return out + 6;
 }
 
 // Upper-case hexadecimal without leading zeros, at least `minDigits` digits (1..8).
