@@ -18,10 +18,10 @@ constexpr uint32_t kErrorClassMask = 0x1FFFFFFF;
 char* putIdentifier(char* out, const can::Frame& frame) {
     const uint32_t id = frame.canId;
     if (frame.isExtended) {
-        for (int i = 0; i < 4; ++i) {
-            out = frame_text::putHexByte(out, static_cast<uint8_t>(id >> (24 - 8 * i)));
-        }
-        return out;
+        const uint8_t bytes[4] = {static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
+                                  static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id)};
+        frame_text::putHexFour(out, bytes);
+        return out + 8;
     }
     if (id > 0xFFF) return frame_text::putHex(out, id, 3);
     out[0] = frame_text::kUpperHex[id >> 8];
@@ -47,13 +47,17 @@ bool isCandumpChannelName(const std::string& name) {
 
 CandumpWriter::CandumpWriter(output::BlockOutput& output, const std::string (&names)[2])
     : output_(output) {
-    for (int i = 0; i < 2; ++i) names_[i] = ' ' + names[i].substr(0, kMaxNameLength) + ' ';
+    for (int i = 0; i < 2; ++i) {
+        const std::string text = ' ' + names[i].substr(0, kMaxNameLength) + ' ';
+        std::memcpy(names_[i], text.data(), text.size());
+        nameLengths_[i] = text.size();
+    }
 }
 
 void CandumpWriter::begin(const LogClock& clock) {
     originSeconds_ = clock.dated ? clock.originSeconds : 0;
     originNanoseconds_ = clock.dated ? clock.originNanoseconds : 0;
-    secondsDone_ = UINT64_MAX;
+    secondKnown_ = false;
 }
 
 void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
@@ -71,9 +75,8 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     char* const start = output_.room(256);
     char* out = putTime(start, sinceOrigin);
     if (frame.channel < 2) {
-        const std::string& name = names_[frame.channel];
-        std::memcpy(out, name.data(), name.size());
-        out += name.size();
+        std::memcpy(out, names_[frame.channel], sizeof names_[0]);
+        out += nameLengths_[frame.channel];
     } else {
         out = frame_text::putText(out, " can");
         out = putDecimal(out, static_cast<uint64_t>(frame.channel));
@@ -95,21 +98,23 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
 
 char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
     const uint64_t nanoseconds = originNanoseconds_ + sinceOrigin;
-    const uint64_t seconds =
-        static_cast<uint64_t>(originSeconds_) + nanoseconds / kNanosecondsPerSecond;
-    if (seconds != secondsDone_) {
+    uint64_t withinSecond = nanoseconds - secondStart_;
+    if (!secondKnown_ || withinSecond >= kNanosecondsPerSecond) {  // earlier ones wrap past it
+        const uint64_t seconds =
+            static_cast<uint64_t>(originSeconds_) + nanoseconds / kNanosecondsPerSecond;
         char* text = secondsText_;
         *text++ = '(';
         text = frame_text::putDecimal(text, seconds, 10);
         *text++ = '.';
         secondsLength_ = static_cast<size_t>(text - secondsText_);
-        secondsDone_ = seconds;
+        withinSecond = nanoseconds % kNanosecondsPerSecond;
+        secondStart_ = nanoseconds - withinSecond;
+        secondKnown_ = true;
     }
     // The whole array: a copy of fixed size, of which the text's length counts.
     std::memcpy(out, secondsText_, sizeof secondsText_);
     out += secondsLength_;
-    out = frame_text::putSixDigits(
-        out, static_cast<uint32_t>(nanoseconds % kNanosecondsPerSecond / 1000));
+    out = frame_text::putSixDigits(out, static_cast<uint32_t>(withinSecond / 1000));
     *out++ = ')';
     return out;
 }

@@ -48,11 +48,15 @@ private:
 
     output::BlockOutput& output_;
     LeftOutCounts leftOut_;
-    std::string names_[2];  // each between the blanks that part it from time and frame
+    // " can0 ": each name between the blanks that part it from time and frame, in an array
+    // copied whole.
+    char names_[2][24] = {};
+    size_t nameLengths_[2] = {};
     int64_t originSeconds_ = 0;
     uint32_t originNanoseconds_ = 0;
-    uint64_t secondsDone_ = UINT64_MAX;  // the seconds of secondsText_ (none yet)
-    char secondsText_[32] = {};          // "(1700000000."
+    bool secondKnown_ = false;
+    uint64_t secondStart_ = 0;   // nanoseconds past the origin's second where it begins
+    char secondsText_[32] = {};  // "(1700000000."
     size_t secondsLength_ = 0;
 };
 
