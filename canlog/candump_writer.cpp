@@ -129,8 +129,8 @@ char* CandumpWriter::putData(char* out, const can::Frame& frame) {
     *out++ = "0123"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];
     out = frame_text::putHexBytes(out, frame.data, dataLength);
     // The next length CAN FD carries, the bytes added being zero.
-    const int added = can::canFdLength(dataLength) - dataLength;
-    std::memset(out, '0', static_cast<size_t>(2 * added));
+    const auto added = static_cast<size_t>(can::canFdLength(dataLength) - dataLength);
+    std::memset(out, '0', 2 * added);
     return out + 2 * added;
 }
 
