@@ -339,7 +339,7 @@ TEST(AscLines, OnePassAndWordByWordReadingsAgree) {
                         text.erase(at, 1);
                         break;
                     default:
-                        text.insert(at, 1, text[at]);
+                        text = text.substr(0, at + 1) + text.substr(at);
                         break;
                 }
             }

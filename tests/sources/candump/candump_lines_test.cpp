@@ -367,7 +367,7 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
                         text.erase(at, 1);
                         break;
                     default:
-                        text.insert(at, 1, text[at]);
+                        text = text.substr(0, at + 1) + text.substr(at);
                         break;
                 }
             }
