@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -294,18 +295,15 @@ namespace {
 
 // Everything a line's reading gives, for comparing two readings.
 std::string wholeReading(const AscLine& line, const can::Frame& frame) {
-    std::string out = std::to_string(static_cast<int>(line.kind)) + " " +
-                      std::to_string(static_cast<int>(line.skipped)) + " " +
-                      std::to_string(line.hasTime) + std::to_string(line.negative) + " " +
-                      std::to_string(line.time);
-    if (line.kind != LineKind::kFrame) return out;
-    out += " " + std::to_string(static_cast<int>(frame.kind)) + " " + std::to_string(frame.canId) +
-           " " + std::to_string(frame.channel) + " " + std::to_string(frame.dataLength) + " " +
-           std::to_string(frame.isExtended) + std::to_string(frame.isFd) +
-           std::to_string(frame.bitRateSwitch) + std::to_string(frame.errorState) +
-           std::to_string(frame.transmitted) + " ";
-    for (const uint8_t byte : frame.data) out += std::to_string(byte) + ",";
-    return out;
+    std::ostringstream out;
+    out << static_cast<int>(line.kind) << ' ' << static_cast<int>(line.skipped) << ' '
+        << line.hasTime << line.negative << ' ' << line.time;
+    if (line.kind != LineKind::kFrame) return out.str();
+    out << ' ' << static_cast<int>(frame.kind) << ' ' << frame.canId << ' ' << frame.channel << ' '
+        << frame.dataLength << ' ' << frame.isExtended << frame.isFd << frame.bitRateSwitch
+        << frame.errorState << frame.transmitted << ' ';
+    for (const uint8_t byte : frame.data) out << static_cast<int>(byte) << ',';
+    return out.str();
 }
 
 // The one-pass reading of plain classic lines and the word-by-word reading agree on the lines

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -319,20 +320,17 @@ namespace {
 
 // Everything a line's reading gives, for comparing two readings.
 std::string wholeReading(const LineResult& result, const can::Frame& frame) {
-    std::string out =
-        std::to_string(static_cast<int>(result.kind)) + " " +
-        std::to_string(static_cast<int>(result.form)) + " " + result.skipped + " " +
-        std::to_string(static_cast<int>(result.time.form)) + " " +
-        std::to_string(result.time.seconds) + "." + std::to_string(result.time.nanoseconds) + " " +
-        std::to_string(result.time.secondDigits) + " [" + std::string(result.interface) + "]";
-    if (result.kind != LineKind::kFrame) return out;
-    out += " " + std::to_string(static_cast<int>(frame.kind)) + " " + std::to_string(frame.canId) +
-           " " + std::to_string(frame.dataLength) + " " + std::to_string(frame.isExtended) +
-           std::to_string(frame.isFd) + std::to_string(frame.bitRateSwitch) +
-           std::to_string(frame.errorState) + std::to_string(frame.transmitted) + " " +
-           std::to_string(frame.event) + " ";
-    for (const uint8_t byte : frame.data) out += std::to_string(byte) + ",";
-    return out;
+    std::ostringstream out;
+    out << static_cast<int>(result.kind) << ' ' << static_cast<int>(result.form) << ' '
+        << result.skipped << ' ' << static_cast<int>(result.time.form) << ' ' << result.time.seconds
+        << '.' << result.time.nanoseconds << ' ' << result.time.secondDigits << " ["
+        << result.interface << ']';
+    if (result.kind != LineKind::kFrame) return out.str();
+    out << ' ' << static_cast<int>(frame.kind) << ' ' << frame.canId << ' ' << frame.dataLength
+        << ' ' << frame.isExtended << frame.isFd << frame.bitRateSwitch << frame.errorState
+        << frame.transmitted << ' ' << frame.event << ' ';
+    for (const uint8_t byte : frame.data) out << static_cast<int>(byte) << ',';
+    return out.str();
 }
 
 // The one-pass reading of plain candump -L lines and the reading by the whole grammar agree on
