@@ -8,7 +8,6 @@
 #include "canlog/log_clock.h"
 #include "platform/platform.h"
 #include "run/converter.h"
-#include "run/frame_hand_over.h"
 #include "run/input_open.h"
 
 namespace run {
@@ -31,27 +30,18 @@ template <class Writer>
 platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer) {
     const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
     writer.begin(clock);
-    FrameHandOver handOver(
-        [&writer, &clock](const can::Frame& frame) {
-            if (frame.kind == can::FrameKind::kData) {
-                writer.frame(frame, clock.sinceOrigin(frame.time));
-            } else {
-                writer.event(frame.event, static_cast<uint32_t>(frame.place),
-                             clock.sinceOrigin(frame.time));
-            }
-        },
-        [this] { return output_.result() != 0; });
     sources::FrameWalk walk(source, filter_, control_);
-    const platform::Status walked = walk.run([&handOver](const can::Frame& frame) {
-        if (frame.kind != can::FrameKind::kData && frame.kind != can::FrameKind::kEvent) {
-            return true;
+    const platform::Status walked = walk.run([&](const can::Frame& frame) {
+        if (frame.kind == can::FrameKind::kData) {
+            writer.frame(frame, clock.sinceOrigin(frame.time));
+        } else if (frame.kind == can::FrameKind::kEvent) {
+            writer.event(frame.event, static_cast<uint32_t>(frame.place),
+                         clock.sinceOrigin(frame.time));
         }
-        return handOver.add(frame);
+        return output_.result() == 0;
     });
-    const bool complete = walked.ok() && !control_.stopped();
-    handOver.end(complete);
     if (!walked.ok()) return walked;
-    if (!complete) return platform::Status::failure(platform::kCancelled);
+    if (control_.stopped()) return platform::Status::failure(platform::kCancelled);
     writer.end();
     return {};
 }
