@@ -94,10 +94,10 @@ TEST(AscWriter, LocalDatesAndTheZoneTheyAreIn) {
               "Begin Triggerblock Wed May 01 12:34:56.789 pm 2024\n" +
                   frame);
     // Zones behind UTC and off the whole hour.
-    EXPECT_NE(header("<-0330>3:30", canlog::HeaderClock::kLocal)
+    EXPECT_NE(header("NST3:30", canlog::HeaderClock::kLocal)
                   .find("date Wed May 01 09:04:56.789 am 2024\n"),
               std::string::npos);
-    EXPECT_NE(header("<-0330>3:30", canlog::HeaderClock::kLocal).find("(local time, UTC-03:30)"),
+    EXPECT_NE(header("NST3:30", canlog::HeaderClock::kLocal).find("(local time, UTC-03:30)"),
               std::string::npos);
 }
 
