@@ -28,16 +28,24 @@ void putLine(output::BlockOutput& output, const char* text) {
     output.write(text, std::strlen(text));
 }
 
-// What the times of the file count from, as a comment of the header.
+// What the times of the file count from, as a comment of the header. This program's reader
+// takes the date of a file that says "(UTC)" here for UTC, any other for local time.
 void writeTimeComment(output::BlockOutput& output, const LogClock& clock) {
     char line[256];
     if (clock.dated) {
-        const UtcTime start = utcTimeOf(clock.originSeconds, 0);
+        char zone[40] = "UTC";
+        if (!clock.utc) {
+            const int64_t minutes = (clock.utcOffset < 0 ? -clock.utcOffset : clock.utcOffset) / 60;
+            std::snprintf(zone, sizeof zone, "local time, UTC%c%02d:%02d",
+                          clock.utcOffset < 0 ? '-' : '+', static_cast<int>(minutes / 60 % 100),
+                          static_cast<int>(minutes % 60));
+        }
+        const CalendarTime start = utcTimeOf(clock.originSeconds, 0);
         std::snprintf(line, sizeof line,
-                      "// times from the date above (UTC); the recording started at "
+                      "// times from the date above (%s); the recording started at "
                       "%04d-%02d-%02d %02d:%02d:%02d.%09" PRIu32 " UTC\n",
-                      start.year, start.month, start.day, start.hour, start.minute, start.second,
-                      clock.originNanoseconds);
+                      zone, start.year, start.month, start.day, start.hour, start.minute,
+                      start.second, clock.originNanoseconds);
     } else {
         std::snprintf(line, sizeof line, "// %s\n",
                       clock.undatedNote.empty()
@@ -49,7 +57,7 @@ void writeTimeComment(output::BlockOutput& output, const LogClock& clock) {
 
 }  // namespace
 
-int formatAscDate(const UtcTime& time, char* out) {
+int formatAscDate(const CalendarTime& time, char* out) {
     static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -86,7 +94,7 @@ char* AscWriter::putTime(char* out, uint64_t sinceOrigin) const {
     const uint64_t microseconds = (sinceOrigin + dateOffset_) / 1000;
     out = putDecimalRight(out, microseconds / 1000000, 4);
     *out++ = '.';
-    return putDecimal(out, microseconds % 1000000, 6);
+    return frame_text::putSixDigits(out, static_cast<uint32_t>(microseconds % 1000000));
 }
 
 void AscWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {

@@ -3,7 +3,7 @@
 //   date Wed May 01 12:34:56.789 pm 2024
 //   base hex  timestamps absolute
 //   no internal events logged
-//   // time: microseconds since the recording start 2024-05-01 12:34:56.789250000 UTC
+//   // times from the date above (local time, UTC+00:00); the recording started at ... UTC
 //   Begin Triggerblock Wed May 01 12:34:56.789 pm 2024
 //      0.000250 1  123             Rx   d 3 01 A2 FF
 //      0.001750 CANFD   2 Rx   18FEF100x  0 0 9 12 00 11 22 33 44 55 66 77 88 99 00 00 ...
@@ -11,7 +11,8 @@
 //      0.003000 3  7FF             Tx   r 8
 //      0.003500 12  ErrorFrame
 //   End TriggerBlock
-// Times are seconds from the "date" line, which holds milliseconds at most. A capture without
+// Times are seconds from the "date" line, which holds milliseconds at most, in local time (or
+// in UTC, as the comment under it says). A capture without
 // a date has no "date" line and its times run from the zero of its own count. The ASC channel
 // is the frame's channel + 1. A CAN FD frame (or one longer than 8 bytes) is a CANFD line with
 // its BRS and ESI; remote frames are "r" and the length asked for; error frames "ErrorFrame"
@@ -57,6 +58,6 @@ private:
 
 // "Wed May 01 12:34:56.789 pm 2024": the date form of the "date" and "Begin Triggerblock" lines.
 // Returns the characters written (at most 32).
-int formatAscDate(const UtcTime& time, char* out);
+int formatAscDate(const CalendarTime& time, char* out);
 
 }  // namespace canlog

@@ -36,7 +36,7 @@ constexpr uint8_t kLibraryVersion[4] = {4, 7, 1, 0};
 void putSignature(uint8_t* out, const char (&signature)[5]) { std::memcpy(out, signature, 4); }
 
 // SYSTEMTIME: year, month, day of week, day, hour, minute, second, milliseconds.
-void encodeSystemTime(const UtcTime& time, uint8_t* out) {
+void encodeSystemTime(const CalendarTime& time, uint8_t* out) {
     const int fields[8] = {time.year, time.month,  time.weekday, time.day,
                            time.hour, time.minute, time.second,  time.millisecond};
     for (size_t i = 0; i < 8; ++i) writeLe16(out + 2 * i, static_cast<uint16_t>(fields[i]));
@@ -256,8 +256,9 @@ void BlfWriter::end() {
         header.start = clock_.originToMillisecond();
         // The last frame's time, from the origin's second on, cut to the millisecond.
         const uint64_t last = clock_.originNanoseconds + lastSinceOrigin_;
-        header.last = utcTimeOf(clock_.originSeconds + static_cast<int64_t>(last / 1000000000),
-                                static_cast<int>(last % 1000000000 / 1000000));
+        header.last =
+            clock_.calendarAt(clock_.originSeconds + static_cast<int64_t>(last / 1000000000),
+                              static_cast<int>(last % 1000000000 / 1000000));
     }
     uint8_t bytes[blf::kFileHeaderSize];
     blf::encodeFileHeader(header, bytes);

@@ -1,14 +1,14 @@
 // Vector's binary log (.blf): a 144-byte file header ("LOGG": counts, sizes and the times of the
-// first and last object), then LOG_CONTAINER objects, each holding up to 128 KiB of whole
-// objects, stored without compression. Classic and remote frames are CAN_MESSAGE2 objects, CAN FD
-// frames (and frames longer than 8 bytes) CAN_FD_MESSAGE_64 (CAN_FD_MESSAGE on channels past 254,
-// which the former cannot number), error frames CAN_ERROR_EXT; the BLF channel is the frame's
-// channel + 1. Every object starts with "LOBJ" and a header whose time stamp counts
-// nanoseconds (whole microseconds here) from the file header's start time. The counts and sizes of
-// the file header are filled in at the end (left 0 on an output that cannot go back, such as a
-// pipe). All numbers little-endian. An object whose size is no multiple of 4 (a CAN FD frame of
-// 1-7 bytes, a container holding one) is followed by size % 4 zero bytes, as Vector's tools and
-// python-can pad them; its size field leaves them out.
+// first and last object, in local time or UTC as the clock says), then LOG_CONTAINER objects, each
+// holding up to 128 KiB of whole objects, stored without compression. Classic and remote frames are
+// CAN_MESSAGE2 objects, CAN FD frames (and frames longer than 8 bytes) CAN_FD_MESSAGE_64
+// (CAN_FD_MESSAGE on channels past 254, which the former cannot number), error frames
+// CAN_ERROR_EXT; the BLF channel is the frame's channel + 1. Every object starts with "LOBJ" and a
+// header whose time stamp counts nanoseconds (whole microseconds here) from the file header's start
+// time. The counts and sizes of the file header are filled in at the end (left 0 on an output that
+// cannot go back, such as a pipe). All numbers little-endian. An object whose size is no multiple
+// of 4 (a CAN FD frame of 1-7 bytes, a container holding one) is followed by size % 4 zero bytes,
+// as Vector's tools and python-can pad them; its size field leaves them out.
 #pragma once
 
 #include <cstddef>
@@ -44,8 +44,8 @@ struct FileHeader {
     uint64_t uncompressedSize = 0;
     uint32_t objectCount = 0;
     bool dated = false;  // without a date both times are all zero
-    UtcTime start;
-    UtcTime last;
+    CalendarTime start;
+    CalendarTime last;
 };
 
 // The file header's 144 bytes.

@@ -13,6 +13,23 @@ constexpr uint64_t kNanosecondsPerSecond = 1000000000;
 constexpr size_t kMaxNameLength = 15;
 constexpr uint32_t kErrorFlag = 0x20000000;  // SocketCAN's CAN_ERR_FLAG
 constexpr uint32_t kErrorClassMask = 0x1FFFFFFF;
+// Three hexadecimal digits (standard) or eight (extended); a standard identifier past 0xFFF, which
+// no bus carries, gets as many as it needs.
+char* putIdentifier(char* out, const can::Frame& frame) {
+    const uint32_t id = frame.canId;
+    if (frame.isExtended) {
+        const uint8_t bytes[4] = {static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
+                                  static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(id)};
+        frame_text::putHexFour(out, bytes);
+        return out + 8;
+    }
+    if (id > 0xFFF) return frame_text::putHex(out, id, 3);
+    out[0] = frame_text::kUpperHex[id >> 8];
+    out[1] = frame_text::kUpperHex[(id >> 4) & 0x0F];
+    out[2] = frame_text::kUpperHex[id & 0x0F];
+    return out + 3;
+}
+
 }  // namespace
 
 bool isCandumpChannelName(const std::string& name) {
@@ -30,12 +47,17 @@ bool isCandumpChannelName(const std::string& name) {
 
 CandumpWriter::CandumpWriter(output::BlockOutput& output, const std::string (&names)[2])
     : output_(output) {
-    for (int i = 0; i < 2; ++i) names_[i] = ' ' + names[i].substr(0, kMaxNameLength) + ' ';
+    for (int i = 0; i < 2; ++i) {
+        const std::string text = ' ' + names[i].substr(0, kMaxNameLength) + ' ';
+        std::memcpy(names_[i], text.data(), text.size());
+        nameLengths_[i] = text.size();
+    }
 }
 
 void CandumpWriter::begin(const LogClock& clock) {
     originSeconds_ = clock.dated ? clock.originSeconds : 0;
     originNanoseconds_ = clock.dated ? clock.originNanoseconds : 0;
+    secondKnown_ = false;
 }
 
 void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
@@ -51,18 +73,10 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     }
     // The time, the longest name, an extended identifier and 64 bytes: under 200 characters.
     char* const start = output_.room(256);
-    const uint64_t nanoseconds = originNanoseconds_ + sinceOrigin;
-    char* out = start;
-    *out++ = '(';
-    out = putDecimal(
-        out, static_cast<uint64_t>(originSeconds_) + nanoseconds / kNanosecondsPerSecond, 10);
-    *out++ = '.';
-    out = putDecimal(out, nanoseconds % kNanosecondsPerSecond / 1000, 6);
-    *out++ = ')';
+    char* out = putTime(start, sinceOrigin);
     if (frame.channel < 2) {
-        const std::string& name = names_[frame.channel];
-        std::memcpy(out, name.data(), name.size());
-        out += name.size();
+        std::memcpy(out, names_[frame.channel], sizeof names_[0]);
+        out += nameLengths_[frame.channel];
     } else {
         out = frame_text::putText(out, " can");
         out = putDecimal(out, static_cast<uint64_t>(frame.channel));
@@ -82,27 +96,48 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     output_.advance(static_cast<size_t>(out - start));
 }
 
+char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
+    const uint64_t nanoseconds = originNanoseconds_ + sinceOrigin;
+    uint64_t withinSecond = nanoseconds - secondStart_;
+    if (!secondKnown_ || withinSecond >= kNanosecondsPerSecond) {  // earlier ones wrap past it
+        const uint64_t seconds =
+            static_cast<uint64_t>(originSeconds_) + nanoseconds / kNanosecondsPerSecond;
+        char* text = secondsText_;
+        *text++ = '(';
+        text = frame_text::putDecimal(text, seconds, 10);
+        *text++ = '.';
+        secondsLength_ = static_cast<size_t>(text - secondsText_);
+        withinSecond = nanoseconds % kNanosecondsPerSecond;
+        secondStart_ = nanoseconds - withinSecond;
+        secondKnown_ = true;
+    }
+    // The whole array: a copy of fixed size, of which the text's length counts.
+    std::memcpy(out, secondsText_, sizeof secondsText_);
+    out += secondsLength_;
+    out = frame_text::putSixDigits(out, static_cast<uint32_t>(withinSecond / 1000));
+    *out++ = ')';
+    return out;
+}
+
 // "123#01A2FF"; CAN FD "18FEF100##3<data>" with the flags digit (BRS 1, ESI 2).
 char* CandumpWriter::putData(char* out, const can::Frame& frame) {
-    out = frame_text::putHex(out, frame.canId, frame.isExtended ? 8 : 3);
+    out = putIdentifier(out, frame);
     *out++ = '#';
     const int dataLength = writtenLength(frame);
-    int length = dataLength;
-    if (writtenAsFd(frame)) {
-        length = can::canFdLength(length);
-        *out++ = '#';
-        *out++ = "0123"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];
-    }
-    for (int i = 0; i < length; ++i) {
-        out = frame_text::putHexByte(out, i < dataLength ? frame.data[i] : uint8_t{0});
-    }
-    return out;
+    if (!writtenAsFd(frame)) return frame_text::putHexBytes(out, frame.data, dataLength);
+    *out++ = '#';
+    *out++ = "0123"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];
+    out = frame_text::putHexBytes(out, frame.data, dataLength);
+    // The next length CAN FD carries, the bytes added being zero.
+    const auto added = static_cast<size_t>(can::canFdLength(dataLength) - dataLength);
+    std::memset(out, '0', 2 * added);
+    return out + 2 * added;
 }
 
 // "123#R", or "123#R5" with the length asked for, as candump writes it (no digit for 0).
 char* CandumpWriter::putRemote(char* out, const can::Frame& frame) {
     if (hasFdFlags(frame)) leftOut_.add(LeftOut::kRemoteFdFlags);
-    out = frame_text::putHex(out, frame.canId, frame.isExtended ? 8 : 3);
+    out = putIdentifier(out, frame);
     *out++ = '#';
     *out++ = 'R';
     const int length = std::min(writtenLength(frame), can::kClassicMaxLength);

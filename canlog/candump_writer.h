@@ -42,12 +42,22 @@ private:
     char* putData(char* out, const can::Frame& frame);
     char* putRemote(char* out, const can::Frame& frame);
     char* putError(char* out, const can::Frame& frame);
+    // "(1700000000.250000)": the text up to the point is kept from the frame before, as most
+    // frames fall in the same second.
+    char* putTime(char* out, uint64_t sinceOrigin);
 
     output::BlockOutput& output_;
     LeftOutCounts leftOut_;
-    std::string names_[2];  // each between the blanks that part it from time and frame
+    // " can0 ": each name between the blanks that part it from time and frame, in an array
+    // copied whole.
+    char names_[2][24] = {};
+    size_t nameLengths_[2] = {};
     int64_t originSeconds_ = 0;
     uint32_t originNanoseconds_ = 0;
+    bool secondKnown_ = false;
+    uint64_t secondStart_ = 0;   // nanoseconds past the origin's second where it begins
+    char secondsText_[32] = {};  // "(1700000000."
+    size_t secondsLength_ = 0;
 };
 
 // Whether `name` can stand for a channel in the file: 1 to 15 characters (a network interface

@@ -2,7 +2,9 @@
 // the output buffer (millions of lines a second).
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace canlog {
 
@@ -10,11 +12,70 @@ namespace frame_text {
 
 inline constexpr char kUpperHex[] = "0123456789ABCDEF";
 
+// Every byte's two upper-case hexadecimal digits, and every number 0-99's two decimal digits:
+// one copy of two characters in place of two look-ups or a division each.
+inline constexpr auto kHexPairs = [] {
+    struct Table {
+        char text[512];
+    } table{};
+    for (int i = 0; i < 256; ++i) {
+        table.text[2 * i] = kUpperHex[i >> 4];
+        table.text[2 * i + 1] = kUpperHex[i & 0x0F];
+    }
+    return table;
+}();
+inline constexpr auto kDecimalPairs = [] {
+    struct Table {
+        char text[200];
+    } table{};
+    for (int i = 0; i < 100; ++i) {
+        table.text[2 * i] = static_cast<char>('0' + i / 10);
+        table.text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
 // Two upper-case hexadecimal digits.
 inline char* putHexByte(char* out, uint8_t byte) {
-    out[0] = kUpperHex[byte >> 4];
-    out[1] = kUpperHex[byte & 0x0F];
+    std::memcpy(out, kHexPairs.text + 2 * byte, 2);
     return out + 2;
+}
+
+// Four bytes as eight upper-case hexadecimal digits at once: each byte spread to two, its
+// nibbles to the two bytes of a 16-bit lane, then '0' added, and 7 more to the digits past 9.
+inline void putHexFour(char* out, const uint8_t* bytes) {
+    if constexpr (std::endian::native == std::endian::little) {
+        uint32_t four = 0;
+        std::memcpy(&four, bytes, sizeof four);
+        uint64_t lanes = four;
+        lanes = (lanes | lanes << 16) & 0x0000FFFF0000FFFF;
+        lanes = (lanes | lanes << 8) & 0x00FF00FF00FF00FF;
+        const uint64_t nibbles = (lanes >> 4 & 0x000F000F000F000F) | (lanes & 0x000F000F000F000F)
+                                                                         << 8;
+        const uint64_t pastNine = (nibbles + 0x0606060606060606) >> 4 & 0x0101010101010101;
+        const uint64_t text = nibbles + 0x3030303030303030 + pastNine * 7;
+        std::memcpy(out, &text, sizeof text);
+    } else {
+        for (int i = 0; i < 4; ++i) std::memcpy(out + 2 * i, kHexPairs.text + 2 * bytes[i], 2);
+    }
+}
+
+// Bytes as pairs of upper-case hexadecimal digits, with nothing between them.
+inline char* putHexBytes(char* out, const uint8_t* bytes, int count) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) putHexFour(out + 2 * i, bytes + i);
+    for (; i < count; ++i) std::memcpy(out + 2 * i, kHexPairs.text + 2 * bytes[i], 2);
+    return out + 2 * (count > 0 ? count : 0);
+}
+
+// Exactly six decimal digits of `value` (0..999999): the microseconds of a time.
+inline char* putSixDigits(char* out, uint32_t value) {
+    const uint32_t high = value / 10000;
+    const uint32_t low = value % 10000;
+    std::memcpy(out, kDecimalPairs.text + 2 * high, 2);
+    std::memcpy(out + 2, kDecimalPairs.text + 2 * (low / 100), 2);
+    std::memcpy(out + 4, kDecimalPairs.text + 2 * (low % 100), 2);
+    return out + 6;
 }
 
 // Upper-case hexadecimal without leading zeros, at least `minDigits` digits (1..8).

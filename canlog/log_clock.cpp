@@ -1,5 +1,7 @@
 #include "canlog/log_clock.h"
 
+#include "platform/local_time.h"
+
 namespace canlog {
 
 namespace {
@@ -23,8 +25,8 @@ void civilFromDays(int64_t days, int& year, int& month, int& day) {
 
 }  // namespace
 
-UtcTime utcTimeOf(int64_t seconds, int milliseconds) {
-    UtcTime time;
+CalendarTime utcTimeOf(int64_t seconds, int milliseconds) {
+    CalendarTime time;
     const int64_t days = seconds / kSecondsPerDay;
     const int64_t ofDay = seconds % kSecondsPerDay;
     civilFromDays(days, time.year, time.month, time.day);
@@ -36,7 +38,17 @@ UtcTime utcTimeOf(int64_t seconds, int milliseconds) {
     return time;
 }
 
-LogClock logClockFor(const sources::TimeOrigin& origin) {
+CalendarTime LogClock::calendarAt(int64_t seconds, int milliseconds) const {
+    if (utc) return utcTimeOf(seconds, milliseconds);
+    // The local time is the UTC calendar of the instant moved by the zone's offset then; where
+    // the system cannot tell it, the origin's offset stands.
+    platform::CivilTime local;
+    int64_t offset = utcOffset;
+    if (platform::localTime(seconds, local)) offset = platform::secondsOfCivil(local) - seconds;
+    return utcTimeOf(seconds + offset < 0 ? 0 : seconds + offset, milliseconds);
+}
+
+LogClock logClockFor(const sources::TimeOrigin& origin, HeaderClock header) {
     using Kind = sources::TimeOrigin::Kind;
     LogClock clock;
     clock.timed = origin.kind != Kind::kNoUnit;
@@ -57,6 +69,15 @@ LogClock logClockFor(const sources::TimeOrigin& origin) {
     clock.dated = true;
     clock.originSeconds = start;
     clock.originNanoseconds = static_cast<uint32_t>(rest);
+    platform::CivilTime local;
+    if (header == HeaderClock::kLocal && platform::localTime(start, local)) {
+        const int64_t offset = platform::secondsOfCivil(local) - start;
+        // A local date before 1970 or past the dated starts stays in UTC, as a header holds it.
+        if (start + offset >= 0 && start + offset <= kLatestDatedStart) {
+            clock.utc = false;
+            clock.utcOffset = offset;
+        }
+    }
     return clock;
 }
 

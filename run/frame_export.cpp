@@ -28,7 +28,7 @@ FrameExporter::FrameExporter(const ExportOptions& options, const sources::WalkCo
 
 template <class Writer>
 platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer) {
-    const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin());
+    const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
     writer.begin(clock);
     sources::FrameWalk walk(source, filter_, control_);
     platform::Status walked = walk.run([&](const can::Frame& frame) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "can/id_range.h"
+#include "canlog/log_clock.h"
 #include "output/block_output.h"
 #include "run/batch.h"
 #include "run/file_outcome.h"
@@ -32,6 +33,8 @@ struct ExportOptions {
     std::vector<can::IdRange> ids;                   // empty: every identifier
     std::string channelNames[2] = {"can0", "can1"};  // candump's interfaces of CH1 and CH2
     InputChoice input;                               // how the inputs are read
+    // The clock of the ASC date and the BLF header times (candump times are seconds since 1970).
+    canlog::HeaderClock clock = canlog::HeaderClock::kLocal;
 };
 
 // What one export worker owns: the output with its buffer.

@@ -53,6 +53,14 @@ const OptionRow<Request> kRows[] = {
                                                request.options.channelNames[1]};
          return Status{};
      }},
+    {"clock", 0, "local|utc", Repeat::kOnce,
+     "asc, blf: header dates in local time (default, as CAN tools read them) or UTC",
+     +[](std::string_view value, Request& request) {
+         const auto clock = pickWord<canlog::HeaderClock>(value, {"local", "utc"});
+         if (!clock) return invalidValue("clock", value, "local or utc");
+         request.options.clock = *clock;
+         return Status{};
+     }},
     outputDirRow<Request>({}),
     outputRow<Request>({}),
     jobsRow<Request>({}),

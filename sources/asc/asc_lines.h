@@ -81,5 +81,8 @@ struct AscLine {
 // 0x10 a remote request; without the word the line is a CAN FD frame. `frame` is written for
 // kFrame (and may be written for other kinds).
 AscLine readAscLine(std::string_view line, Base base, can::Frame& frame);
+// The same, word by word for every line: readAscLine reads a plain classic frame line in one
+// pass, which must come to the same (the tests compare the two).
+AscLine readAscLineByWords(std::string_view line, Base base, can::Frame& frame);
 
 }  // namespace sources::asc

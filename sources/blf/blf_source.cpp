@@ -31,7 +31,11 @@ std::string containerName(uint64_t number) { return "container " + std::to_strin
 }  // namespace
 
 BlfSource::BlfSource(std::unique_ptr<ByteInput> input, blf::InflateEngine engine)
-    : input_(std::move(input)), block_(*input_), inflater_(engine), stream_(counts_) {}
+    : input_(std::move(input)),
+      block_(*input_),
+      inflater_(engine),
+      ahead_(engine),
+      stream_(counts_) {}
 
 platform::Status BlfSource::open() {
     if (!block_.allocated()) return status_ = platform::Status::failure(platform::kOutOfMemory);
@@ -153,18 +157,48 @@ BlfSource::Step BlfSource::inflateContainer(uint64_t at, uint32_t payloadSize, u
         }
         return Step::kEnd;
     }
-    if (!ensureRoom(inflated_, inflatedCapacity_, claimed, 0)) return Step::kEnd;
-    size_t produced = 0;
-    const blf::InflateResult result =
-        inflater_.inflate({payload, payloadSize}, {inflated_.get(), claimed}, produced);
+    blf::InflateResult result = blf::InflateResult::kDone;
+    std::span<const uint8_t> inflated;
+    if (!ahead_.take(at, result, inflated)) {
+        if (!ensureRoom(inflated_, inflatedCapacity_, claimed, 0)) return Step::kEnd;
+        size_t produced = 0;
+        result = inflater_.inflate({payload, payloadSize}, {inflated_.get(), claimed}, produced);
+        inflated = {inflated_.get(), produced};
+    }
     if (payload == block_.data()) block_.consume(payloadSize);
     if (result != blf::InflateResult::kDone) {
         failInflating(result, name, claimed, at);
         return Step::kEnd;
     }
-    if (produced == 0) return Step::kNone;
-    stream_.feed({inflated_.get(), produced});
+    inflateNextAhead();
+    if (inflated.empty()) return Step::kNone;
+    stream_.feed(inflated);
     return Step::kPiece;
+}
+
+void BlfSource::inflateNextAhead() {
+    // Only the plain case: a compressed container right behind (after the zero bytes that pad
+    // the one before), its sizes within bounds and its bytes in the block; anything else is left
+    // to nextPiece() when it gets there.
+    constexpr size_t kPadding = 3;
+    if (!block_.fill(kPadding + blf::kBaseHeaderSize)) return;
+    size_t skip = 0;
+    while (skip < kPadding && block_.data()[skip] == 0) ++skip;
+    const uint8_t* bytes = block_.data() + skip;
+    const ObjectHeader header = blf::readObjectHeader(bytes);
+    const size_t fieldsEnd = size_t{header.headerSize} + kContainerFieldsSize;
+    if (readLe32(bytes) != blf::kObjectSignature || header.type != blf::kLogContainer ||
+        !blf::plausible(header) || header.objectSize < fieldsEnd ||
+        header.objectSize > blf::BlockBuffer::kBlockSize - kPadding ||
+        !block_.fill(skip + header.objectSize)) {
+        return;
+    }
+    bytes = block_.data() + skip;  // the fill may have moved the bytes
+    const uint8_t* fields = bytes + header.headerSize;
+    const uint32_t claimed = readLe32(fields + 8);
+    const auto payloadSize = static_cast<uint32_t>(header.objectSize - fieldsEnd);
+    if (readLe16(fields) != kZlib || claimed > payloadSize * kMaxDeflateRatio) return;
+    ahead_.start(block_.offset() + skip, {bytes + fieldsEnd, payloadSize}, claimed);
 }
 
 const uint8_t* BlfSource::gatherPayload(uint32_t size) {

@@ -15,6 +15,7 @@
 
 #include "sources/blf/blf_block_buffer.h"
 #include "sources/blf/blf_inflate.h"
+#include "sources/blf/blf_inflate_ahead.h"
 #include "sources/blf/blf_object_stream.h"
 #include "sources/byte_input.h"
 #include "sources/frame_source.h"
@@ -48,6 +49,8 @@ private:
     Step beginObject(const blf::ObjectHeader& header);
     Step beginContainer(const blf::ObjectHeader& header);
     Step inflateContainer(uint64_t at, uint32_t payloadSize, uint32_t claimed);
+    // Starts inflating the container that follows, when it lies whole in the block.
+    void inflateNextAhead();
     // The compressed bytes of a container, whole: in the block, or gathered past it; null when
     // the file ends first (or there is no memory for them: status() says so then).
     const uint8_t* gatherPayload(uint32_t size);
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<ByteInput> input_;
     blf::BlockBuffer block_;
     blf::Inflater inflater_;
+    blf::InflateAhead ahead_;
     SourceCounts counts_;
     blf::ObjectStream stream_;
     TimeOrigin origin_;

@@ -317,6 +317,85 @@ void readPlain(std::string_view line, can::Frame& frame, LineResult& result) {
     }
 }
 
+// "(1714566896.000250) can0 123#01A2FF" with ten digits of seconds and six of fraction, a
+// classic data frame and at most " R" or " T" behind it: the line of candump -L and of
+// python-can, nearly every line of most logs, read in one pass. Any other form, or anything
+// this reading is unsure of, gives false (its data bytes may be written), and readPlain decides:
+// the two readings agree on every line this one takes.
+bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& result) {
+    const char* const p = line.data();
+    const char* const end = p + line.size();
+    constexpr ptrdiff_t kShortest = 26;  // the time, one-letter name, "123#", and room to look
+    uint64_t high = 0;
+    uint64_t fraction = 0;
+    if (end - p < kShortest || p[0] != '(' || p[11] != '.' || p[18] != ')' || p[19] != ' ' ||
+        leadingDigits(p + 1, high) != 8 || !isDigit(p[9]) || !isDigit(p[10]) ||
+        leadingDigits(p + 12, fraction) != 6) {
+        return false;
+    }
+    const char* const name = p + 20;
+    const char* at = name;
+    while (at != end && !isBlank(*at)) ++at;
+    const auto nameLength = static_cast<size_t>(at - name);
+    if (nameLength == 0 || nameLength > kMaxInterfaceLength || end - at < 2 || *at != ' ' ||
+        isBlank(at[1])) {
+        return false;
+    }
+    const char* const id = at + 1;
+    const ptrdiff_t left = end - id;
+    size_t digits = 0;
+    if (left > 3 && id[3] == '#') {
+        digits = 3;
+    } else if (left > 8 && !(left > 5 && id[5] == '#') && id[8] == '#') {
+        digits = 8;
+    } else {
+        return false;
+    }
+    uint32_t value = 0;
+    if (!readHexDigits({id, digits}, value) ||
+        (digits == 3 ? value > kStandardMax : (value & (kOutsideError | kErrorFlag)) != 0)) {
+        return false;
+    }
+    at = id + digits + 1;
+    // The data straight into the frame, which holds anything when the line is not taken.
+    std::memset(frame.data, 0, sizeof frame.data);
+    int count = 0;
+    while (end - at >= 8 && count + 4 <= kClassicMax && readFourBytes(at, frame.data + count)) {
+        count += 4;
+        at += 8;
+    }
+    for (; end - at >= 2; at += 2) {
+        const uint8_t highNibble = hexOf(at[0]);
+        const uint8_t lowNibble = hexOf(at[1]);
+        if ((highNibble | lowNibble) > 0x0F) break;
+        if (count == kClassicMax) return false;
+        frame.data[count++] = static_cast<uint8_t>(highNibble << 4 | lowNibble);
+    }
+    bool transmitted = false;
+    if (at != end) {
+        if (end - at != 2 || at[0] != ' ' || (at[1] != 'R' && at[1] != 'T')) return false;
+        transmitted = at[1] == 'T';
+    }
+    result.kind = LineKind::kFrame;
+    result.form = LineForm::kLog;
+    result.skipped = "";
+    result.time.form = TimeForm::kSeconds;
+    result.time.seconds = high * 100 + static_cast<uint64_t>((p[9] - '0') * 10 + (p[10] - '0'));
+    result.time.nanoseconds = static_cast<uint32_t>(fraction) * 1000;
+    result.time.secondDigits = 10;
+    result.interface = {name, nameLength};
+    frame.event = 0;
+    frame.transmitted = transmitted;
+    frame.isFd = false;
+    frame.bitRateSwitch = false;
+    frame.errorState = false;
+    frame.kind = can::FrameKind::kData;
+    frame.isExtended = digits == 8;
+    frame.canId = value;
+    frame.dataLength = count;
+    return true;
+}
+
 // A copy of the line without ESC '[' ... final-letter sequences.
 void removeColours(std::string_view line, std::string& out) {
     out.clear();
@@ -333,6 +412,11 @@ void removeColours(std::string_view line, std::string& out) {
 }  // namespace
 
 const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
+    if (readPlainLogLine(line, frame, result_)) return result_;
+    return readByGrammar(line, frame);
+}
+
+const LineResult& LineReader::readByGrammar(std::string_view line, can::Frame& frame) {
     readPlain(line, frame, result_);
     if (result_.kind == LineKind::kUnreadable && line.find('\x1b') != std::string_view::npos) {
         removeColours(line, uncoloured_);

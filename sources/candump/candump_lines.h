@@ -82,6 +82,9 @@ public:
     // kFrame every field of `frame` but time, place and channel is set, the data zero beyond its
     // length; for other kinds `frame` holds anything.
     const LineResult& read(std::string_view line, can::Frame& frame);
+    // The same, by the whole grammar for every line: read() takes the plain candump -L line in
+    // one pass, which must come to the same (the tests compare the two).
+    const LineResult& readByGrammar(std::string_view line, can::Frame& frame);
 
 private:
     LineResult result_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/canlog/frame_writer_support.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -61,6 +62,43 @@ TEST(AscWriter, DatedLogWithClassicExtendedAndFdFramesAndEvents) {
     }
     fd64 += "        0    0     1000        0        0        0        0        0\n";
     EXPECT_EQ(text.substr(expected.size()), fd64 + "End TriggerBlock\n");
+}
+
+TEST(AscWriter, LocalDatesAndTheZoneTheyAreIn) {
+    const auto header = [](const char* zone, canlog::HeaderClock headerClock) {
+        testing_support::useTimeZone(zone);
+        const std::string text = writtenBytes([headerClock](output::BlockOutput& output) {
+            canlog::AscWriter writer(output);
+            writer.begin(export_testing::captureClock(29, 0, 1714566896, 789250000, headerClock));
+            writer.frame(frameOf(0, 0x123, false, {0x01}), 1000000);
+            writer.end();
+        });
+        testing_support::useUtc();
+        return text.substr(0, text.find("End"));
+    };
+    const std::string frame = "   0.001250 1  123             Rx   d 1 01\n";
+    EXPECT_EQ(header("JST-9", canlog::HeaderClock::kLocal),
+              "date Wed May 01 09:34:56.789 pm 2024\n"
+              "base hex  timestamps absolute\n"
+              "no internal events logged\n"
+              "// times from the date above (local time, UTC+09:00); the recording started at "
+              "2024-05-01 12:34:56.789250000 UTC\n"
+              "Begin Triggerblock Wed May 01 09:34:56.789 pm 2024\n" +
+                  frame);
+    EXPECT_EQ(header("JST-9", canlog::HeaderClock::kUtc),
+              "date Wed May 01 12:34:56.789 pm 2024\n"
+              "base hex  timestamps absolute\n"
+              "no internal events logged\n"
+              "// times from the date above (UTC); the recording started at "
+              "2024-05-01 12:34:56.789250000 UTC\n"
+              "Begin Triggerblock Wed May 01 12:34:56.789 pm 2024\n" +
+                  frame);
+    // Zones behind UTC and off the whole hour.
+    EXPECT_NE(header("NST3:30", canlog::HeaderClock::kLocal)
+                  .find("date Wed May 01 09:04:56.789 am 2024\n"),
+              std::string::npos);
+    EXPECT_NE(header("NST3:30", canlog::HeaderClock::kLocal).find("(local time, UTC-03:30)"),
+              std::string::npos);
 }
 
 TEST(AscWriter, UndatedLogsSayWhatTheirTimesCountFrom) {

@@ -7,6 +7,7 @@
 
 #include "monitor/byte_order.h"
 #include "tests/canlog/frame_writer_support.h"
+#include "tests/support/test_paths.h"
 
 namespace {
 
@@ -160,6 +161,32 @@ TEST(BlfWriter, WholeObjectsInContainersOf128KiBAndTheHeaderFilledInAtTheEnd) {
     // Object time stamps count from the header's millisecond: 250 us below it, then the frame.
     EXPECT_EQ(readLe64(bytes + containers[0].at + 32 + 24), 250000u);
     EXPECT_EQ(readLe64(bytes + containers[0].at + 32 + 56 + 24), 251000u);
+}
+
+TEST(BlfWriter, HeaderTimesInLocalTimeOrUtc) {
+    const auto headerTimes = [](canlog::HeaderClock clock) {
+        testing_support::useTimeZone("JST-9");
+        const std::string file = writtenBytes([clock](output::BlockOutput& output) {
+            canlog::BlfWriter writer(output);
+            writer.begin(export_testing::captureClock(29, 0, 1714566896, 789250000, clock));
+            writer.frame(frameOf(0, 1, false, {1}), 0);
+            // 2024-05-01 15:00:00.100 UTC, past midnight in Tokyo.
+            writer.frame(frameOf(0, 2, false, {2}),
+                         (1714575600ull - 1714566896) * 1000000000 + 100000000 - 789250000);
+            writer.end();
+        });
+        testing_support::useUtc();
+        std::vector<uint16_t> fields;
+        for (int i = 0; i < 16; ++i) {
+            fields.push_back(readLe16(reinterpret_cast<const uint8_t*>(file.data()) + 40 + 2 * i));
+        }
+        return fields;
+    };
+    EXPECT_EQ(headerTimes(canlog::HeaderClock::kLocal),
+              (std::vector<uint16_t>{2024, 5, 3, 1, 21, 34, 56, 789, 2024, 5, 4, 2, 0, 0, 0, 100}));
+    EXPECT_EQ(
+        headerTimes(canlog::HeaderClock::kUtc),
+        (std::vector<uint16_t>{2024, 5, 3, 1, 12, 34, 56, 789, 2024, 5, 3, 1, 15, 0, 0, 100}));
 }
 
 TEST(BlfWriter, UndatedCaptureHasZeroTimesAndStampsFromItsOwnZero) {

@@ -52,14 +52,15 @@ inline canlog::LogClock datedClock(int64_t seconds, uint32_t nanoseconds) {
 // The clock of a capture of this layout, time-stamp mode and recording start, as its source
 // tells it.
 inline canlog::LogClock captureClock(int variant, int mode, int64_t seconds = 0,
-                                     int64_t nanoseconds = 0) {
+                                     int64_t nanoseconds = 0,
+                                     canlog::HeaderClock header = canlog::HeaderClock::kUtc) {
     monitor::MonitorFile file;
     file.variant = variant;
     file.timeStampMode = mode;
     file.info29.startSeconds = seconds;
     file.info29.startNanoseconds = nanoseconds;
     const sources::CaptureSource source(file);
-    return canlog::logClockFor(source.timeOrigin());
+    return canlog::logClockFor(source.timeOrigin(), header);
 }
 
 // A layout-27 capture's clock: never dated, in the unit of its mode (none for mode 0).

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_paths.h"
+
 namespace {
 
 struct Civil {
@@ -19,7 +21,7 @@ TEST(UtcTime, CalendarDatesAcrossLeapYearsAndCenturies) {
         {253402300799, 9999, 12, 31, 5, 23, 59, 59},
     };
     for (const Civil& c : cases) {
-        const canlog::UtcTime t = canlog::utcTimeOf(c.seconds, 7);
+        const canlog::CalendarTime t = canlog::utcTimeOf(c.seconds, 7);
         EXPECT_EQ(t.year, c.year) << c.seconds;
         EXPECT_EQ(t.month, c.month) << c.seconds;
         EXPECT_EQ(t.day, c.day) << c.seconds;
@@ -83,6 +85,48 @@ TEST(LogClock, ADatedSourceStartsAtItsStartWhenThatIsADate) {
         EXPECT_TRUE(clock.timed);
     }
     EXPECT_TRUE(canlog::logClockFor(originOf(Kind::kDated, canlog::kLatestDatedStart, 0)).dated);
+}
+
+TEST(LogClock, HeaderDatesInLocalTimeByDefaultOrInUtc) {
+    const sources::TimeOrigin origin = originOf(Kind::kDated, 1714566896, 789250000);
+    testing_support::useTimeZone("JST-9");
+    canlog::LogClock clock = canlog::logClockFor(origin);
+    EXPECT_FALSE(clock.utc);
+    EXPECT_EQ(clock.utcOffset, 9 * 3600);
+    canlog::CalendarTime start = clock.originToMillisecond();
+    EXPECT_EQ(start.hour, 21);
+    EXPECT_EQ(start.minute, 34);
+    EXPECT_EQ(start.millisecond, 789);
+    // Past midnight in Tokyo: the local date and weekday move on with it.
+    const canlog::CalendarTime late = clock.calendarAt(1714575600, 5);
+    EXPECT_EQ(late.day, 2);
+    EXPECT_EQ(late.weekday, 4);
+    EXPECT_EQ(late.hour, 0);
+    EXPECT_EQ(late.millisecond, 5);
+    // The instants the times count from stay those of the capture.
+    EXPECT_EQ(clock.originSeconds, 1714566896);
+    EXPECT_EQ(clock.originBelowMillisecond(), 250000u);
+
+    clock = canlog::logClockFor(origin, canlog::HeaderClock::kUtc);
+    EXPECT_TRUE(clock.utc);
+    EXPECT_EQ(clock.originToMillisecond().hour, 12);
+
+    // Each date with the offset of its own instant: summer time begins between start and end.
+    testing_support::useTimeZone("EST5EDT,M3.2.0,M11.1.0");
+    clock = canlog::logClockFor(originOf(Kind::kDated, 1710052200, 0));  // 2024-03-10 06:30 UTC
+    EXPECT_EQ(clock.utcOffset, -5 * 3600);
+    EXPECT_EQ(clock.originToMillisecond().hour, 1);
+    EXPECT_EQ(clock.calendarAt(1710052200 + 3600, 0).hour, 3);  // 07:30 UTC is 03:30 EDT
+    // A start whose local date falls before 1970 has no local header: UTC then.
+    clock = canlog::logClockFor(originOf(Kind::kDated, 3600, 0));
+    EXPECT_TRUE(clock.utc);
+    EXPECT_EQ(clock.originToMillisecond().hour, 1);
+
+    testing_support::useUtc();
+    clock = canlog::logClockFor(origin);
+    EXPECT_FALSE(clock.utc);
+    EXPECT_EQ(clock.utcOffset, 0);
+    EXPECT_EQ(clock.originToMillisecond().hour, 12);
 }
 
 }  // namespace

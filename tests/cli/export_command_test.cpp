@@ -40,6 +40,9 @@ TEST(ExportArguments, EveryOptionAndEveryMistake) {
     EXPECT_TRUE(request.run.quiet);
     EXPECT_EQ(request.run.outputDir, "out");
     EXPECT_EQ(request.run.inputs, (cli::Arguments{"a.DT", "b.DT"}));
+    EXPECT_EQ(request.options.clock, canlog::HeaderClock::kLocal);
+    ASSERT_EQ(parse({"--format", "asc", "--clock", "UTC", "a.DT"}, request), "");
+    EXPECT_EQ(request.options.clock, canlog::HeaderClock::kUtc);
 
     ASSERT_EQ(parse({"--format", "blf", "--output", "-", "a.DT"}, request), "");
     EXPECT_EQ(request.options.channelNames[0], "can0");  // defaults stay
@@ -62,6 +65,8 @@ TEST(ExportArguments, EveryOptionAndEveryMistake) {
          "the range 7FF-100 runs backwards for --ids (hexadecimal: 100-1FF,18FEF100)"},
         {{"--format", "asc", "--format", "blf", "a.DT"},
          "--format is given twice, as 'asc' and 'blf'"},
+        {{"--format", "asc", "--clock", "gmt", "a.DT"},
+         "invalid value 'gmt' for --clock (local or utc)"},
         {{"--format", "asc", "--dbc", "x.dbc", "a.DT"},
          "unknown option --dbc (use -- before a file named so)"},
     };

@@ -30,6 +30,7 @@ class ExampleExport : public ::testing::TestWithParam<ExportCase> {};
 
 TEST_P(ExampleExport, MatchesTheCheckedLog) {
     const ExportCase& c = GetParam();
+    testing_support::useUtc();  // the checked logs' dates: local time in UTC
     testing_support::ScratchDir dir("export-e2e");
     std::string error;
     const auto description = readFileBytes(testing_support::sourceDir() / "examples" /

@@ -195,6 +195,60 @@ def log2asc_round_trip(runner, name, expected, dated):
     return compare(f"{name}.log through log2asc", got, shifted)
 
 
+def in_zone(zone):
+    """Local time from here on, for this process and the programs it runs, is that of `zone`."""
+    os.environ["TZ"] = zone
+    time.tzset()
+
+
+def read_ours(runner, path):
+    """The frames of a log as this program's own reader gives them (`inspect --json`)."""
+    lines = [json.loads(line) for line in
+             runner.run(runner.cli, "inspect", "--json", path).splitlines() if line.strip()]
+    origin = lines[0].get("startSeconds", 0) * 10**9 + lines[0].get("startNanoseconds", 0)
+    return [((origin + line["time"]) // 1000, line["channel"] - 1, line["canId"],
+             line["isExtended"], line["isFd"], next(n for n in FD_LENGTHS
+                                                   if n >= line["dataLength"]),
+             bytes.fromhex(line["data"]).ljust(next(n for n in FD_LENGTHS
+                                                    if n >= line["dataLength"]), b"\0"))
+            for line in lines[1:] if line.get("kind") == "data"]
+
+
+def zone_round_trips(runner, name, expected, tokyo):
+    """The ASC date line and the BLF header in local time (the default) and in UTC, written and
+    read in Tokyo and in UTC: python-can and this program's readers read local dates as the
+    capture's true instants; UTC dates read as local ones are off by the zone's offset in
+    python-can, and in this program's BLF reader (a BLF header cannot say UTC), while its ASC
+    reader takes the UTC the file's comment gives."""
+    ok = True
+    for zone, offset, date in ((tokyo, 9 * 3600 * 10**6, "09:34:56.789 pm"),
+                               ("UTC", 0, "12:34:56.789 pm")):
+        in_zone(zone)
+        for clock in ("local", "utc"):
+            for fmt in ("asc", "blf"):
+                runner.run(runner.cli, "export", "-q", "--format", fmt, "--clock", clock,
+                           "--output", f"{name}.{clock}.{fmt}", f"{name}.DT")
+            path = lambda ext: os.path.join(runner.work, f"{name}.{clock}.{ext}")
+            shift = 0 if clock == "local" else offset
+            off = [(frame[0] - shift,) + frame[1:] for frame in expected]
+            what = f"{name}.{clock} in {zone}"
+            ok &= compare(f"{what}.asc by python-can", read_asc(path("asc")), off)
+            ok &= compare(f"{what}.blf by python-can", read_blf(path("blf")), off)
+            ok &= compare(f"{what}.asc by txtcvt", read_ours(runner, f"{name}.{clock}.asc"),
+                          expected)
+            ok &= compare(f"{what}.blf by txtcvt", read_ours(runner, f"{name}.{clock}.blf"), off)
+            with open(path("asc"), encoding="ascii") as f:
+                head = f.read(400).splitlines()
+            want_date = f"date Wed May 01 {date if clock == 'local' else '12:34:56.789 pm'} 2024"
+            want_zone = "(UTC)" if clock == "utc" else (
+                "(local time, UTC+09:00)" if offset else "(local time, UTC+00:00)")
+            if head[0] != want_date or want_zone not in head[3]:
+                print(f"FAIL {what}.asc: header {head[0]!r} / {head[3]!r}")
+                ok = False
+    in_zone("UTC")
+    return ok
+
+
 def can_sockets():
     try:
         socket.socket(socket.AF_CAN, socket.SOCK_RAW, socket.CAN_RAW).close()
@@ -265,6 +319,11 @@ def main():
         if namespace:
             ok &= canplayer_replay(namespace, path("log"), len(expected))
         frames_checked += len(expected)
+
+    # Tokyo's rule as a TZ value the Windows C runtime takes too.
+    ok &= zone_round_trips(runner, "v29", expected_frames(
+        runner.run(runner.cli, "inspect", "--json", "v29.DT")),
+        "JST-9" if args.emulator else "Asia/Tokyo")
 
     for capture, output, options, channels, ranges in SELECTIONS:
         runner.run(runner.cli, "export", "-q", *options, "--output", output, f"{capture}.DT")

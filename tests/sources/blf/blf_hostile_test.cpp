@@ -93,6 +93,39 @@ TEST(BlfHostile, ADecompressionBombIsRefusedWithItsPlace) {
     EXPECT_EQ(withZlib.status.description(), outcome.status.description());
 }
 
+// Each compressed container is inflated while the one before is read: a damaged one among many
+// still ends the reading at its place, after every frame before it, however the frames are
+// fetched.
+TEST(BlfHostile, ADamagedContainerAmongOthersEndsTheReadingAtItsPlace) {
+    std::string bytes = fileHeader();
+    std::vector<uint32_t> before;
+    uint32_t id = 0;
+    for (int c = 0; c < 3; ++c) {
+        std::string content;
+        for (int i = 0; i < 50; ++i, ++id) {
+            content += frameObject(id, id);
+            before.push_back(id);
+        }
+        bytes += zlibContainer(content);
+    }
+    const std::string damagedAt = std::to_string(bytes.size());
+    std::string damaged = zlibCompress(frameObject(999, 0) + frameObject(998, 0));
+    damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x55);
+    bytes += container(2, damaged, 2 * 48) + zlibContainer(frameObject(997, 0));
+    for (const size_t batch : {size_t{1}, size_t{7}, size_t{1000}}) {
+        const ReadOutcome outcome = readAll(bytes, batch);
+        EXPECT_EQ(idsOf(outcome), before) << batch;
+        EXPECT_EQ(outcome.status.description(),
+                  "byte " + damagedAt + ": container 4 holds damaged compressed data")
+            << batch;
+    }
+    // Cut inside the container after the damaged one: the damage still speaks first.
+    const ReadOutcome cut = readAll(bytes.substr(0, bytes.size() - 10));
+    EXPECT_EQ(idsOf(cut), before);
+    EXPECT_EQ(cut.status.description(),
+              "byte " + damagedAt + ": container 4 holds damaged compressed data");
+}
+
 TEST(BlfHostile, ContainersClaimingTooMuchOrUnreadableAreRefused) {
     const std::string zeros = zlibCompress(std::string(17 << 20, '\0'), 9);
     struct Case {
