@@ -100,14 +100,13 @@ bool filesAreApart(const ConvertRequest& request, const std::vector<std::filesys
     const auto path = [](const std::string& text) { return platform::pathFromUtf8(text); };
     if (!request.dbcPath.empty()) reads.push_back({path(request.dbcPath), "the database"});
     std::vector<run::RunFile> writes;
-    const bool two = !request.channelDbcPath[0].empty() && !request.channelDbcPath[1].empty();
+    const bool several = request.channelDbcPaths.size() > 1;
     if (!request.dbcPath.empty()) {
         writes.push_back({loadLogPathFor(request.logPath, -1), "the load log"});
     }
-    for (int channel = 0; channel < 2; ++channel) {
-        if (request.channelDbcPath[channel].empty()) continue;
-        reads.push_back({path(request.channelDbcPath[channel]), "the database"});
-        writes.push_back({loadLogPathFor(request.logPath, two ? channel : -1), "the load log"});
+    for (const auto& [channel, database] : request.channelDbcPaths) {
+        reads.push_back({path(database), "the database"});
+        writes.push_back({loadLogPathFor(request.logPath, several ? channel : -1), "the load log"});
     }
     if (!request.settingsPath.empty()) {
         reads.push_back({path(request.settingsPath), "the settings file"});
@@ -191,7 +190,7 @@ int runConvertCommand(const Arguments& args) {
     ConvertDatabases databases;
     if (!databases.load(request)) return 2;
     std::vector<std::string> unmatched;
-    const decode::DecodingSetup setup(databases.channel(0), databases.channel(1), request.selection,
+    const decode::DecodingSetup setup(databases.every(), databases.own(), request.selection,
                                       request.j1939, unmatched);
     for (const std::string& pattern : unmatched) {
         std::fprintf(stderr, "%s: '%s' matches nothing in the database\n", kCommand,

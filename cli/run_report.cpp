@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "cli/json_text.h"
+#include "cli/report_pieces.h"
 #include "cli/rules/outcome_text.h"
-#include "platform/local_time.h"
 #include "platform/text_encoding.h"
 #include "run/file_stats.h"
 #include "txtcvt_version.h"
@@ -14,50 +14,13 @@ namespace cli {
 
 namespace {
 
+using report::flag;
+using report::hexId;
+using report::number;
+using report::put;
+using report::seconds;
 using run::FileStats;
 using run::FileStatus;
-
-std::string hexId(uint32_t id, bool extended) {
-    char text[16];
-    std::snprintf(text, sizeof text, extended ? "%08" PRIX32 : "%03" PRIX32, id);
-    return text;
-}
-
-std::string number(uint64_t value) { return std::to_string(value); }
-
-std::string seconds(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
-// Appends every part in turn: no temporary strings (GCC 12 for MinGW warns wrongly about
-// chains of operator+ on them).
-template <class... Parts>
-void put(std::string& out, const Parts&... parts) {
-    (out.append(std::string_view(parts)), ...);
-}
-
-const char* flag(bool value) { return value ? "true" : "false"; }
-
-// A frame time: seconds since the capture's time base, and for layout 29 the date and time in
-// UTC as ISO 8601.
-void putTime(std::string& out, const char* name, uint64_t microseconds,
-             const tables::TimeBase& base) {
-    put(out, ",\"", name, "Seconds\":", seconds(static_cast<double>(microseconds) / 1e6));
-    if (base.scheme != tables::TimeScheme::kDateTime) return;
-    const uint64_t nanoseconds =
-        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
-    const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
-                                            microseconds / 1000000 + nanoseconds / 1000000000);
-    platform::CivilTime civil;
-    if (!platform::utcTime(whole, civil)) return;
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06" PRIu64 "Z", civil.year,
-                  civil.month, civil.day, civil.hour, civil.minute, civil.second,
-                  (nanoseconds % 1000000000) / 1000);
-    put(out, ",\"", name, "Time\":\"", text, "\"");
-}
 
 const char* outcomeWord(const run::FileOutcome& outcome) {
     if (outcome.converted()) return "converted";
@@ -65,10 +28,11 @@ const char* outcomeWord(const run::FileOutcome& outcome) {
     return "failed";
 }
 
-void putStats(std::string& out, const FileStats& stats) {
-    put(out, "\"records\":", number(stats.records),
-        ",\"frames\":{\"ch1\":", number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
-        "},\"framesDecoded\":", number(stats.framesDecoded),
+void putStats(std::string& out, const FileStats& stats, bool file) {
+    put(out, "\"records\":", number(stats.records), ",");
+    report::putFrames(out, stats.channels);
+    report::putLog(out, stats, file);
+    put(out, ",\"framesDecoded\":", number(stats.framesDecoded),
         ",\"framesJ1939\":", number(stats.framesJ1939),
         ",\"framesJ1939Ambiguous\":", number(stats.framesJ1939Ambiguous),
         ",\"unknown\":{\"frames\":", number(stats.framesUnknown), ",\"identifiers\":[");
@@ -76,7 +40,11 @@ void putStats(std::string& out, const FileStats& stats) {
     for (const decode::UnknownIdentifier& id : stats.topUnknown(20)) {
         put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended),
             "\",\"extended\":", flag(id.extended), ",\"frames\":", number(id.total()),
-            ",\"ch1\":", number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
+            ",\"ch1\":", number(id.on(0)), ",\"ch2\":", number(id.on(1)));
+        for (const auto& [channel, frames] : id.byChannel) {
+            if (channel >= 2) put(out, ",\"", report::channelKey(channel), "\":", number(frames));
+        }
+        put(out, "}");
         separator = ",";
     }
     put(out, "]},\"short\":{\"frames\":", number(stats.framesShort), ",\"messages\":[");
@@ -103,10 +71,7 @@ void putStats(std::string& out, const FileStats& stats) {
     // Only resampled tables whose time jumps or runs backwards have these.
     if (stats.rowsSkipped > 0) put(out, ",\"rowsSkipped\":", number(stats.rowsSkipped));
     if (stats.timeBackwards > 0) put(out, ",\"timeBackwards\":", number(stats.timeBackwards));
-    if (stats.timed) {
-        putTime(out, "first", stats.firstMicroseconds, stats.time);
-        putTime(out, "last", stats.lastMicroseconds, stats.time);
-    }
+    report::putTimes(out, stats);
 }
 
 std::string fileJson(const RunReport& report, size_t index) {
@@ -128,7 +93,7 @@ std::string fileJson(const RunReport& report, size_t index) {
     }
     if (outcome.stats) {
         put(out, ",");
-        putStats(out, *outcome.stats);
+        putStats(out, *outcome.stats, true);
     }
     put(out, ",\"seconds\":", seconds(result.seconds), "}");
     return out;
@@ -181,10 +146,13 @@ std::string reportJson(const RunReport& report) {
     put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
         ",\"converted\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
         ",\"failed\":", number(totals.failed), ",");
-    putStats(out, totals.stats);
+    putStats(out, totals.stats, false);
     put(out, ",\"seconds\":", seconds(report.seconds), "}}\n");
     return out;
 }
+
+// The logs whose unreadable places a summary lists, the first ones of the run.
+constexpr size_t kListedUnreadable = 5;
 
 std::string reportSummary(const RunReport& report) {
     const Totals totals = totalsOf(report);
@@ -197,12 +165,19 @@ std::string reportSummary(const RunReport& report) {
                   files, files == 1 ? "" : "s", totals.converted, totals.cutShort, totals.failed,
                   report.seconds);
     out += line;
-    std::snprintf(line, sizeof line,
-                  "  %" PRIu64 " records, %" PRIu64 " frames (CH1 %" PRIu64 ", CH2 %" PRIu64
-                  "), %" PRIu64 " decoded, %" PRIu64 " lines written\n",
-                  s.records, s.frames[0] + s.frames[1], s.frames[0], s.frames[1], s.framesDecoded,
-                  s.lines);
-    out += line;
+    put(out, "  ", number(s.records), " records, ", number(s.channels.frames()), " frames (",
+        report::channelList(s.channels), "), ", number(s.framesDecoded), " decoded, ",
+        number(s.lines), " lines written\n");
+    out += report::logSummary(s);
+    size_t listed = 0;
+    for (size_t i = 0; i < report.results.size() && listed < kListedUnreadable; ++i) {
+        const std::shared_ptr<const FileStats>& stats = report.results[i].outcome.stats;
+        if (!stats) continue;
+        const std::string unreadable =
+            report::unreadableLine(platform::pathToUtf8(report.inputs[i]), *stats);
+        listed += unreadable.empty() ? 0 : 1;
+        out += unreadable;
+    }
     std::string unknown;
     for (const decode::UnknownIdentifier& id : s.topUnknown(5)) {
         put(unknown, unknown.empty() ? " (most: " : ", ", hexId(id.canId, id.extended), " x",

@@ -13,7 +13,7 @@
 namespace cli {
 
 struct ReportDatabase {
-    std::string channel;  // "both", "ch1" or "ch2"
+    std::string channel;  // "both" (every channel), or "ch1", "ch2", ... "chN"
     std::string path;
     int32_t messages = 0;
     int32_t signals = 0;

@@ -3,7 +3,8 @@
 // anything: the file step around it does (file_converter.h).
 #pragma once
 
-#include <optional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "decode/decoding_setup.h"
@@ -29,7 +30,18 @@ public:
                              const sources::WalkControl& control, FileStats* stats = nullptr);
 
 private:
-    std::optional<decode::FrameDecoder> decoders_[2];  // none for a channel without a database
+    // The decoder of a channel's frames, nullptr for a channel without a database.
+    decode::FrameDecoder* decoderOf(int32_t channel) const {
+        for (const auto& [number, decoder] : own_) {
+            if (number == channel) return decoder;
+        }
+        return every_;
+    }
+    decode::FrameDecoder* decoderFor(const decode::ChannelDecoding& setup);
+
+    std::vector<std::unique_ptr<decode::FrameDecoder>> decoders_;  // one per database
+    decode::FrameDecoder* every_ = nullptr;
+    std::vector<std::pair<int32_t, decode::FrameDecoder*>> own_;
     tables::ConversionOptions options_;
     sources::FrameFilter filter_;
     std::vector<decode::SignalValue> values_;

@@ -5,13 +5,16 @@
 namespace tables {
 
 WideColumns::WideColumns(const decode::Decoding& decoding) {
-    shared_ = !decoding.twoDatabases();
-    if (shared_) {
-        addDatabase(byChannel_[0], decoding.channels[0], "");
+    if (!decoding.perChannel()) {
+        addDatabase(every_, decoding.every, "");
         return;
     }
-    addDatabase(byChannel_[0], decoding.channels[0], "CH1.");
-    addDatabase(byChannel_[1], decoding.channels[1], "CH2.");
+    byChannel_.resize(decoding.own.size());
+    for (size_t i = 0; i < decoding.own.size(); ++i) {
+        const auto& [channel, setup] = decoding.own[i];
+        channelOf_.push_back(channel);
+        addDatabase(byChannel_[i], setup, "CH" + std::to_string(channel + 1) + ".");
+    }
 }
 
 void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
@@ -44,7 +47,7 @@ void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDeco
 
 int32_t WideColumns::columnOf(int channel, const dbc::DbcMessage& message,
                               const dbc::DbcSignal& signal) const {
-    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    const DatabaseColumns& target = of(channel);
     if (target.database == nullptr) return -1;
     const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
     return target.columnOf[target.signalBase[messageIndex] +
@@ -53,7 +56,7 @@ int32_t WideColumns::columnOf(int channel, const dbc::DbcMessage& message,
 
 std::pair<int32_t, int32_t> WideColumns::rangeOf(int channel,
                                                  const dbc::DbcMessage& message) const {
-    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    const DatabaseColumns& target = of(channel);
     if (target.database == nullptr) return {0, 0};
     const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
     return {target.messageFirst[messageIndex], target.messageEnd[messageIndex]};

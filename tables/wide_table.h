@@ -45,9 +45,17 @@ private:
     void addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
                      std::string_view prefix);
 
+    const DatabaseColumns& of(int channel) const {
+        for (size_t i = 0; i < channelOf_.size(); ++i) {
+            if (channelOf_[i] == channel) return byChannel_[i];
+        }
+        return every_;
+    }
+
     std::vector<WideColumn> columns_;
-    DatabaseColumns byChannel_[2];
-    bool shared_ = false;  // both channels use byChannel_[0]
+    DatabaseColumns every_;  // of every channel without a database of its own
+    std::vector<DatabaseColumns> byChannel_;
+    std::vector<int32_t> channelOf_;  // the channel of each of byChannel_
 };
 
 struct WideCell {

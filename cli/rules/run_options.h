@@ -4,6 +4,7 @@
 // input choice go with setChannels(), idRanges() and inputChoice().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,16 +27,21 @@ struct RunRequest {
 platform::Status invalidValue(std::string_view option, std::string_view value,
                               std::string_view accepted = {});
 
+// "all", "ch1", "ch2" (the Windows program's choices), or "chN" for any channel N of a log.
+std::optional<settings::Channels> parseChannelChoice(std::string_view value);
+
 template <class Request>
 OptionRow<Request> channelRow(std::string_view group) {
     return {"channel",
             0,
-            "all|ch1|ch2",
+            "all|ch1|ch2|chN",
             Repeat::kOnce,
-            "the channels to keep (default: both)",
+            "the channels to keep (default: all); chN: channel N of a log (1 to 65536)",
             +[](std::string_view value, Request& request) {
-                const auto channels = pickWord<settings::Channels>(value, {"all", "ch1", "ch2"});
-                if (!channels) return invalidValue("channel", value, "all, ch1 or ch2");
+                const auto channels = parseChannelChoice(value);
+                if (!channels) {
+                    return invalidValue("channel", value, "all, ch1, ch2 or chN for N up to 65536");
+                }
                 request.setChannels(*channels);
                 return platform::Status{};
             },
