@@ -25,6 +25,25 @@ decode::FrameDecoder* Converter::decoderFor(const decode::ChannelDecoding& setup
     return decoders_.back().get();
 }
 
+platform::Status Converter::survey(sources::FrameSource& source,
+                                   const sources::WalkControl& control,
+                                   tables::MessageChannels& seen) {
+    for (const std::unique_ptr<decode::FrameDecoder>& decoder : decoders_) {
+        decoder->setStats(nullptr);  // the conversion counts
+    }
+    sources::FrameWalk walk(source, filter_, control);
+    return walk.run([&](const can::Frame& frame) {
+        if (frame.kind != can::FrameKind::kData) return true;
+        decode::FrameDecoder* const decoder = decoderOf(frame.channel);
+        if (decoder != every_ || decoder == nullptr || !decoder->decodeFrame(frame, values_)) {
+            return true;
+        }
+        const dbc::DbcMessage* const message = decoder->message();
+        seen.add(static_cast<size_t>(message - decoder->database().messages.data()), frame.channel);
+        return true;
+    });
+}
+
 platform::Status Converter::convert(sources::FrameSource& source, tables::RowSink& sink,
                                     const sources::WalkControl& control, FileStats* stats) {
     for (const std::unique_ptr<decode::FrameDecoder>& decoder : decoders_) {

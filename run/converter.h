@@ -13,6 +13,7 @@
 #include "sources/frame_filter.h"
 #include "sources/frame_source.h"
 #include "sources/frame_walk.h"
+#include "tables/message_channels.h"
 #include "tables/row_sink.h"
 #include "tables/table_options.h"
 
@@ -28,6 +29,16 @@ public:
     // `stats`, when given, is filled with what the walk and the decoding met.
     platform::Status convert(sources::FrameSource& source, tables::RowSink& sink,
                              const sources::WalkControl& control, FileStats* stats = nullptr);
+
+    // A first walk of the source for a table whose columns follow what the file holds: the
+    // channels on which each message of the database of every channel gave values. Success, or
+    // why the walk ended (the conversion that follows meets the same).
+    platform::Status survey(sources::FrameSource& source, const sources::WalkControl& control,
+                            tables::MessageChannels& seen);
+    // The number of messages of the database of every channel (0 without one).
+    size_t messagesOfEveryChannel() const {
+        return every_ != nullptr ? every_->database().messages.size() : 0;
+    }
 
 private:
     // The decoder of a channel's frames, nullptr for a channel without a database.
