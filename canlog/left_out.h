@@ -25,6 +25,8 @@ enum class LeftOut : uint8_t {
 
 // "frames on channels the format cannot number", ...: words for a report.
 const char* leftOutName(LeftOut kind);
+// "framesOnChannel", ...: a JSON report's key of the kind.
+const char* leftOutKey(LeftOut kind);
 
 class LeftOutCounts {
 public:

@@ -141,21 +141,6 @@ void warnAboutSelection(const decode::DecodingSetup& setup) {
     }
 }
 
-// Writes the report beside nothing else: replaced only when complete, like every output.
-bool writeReport(const std::string& path, const std::string& text) {
-    output::ReplacingFile file;
-    int error = file.open(platform::pathFromUtf8(path));
-    if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
-        error = errno != 0 ? errno : EIO;
-        file.abandon();
-    }
-    if (error == 0) error = file.commit();
-    if (error == 0) return true;
-    std::fprintf(stderr, "%s: cannot write the report %s: %s\n", kCommand, path.c_str(),
-                 platform::errorText(platform::runtimeError(error)).c_str());
-    return false;
-}
-
 }  // namespace
 
 int runConvertCommand(const Arguments& args) {
@@ -217,7 +202,7 @@ int runConvertCommand(const Arguments& args) {
     const size_t failed = counts.failed + report.problems.size();
     bool reportWritten = true;
     if (!request.reportPath.empty())
-        reportWritten = writeReport(request.reportPath, reportJson(report));
+        reportWritten = writeReport(kCommand, request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
     if (!request.summary && (!request.run.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n", counts.done,

@@ -81,6 +81,19 @@ void putFrames(std::string& out, const run::ChannelStats& channels) {
     put(out, "}");
 }
 
+void putChannelKinds(std::string& out, const run::ChannelStats& channels) {
+    put(out, "{");
+    const char* separator = "";
+    for (const int32_t channel : channels.met()) {
+        const sources::ChannelFrames frames = channels.of(channel);
+        put(out, separator, "\"", channelKey(channel), "\":{\"data\":", number(frames.data),
+            ",\"fd\":", number(frames.fd), ",\"remote\":", number(frames.remote),
+            ",\"error\":", number(frames.error), ",\"damaged\":", number(frames.damaged), "}");
+        separator = ",";
+    }
+    put(out, "}");
+}
+
 void putLog(std::string& out, const run::WalkStats& stats, bool file) {
     if (!stats.log) return;
     const run::LogCounts& counts = stats.logCounts;
@@ -90,17 +103,10 @@ void putLog(std::string& out, const run::WalkStats& stats, bool file) {
     } else {
         put(out, "\"logs\":", number(counts.logs));
     }
-    put(out, ",\"channels\":{");
+    put(out, ",\"channels\":");
+    putChannelKinds(out, counts.channels);
+    put(out, ",\"skipped\":{");
     const char* separator = "";
-    for (const int32_t channel : counts.channels.met()) {
-        const sources::ChannelFrames frames = counts.channels.of(channel);
-        put(out, separator, "\"", channelKey(channel), "\":{\"data\":", number(frames.data),
-            ",\"fd\":", number(frames.fd), ",\"remote\":", number(frames.remote),
-            ",\"error\":", number(frames.error), ",\"damaged\":", number(frames.damaged), "}");
-        separator = ",";
-    }
-    put(out, "},\"skipped\":{");
-    separator = "";
     for (const auto& [kind, count] : counts.skipped) {
         put(out, separator, jsonKey(kind), ":", number(count));
         separator = ",";

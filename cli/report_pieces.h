@@ -32,6 +32,9 @@ std::string channelKey(int32_t channel);
 void putTimes(std::string& out, const run::WalkStats& stats);
 // "\"frames\":{\"ch1\":7,\"ch2\":4}": CH1 and CH2 always, every further channel met.
 void putFrames(std::string& out, const run::ChannelStats& channels);
+// "{\"ch1\":{\"data\":7,\"fd\":0,\"remote\":0,\"error\":0,\"damaged\":0},...}": every channel met
+// with its frames by kind.
+void putChannelKinds(std::string& out, const run::ChannelStats& channels);
 // ",\"log\":{...}" for a log (nothing for a capture): its format, its frames per channel by
 // kind, what its source skipped and could not read, and whether it is cut short. `file`: one
 // file's (format, first unreadable places), or the totals of a run (logs counted).

@@ -1,10 +1,14 @@
 #include "cli/run_report.h"
 
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 
 #include "cli/json_text.h"
 #include "cli/report_pieces.h"
+#include "output/replacing_file.h"
+#include "platform/error_text.h"
+#include "platform/platform.h"
 #include "cli/rules/outcome_text.h"
 #include "platform/text_encoding.h"
 #include "run/file_stats.h"
@@ -22,8 +26,8 @@ using report::seconds;
 using run::FileStats;
 using run::FileStatus;
 
-const char* outcomeWord(const run::FileOutcome& outcome) {
-    if (outcome.converted()) return "converted";
+std::string_view outcomeWord(const run::FileOutcome& outcome, std::string_view done) {
+    if (outcome.converted()) return done;
     if (outcome.status == FileStatus::kCutShort) return "cut short";
     return "failed";
 }
@@ -74,16 +78,16 @@ void putStats(std::string& out, const FileStats& stats, bool file) {
     report::putTimes(out, stats);
 }
 
-std::string fileJson(const RunReport& report, size_t index) {
+// The input, output and outcome of a file, and where it failed or was cut short.
+void putOutcome(std::string& out, const RunReport& report, size_t index, std::string_view done) {
     const run::FileResult& result = report.results[index];
     const run::FileOutcome& outcome = result.outcome;
-    std::string out;
     put(out, "{\"input\":", jsonString(platform::pathToUtf8(report.inputs[index])), ",\"output\":",
         result.output.empty() ? std::string("null")
                               : jsonString(platform::pathToUtf8(result.output)),
-        ",\"outcome\":\"", outcomeWord(outcome), "\"");
+        ",\"outcome\":\"", outcomeWord(outcome, done), "\"");
     if (!outcome.converted()) {
-        put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result)));
+        put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result, done)));
         if (outcome.status != FileStatus::kCutShort) {
             put(out, ",\"code\":\"", codeText(outcome.code), "\"");
         }
@@ -91,6 +95,13 @@ std::string fileJson(const RunReport& report, size_t index) {
     if (outcome.status == FileStatus::kCutShort) {
         put(out, ",\"recordsClaimed\":", number(outcome.recordsClaimed));
     }
+}
+
+std::string fileJson(const RunReport& report, size_t index) {
+    const run::FileResult& result = report.results[index];
+    const run::FileOutcome& outcome = result.outcome;
+    std::string out;
+    putOutcome(out, report, index, "converted");
     if (outcome.stats) {
         put(out, ",");
         putStats(out, *outcome.stats, true);
@@ -99,9 +110,27 @@ std::string fileJson(const RunReport& report, size_t index) {
     return out;
 }
 
+// What an export met: the frames per channel and kind, what a log's source left out, what the
+// log format could not carry, and the time span of the frames written.
+void putExportStats(std::string& out, const run::ExportStats& stats, bool file) {
+    put(out, ",\"records\":", number(stats.records), ",");
+    report::putFrames(out, stats.channels);
+    put(out, ",\"channels\":");
+    report::putChannelKinds(out, stats.channels);
+    report::putLog(out, stats, file);
+    put(out, ",\"leftOut\":{\"total\":", number(stats.leftOut.total()));
+    for (size_t i = 0; i < static_cast<size_t>(canlog::LeftOut::kCount); ++i) {
+        const auto kind = static_cast<canlog::LeftOut>(i);
+        put(out, ",\"", canlog::leftOutKey(kind), "\":", number(stats.leftOut[kind]));
+    }
+    put(out, "}");
+    report::putTimes(out, stats);
+}
+
 struct Totals {
     size_t converted = 0, cutShort = 0, failed = 0;
     FileStats stats;
+    run::ExportStats exported;
 };
 
 Totals totalsOf(const RunReport& report) {
@@ -116,8 +145,46 @@ Totals totalsOf(const RunReport& report) {
             ++totals.failed;
         }
         if (result.outcome.stats) totals.stats.add(*result.outcome.stats);
+        if (result.outcome.exportStats) totals.exported.add(*result.outcome.exportStats);
     }
     return totals;
+}
+
+void putNotFound(std::string& out, const RunReport& report) {
+    put(out, "],\n\"inputsNotFound\":[");
+    const char* separator = "";
+    for (const std::string& problem : report.problems) {
+        put(out, separator, jsonString(problem));
+        separator = ",";
+    }
+}
+
+std::string summaryHead(const RunReport& report, const Totals& totals, std::string_view done) {
+    const size_t files = report.results.size() + report.problems.size();
+    char line[256];
+    std::snprintf(line, sizeof line, "Summary: %zu file%s: %zu %.*s, %zu cut short, %zu failed, in %.2f s\n",
+                  files, files == 1 ? "" : "s", totals.converted, static_cast<int>(done.size()),
+                  done.data(), totals.cutShort, totals.failed, report.seconds);
+    return line;
+}
+
+// The logs whose unreadable places a summary lists, the first ones of the run.
+constexpr size_t kListedUnreadable = 5;
+
+template <class Stats>
+std::string unreadableLines(const RunReport& report,
+                            std::shared_ptr<const Stats> run::FileOutcome::*member) {
+    std::string out;
+    size_t listed = 0;
+    for (size_t i = 0; i < report.results.size() && listed < kListedUnreadable; ++i) {
+        const std::shared_ptr<const Stats>& stats = report.results[i].outcome.*member;
+        if (!stats) continue;
+        const std::string unreadable =
+            report::unreadableLine(platform::pathToUtf8(report.inputs[i]), *stats);
+        listed += unreadable.empty() ? 0 : 1;
+        out += unreadable;
+    }
+    return out;
 }
 
 }  // namespace
@@ -136,12 +203,7 @@ std::string reportJson(const RunReport& report) {
     for (size_t i = 0; i < report.results.size(); ++i) {
         put(out, fileJson(report, i), i + 1 < report.results.size() ? ",\n" : "\n");
     }
-    put(out, "],\n\"inputsNotFound\":[");
-    separator = "";
-    for (const std::string& problem : report.problems) {
-        put(out, separator, jsonString(problem));
-        separator = ",";
-    }
+    putNotFound(out, report);
     const Totals totals = totalsOf(report);
     put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
         ",\"converted\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
@@ -151,33 +213,16 @@ std::string reportJson(const RunReport& report) {
     return out;
 }
 
-// The logs whose unreadable places a summary lists, the first ones of the run.
-constexpr size_t kListedUnreadable = 5;
-
 std::string reportSummary(const RunReport& report) {
     const Totals totals = totalsOf(report);
     const FileStats& s = totals.stats;
     char line[512];
-    std::string out;
-    const size_t files = report.results.size() + report.problems.size();
-    std::snprintf(line, sizeof line,
-                  "Summary: %zu file%s: %zu converted, %zu cut short, %zu failed, in %.2f s\n",
-                  files, files == 1 ? "" : "s", totals.converted, totals.cutShort, totals.failed,
-                  report.seconds);
-    out += line;
+    std::string out = summaryHead(report, totals, "converted");
     put(out, "  ", number(s.records), " records, ", number(s.channels.frames()), " frames (",
         report::channelList(s.channels), "), ", number(s.framesDecoded), " decoded, ",
         number(s.lines), " lines written\n");
     out += report::logSummary(s);
-    size_t listed = 0;
-    for (size_t i = 0; i < report.results.size() && listed < kListedUnreadable; ++i) {
-        const std::shared_ptr<const FileStats>& stats = report.results[i].outcome.stats;
-        if (!stats) continue;
-        const std::string unreadable =
-            report::unreadableLine(platform::pathToUtf8(report.inputs[i]), *stats);
-        listed += unreadable.empty() ? 0 : 1;
-        out += unreadable;
-    }
+    out += unreadableLines<FileStats>(report, &run::FileOutcome::stats);
     std::string unknown;
     for (const decode::UnknownIdentifier& id : s.topUnknown(5)) {
         put(unknown, unknown.empty() ? " (most: " : ", ", hexId(id.canId, id.extended), " x",
@@ -205,6 +250,61 @@ std::string reportSummary(const RunReport& report) {
         out += line;
     }
     out += "\n";
+    return out;
+}
+
+bool writeReport(const char* command, const std::string& path, const std::string& text) {
+    output::ReplacingFile file;
+    int error = file.open(platform::pathFromUtf8(path));
+    if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
+        error = errno != 0 ? errno : EIO;
+        file.abandon();
+    }
+    if (error == 0) error = file.commit();
+    if (error == 0) return true;
+    std::fprintf(stderr, "%s: cannot write the report %s: %s\n", command, path.c_str(),
+                 platform::errorText(platform::runtimeError(error)).c_str());
+    return false;
+}
+
+std::string exportReportJson(const RunReport& report, std::string_view format) {
+    std::string out;
+    put(out, "{\"program\":\"txtcvt-cli " TXTCVT_VERSION_TEXT "\",\"format\":\"", format,
+        "\",\n\"files\":[\n");
+    for (size_t i = 0; i < report.results.size(); ++i) {
+        const run::FileResult& result = report.results[i];
+        putOutcome(out, report, i, "exported");
+        if (result.outcome.exportStats) putExportStats(out, *result.outcome.exportStats, true);
+        put(out, ",\"seconds\":", seconds(result.seconds), "}",
+            i + 1 < report.results.size() ? ",\n" : "\n");
+    }
+    putNotFound(out, report);
+    const Totals totals = totalsOf(report);
+    put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
+        ",\"exported\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
+        ",\"failed\":", number(totals.failed));
+    putExportStats(out, totals.exported, false);
+    put(out, ",\"seconds\":", seconds(report.seconds), "}}\n");
+    return out;
+}
+
+std::string exportReportSummary(const RunReport& report, std::string_view format) {
+    const Totals totals = totalsOf(report);
+    const run::ExportStats& s = totals.exported;
+    std::string out = summaryHead(report, totals, "exported");
+    put(out, "  ", number(s.records), " records, ", number(s.channels.frames()), " frames (",
+        report::channelList(s.channels), ")\n");
+    out += report::logSummary(s);
+    out += unreadableLines<run::ExportStats>(report, &run::FileOutcome::exportStats);
+    put(out, "  left out of the ", format, " logs: ");
+    const char* separator = "";
+    for (size_t i = 0; i < static_cast<size_t>(canlog::LeftOut::kCount); ++i) {
+        const auto kind = static_cast<canlog::LeftOut>(i);
+        if (s.leftOut[kind] == 0) continue;
+        put(out, separator, number(s.leftOut[kind]), " ", canlog::leftOutName(kind));
+        separator = ", ";
+    }
+    out += s.leftOut.total() == 0 ? "nothing\n" : "\n";
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include "output/block_output.h"
 #include "run/batch.h"
 #include "run/file_outcome.h"
+#include "run/file_stats.h"
 #include "run/input_open.h"
 #include "settings/conversion_settings.h"
 #include "sources/frame_filter.h"
@@ -32,6 +33,7 @@ struct ExportOptions {
     std::vector<can::IdRange> ids;                   // empty: every identifier
     std::string channelNames[2] = {"can0", "can1"};  // candump's interfaces of CH1 and CH2
     InputChoice input;                               // how the inputs are read
+    bool collectStats = false;  // count what each export meets, for the report
 };
 
 // What one export worker owns: the output with its buffer.
@@ -49,8 +51,9 @@ public:
 
 private:
     template <class Writer>
-    platform::Status writeFrames(sources::FrameSource& source, Writer& writer);
-    platform::Status writeInFormat(sources::FrameSource& source);
+    platform::Status writeFrames(sources::FrameSource& source, Writer& writer, ExportStats* stats);
+    platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);
+    FileOutcome writtenOutcomeOf(const platform::Status& walked, const sources::FrameSource& source);
 
     ExportOptions options_;
     sources::FrameFilter filter_;

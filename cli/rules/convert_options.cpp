@@ -237,11 +237,8 @@ const OptionRow<Request> kRows[] = {
      kSelection},
     outputDirRow<Request>(kOutputs),
     outputRow<Request>(kOutputs),
-    {"report", 0, "FILE.json", Repeat::kOnce,
-     "what each file held and what became of it, as JSON; - for standard output",
-     +[](std::string_view v, Request& r) { return r.reportPath = v, Status{}; }, kOutputs},
-    {"summary", 0, "", Repeat::kFlag, "a few lines of the same on standard error at the end",
-     +[](std::string_view, Request& r) { return r.summary = true, Status{}; }, kOutputs},
+    reportRow<Request>(kOutputs),
+    summaryRow<Request>(kOutputs),
     jobsRow<Request>(kOutputs),
     quietRow<Request>(kOutputs),
 };

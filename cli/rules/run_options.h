@@ -123,6 +123,34 @@ OptionRow<Request> jobsRow(std::string_view group) {
 }
 
 template <class Request>
+OptionRow<Request> reportRow(std::string_view group) {
+    return {"report",
+            0,
+            "FILE.json",
+            Repeat::kOnce,
+            "what each file held and what became of it, as JSON; - for standard output",
+            +[](std::string_view value, Request& request) {
+                request.reportPath = value;
+                return platform::Status{};
+            },
+            group};
+}
+
+template <class Request>
+OptionRow<Request> summaryRow(std::string_view group) {
+    return {"summary",
+            0,
+            "",
+            Repeat::kFlag,
+            "a few lines of the same on standard error at the end",
+            +[](std::string_view, Request& request) {
+                request.summary = true;
+                return platform::Status{};
+            },
+            group};
+}
+
+template <class Request>
 OptionRow<Request> quietRow(std::string_view group) {
     return {"quiet",
             'q',
