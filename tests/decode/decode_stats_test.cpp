@@ -36,6 +36,23 @@ TEST(DecodeStats, UnknownIdentifiersMostFramesFirstAndFilesAddUp) {
     EXPECT_EQ(file1.topUnknown(100).size(), 4u);
 }
 
+TEST(DecodeStats, UnknownIdentifiersCountEveryChannelApart) {
+    decode::DecodeStats file1;
+    file1.unknownFrame(0x100, false, 7);
+    file1.unknownFrame(0x100, false, 1);
+    file1.unknownFrame(0x100, false, 65535);
+    decode::DecodeStats file2;
+    file2.unknownFrame(0x100, false, 7);
+    file1.add(file2);
+    const decode::UnknownIdentifier id = file1.topUnknown(1)[0];
+    EXPECT_EQ(id.total(), 4u);
+    EXPECT_EQ(id.on(7), 2u);
+    EXPECT_EQ(id.on(1), 1u);  // not counted as CH2 with the others
+    EXPECT_EQ(id.on(0), 0u);
+    ASSERT_EQ(id.byChannel.size(), 3u);
+    EXPECT_EQ(id.byChannel.back().first, 65535);  // in channel order
+}
+
 TEST(DecodeStats, ShortFramesPerMessageAndSwitchValuesKeptUpToALimit) {
     testing_support::ScratchDir dir("decode-stats");
     dbc::CanDatabase database;

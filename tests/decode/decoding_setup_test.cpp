@@ -90,7 +90,8 @@ TEST_F(DecodingSetup, AnyChannelNumberTakesItsOwnDatabaseOrTheOneOfEveryChannel)
     EXPECT_EQ(decoding.of(0).database, nullptr);  // no database: its frames are unknown
     EXPECT_EQ(decoding.of(65535).database, nullptr);
     EXPECT_TRUE(decoding.perChannel());
-    const decode::DecodingSetup every(&engine, {}, request, false, unmatched);
+    const std::vector<decode::DecodingSetup::ChannelDatabase> none;
+    const decode::DecodingSetup every(&engine, none, request, false, unmatched);
     EXPECT_EQ(every.decoding().of(300).database, &engine);
     EXPECT_FALSE(every.decoding().perChannel());
 }
