@@ -12,30 +12,54 @@ void LogCounts::add(const LogCounts& other) {
     channels.add(other.channels);
 }
 
+void ChannelStats::take(const std::vector<sources::ChannelFrames>& channels) {
+    met_.clear();
+    for (size_t i = 0; i < channels.size(); ++i) {
+        if (channels[i].any()) met_.emplace_back(static_cast<int32_t>(i), channels[i]);
+    }
+}
+
 void ChannelStats::add(const ChannelStats& other) {
-    if (channels_.size() < other.channels_.size()) channels_.resize(other.channels_.size());
-    for (size_t i = 0; i < other.channels_.size(); ++i) channels_[i].add(other.channels_[i]);
+    std::vector<std::pair<int32_t, sources::ChannelFrames>> merged;
+    auto mine = met_.begin();
+    auto theirs = other.met_.begin();
+    while (mine != met_.end() || theirs != other.met_.end()) {
+        if (theirs == other.met_.end() || (mine != met_.end() && mine->first < theirs->first)) {
+            merged.push_back(*mine++);
+        } else if (mine == met_.end() || theirs->first < mine->first) {
+            merged.push_back(*theirs++);
+        } else {
+            merged.push_back(*mine++);
+            merged.back().second.add((theirs++)->second);
+        }
+    }
+    met_ = std::move(merged);
 }
 
 uint64_t ChannelStats::frames() const {
     uint64_t sum = 0;
-    for (const sources::ChannelFrames& frames : channels_) sum += frames.data + frames.damaged;
+    for (const auto& [channel, frames] : met_) sum += frames.data + frames.damaged;
     return sum;
+}
+
+sources::ChannelFrames ChannelStats::of(int32_t channel) const {
+    const auto at = std::lower_bound(met_.begin(), met_.end(), channel,
+                                     [](const std::pair<int32_t, sources::ChannelFrames>& entry,
+                                        int32_t number) { return entry.first < number; });
+    return at != met_.end() && at->first == channel ? at->second : sources::ChannelFrames{};
 }
 
 std::vector<int32_t> ChannelStats::beyondTwo() const {
     std::vector<int32_t> numbers;
-    for (size_t i = 2; i < channels_.size(); ++i) {
-        if (channels_[i].any()) numbers.push_back(static_cast<int32_t>(i));
+    for (const auto& [channel, frames] : met_) {
+        if (channel >= 2) numbers.push_back(channel);
     }
     return numbers;
 }
 
 std::vector<int32_t> ChannelStats::met() const {
     std::vector<int32_t> numbers;
-    for (size_t i = 0; i < channels_.size(); ++i) {
-        if (channels_[i].any()) numbers.push_back(static_cast<int32_t>(i));
-    }
+    for (const auto& [channel, frames] : met_) numbers.push_back(channel);
     return numbers;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canlog/left_out.h"
@@ -16,11 +17,12 @@
 
 namespace run {
 
-// The frames the walk met before any filter, by channel number, with the total of each kind.
+// The frames the walk met before any filter, for each channel met (a file has a few channels of
+// up to 65536: nothing here is sized by a channel number), with the totals of each kind.
 class ChannelStats {
 public:
     // Takes a walk's counts (by channel number, as far as one was met).
-    void take(const std::vector<sources::ChannelFrames>& channels) { channels_ = channels; }
+    void take(const std::vector<sources::ChannelFrames>& channels);
     void add(const ChannelStats& other);
     // The frame records of a channel (data frames and frames not read whole): a capture's count.
     uint64_t framesOf(int32_t channel) const {
@@ -28,18 +30,14 @@ public:
         return frames.data + frames.damaged;
     }
     uint64_t frames() const;
-    sources::ChannelFrames of(int32_t channel) const {
-        const auto index = static_cast<size_t>(channel);
-        return channel >= 0 && index < channels_.size() ? channels_[index]
-                                                        : sources::ChannelFrames{};
-    }
+    sources::ChannelFrames of(int32_t channel) const;
     // The channel numbers past CH2 on which any frame came, ascending.
     std::vector<int32_t> beyondTwo() const;
     // Every channel on which any frame came, ascending.
     std::vector<int32_t> met() const;
 
 private:
-    std::vector<sources::ChannelFrames> channels_;
+    std::vector<std::pair<int32_t, sources::ChannelFrames>> met_;  // ascending channel
 };
 
 // What the source of a log (any input but a capture) counted besides its frames; the totals of
