@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "cli/json_text.h"
 #include "platform/local_time.h"
 #include "tables/text_format.h"
 
@@ -43,16 +44,6 @@ void putTime(std::string& out, const char* name, uint64_t microseconds,
                   civil.month, civil.day, civil.hour, civil.minute, civil.second,
                   (nanoseconds % 1000000000) / 1000);
     put(out, ",\"", name, "Time\":\"", text, "\"");
-}
-
-std::string jsonKey(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) continue;  // the kinds are plain words
-        out += c;
-    }
-    return out + "\"";
 }
 
 }  // namespace
@@ -99,7 +90,7 @@ void putLog(std::string& out, const run::WalkStats& stats, bool file) {
     const run::LogCounts& counts = stats.logCounts;
     put(out, ",\"log\":{");
     if (file) {
-        put(out, "\"format\":", jsonKey(counts.format));
+        put(out, "\"format\":", jsonString(counts.format));
     } else {
         put(out, "\"logs\":", number(counts.logs));
     }
@@ -108,7 +99,7 @@ void putLog(std::string& out, const run::WalkStats& stats, bool file) {
     put(out, ",\"skipped\":{");
     const char* separator = "";
     for (const auto& [kind, count] : counts.skipped) {
-        put(out, separator, jsonKey(kind), ":", number(count));
+        put(out, separator, jsonString(kind), ":", number(count));
         separator = ",";
     }
     put(out, "},\"unreadable\":", number(counts.unreadable));

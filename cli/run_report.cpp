@@ -6,10 +6,10 @@
 
 #include "cli/json_text.h"
 #include "cli/report_pieces.h"
+#include "cli/rules/outcome_text.h"
 #include "output/replacing_file.h"
 #include "platform/error_text.h"
 #include "platform/platform.h"
-#include "cli/rules/outcome_text.h"
 #include "platform/text_encoding.h"
 #include "run/file_stats.h"
 #include "txtcvt_version.h"
@@ -162,8 +162,9 @@ void putNotFound(std::string& out, const RunReport& report) {
 std::string summaryHead(const RunReport& report, const Totals& totals, std::string_view done) {
     const size_t files = report.results.size() + report.problems.size();
     char line[256];
-    std::snprintf(line, sizeof line, "Summary: %zu file%s: %zu %.*s, %zu cut short, %zu failed, in %.2f s\n",
-                  files, files == 1 ? "" : "s", totals.converted, static_cast<int>(done.size()),
+    std::snprintf(line, sizeof line,
+                  "Summary: %zu file%s: %zu %.*s, %zu cut short, %zu failed, in %.2f s\n", files,
+                  files == 1 ? "" : "s", totals.converted, static_cast<int>(done.size()),
                   done.data(), totals.cutShort, totals.failed, report.seconds);
     return line;
 }

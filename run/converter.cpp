@@ -16,9 +16,14 @@ Converter::Converter(const decode::Decoding& decoding, const tables::ConversionO
 
 decode::FrameDecoder* Converter::decoderFor(const decode::ChannelDecoding& setup) {
     if (setup.database == nullptr) return nullptr;
-    for (const std::unique_ptr<decode::FrameDecoder>& decoder : decoders_) {
-        if (&decoder->database() == setup.database) return decoder.get();
+    for (size_t i = 0; i < decoders_.size(); ++i) {
+        const decode::ChannelDecoding& made = setups_[i];
+        if (made.database == setup.database && made.selection == setup.selection &&
+            made.j1939 == setup.j1939) {
+            return decoders_[i].get();
+        }
     }
+    setups_.push_back(setup);
     decoders_.push_back(std::make_unique<decode::FrameDecoder>(*setup.database));
     decoders_.back()->setSelection(setup.selection);
     decoders_.back()->setJ1939(setup.j1939);

@@ -50,7 +50,9 @@ private:
     }
     decode::FrameDecoder* decoderFor(const decode::ChannelDecoding& setup);
 
-    std::vector<std::unique_ptr<decode::FrameDecoder>> decoders_;  // one per database
+    // One decoder per decoding of the run (database, selection, J1939), shared by its channels.
+    std::vector<std::unique_ptr<decode::FrameDecoder>> decoders_;
+    std::vector<decode::ChannelDecoding> setups_;  // of each of decoders_
     decode::FrameDecoder* every_ = nullptr;
     std::vector<std::pair<int32_t, decode::FrameDecoder*>> own_;
     tables::ConversionOptions options_;
