@@ -23,6 +23,27 @@ const char* leftOutName(LeftOut kind) {
     }
 }
 
+const char* leftOutKey(LeftOut kind) {
+    switch (kind) {
+        case LeftOut::kFrameOnChannel:
+            return "framesOnChannel";
+        case LeftOut::kOtherKind:
+            return "framesNotRead";
+        case LeftOut::kEvent:
+            return "events";
+        case LeftOut::kErrorDirection:
+            return "errorDirections";
+        case LeftOut::kErrorContent:
+            return "errorContents";
+        case LeftOut::kErrorFdFlags:
+            return "errorFdFlags";
+        case LeftOut::kRemoteFdFlags:
+            return "remoteFdFlags";
+        default:
+            return "other";
+    }
+}
+
 uint64_t LeftOutCounts::total() const {
     uint64_t sum = 0;
     for (const uint64_t count : counts_) sum += count;

@@ -25,11 +25,16 @@ enum class LeftOut : uint8_t {
 
 // "frames on channels the format cannot number", ...: words for a report.
 const char* leftOutName(LeftOut kind);
+// "framesOnChannel", ...: a JSON report's key of the kind.
+const char* leftOutKey(LeftOut kind);
 
 class LeftOutCounts {
 public:
     void add(LeftOut kind) { ++counts_[static_cast<size_t>(kind)]; }
     uint64_t operator[](LeftOut kind) const { return counts_[static_cast<size_t>(kind)]; }
+    void add(const LeftOutCounts& other) {
+        for (size_t i = 0; i < counts_.size(); ++i) counts_[i] += other.counts_[i];
+    }
     // Everything counted, whatever its kind.
     uint64_t total() const;
 

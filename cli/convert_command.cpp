@@ -100,14 +100,13 @@ bool filesAreApart(const ConvertRequest& request, const std::vector<std::filesys
     const auto path = [](const std::string& text) { return platform::pathFromUtf8(text); };
     if (!request.dbcPath.empty()) reads.push_back({path(request.dbcPath), "the database"});
     std::vector<run::RunFile> writes;
-    const bool two = !request.channelDbcPath[0].empty() && !request.channelDbcPath[1].empty();
+    const bool several = request.channelDbcPaths.size() > 1;
     if (!request.dbcPath.empty()) {
         writes.push_back({loadLogPathFor(request.logPath, -1), "the load log"});
     }
-    for (int channel = 0; channel < 2; ++channel) {
-        if (request.channelDbcPath[channel].empty()) continue;
-        reads.push_back({path(request.channelDbcPath[channel]), "the database"});
-        writes.push_back({loadLogPathFor(request.logPath, two ? channel : -1), "the load log"});
+    for (const auto& [channel, database] : request.channelDbcPaths) {
+        reads.push_back({path(database), "the database"});
+        writes.push_back({loadLogPathFor(request.logPath, several ? channel : -1), "the load log"});
     }
     if (!request.settingsPath.empty()) {
         reads.push_back({path(request.settingsPath), "the settings file"});
@@ -140,21 +139,6 @@ void warnAboutSelection(const decode::DecodingSetup& setup) {
         std::fprintf(stderr, "%s: warning: --ids %s matches no message of the database\n", kCommand,
                      text);
     }
-}
-
-// Writes the report beside nothing else: replaced only when complete, like every output.
-bool writeReport(const std::string& path, const std::string& text) {
-    output::ReplacingFile file;
-    int error = file.open(platform::pathFromUtf8(path));
-    if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
-        error = errno != 0 ? errno : EIO;
-        file.abandon();
-    }
-    if (error == 0) error = file.commit();
-    if (error == 0) return true;
-    std::fprintf(stderr, "%s: cannot write the report %s: %s\n", kCommand, path.c_str(),
-                 platform::errorText(platform::runtimeError(error)).c_str());
-    return false;
 }
 
 }  // namespace
@@ -191,7 +175,7 @@ int runConvertCommand(const Arguments& args) {
     ConvertDatabases databases;
     if (!databases.load(request)) return 2;
     std::vector<std::string> unmatched;
-    const decode::DecodingSetup setup(databases.channel(0), databases.channel(1), request.selection,
+    const decode::DecodingSetup setup(databases.every(), databases.own(), request.selection,
                                       request.j1939, unmatched);
     for (const std::string& pattern : unmatched) {
         std::fprintf(stderr, "%s: '%s' matches nothing in the database\n", kCommand,
@@ -218,7 +202,7 @@ int runConvertCommand(const Arguments& args) {
     const size_t failed = counts.failed + report.problems.size();
     bool reportWritten = true;
     if (!request.reportPath.empty())
-        reportWritten = writeReport(request.reportPath, reportJson(report));
+        reportWritten = writeReport(kCommand, request.reportPath, reportJson(report));
     if (request.summary) std::fputs(reportSummary(report).c_str(), stderr);
     if (!request.summary && (!request.run.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files converted, %zu cut short, %zu failed\n", counts.done,

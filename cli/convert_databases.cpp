@@ -48,19 +48,17 @@ bool ConvertDatabases::load(const ConvertRequest& request) {
                      "both")) {
             return false;
         }
-        channels_[0] = channels_[1] = owned_.back().get();
+        every_ = owned_.back().get();
         return true;
     }
-    const bool two = !request.channelDbcPath[0].empty() && !request.channelDbcPath[1].empty();
-    for (int channel = 0; channel < 2; ++channel) {
-        const std::string& path = request.channelDbcPath[channel];
-        if (path.empty()) continue;
-        const std::string name = channel == 0 ? "ch1" : "ch2";
-        if (!loadOne(path, loadLogPathFor(request.logPath, two ? channel : -1), request.run.quiet,
-                     name)) {
+    const bool several = request.channelDbcPaths.size() > 1;
+    for (const auto& [channel, path] : request.channelDbcPaths) {
+        const std::string name = "ch" + std::to_string(channel + 1);
+        if (!loadOne(path, loadLogPathFor(request.logPath, several ? channel : -1),
+                     request.run.quiet, name)) {
             return false;
         }
-        channels_[channel] = owned_.back().get();
+        own_.emplace_back(channel, owned_.back().get());
     }
     return true;
 }

@@ -1,10 +1,11 @@
-// The databases of a conversion run: one for both channels, or one per channel, each loaded
-// with its own load log (dbcload.log; dbcload-ch1.log and dbcload-ch2.log with two).
+// The databases of a conversion run: one for every channel, or one per channel, each loaded
+// with its own load log (dbcload.log; dbcload-ch1.log, dbcload-ch2.log, ... with several).
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/rules/convert_options.h"
@@ -14,16 +15,18 @@
 namespace cli {
 
 // The load log of a database: in the current folder, or where --log says (a folder, or a file
-// whose name gets "-ch1"/"-ch2" before its extension with two databases). `channel` is -1 for
-// the only database of a run.
+// whose name gets "-ch1", "-ch2", ... before its extension with several databases). `channel` is
+// -1 for the only database of a run.
 std::filesystem::path loadLogPathFor(const std::string& logOption, int channel);
 
 class ConvertDatabases {
 public:
     // Loads what the request names; false after saying why on standard error.
     bool load(const ConvertRequest& request);
-    // The database of a channel (0 CH1, 1 CH2), nullptr when it has none.
-    const dbc::CanDatabase* channel(int index) const { return channels_[index]; }
+    // The database of every channel (--dbc FILE), nullptr when there is none.
+    const dbc::CanDatabase* every() const { return every_; }
+    // The databases of single channels, by channel number (0 CH1).
+    const std::vector<std::pair<int32_t, const dbc::CanDatabase*>>& own() const { return own_; }
     std::vector<ReportDatabase> reportEntries() const { return entries_; }
 
 private:
@@ -31,7 +34,8 @@ private:
                  const std::string& channelName);
 
     std::vector<std::unique_ptr<dbc::CanDatabase>> owned_;
-    const dbc::CanDatabase* channels_[2] = {nullptr, nullptr};
+    const dbc::CanDatabase* every_ = nullptr;
+    std::vector<std::pair<int32_t, const dbc::CanDatabase*>> own_;
     std::vector<ReportDatabase> entries_;
 };
 

@@ -12,6 +12,8 @@
 #include "cli/output_naming.h"
 #include "cli/rules/export_options.h"
 #include "cli/rules/option_rows.h"
+#include "cli/run_report.h"
+#include "platform/text_encoding.h"
 #include "run/frame_export.h"
 #include "run/path_checks.h"
 
@@ -20,6 +22,18 @@ namespace cli {
 namespace {
 
 constexpr const char* kCommand = "txtcvt-cli export";
+
+// The format as --format names it (for the report) and as people name it (for the summary).
+const char* formatWord(run::FrameFormat format, bool named) {
+    switch (format) {
+        case run::FrameFormat::kBlf:
+            return named ? "BLF" : "blf";
+        case run::FrameFormat::kCandump:
+            return "candump";
+        default:
+            return named ? "ASC" : "asc";
+    }
+}
 
 }  // namespace
 
@@ -46,6 +60,9 @@ int runExportCommand(const Arguments& args) {
     std::vector<run::RunFile> reads;
     std::vector<run::RunFile> writes;
     naming.extension = run::frameFormatExtension(request.options.format);
+    if (!request.reportPath.empty()) {
+        writes.push_back({platform::pathFromUtf8(request.reportPath), "the report"});
+    }
     for (const std::filesystem::path& file : files) {
         reads.push_back({file, "the input"});
         std::filesystem::path output;
@@ -63,12 +80,26 @@ int runExportCommand(const Arguments& args) {
         });
     const OutcomeCounts counts = reportOutcomes(files, run.results, "exported");
     const size_t failed = counts.failed + problems.size();
-    if (!request.run.quiet || failed + counts.cutShort > 0) {
+    RunReport report;
+    report.inputs = files;
+    report.results = run.results;
+    report.problems = problems;
+    report.seconds = run.seconds;
+    const run::FrameFormat format = request.options.format;
+    bool reportWritten = true;
+    if (!request.reportPath.empty()) {
+        reportWritten = writeReport(kCommand, request.reportPath,
+                                    exportReportJson(report, formatWord(format, false)));
+    }
+    if (request.summary) {
+        std::fputs(exportReportSummary(report, formatWord(format, true)).c_str(), stderr);
+    }
+    if (!request.summary && (!request.run.quiet || failed + counts.cutShort > 0)) {
         std::fprintf(stderr, "%zu of %zu files exported, %zu cut short, %zu failed\n", counts.done,
                      files.size() + problems.size(), counts.cutShort, failed);
     }
     if (run.signal != 0) return stoppedBySignal(kCommand, "exported", run.signal);
-    return failed == 0 ? 0 : 1;
+    return failed == 0 && reportWritten ? 0 : 1;
 }
 
 }  // namespace cli

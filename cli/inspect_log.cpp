@@ -1,9 +1,11 @@
 #include "cli/inspect_log.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <string>
 
 #include "cli/json_text.h"
+#include "cli/report_pieces.h"
 #include "sources/frame_walk.h"
 
 namespace cli {
@@ -80,7 +82,35 @@ void printFrame(const can::Frame& frame, bool json, std::FILE* out) {
                  hexOf(frame, true).c_str());
 }
 
-void printCounts(const sources::FrameSource& source, bool json, std::FILE* out) {
+// The channels of a log as this program numbers them (CH1 for a log's first channel, can0 or
+// another interface name), with the name the log gives each and its frames by kind: lines of
+// text, or the members of a JSON list.
+std::string channelsText(const sources::FrameSource& source, const sources::WalkCounts& walked,
+                         bool json) {
+    const std::vector<std::string> names = source.channelNames();
+    const size_t count = std::max(names.size(), walked.channels.size());
+    std::string text;
+    for (size_t i = 0; i < count; ++i) {
+        const std::string name = i < names.size() ? names[i] : std::string();
+        const sources::ChannelFrames frames = walked.of(static_cast<int32_t>(i));
+        if (name.empty() && !frames.any()) continue;
+        if (!json) {
+            text += "CH" + std::to_string(i + 1) + ": " + name + (name.empty() ? "" : ", ") +
+                    report::kindsText(frames) + "\n";
+            continue;
+        }
+        if (!text.empty()) text += ',';
+        text += "{\"channel\":" + std::to_string(i + 1) + ",\"name\":" + jsonString(name) +
+                ",\"data\":" + std::to_string(frames.data) + ",\"fd\":" +
+                std::to_string(frames.fd) + ",\"remote\":" + std::to_string(frames.remote) +
+                ",\"error\":" + std::to_string(frames.error) +
+                ",\"damaged\":" + std::to_string(frames.damaged) + "}";
+    }
+    return text;
+}
+
+void printCounts(const sources::FrameSource& source, const sources::WalkCounts& walked,
+                 bool json, std::FILE* out) {
     const sources::SourceCounts& counts = source.counts();
     const std::vector<std::string> names = source.channelNames();
     if (json) {
@@ -103,6 +133,7 @@ void printCounts(const sources::FrameSource& source, bool json, std::FILE* out) 
         }
         line += "],\"cutShort\":";
         line += counts.cutShort ? jsonString(counts.cutShortWhere) : std::string("false");
+        line += ",\"channels\":[" + channelsText(source, walked, true) + "]";
         std::fprintf(out, "%s}\n", line.c_str());
         return;
     }
@@ -114,9 +145,7 @@ void printCounts(const sources::FrameSource& source, bool json, std::FILE* out) 
         for (const uint64_t place : counts.firstUnreadable) std::fprintf(out, " %" PRIu64, place);
         std::fputs(")\n", out);
     }
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (!names[i].empty()) std::fprintf(out, "CH%zu: %s\n", i + 1, names[i].c_str());
-    }
+    std::fputs(channelsText(source, walked, false).c_str(), out);
     if (counts.cutShort) std::fprintf(out, "cut short: %s\n", counts.cutShortWhere.c_str());
 }
 
@@ -130,7 +159,7 @@ int32_t printLog(sources::FrameSource& source, bool json, std::FILE* out) {
         printFrame(frame, json, out);
         return true;
     });
-    printCounts(source, json, out);
+    printCounts(source, walk.counts(), json, out);
     return walked.code();
 }
 

@@ -1,11 +1,15 @@
 #include "cli/run_report.h"
 
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 
 #include "cli/json_text.h"
+#include "cli/report_pieces.h"
 #include "cli/rules/outcome_text.h"
-#include "platform/local_time.h"
+#include "output/replacing_file.h"
+#include "platform/error_text.h"
+#include "platform/platform.h"
 #include "platform/text_encoding.h"
 #include "run/file_stats.h"
 #include "txtcvt_version.h"
@@ -14,61 +18,25 @@ namespace cli {
 
 namespace {
 
+using report::flag;
+using report::hexId;
+using report::number;
+using report::put;
+using report::seconds;
 using run::FileStats;
 using run::FileStatus;
 
-std::string hexId(uint32_t id, bool extended) {
-    char text[16];
-    std::snprintf(text, sizeof text, extended ? "%08" PRIX32 : "%03" PRIX32, id);
-    return text;
-}
-
-std::string number(uint64_t value) { return std::to_string(value); }
-
-std::string seconds(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
-// Appends every part in turn: no temporary strings (GCC 12 for MinGW warns wrongly about
-// chains of operator+ on them).
-template <class... Parts>
-void put(std::string& out, const Parts&... parts) {
-    (out.append(std::string_view(parts)), ...);
-}
-
-const char* flag(bool value) { return value ? "true" : "false"; }
-
-// A frame time: seconds since the capture's time base, and for layout 29 the date and time in
-// UTC as ISO 8601.
-void putTime(std::string& out, const char* name, uint64_t microseconds,
-             const tables::TimeBase& base) {
-    put(out, ",\"", name, "Seconds\":", seconds(static_cast<double>(microseconds) / 1e6));
-    if (base.scheme != tables::TimeScheme::kDateTime) return;
-    const uint64_t nanoseconds =
-        (microseconds % 1000000) * 1000 + static_cast<uint64_t>(base.startNanoseconds);
-    const auto whole = static_cast<int64_t>(static_cast<uint64_t>(base.startSeconds) +
-                                            microseconds / 1000000 + nanoseconds / 1000000000);
-    platform::CivilTime civil;
-    if (!platform::utcTime(whole, civil)) return;
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%06" PRIu64 "Z", civil.year,
-                  civil.month, civil.day, civil.hour, civil.minute, civil.second,
-                  (nanoseconds % 1000000000) / 1000);
-    put(out, ",\"", name, "Time\":\"", text, "\"");
-}
-
-const char* outcomeWord(const run::FileOutcome& outcome) {
-    if (outcome.converted()) return "converted";
+std::string_view outcomeWord(const run::FileOutcome& outcome, std::string_view done) {
+    if (outcome.converted()) return done;
     if (outcome.status == FileStatus::kCutShort) return "cut short";
     return "failed";
 }
 
-void putStats(std::string& out, const FileStats& stats) {
-    put(out, "\"records\":", number(stats.records),
-        ",\"frames\":{\"ch1\":", number(stats.frames[0]), ",\"ch2\":", number(stats.frames[1]),
-        "},\"framesDecoded\":", number(stats.framesDecoded),
+void putStats(std::string& out, const FileStats& stats, bool file) {
+    put(out, "\"records\":", number(stats.records), ",");
+    report::putFrames(out, stats.channels);
+    report::putLog(out, stats, file);
+    put(out, ",\"framesDecoded\":", number(stats.framesDecoded),
         ",\"framesJ1939\":", number(stats.framesJ1939),
         ",\"framesJ1939Ambiguous\":", number(stats.framesJ1939Ambiguous),
         ",\"unknown\":{\"frames\":", number(stats.framesUnknown), ",\"identifiers\":[");
@@ -76,7 +44,11 @@ void putStats(std::string& out, const FileStats& stats) {
     for (const decode::UnknownIdentifier& id : stats.topUnknown(20)) {
         put(out, separator, "{\"id\":\"", hexId(id.canId, id.extended),
             "\",\"extended\":", flag(id.extended), ",\"frames\":", number(id.total()),
-            ",\"ch1\":", number(id.frames[0]), ",\"ch2\":", number(id.frames[1]), "}");
+            ",\"ch1\":", number(id.on(0)), ",\"ch2\":", number(id.on(1)));
+        for (const auto& [channel, frames] : id.byChannel) {
+            if (channel >= 2) put(out, ",\"", report::channelKey(channel), "\":", number(frames));
+        }
+        put(out, "}");
         separator = ",";
     }
     put(out, "]},\"short\":{\"frames\":", number(stats.framesShort), ",\"messages\":[");
@@ -103,22 +75,19 @@ void putStats(std::string& out, const FileStats& stats) {
     // Only resampled tables whose time jumps or runs backwards have these.
     if (stats.rowsSkipped > 0) put(out, ",\"rowsSkipped\":", number(stats.rowsSkipped));
     if (stats.timeBackwards > 0) put(out, ",\"timeBackwards\":", number(stats.timeBackwards));
-    if (stats.timed) {
-        putTime(out, "first", stats.firstMicroseconds, stats.time);
-        putTime(out, "last", stats.lastMicroseconds, stats.time);
-    }
+    report::putTimes(out, stats);
 }
 
-std::string fileJson(const RunReport& report, size_t index) {
+// The input, output and outcome of a file, and where it failed or was cut short.
+void putOutcome(std::string& out, const RunReport& report, size_t index, std::string_view done) {
     const run::FileResult& result = report.results[index];
     const run::FileOutcome& outcome = result.outcome;
-    std::string out;
     put(out, "{\"input\":", jsonString(platform::pathToUtf8(report.inputs[index])), ",\"output\":",
         result.output.empty() ? std::string("null")
                               : jsonString(platform::pathToUtf8(result.output)),
-        ",\"outcome\":\"", outcomeWord(outcome), "\"");
+        ",\"outcome\":\"", outcomeWord(outcome, done), "\"");
     if (!outcome.converted()) {
-        put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result)));
+        put(out, ",\"message\":", jsonString(outcomeWords(report.inputs, result, done)));
         if (outcome.status != FileStatus::kCutShort) {
             put(out, ",\"code\":\"", codeText(outcome.code), "\"");
         }
@@ -126,17 +95,42 @@ std::string fileJson(const RunReport& report, size_t index) {
     if (outcome.status == FileStatus::kCutShort) {
         put(out, ",\"recordsClaimed\":", number(outcome.recordsClaimed));
     }
+}
+
+std::string fileJson(const RunReport& report, size_t index) {
+    const run::FileResult& result = report.results[index];
+    const run::FileOutcome& outcome = result.outcome;
+    std::string out;
+    putOutcome(out, report, index, "converted");
     if (outcome.stats) {
         put(out, ",");
-        putStats(out, *outcome.stats);
+        putStats(out, *outcome.stats, true);
     }
     put(out, ",\"seconds\":", seconds(result.seconds), "}");
     return out;
 }
 
+// What an export met: the frames per channel and kind, what a log's source left out, what the
+// log format could not carry, and the time span of the frames written.
+void putExportStats(std::string& out, const run::ExportStats& stats, bool file) {
+    put(out, ",\"records\":", number(stats.records), ",");
+    report::putFrames(out, stats.channels);
+    put(out, ",\"channels\":");
+    report::putChannelKinds(out, stats.channels);
+    report::putLog(out, stats, file);
+    put(out, ",\"leftOut\":{\"total\":", number(stats.leftOut.total()));
+    for (size_t i = 0; i < static_cast<size_t>(canlog::LeftOut::kCount); ++i) {
+        const auto kind = static_cast<canlog::LeftOut>(i);
+        put(out, ",\"", canlog::leftOutKey(kind), "\":", number(stats.leftOut[kind]));
+    }
+    put(out, "}");
+    report::putTimes(out, stats);
+}
+
 struct Totals {
     size_t converted = 0, cutShort = 0, failed = 0;
     FileStats stats;
+    run::ExportStats exported;
 };
 
 Totals totalsOf(const RunReport& report) {
@@ -151,8 +145,47 @@ Totals totalsOf(const RunReport& report) {
             ++totals.failed;
         }
         if (result.outcome.stats) totals.stats.add(*result.outcome.stats);
+        if (result.outcome.exportStats) totals.exported.add(*result.outcome.exportStats);
     }
     return totals;
+}
+
+void putNotFound(std::string& out, const RunReport& report) {
+    put(out, "],\n\"inputsNotFound\":[");
+    const char* separator = "";
+    for (const std::string& problem : report.problems) {
+        put(out, separator, jsonString(problem));
+        separator = ",";
+    }
+}
+
+std::string summaryHead(const RunReport& report, const Totals& totals, std::string_view done) {
+    const size_t files = report.results.size() + report.problems.size();
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "Summary: %zu file%s: %zu %.*s, %zu cut short, %zu failed, in %.2f s\n", files,
+                  files == 1 ? "" : "s", totals.converted, static_cast<int>(done.size()),
+                  done.data(), totals.cutShort, totals.failed, report.seconds);
+    return line;
+}
+
+// The logs whose unreadable places a summary lists, the first ones of the run.
+constexpr size_t kListedUnreadable = 5;
+
+template <class Stats>
+std::string unreadableLines(const RunReport& report,
+                            std::shared_ptr<const Stats> run::FileOutcome::*member) {
+    std::string out;
+    size_t listed = 0;
+    for (size_t i = 0; i < report.results.size() && listed < kListedUnreadable; ++i) {
+        const std::shared_ptr<const Stats>& stats = report.results[i].outcome.*member;
+        if (!stats) continue;
+        const std::string unreadable =
+            report::unreadableLine(platform::pathToUtf8(report.inputs[i]), *stats);
+        listed += unreadable.empty() ? 0 : 1;
+        out += unreadable;
+    }
+    return out;
 }
 
 }  // namespace
@@ -171,17 +204,12 @@ std::string reportJson(const RunReport& report) {
     for (size_t i = 0; i < report.results.size(); ++i) {
         put(out, fileJson(report, i), i + 1 < report.results.size() ? ",\n" : "\n");
     }
-    put(out, "],\n\"inputsNotFound\":[");
-    separator = "";
-    for (const std::string& problem : report.problems) {
-        put(out, separator, jsonString(problem));
-        separator = ",";
-    }
+    putNotFound(out, report);
     const Totals totals = totalsOf(report);
     put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
         ",\"converted\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
         ",\"failed\":", number(totals.failed), ",");
-    putStats(out, totals.stats);
+    putStats(out, totals.stats, false);
     put(out, ",\"seconds\":", seconds(report.seconds), "}}\n");
     return out;
 }
@@ -190,19 +218,12 @@ std::string reportSummary(const RunReport& report) {
     const Totals totals = totalsOf(report);
     const FileStats& s = totals.stats;
     char line[512];
-    std::string out;
-    const size_t files = report.results.size() + report.problems.size();
-    std::snprintf(line, sizeof line,
-                  "Summary: %zu file%s: %zu converted, %zu cut short, %zu failed, in %.2f s\n",
-                  files, files == 1 ? "" : "s", totals.converted, totals.cutShort, totals.failed,
-                  report.seconds);
-    out += line;
-    std::snprintf(line, sizeof line,
-                  "  %" PRIu64 " records, %" PRIu64 " frames (CH1 %" PRIu64 ", CH2 %" PRIu64
-                  "), %" PRIu64 " decoded, %" PRIu64 " lines written\n",
-                  s.records, s.frames[0] + s.frames[1], s.frames[0], s.frames[1], s.framesDecoded,
-                  s.lines);
-    out += line;
+    std::string out = summaryHead(report, totals, "converted");
+    put(out, "  ", number(s.records), " records, ", number(s.channels.frames()), " frames (",
+        report::channelList(s.channels), "), ", number(s.framesDecoded), " decoded, ",
+        number(s.lines), " lines written\n");
+    out += report::logSummary(s);
+    out += unreadableLines<FileStats>(report, &run::FileOutcome::stats);
     std::string unknown;
     for (const decode::UnknownIdentifier& id : s.topUnknown(5)) {
         put(unknown, unknown.empty() ? " (most: " : ", ", hexId(id.canId, id.extended), " x",
@@ -230,6 +251,61 @@ std::string reportSummary(const RunReport& report) {
         out += line;
     }
     out += "\n";
+    return out;
+}
+
+bool writeReport(const char* command, const std::string& path, const std::string& text) {
+    output::ReplacingFile file;
+    int error = file.open(platform::pathFromUtf8(path));
+    if (error == 0 && std::fwrite(text.data(), 1, text.size(), file.stream()) != text.size()) {
+        error = errno != 0 ? errno : EIO;
+        file.abandon();
+    }
+    if (error == 0) error = file.commit();
+    if (error == 0) return true;
+    std::fprintf(stderr, "%s: cannot write the report %s: %s\n", command, path.c_str(),
+                 platform::errorText(platform::runtimeError(error)).c_str());
+    return false;
+}
+
+std::string exportReportJson(const RunReport& report, std::string_view format) {
+    std::string out;
+    put(out, "{\"program\":\"txtcvt-cli " TXTCVT_VERSION_TEXT "\",\"format\":\"", format,
+        "\",\n\"files\":[\n");
+    for (size_t i = 0; i < report.results.size(); ++i) {
+        const run::FileResult& result = report.results[i];
+        putOutcome(out, report, i, "exported");
+        if (result.outcome.exportStats) putExportStats(out, *result.outcome.exportStats, true);
+        put(out, ",\"seconds\":", seconds(result.seconds), "}",
+            i + 1 < report.results.size() ? ",\n" : "\n");
+    }
+    putNotFound(out, report);
+    const Totals totals = totalsOf(report);
+    put(out, "],\n\"totals\":{\"files\":", number(report.results.size() + report.problems.size()),
+        ",\"exported\":", number(totals.converted), ",\"cutShort\":", number(totals.cutShort),
+        ",\"failed\":", number(totals.failed));
+    putExportStats(out, totals.exported, false);
+    put(out, ",\"seconds\":", seconds(report.seconds), "}}\n");
+    return out;
+}
+
+std::string exportReportSummary(const RunReport& report, std::string_view format) {
+    const Totals totals = totalsOf(report);
+    const run::ExportStats& s = totals.exported;
+    std::string out = summaryHead(report, totals, "exported");
+    put(out, "  ", number(s.records), " records, ", number(s.channels.frames()), " frames (",
+        report::channelList(s.channels), ")\n");
+    out += report::logSummary(s);
+    out += unreadableLines<run::ExportStats>(report, &run::FileOutcome::exportStats);
+    put(out, "  left out of the ", format, " logs: ");
+    const char* separator = "";
+    for (size_t i = 0; i < static_cast<size_t>(canlog::LeftOut::kCount); ++i) {
+        const auto kind = static_cast<canlog::LeftOut>(i);
+        if (s.leftOut[kind] == 0) continue;
+        put(out, separator, number(s.leftOut[kind]), " ", canlog::leftOutName(kind));
+        separator = ", ";
+    }
+    out += s.leftOut.total() == 0 ? "nothing\n" : "\n";
     return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "run/batch.h"
@@ -13,7 +14,7 @@
 namespace cli {
 
 struct ReportDatabase {
-    std::string channel;  // "both", "ch1" or "ch2"
+    std::string channel;  // "both" (every channel), or "ch1", "ch2", ... "chN"
     std::string path;
     int32_t messages = 0;
     int32_t signals = 0;
@@ -33,5 +34,15 @@ std::string reportJson(const RunReport& report);
 
 // A few lines for standard error, however large the run.
 std::string reportSummary(const RunReport& report);
+
+// The report of an export into `format` ("asc", "blf", "candump"): per input its outcome, its
+// frames per channel and kind, what a log's source left out, what the format could not carry
+// and the time span; then the totals. As JSON, and as a few lines.
+std::string exportReportJson(const RunReport& report, std::string_view format);
+std::string exportReportSummary(const RunReport& report, std::string_view format);
+
+// Writes a report to `path` ("-": standard output), replaced only when complete like every
+// output; false after saying on standard error why it could not be written.
+bool writeReport(const char* command, const std::string& path, const std::string& text);
 
 }  // namespace cli

@@ -13,19 +13,23 @@ int32_t CategoryCodes::codeOf(std::string_view text) {
 }
 
 SignalNumbering::SignalNumbering(const decode::Decoding& decoding) {
-    const bool shared = !decoding.twoDatabases();
-    channelDatabase_[1] = shared ? 0 : 1;
-    for (int index = 0; index < (shared ? 1 : 2); ++index) {
-        Database& target = databases_[index];
-        target.database = decoding.channels[index].database;
-        target.firstMessage = messageCount_;
-        if (target.database == nullptr) continue;
-        for (const dbc::DbcMessage& message : target.database->messages) {
-            target.signalBase.push_back(signalCount_);
-            signalCount_ += message.signals.size();
-        }
-        messageCount_ += target.database->messages.size();
+    databases_.resize(decoding.own.size() + 1);
+    number(databases_[0], decoding.every.database);
+    for (size_t i = 0; i < decoding.own.size(); ++i) {
+        channelOf_.push_back(decoding.own[i].first);
+        number(databases_[i + 1], decoding.own[i].second.database);
     }
+}
+
+void SignalNumbering::number(Database& target, const dbc::CanDatabase* database) {
+    target.database = database;
+    target.firstMessage = messageCount_;
+    if (database == nullptr) return;
+    for (const dbc::DbcMessage& message : database->messages) {
+        target.signalBase.push_back(signalCount_);
+        signalCount_ += message.signals.size();
+    }
+    messageCount_ += database->messages.size();
 }
 
 size_t SignalNumbering::messageNumber(int channel, const dbc::DbcMessage& message) const {

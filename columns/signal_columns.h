@@ -34,7 +34,7 @@ private:
 };
 
 // Each signal and message of a run's databases numbered from 0, so that per-signal facts can be
-// kept in plain vectors. With one database for both channels the numbers are shared.
+// kept in plain vectors. With one database for every channel the numbers are shared.
 class SignalNumbering {
 public:
     explicit SignalNumbering(const decode::Decoding& decoding);
@@ -51,10 +51,16 @@ private:
         size_t firstMessage = 0;
         std::vector<size_t> signalBase;  // per message: the number of its first signal
     };
-    const Database& of(int channel) const { return databases_[channelDatabase_[channel]]; }
+    const Database& of(int channel) const {
+        for (size_t i = 0; i < channelOf_.size(); ++i) {
+            if (channelOf_[i] == channel) return databases_[i + 1];
+        }
+        return databases_[0];
+    }
+    void number(Database& target, const dbc::CanDatabase* database);
 
-    Database databases_[2];
-    int channelDatabase_[2] = {0, 0};
+    std::vector<Database> databases_;  // every channel's, then each channel's own
+    std::vector<int32_t> channelOf_;   // the channel of databases_[i + 1]
     size_t signalCount_ = 0;
     size_t messageCount_ = 0;
 };

@@ -44,9 +44,9 @@ void CsvLongSink::configure(const tables::ConversionOptions& options,
     columns_ = options.columns;
     quoting_.configure(writer_.delimiterBytes());
     checksDatabaseTexts_ = decoding == nullptr;
-    for (const decode::ChannelDecoding& channel :
-         decoding != nullptr ? decoding->channels : std::span<const decode::ChannelDecoding>{}) {
-        if (channel.database != nullptr && anyTextNeedsQuotes(*channel.database, quoting_)) {
+    if (decoding == nullptr) return;
+    for (const decode::ChannelDecoding* channel : decoding->all()) {
+        if (channel->database != nullptr && anyTextNeedsQuotes(*channel->database, quoting_)) {
             checksDatabaseTexts_ = true;
         }
     }
@@ -129,7 +129,7 @@ PieceTable::Span CsvLongSink::identityPiece(const tables::DecodedFrame& decoded,
     if (pieceStore_.size() > kPieceStoreLimit) forgetPieces();
     const can::Frame& frame = decoded.frame;
     const uint64_t identity = uint64_t{frame.canId} | uint64_t{frame.isExtended} << 32 |
-                              uint64_t{frame.channel == 0} << 33;
+                              uint64_t{static_cast<uint16_t>(frame.channel)} << 33;
     const PieceTable::Key key(decoded.message.name, identity);
     if (const PieceTable::Pieces* found = identityPieces_.find(key)) return found->first;
     const std::string_view delimiter = writer_.delimiterBytes();
@@ -144,7 +144,11 @@ PieceTable::Span CsvLongSink::identityPiece(const tables::DecodedFrame& decoded,
     const auto generated = [&](std::string_view field) {
         column(checkGenerated ? generatedField(field) : field);
     };
-    if (columns_.channel) generated(frame.channel == 0 ? "CH1" : "CH2");
+    if (columns_.channel) {
+        std::string channel;
+        tables::appendChannel(channel, frame.channel);
+        generated(channel);
+    }
     if (columns_.identifier) {
         scratch_.clear();
         // The frame's own identifier: a J1939 match shows its sender's address.

@@ -11,9 +11,20 @@ CsvWideSink::CsvWideSink(const decode::Decoding& decoding, const tables::Convers
       enumText_(options.enumText) {
     writer_.configureWriter(options);
     quoting_.configure(writer_.delimiterBytes());
-    for (size_t i = 0; i < columns_.columns().size(); ++i) emptyCells_ += writer_.delimiterBytes();
-    cellTexts_.resize(columns_.columns().size());
-    cellStamps_.resize(columns_.columns().size());
+    sizeColumns();
+}
+
+void CsvWideSink::sizeColumns() {
+    const size_t count = columns_.columns().size();
+    emptyCells_.clear();
+    for (size_t i = 0; i < count; ++i) emptyCells_ += writer_.delimiterBytes();
+    cellTexts_.assign(count, std::string());
+    cellStamps_.assign(count, 0);
+}
+
+void CsvWideSink::plan(const tables::MessageChannels& seen) {
+    columns_.plan(seen, kMaxColumns);
+    sizeColumns();
 }
 
 int32_t CsvWideSink::open(const std::filesystem::path& output) {

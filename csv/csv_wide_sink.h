@@ -28,8 +28,14 @@ public:
     int32_t close() override;
     uint64_t linesWritten() const override { return lines_; }
     tables::ResampleCounts resampleCounts() const override { return rows_.resampleCounts(); }
+    bool wantsFirstLook() const override { return columns_.follows(); }
+    void plan(const tables::MessageChannels& seen) override;
+
+    // The most columns a file's table is split into (each column holds a cell's text).
+    static constexpr size_t kMaxColumns = 65536;
 
 private:
+    void sizeColumns();
     void row(uint64_t microseconds, std::span<const tables::WideCell> cells, int32_t first,
              int32_t end) override;
     std::string_view cellText(const tables::WideCell& cell, char* number);

@@ -18,13 +18,31 @@ void addValue(UnmatchedSwitch& entry, int64_t value) {
 
 }  // namespace
 
+uint64_t UnknownIdentifier::on(int32_t channel) const {
+    for (const auto& [number, count] : byChannel) {
+        if (number == channel) return count;
+    }
+    return 0;
+}
+
+void UnknownIdentifier::add(int32_t channel, uint64_t count) {
+    frames += count;
+    auto at = byChannel.begin();
+    while (at != byChannel.end() && at->first < channel) ++at;
+    if (at != byChannel.end() && at->first == channel) {
+        at->second += count;
+    } else {
+        byChannel.insert(at, {channel, count});
+    }
+}
+
 void DecodeStats::unknownFrame(uint32_t canId, bool extended, int channel) {
     ++framesUnknown;
     const uint64_t key = canId | (extended ? (uint64_t{1} << 32) : 0);
     UnknownIdentifier& entry = unknown_[key];
     entry.canId = canId;
     entry.extended = extended;
-    ++entry.frames[channel == 0 ? 0 : 1];
+    entry.add(channel, 1);
 }
 
 void DecodeStats::shortFrame(const dbc::DbcMessage& message) {
@@ -88,8 +106,7 @@ void DecodeStats::add(const DecodeStats& other) {
         UnknownIdentifier& mine = unknown_[key];
         mine.canId = entry.canId;
         mine.extended = entry.extended;
-        mine.frames[0] += entry.frames[0];
-        mine.frames[1] += entry.frames[1];
+        for (const auto& [channel, frames] : entry.byChannel) mine.add(channel, frames);
     }
     for (const auto& [key, entry] : other.short_) {
         MessageFrames& mine = short_[key];

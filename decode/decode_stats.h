@@ -18,8 +18,14 @@ namespace decode {
 struct UnknownIdentifier {
     uint32_t canId = 0;
     bool extended = false;
-    uint64_t frames[2] = {0, 0};  // per channel
-    uint64_t total() const { return frames[0] + frames[1]; }
+    uint64_t frames = 0;
+    // (channel, frames) for each channel it came on, ascending: a log has a few channels of
+    // up to 65536, so nothing is sized by a channel number.
+    std::vector<std::pair<int32_t, uint64_t>> byChannel;
+
+    uint64_t total() const { return frames; }
+    uint64_t on(int32_t channel) const;
+    void add(int32_t channel, uint64_t count);
 };
 
 struct MessageFrames {

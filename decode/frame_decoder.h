@@ -51,6 +51,7 @@ public:
     // `message()` then names the database message of the frame.
     bool decodeFrame(const can::Frame& frame, std::vector<SignalValue>& values);
     const dbc::DbcMessage* message() const { return message_; }
+    const dbc::CanDatabase& database() const { return database_; }
 
     // How one signal's bits are read, worked out once per message: a field that lies within an
     // 8-byte window of the frame is one load, a shift and a mask.

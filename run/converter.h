@@ -3,7 +3,8 @@
 // anything: the file step around it does (file_converter.h).
 #pragma once
 
-#include <optional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "decode/decoding_setup.h"
@@ -12,6 +13,7 @@
 #include "sources/frame_filter.h"
 #include "sources/frame_source.h"
 #include "sources/frame_walk.h"
+#include "tables/message_channels.h"
 #include "tables/row_sink.h"
 #include "tables/table_options.h"
 
@@ -28,8 +30,31 @@ public:
     platform::Status convert(sources::FrameSource& source, tables::RowSink& sink,
                              const sources::WalkControl& control, FileStats* stats = nullptr);
 
+    // A first walk of the source for a table whose columns follow what the file holds: the
+    // channels on which each message of the database of every channel gave values. Success, or
+    // why the walk ended (the conversion that follows meets the same).
+    platform::Status survey(sources::FrameSource& source, const sources::WalkControl& control,
+                            tables::MessageChannels& seen);
+    // The number of messages of the database of every channel (0 without one).
+    size_t messagesOfEveryChannel() const {
+        return every_ != nullptr ? every_->database().messages.size() : 0;
+    }
+
 private:
-    std::optional<decode::FrameDecoder> decoders_[2];  // none for a channel without a database
+    // The decoder of a channel's frames, nullptr for a channel without a database.
+    decode::FrameDecoder* decoderOf(int32_t channel) const {
+        for (const auto& [number, decoder] : own_) {
+            if (number == channel) return decoder;
+        }
+        return every_;
+    }
+    decode::FrameDecoder* decoderFor(const decode::ChannelDecoding& setup);
+
+    // One decoder per decoding of the run (database, selection, J1939), shared by its channels.
+    std::vector<std::unique_ptr<decode::FrameDecoder>> decoders_;
+    std::vector<decode::ChannelDecoding> setups_;  // of each of decoders_
+    decode::FrameDecoder* every_ = nullptr;
+    std::vector<std::pair<int32_t, decode::FrameDecoder*>> own_;
     tables::ConversionOptions options_;
     sources::FrameFilter filter_;
     std::vector<decode::SignalValue> values_;

@@ -19,6 +19,19 @@ FileOutcome FileConverter::convert(const std::filesystem::path& input,
                                    const std::filesystem::path& output) {
     OpenedInput opened = openInput(input, input_);
     if (opened.source == nullptr) return opened.failure;
+    if (sink_->wantsFirstLook()) {
+        // The columns follow the file: a first walk (not counted as progress) finds on which
+        // channels each message came, then the file is read again from its start.
+        tables::MessageChannels seen(converter_.messagesOfEveryChannel());
+        const platform::Status looked =
+            converter_.survey(*opened.source, {control_.stop, nullptr}, seen);
+        if (looked.code() == platform::kCancelled) {
+            return {FileStatus::kStopped, platform::kCancelled};
+        }
+        opened = openInput(input, input_);
+        if (opened.source == nullptr) return opened.failure;
+        sink_->plan(seen);
+    }
     std::shared_ptr<FileStats> stats;
     if (options_.collectStats) stats = std::make_shared<FileStats>();
     FileOutcome outcome =

@@ -11,6 +11,7 @@
 namespace run {
 
 class FileStats;
+class ExportStats;
 
 enum class FileStatus {
     kConverted,     // the output was written completely
@@ -44,6 +45,8 @@ struct FileOutcome {
     tables::ResampleCounts resample = {};
     // What the conversion met, when the options asked for it (the report).
     std::shared_ptr<const FileStats> stats = nullptr;
+    // What an export met and what its format could not carry, when asked for (the report).
+    std::shared_ptr<const ExportStats> exportStats = nullptr;
 
     bool converted() const { return status == FileStatus::kConverted; }
     // Converted, completely or as far as the capture goes: the output was written.

@@ -1,5 +1,6 @@
 #include "run/frame_export.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "canlog/asc_writer.h"
@@ -9,6 +10,7 @@
 #include "platform/platform.h"
 #include "run/converter.h"
 #include "run/input_open.h"
+#include "tables/time_base.h"
 
 namespace run {
 
@@ -27,38 +29,47 @@ FrameExporter::FrameExporter(const ExportOptions& options, const sources::WalkCo
     : options_(options), filter_(channelsOf(options.channels), options.ids), control_(control) {}
 
 template <class Writer>
-platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer) {
+platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer,
+                                            ExportStats* stats) {
     const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
     writer.begin(clock);
     sources::FrameWalk walk(source, filter_, control_);
     platform::Status walked = walk.run([&](const can::Frame& frame) {
-        if (frame.kind == can::FrameKind::kData) {
+        if (frame.kind != can::FrameKind::kEvent) {
+            // Remote and error frames too: the writer writes what its format has a place for
+            // and counts the rest.
             writer.frame(frame, clock.sinceOrigin(frame.time));
-        } else if (frame.kind == can::FrameKind::kEvent) {
+            if (stats != nullptr) stats->frameTime(frame.time / 1000);
+        } else {
             writer.event(frame.event, static_cast<uint32_t>(frame.place),
                          clock.sinceOrigin(frame.time));
         }
         return output_.result() == 0;
     });
+    if (stats != nullptr) {
+        stats->sourceSeen(source, walk.counts());
+        stats->leftOut = writer.leftOut();
+    }
     if (!walked.ok()) return walked;
     if (control_.stopped()) return platform::Status::failure(platform::kCancelled);
     writer.end();
+    if (stats != nullptr) stats->leftOut = writer.leftOut();
     return {};
 }
 
-platform::Status FrameExporter::writeInFormat(sources::FrameSource& source) {
+platform::Status FrameExporter::writeInFormat(sources::FrameSource& source, ExportStats* stats) {
     switch (options_.format) {
         case FrameFormat::kBlf: {
             canlog::BlfWriter writer(output_);
-            return writeFrames(source, writer);
+            return writeFrames(source, writer, stats);
         }
         case FrameFormat::kCandump: {
             canlog::CandumpWriter writer(output_, options_.channelNames);
-            return writeFrames(source, writer);
+            return writeFrames(source, writer, stats);
         }
         default: {
             canlog::AscWriter writer(output_);
-            return writeFrames(source, writer);
+            return writeFrames(source, writer, stats);
         }
     }
 }
@@ -68,7 +79,21 @@ FileOutcome FrameExporter::exportSource(sources::FrameSource& source,
     if (const int32_t opened = output_.open(output); opened != 0) {
         return FileOutcome::outputFailed(opened);
     }
-    const platform::Status walked = writeInFormat(source);
+    std::shared_ptr<ExportStats> stats;
+    if (options_.collectStats) {
+        stats = std::make_shared<ExportStats>();
+        stats->records = source.counts().records;
+        // The report shows times even where the log has none.
+        stats->time = tables::timeBaseFor(source.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+    }
+    FileOutcome outcome = writtenOutcomeOf(writeInFormat(source, stats.get()), source);
+    if (stats != nullptr) stats->records = std::max(stats->records, source.counts().records);
+    outcome.exportStats = std::move(stats);
+    return outcome;
+}
+
+FileOutcome FrameExporter::writtenOutcomeOf(const platform::Status& walked,
+                                            const sources::FrameSource& source) {
     // Data the walk cannot read, or a stop, gives the output up: the old one stays.
     if (!walked.ok()) {
         output_.abandon();

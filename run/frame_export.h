@@ -14,6 +14,7 @@
 #include "output/block_output.h"
 #include "run/batch.h"
 #include "run/file_outcome.h"
+#include "run/file_stats.h"
 #include "run/input_open.h"
 #include "settings/conversion_settings.h"
 #include "sources/frame_filter.h"
@@ -35,6 +36,7 @@ struct ExportOptions {
     InputChoice input;                               // how the inputs are read
     // The clock of the ASC date and the BLF header times (candump times are seconds since 1970).
     canlog::HeaderClock clock = canlog::HeaderClock::kLocal;
+    bool collectStats = false;  // count what each export meets, for the report
 };
 
 // What one export worker owns: the output with its buffer.
@@ -52,8 +54,9 @@ public:
 
 private:
     template <class Writer>
-    platform::Status writeFrames(sources::FrameSource& source, Writer& writer);
-    platform::Status writeInFormat(sources::FrameSource& source);
+    platform::Status writeFrames(sources::FrameSource& source, Writer& writer, ExportStats* stats);
+    platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);
+    FileOutcome writtenOutcomeOf(const platform::Status& walked, const sources::FrameSource& source);
 
     ExportOptions options_;
     sources::FrameFilter filter_;

@@ -11,7 +11,16 @@
 namespace settings {
 
 // The numbers are the indices of the choices in the dialogs and of the words in the file.
+// Beyond them the command line keeps any one channel N of a log as Channels(N).
 enum class Channels : int32_t { kAll = 0, kCh1 = 1, kCh2 = 2 };
+// The highest channel number (CH65536: a log's 16-bit channels numbered from 1).
+inline constexpr int32_t kMaxChannelNumber = 65536;
+// The channel kept (1 for CH1), 0 for every channel or a number out of range.
+constexpr int32_t channelNumberOf(Channels channels) {
+    const auto number = static_cast<int32_t>(channels);
+    return number >= 1 && number <= kMaxChannelNumber ? number : 0;
+}
+
 enum class TimeStamps : int32_t { kNone = 0, kTimeOfDay = 1, kElapsed = 2 };
 enum class Encoding : int32_t { kAnsi = 0, kUtf8 = 1, kUtf8Bom = 2 };
 enum class LineEnd : int32_t { kCrLf = 0, kLf = 1, kCr = 2 };

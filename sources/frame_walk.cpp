@@ -14,6 +14,7 @@ void WalkCounts::countOther(const can::Frame& frame) {
     switch (frame.kind) {
         case can::FrameKind::kData:
             ++frames.data;
+            frames.fd += frame.isFd ? 1 : 0;
             break;
         case can::FrameKind::kRemote:
             ++frames.remote;

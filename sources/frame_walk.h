@@ -32,6 +32,16 @@ struct ChannelFrames {
     uint64_t remote = 0;
     uint64_t error = 0;
     uint64_t damaged = 0;  // frames the source could not read whole
+    uint64_t fd = 0;       // of the data frames, those of CAN FD
+
+    bool any() const { return data + remote + error + damaged > 0; }
+    void add(const ChannelFrames& other) {
+        data += other.data;
+        remote += other.remote;
+        error += other.error;
+        damaged += other.damaged;
+        fd += other.fd;
+    }
 };
 
 struct WalkCounts {
@@ -48,6 +58,7 @@ struct WalkCounts {
         const auto channel = static_cast<size_t>(frame.channel);  // -1 (no channel) is huge
         if (frame.kind == can::FrameKind::kData && channel < channels.size()) {
             ++channels[channel].data;
+            channels[channel].fd += frame.isFd ? 1 : 0;
             return;
         }
         countOther(frame);

@@ -15,6 +15,8 @@
 
 namespace tables {
 
+class MessageChannels;
+
 // One decoded frame. Each of its values is one row; the rows share the frame's time, channel,
 // identifier, message and data bytes.
 struct DecodedFrame {
@@ -43,6 +45,11 @@ public:
     virtual uint64_t linesWritten() const = 0;
     // What the rows of the last file left out or met out of order in its times.
     virtual ResampleCounts resampleCounts() const { return {}; }
+    // Whether the table's columns follow what a file holds (a wide table through one database
+    // for every channel): the run then walks each file once before begin() and hands plan()
+    // the channels each message came on.
+    virtual bool wantsFirstLook() const { return false; }
+    virtual void plan(const MessageChannels& /*seen*/) {}
 };
 
 // A sink that writes a file. The run opens it for each input and closes it at the end; what

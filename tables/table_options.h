@@ -43,8 +43,9 @@ struct ConversionOptions {
     TimeFormat timeFormat = TimeFormat::kColumns;
     bool collectStats = false;  // count what the conversion meets, for the report
 
-    bool admits(int channel) const {  // 0 CH1, 1 CH2
-        return channels == settings::Channels::kAll || static_cast<int>(channels) == channel + 1;
+    bool admits(int channel) const {  // 0 CH1, 1 CH2, ...
+        const int32_t number = settings::channelNumberOf(channels);
+        return number == 0 || number == channel + 1;
     }
 };
 

@@ -195,6 +195,11 @@ void appendHex(std::string& out, uint32_t value, int minDigits) {
     while (count > 0) out.push_back(buffer[--count]);
 }
 
+void appendChannel(std::string& out, int32_t channel) {
+    out += "CH";
+    out += std::to_string(static_cast<int64_t>(channel) + 1);
+}
+
 void appendRawData(std::string& out, const uint8_t* data, int length) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     for (int i = 0; i < length; ++i) {

@@ -19,6 +19,8 @@ size_t formatValue(char* out, double value);
 
 // "%0*lX": upper-case hexadecimal, at least `minDigits` digits, zero-padded, never cut.
 void appendHex(std::string& out, uint32_t value, int minDigits);
+// The Ch column's text of a channel (0 for CH1): "CH1", "CH2", ... "CH65536".
+void appendChannel(std::string& out, int32_t channel);
 
 // Data bytes as "%02X" each, joined by one space.
 void appendRawData(std::string& out, const uint8_t* data, int length);

@@ -5,24 +5,60 @@
 namespace tables {
 
 WideColumns::WideColumns(const decode::Decoding& decoding) {
-    shared_ = !decoding.twoDatabases();
-    if (shared_) {
-        addDatabase(byChannel_[0], decoding.channels[0], "");
+    if (!decoding.perChannel()) {
+        everyDecoding_ = decoding.every;
+        addDatabase(every_, decoding.every, "");
         return;
     }
-    addDatabase(byChannel_[0], decoding.channels[0], "CH1.");
-    addDatabase(byChannel_[1], decoding.channels[1], "CH2.");
+    byChannel_.resize(decoding.own.size());
+    for (size_t i = 0; i < decoding.own.size(); ++i) {
+        const auto& [channel, setup] = decoding.own[i];
+        channelOf_.push_back(channel);
+        addDatabase(byChannel_[i], setup, "CH" + std::to_string(channel + 1) + ".");
+    }
+}
+
+void WideColumns::plan(const MessageChannels& seen, size_t maxColumns) {
+    if (!follows()) return;
+    columns_.clear();
+    every_ = DatabaseColumns{};
+    addDatabase(every_, everyDecoding_, "", &seen, maxColumns);
 }
 
 void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
-                              std::string_view prefix) {
+                              std::string_view prefix, const MessageChannels* seen,
+                              size_t maxColumns) {
     target.database = channel.database;
     if (channel.database == nullptr) return;
-    for (const dbc::DbcMessage& message : channel.database->messages) {
-        target.signalBase.push_back(target.columnOf.size());
-        target.messageFirst.push_back(static_cast<int32_t>(columns_.size()));
+    const std::vector<dbc::DbcMessage>& messages = channel.database->messages;
+    if (seen != nullptr) target.split.resize(messages.size());
+    // The later messages' columns, for the room a split may take.
+    size_t keptAfter = 0;
+    std::vector<int32_t> keptOf(messages.size(), 0);
+    for (size_t m = 0; m < messages.size(); ++m) {
+        const dbc::DbcMessage& message = messages[m];
         const bool messageKept =
             channel.selection == nullptr || channel.selection->messageSelected(message);
+        for (const dbc::DbcSignal& signal : message.signals) {
+            const bool kept = messageKept && (channel.selection == nullptr ||
+                                              channel.selection->signalSelected(message, signal));
+            if (kept) ++keptOf[m];
+        }
+        keptAfter += static_cast<size_t>(keptOf[m]);
+    }
+    for (size_t m = 0; m < messages.size(); ++m) {
+        const dbc::DbcMessage& message = messages[m];
+        keptAfter -= static_cast<size_t>(keptOf[m]);
+        target.signalBase.push_back(target.columnOf.size());
+        target.messageFirst.push_back(static_cast<int32_t>(columns_.size()));
+        const std::span<const int32_t> channels =
+            seen != nullptr ? seen->of(m) : std::span<const int32_t>{};
+        const auto width = static_cast<size_t>(keptOf[m]);
+        const bool split = channels.size() > 1 && width > 0 &&
+                           columns_.size() + width * channels.size() + keptAfter <= maxColumns;
+        const bool messageKept =
+            channel.selection == nullptr || channel.selection->messageSelected(message);
+        int32_t place = 0;
         for (const dbc::DbcSignal& signal : message.signals) {
             const bool kept = messageKept && (channel.selection == nullptr ||
                                               channel.selection->signalSelected(message, signal));
@@ -30,7 +66,8 @@ void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDeco
                 target.columnOf.push_back(-1);
                 continue;
             }
-            target.columnOf.push_back(static_cast<int32_t>(columns_.size()));
+            target.columnOf.push_back(split ? place++ : static_cast<int32_t>(columns_.size()));
+            if (split) continue;
             WideColumn column;
             column.message = &message;
             column.signal = &signal;
@@ -38,24 +75,58 @@ void WideColumns::addDatabase(DatabaseColumns& target, const decode::ChannelDeco
             column.unit = signal.unit;
             columns_.push_back(std::move(column));
         }
+        if (split) {
+            Split& blocks = target.split[m];
+            blocks.width = static_cast<int32_t>(width);
+            for (const int32_t number : channels) {
+                blocks.blocks.emplace_back(number, static_cast<int32_t>(columns_.size()));
+                const std::string name = "CH" + std::to_string(number + 1) + "." +
+                                         std::string(prefix) + message.name.str() + ".";
+                for (const dbc::DbcSignal& signal : message.signals) {
+                    const size_t ordinal = target.signalBase[m] +
+                                           static_cast<size_t>(&signal - message.signals.data());
+                    if (target.columnOf[ordinal] < 0) continue;
+                    columns_.push_back(
+                        {&message, &signal, name + signal.name.str(), std::string(signal.unit)});
+                }
+            }
+        }
         target.messageEnd.push_back(static_cast<int32_t>(columns_.size()));
     }
 }
 
+int32_t WideColumns::blockOf(const Split& split, int channel) {
+    for (const auto& [number, first] : split.blocks) {
+        if (number == channel) return first;
+    }
+    return -1;
+}
+
 int32_t WideColumns::columnOf(int channel, const dbc::DbcMessage& message,
                               const dbc::DbcSignal& signal) const {
-    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    const DatabaseColumns& target = of(channel);
     if (target.database == nullptr) return -1;
     const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
-    return target.columnOf[target.signalBase[messageIndex] +
-                           static_cast<size_t>(&signal - message.signals.data())];
+    const int32_t column = target.columnOf[target.signalBase[messageIndex] +
+                                           static_cast<size_t>(&signal - message.signals.data())];
+    if (target.split.empty() || target.split[messageIndex].blocks.empty() || column < 0) {
+        return column;
+    }
+    const int32_t first = blockOf(target.split[messageIndex], channel);
+    return first < 0 ? -1 : first + column;
 }
 
 std::pair<int32_t, int32_t> WideColumns::rangeOf(int channel,
                                                  const dbc::DbcMessage& message) const {
-    const DatabaseColumns& target = byChannel_[shared_ ? 0 : channel];
+    const DatabaseColumns& target = of(channel);
     if (target.database == nullptr) return {0, 0};
     const auto messageIndex = static_cast<size_t>(&message - target.database->messages.data());
+    if (!target.split.empty() && !target.split[messageIndex].blocks.empty()) {
+        const Split& split = target.split[messageIndex];
+        const int32_t first = blockOf(split, channel);
+        if (first < 0) return {0, 0};
+        return {first, first + split.width};
+    }
     return {target.messageFirst[messageIndex], target.messageEnd[messageIndex]};
 }
 
@@ -63,7 +134,7 @@ WideRows::WideRows(const WideColumns& columns, const WideOptions& options)
     : columns_(columns), options_(options), cells_(columns.columns().size()) {}
 
 void WideRows::begin() {
-    std::fill(cells_.begin(), cells_.end(), WideCell{});
+    cells_.assign(columns_.columns().size(), WideCell{});
     started_ = false;
     gridEnded_ = false;
     nextRow_ = 0;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "decode/decoding_setup.h"
+#include "tables/message_channels.h"
 #include "tables/row_sink.h"
 
 namespace tables {
@@ -22,10 +23,19 @@ struct WideColumn {
     std::string unit;
 };
 
-// The columns of a run and where each decoded value goes.
+// The columns of a run and where each decoded value goes. With one database for every channel
+// the columns can follow a file's first walk (plan()): a message whose frames came on several
+// channels gets its columns once per channel, in its place, channel after channel.
 class WideColumns {
 public:
     explicit WideColumns(const decode::Decoding& decoding);
+
+    // The columns for a file whose messages came on the channels `seen` says, at most
+    // `maxColumns` of them: a message whose split would pass that keeps its shared columns.
+    // Nothing changes with a database per channel (every column names its channel already).
+    void plan(const MessageChannels& seen, size_t maxColumns);
+    // Whether plan() can change anything: one database serves every channel.
+    bool follows() const { return byChannel_.empty() && every_.database != nullptr; }
 
     const std::vector<WideColumn>& columns() const { return columns_; }
     // The column of a value of a frame on `channel`, or -1.
@@ -35,19 +45,39 @@ public:
     std::pair<int32_t, int32_t> rangeOf(int channel, const dbc::DbcMessage& message) const;
 
 private:
+    // A message's columns once per channel: the first column of each channel's block, and
+    // the width of a block (its kept signals).
+    struct Split {
+        std::vector<std::pair<int32_t, int32_t>> blocks;  // (channel, first column), ascending
+        int32_t width = 0;
+    };
     struct DatabaseColumns {
         const dbc::CanDatabase* database = nullptr;
-        std::vector<size_t> signalBase;     // per message: its first signal's ordinal
-        std::vector<int32_t> columnOf;      // per signal ordinal: column or -1
+        std::vector<size_t> signalBase;  // per message: its first signal's ordinal
+        // Per signal ordinal: its column or -1; in a split message its place within a block.
+        std::vector<int32_t> columnOf;
         std::vector<int32_t> messageFirst;  // per message: its first column
         std::vector<int32_t> messageEnd;
+        std::vector<Split> split;  // per message once planned; no blocks: not split
     };
     void addDatabase(DatabaseColumns& target, const decode::ChannelDecoding& channel,
-                     std::string_view prefix);
+                     std::string_view prefix, const MessageChannels* seen = nullptr,
+                     size_t maxColumns = 0);
+    // The first column of the channel's block of a split message, or -1.
+    static int32_t blockOf(const Split& split, int channel);
+
+    const DatabaseColumns& of(int channel) const {
+        for (size_t i = 0; i < channelOf_.size(); ++i) {
+            if (channelOf_[i] == channel) return byChannel_[i];
+        }
+        return every_;
+    }
 
     std::vector<WideColumn> columns_;
-    DatabaseColumns byChannel_[2];
-    bool shared_ = false;  // both channels use byChannel_[0]
+    decode::ChannelDecoding everyDecoding_;
+    DatabaseColumns every_;  // of every channel without a database of its own
+    std::vector<DatabaseColumns> byChannel_;
+    std::vector<int32_t> channelOf_;  // the channel of each of byChannel_
 };
 
 struct WideCell {

@@ -21,9 +21,9 @@ double widthFor(std::string_view header, size_t widest, size_t least, size_t mos
 XlsxLongSink::XlsxLongSink(const decode::Decoding& decoding,
                            const tables::ConversionOptions& options, uint32_t rowsPerSheet)
     : book_(rowsPerSheet), columns_(options.columns) {
-    for (const decode::ChannelDecoding& channel : decoding.channels) {
-        if (channel.database == nullptr) continue;
-        for (const dbc::DbcMessage& message : channel.database->messages) {
+    for (const decode::ChannelDecoding* channel : decoding.all()) {
+        if (channel->database == nullptr) continue;
+        for (const dbc::DbcMessage& message : channel->database->messages) {
             widths_.message = std::max(widths_.message, message.name.size());
             widths_.rawBytes = std::max(widths_.rawBytes, static_cast<size_t>(message.dlc));
             for (const dbc::DbcSignal& signal : message.signals) {
@@ -77,6 +77,10 @@ void XlsxLongSink::write(const tables::DecodedFrame& decoded) {
         identifier_.clear();
         tables::appendHex(identifier_, frame.canId, frame.isExtended ? 7 : 3);
     }
+    if (columns_.channel) {
+        channel_.clear();
+        tables::appendChannel(channel_, frame.channel);
+    }
     if (columns_.rawData) {
         rawData_.clear();
         tables::appendRawData(rawData_, frame.data, frame.dataLength);
@@ -86,7 +90,7 @@ void XlsxLongSink::write(const tables::DecodedFrame& decoded) {
         book_.nextRow();
         uint32_t column = 0;
         if (hasTime) book_.time(column++, time);
-        if (columns_.channel) book_.text(column++, frame.channel == 0 ? "CH1" : "CH2");
+        if (columns_.channel) book_.text(column++, channel_.c_str());
         if (columns_.identifier) book_.text(column++, identifier_.c_str());
         if (columns_.message) book_.text(column++, texts_(decoded.message.name));
         book_.text(column++, texts_(value.signalName));

@@ -40,6 +40,7 @@ private:
     std::string scratch_;
     std::string identifier_;
     std::string rawData_;
+    std::string channel_;  // the Ch column of the current frame
 };
 
 }  // namespace workbook

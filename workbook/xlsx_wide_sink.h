@@ -25,6 +25,10 @@ public:
     int32_t close() override;
     uint64_t linesWritten() const override { return book_.rows(); }
     tables::ResampleCounts resampleCounts() const override { return rows_.resampleCounts(); }
+    bool wantsFirstLook() const override { return columns_.follows(); }
+    void plan(const tables::MessageChannels& seen) override {
+        columns_.plan(seen, WorkbookWriter::kMaxColumns - 1);  // the time takes one
+    }
 
 private:
     void row(uint64_t microseconds, std::span<const tables::WideCell> cells, int32_t first,

@@ -17,18 +17,21 @@ constexpr std::string_view kSelection = "Database and selection";
 constexpr std::string_view kTable = "Table";
 constexpr std::string_view kOutputs = "Outputs and run";
 
-// --dbc FILE, or --dbc ch1=FILE / ch2=FILE; each at most once with one path.
+// --dbc FILE, or --dbc chN=FILE for any channel N (ch1=, CH2=, ch12=); each at most once with
+// one path. A FILE that begins with something else and '=' is a path ("a=b.dbc").
 Status applyDatabase(std::string_view value, Request& request) {
     std::string* target = &request.dbcPath;
     std::string_view given = value;
     std::string name = "--dbc";
-    for (int channel = 0; channel < 2; ++channel) {
-        const std::string_view prefix = channel == 0 ? "ch1=" : "ch2=";
-        if (value.size() > 4 && sameWordIgnoringCase(value.substr(0, 4), prefix)) {
-            target = &request.channelDbcPath[channel];
-            given = value.substr(4);
-            name += ' ';
-            name += prefix;
+    const size_t equals = value.find('=');
+    if (equals != std::string_view::npos && equals + 1 < value.size()) {
+        const std::string_view prefix = value.substr(0, equals);
+        const auto channel = parseChannelChoice(prefix);
+        if (channel && *channel != settings::Channels::kAll) {
+            const int32_t number = settings::channelNumberOf(*channel);
+            target = &request.channelDbcPaths[number - 1];
+            given = value.substr(equals + 1);
+            name += " ch" + std::to_string(number) + "=";
         }
     }
     if (!target->empty() && *target != given) {
@@ -94,8 +97,10 @@ Status applyStoredOutput(Request& request) {
                               "' is not a period (10ms, 0.5s)");
         }
     }
-    const std::string& database =
-        request.dbcPath.empty() ? request.channelDbcPath[0] : request.dbcPath;
+    const auto ch1 = request.channelDbcPaths.find(0);
+    const std::string& database = !request.dbcPath.empty() || ch1 == request.channelDbcPaths.end()
+                                      ? request.dbcPath
+                                      : ch1->second;
     if (!output.signals.empty() && request.selection.messages.empty() &&
         request.selection.signals.empty() && !database.empty() &&
         sameFile(database, output.signalsDatabase) &&
@@ -107,12 +112,13 @@ Status applyStoredOutput(Request& request) {
 
 const OptionRow<Request> kRows[] = {
     {"dbc", 0, "FILE.dbc", Repeat::kList,
-     "the database of both channels\n"
-     "--dbc ch1=A.dbc --dbc ch2=B.dbc   a database per channel (either may be left out)",
+     "the database of every channel\n"
+     "--dbc ch1=A.dbc --dbc ch2=B.dbc   a database per channel (chN= for any channel N;\n"
+     "a channel without one counts its frames as unknown)",
      applyDatabase, kSelection},
     {"log", 0, "PATH", Repeat::kOnce,
      "where the DBC load log goes: a file, or a folder for dbcload.log\n"
-     "(dbcload-ch1.log, dbcload-ch2.log with two databases)",
+     "(dbcload-ch1.log, dbcload-ch2.log, ... with a database per channel)",
      +[](std::string_view v, Request& r) { return r.logPath = v, Status{}; }, kSelection},
     {"messages", 0, "LIST", Repeat::kList, "messages to keep: names with * and ? (Engine*,Brake?)",
      +[](std::string_view v, Request& r) {
@@ -231,11 +237,8 @@ const OptionRow<Request> kRows[] = {
      kSelection},
     outputDirRow<Request>(kOutputs),
     outputRow<Request>(kOutputs),
-    {"report", 0, "FILE.json", Repeat::kOnce,
-     "what each file held and what became of it, as JSON; - for standard output",
-     +[](std::string_view v, Request& r) { return r.reportPath = v, Status{}; }, kOutputs},
-    {"summary", 0, "", Repeat::kFlag, "a few lines of the same on standard error at the end",
-     +[](std::string_view, Request& r) { return r.summary = true, Status{}; }, kOutputs},
+    reportRow<Request>(kOutputs),
+    summaryRow<Request>(kOutputs),
     jobsRow<Request>(kOutputs),
     quietRow<Request>(kOutputs),
 };
@@ -258,8 +261,7 @@ platform::Status parseConvertArguments(const Arguments& args, ConvertRequest& re
 
 platform::Status finishConvertRequest(ConvertRequest& request, bool inputs) {
     if (inputs && !request.anyDatabase()) return usageError("no DBC file given (--dbc FILE.dbc)");
-    if (!request.dbcPath.empty() &&
-        (!request.channelDbcPath[0].empty() || !request.channelDbcPath[1].empty())) {
+    if (!request.dbcPath.empty() && !request.channelDbcPaths.empty()) {
         return usageError("--dbc FILE is for both channels: give ch1= and ch2= databases instead");
     }
     if (inputs && request.run.inputs.empty()) return usageError("no input file given");
@@ -286,6 +288,10 @@ platform::Status finishConvertRequest(ConvertRequest& request, bool inputs) {
         }
     }
     tables::applySettings(request.settings, request.options);
+    // The settings file knows CH1 and CH2 only; --channel keeps any channel of a log.
+    if (settings::channelNumberOf(request.settings.channels) > 2) {
+        request.options.channels = request.settings.channels;
+    }
     request.options.collectStats = !request.reportPath.empty() || request.summary;
     return {};
 }

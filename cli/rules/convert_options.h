@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,9 +22,10 @@
 namespace cli {
 
 struct ConvertRequest {
-    std::string dbcPath;            // --dbc FILE: the database of both channels
-    std::string channelDbcPath[2];  // --dbc ch1=FILE, --dbc ch2=FILE
-    std::string logPath;            // the DBC load log: a file, or a folder for dbcload.log
+    std::string dbcPath;  // --dbc FILE: the database of every channel
+    // --dbc ch1=FILE, --dbc ch2=FILE, ... --dbc chN=FILE, by channel number (0 for CH1).
+    std::map<int32_t, std::string> channelDbcPaths;
+    std::string logPath;  // the DBC load log: a file, or a folder for dbcload.log
     // The Windows program's settings: those of --settings (or the defaults), the options given
     // laid over them; and the words of the settings file that are none of its choices.
     std::string settingsPath;
@@ -50,9 +52,7 @@ struct ConvertRequest {
     void setChannels(settings::Channels channels) { settings.channels = channels; }
     run::InputChoice& inputChoice() { return input; }
     std::vector<can::IdRange>& idRanges() { return selection.ids; }
-    bool anyDatabase() const {
-        return !dbcPath.empty() || !channelDbcPath[0].empty() || !channelDbcPath[1].empty();
-    }
+    bool anyDatabase() const { return !dbcPath.empty() || !channelDbcPaths.empty(); }
 };
 
 std::span<const OptionRow<ConvertRequest>> convertRows();

@@ -63,6 +63,8 @@ const OptionRow<Request> kRows[] = {
      }},
     outputDirRow<Request>({}),
     outputRow<Request>({}),
+    reportRow<Request>({}),
+    summaryRow<Request>({}),
     jobsRow<Request>({}),
     quietRow<Request>({}),
 };
@@ -90,6 +92,10 @@ platform::Status parseExportArguments(const Arguments& args, ExportRequest& requ
     if (!request.run.outputDir.empty() && !request.run.outputFile.empty()) {
         return usageError("--output and --output-dir exclude each other");
     }
+    if (request.reportPath == "-" && request.run.outputFile == "-") {
+        return usageError("--report - and --output - would mix on standard output");
+    }
+    request.options.collectStats = !request.reportPath.empty() || request.summary;
     return {};
 }
 

@@ -14,6 +14,8 @@ struct ExportRequest {
     run::ExportOptions options;  // format, --channel, --ids, --channel-names
     bool formatGiven = false;
     bool namesGiven = false;
+    std::string reportPath;  // --report FILE.json, "-" for standard output
+    bool summary = false;
     RunRequest run;
 
     void setChannels(settings::Channels channels) { options.channels = channels; }

@@ -4,6 +4,7 @@
 // input choice go with setChannels(), idRanges() and inputChoice().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,16 +27,21 @@ struct RunRequest {
 platform::Status invalidValue(std::string_view option, std::string_view value,
                               std::string_view accepted = {});
 
+// "all", "ch1", "ch2" (the Windows program's choices), or "chN" for any channel N of a log.
+std::optional<settings::Channels> parseChannelChoice(std::string_view value);
+
 template <class Request>
 OptionRow<Request> channelRow(std::string_view group) {
     return {"channel",
             0,
-            "all|ch1|ch2",
+            "all|ch1|ch2|chN",
             Repeat::kOnce,
-            "the channels to keep (default: both)",
+            "the channels to keep (default: all); chN: channel N of a log (1 to 65536)",
             +[](std::string_view value, Request& request) {
-                const auto channels = pickWord<settings::Channels>(value, {"all", "ch1", "ch2"});
-                if (!channels) return invalidValue("channel", value, "all, ch1 or ch2");
+                const auto channels = parseChannelChoice(value);
+                if (!channels) {
+                    return invalidValue("channel", value, "all, ch1, ch2 or chN for N up to 65536");
+                }
                 request.setChannels(*channels);
                 return platform::Status{};
             },
@@ -112,6 +118,34 @@ OptionRow<Request> jobsRow(std::string_view group) {
             +[](std::string_view value, Request& request) {
                 if (parseJobCount(value, request.run.jobs)) return platform::Status{};
                 return invalidValue("jobs", value, "1 to 256");
+            },
+            group};
+}
+
+template <class Request>
+OptionRow<Request> reportRow(std::string_view group) {
+    return {"report",
+            0,
+            "FILE.json",
+            Repeat::kOnce,
+            "what each file held and what became of it, as JSON; - for standard output",
+            +[](std::string_view value, Request& request) {
+                request.reportPath = value;
+                return platform::Status{};
+            },
+            group};
+}
+
+template <class Request>
+OptionRow<Request> summaryRow(std::string_view group) {
+    return {"summary",
+            0,
+            "",
+            Repeat::kFlag,
+            "a few lines of the same on standard error at the end",
+            +[](std::string_view, Request& request) {
+                request.summary = true;
+                return platform::Status{};
             },
             group};
 }

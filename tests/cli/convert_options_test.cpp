@@ -173,7 +173,10 @@ TEST(ConvertOptions, MistakesAreReportedNotGuessed) {
     EXPECT_NE(parse({"--dbc", "x", "--jobs", "2x", "a"}, r), "");
     EXPECT_NE(parse({"--dbc", "x", "--columns", "ch,", "a"}, r), "");
     EXPECT_NE(parse({"--dbc", "x", "--columns", "time", "a"}, r), "");
-    EXPECT_NE(parse({"--dbc", "x", "--channel", "CH3", "a"}, r), "");
+    EXPECT_NE(parse({"--dbc", "x", "--channel", "CH0", "a"}, r), "");  // CH3 is a log's channel
+    EXPECT_NE(parse({"--dbc", "x", "--channel", "ch03", "a"}, r), "");
+    EXPECT_NE(parse({"--dbc", "x", "--channel", "ch65537", "a"}, r), "");
+    EXPECT_NE(parse({"--dbc", "x", "--channel", "ch-1", "a"}, r), "");
     EXPECT_NE(parse({"--dbc", "x", "--channel", "ch1 ", "a"}, r), "");
     EXPECT_EQ(parse({"--dbc", "x", "--bogus", "1", "a"}, r),
               "unknown option --bogus (use -- before a file named so)");

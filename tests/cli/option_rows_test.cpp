@@ -54,8 +54,8 @@ TEST(ConvertOptions, DatabasesPerChannelAndLoadLogs) {
                                             "wide", "--resample", "1s", "-o", "out", "x.DT"},
                                            request)
                     .ok());
-    EXPECT_EQ(request.channelDbcPath[0], "a.dbc");
-    EXPECT_EQ(request.channelDbcPath[1], "b.dbc");
+    EXPECT_EQ(request.channelDbcPaths.at(0), "a.dbc");
+    EXPECT_EQ(request.channelDbcPaths.at(1), "b.dbc");
     EXPECT_TRUE(request.dbcPath.empty());
     EXPECT_EQ(request.run.outputDir, "out");
     EXPECT_FALSE(cli::parseConvertArguments({"--dbc", "a", "--hold", "x.DT"}, request).ok());
@@ -68,6 +68,31 @@ TEST(ConvertOptions, DatabasesPerChannelAndLoadLogs) {
     EXPECT_EQ(cli::loadLogPathFor("", 1), std::filesystem::path("dbcload-ch2.log"));
     EXPECT_EQ(cli::loadLogPathFor("logs/run.log", 0), std::filesystem::path("logs/run-ch1.log"));
     EXPECT_EQ(cli::loadLogPathFor("logs/run.log", -1), std::filesystem::path("logs/run.log"));
+    EXPECT_EQ(cli::loadLogPathFor("logs/run.log", 11), std::filesystem::path("logs/run-ch12.log"));
+}
+
+TEST(ConvertOptions, DatabasesOfAnyChannelNumber) {
+    cli::ConvertRequest request;
+    ASSERT_TRUE(
+        cli::parseConvertArguments(
+            {"--dbc", "ch12=a.dbc", "--dbc=Ch65536=b=c.dbc", "--channel", "CH12", "x.DT"}, request)
+            .ok());
+    EXPECT_EQ(request.channelDbcPaths.size(), 2u);
+    EXPECT_EQ(request.channelDbcPaths.at(11), "a.dbc");
+    EXPECT_EQ(request.channelDbcPaths.at(65535), "b=c.dbc");
+    EXPECT_EQ(settings::channelNumberOf(request.options.channels), 12);
+    EXPECT_TRUE(request.options.admits(11));
+    EXPECT_FALSE(request.options.admits(0));
+    // Not a channel: a path with '=' in it, for every channel.
+    for (const char* path : {"ch0=a.dbc", "ch65537=a.dbc", "all=a.dbc", "ch=a.dbc", "x=a.dbc"}) {
+        ASSERT_TRUE(cli::parseConvertArguments({"--dbc", path, "x.DT"}, request).ok()) << path;
+        EXPECT_EQ(request.dbcPath, path);
+        EXPECT_TRUE(request.channelDbcPaths.empty());
+    }
+    const platform::Status twice =
+        cli::parseConvertArguments({"--dbc", "ch7=a", "--dbc", "CH7=b", "x.DT"}, request);
+    EXPECT_EQ(twice.detail(), "--dbc ch7= is given twice, as 'a' and 'b'");
+    EXPECT_FALSE(cli::parseConvertArguments({"--channel", "ch0", "--dbc", "a", "x"}, request).ok());
 }
 
 }  // namespace

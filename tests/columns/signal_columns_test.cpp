@@ -92,8 +92,8 @@ TEST_F(ColumnSinks, ADatabasePerChannelNumbersItsSignalsApart) {
     ASSERT_TRUE(dbc::loadDbcText(
         second, "BO_ 256 Body: 8 X\n SG_ Door : 0|8@1+ (1,0) [0|1] \"\" X\n", dir / "log2"));
     decode::Decoding decoding;
-    decoding.channels[0].database = &database;
-    decoding.channels[1].database = &second;
+    decoding.own.push_back({0, {&database}});
+    decoding.own.push_back({1, {&second}});
     dtgen::CaptureBuilder b(29);
     b.startTime(1700000000, 5000);
     b.frame({.channel = 1, .id = 0x100, .data = {4}, .time = 1});

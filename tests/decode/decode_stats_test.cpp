@@ -19,7 +19,7 @@ TEST(DecodeStats, UnknownIdentifiersMostFramesFirstAndFilesAddUp) {
     ASSERT_EQ(top.size(), 2u);
     EXPECT_EQ(top[0].canId, 0x555u);
     EXPECT_FALSE(top[0].extended);
-    EXPECT_EQ(top[0].frames[0], 3u);
+    EXPECT_EQ(top[0].on(0), 3u);
     EXPECT_EQ(top[1].canId, 0x050u);  // two frames as 0x100 has: the lower identifier first
     EXPECT_EQ(file1.framesUnknown, 8u);
 
@@ -29,11 +29,28 @@ TEST(DecodeStats, UnknownIdentifiersMostFramesFirstAndFilesAddUp) {
     file2.framesDecoded = 5;
     file1.add(file2);
     EXPECT_EQ(file1.topUnknown(1)[0].canId, 0x100u);
-    EXPECT_EQ(file1.topUnknown(1)[0].frames[0], 2u);
-    EXPECT_EQ(file1.topUnknown(1)[0].frames[1], 2u);
+    EXPECT_EQ(file1.topUnknown(1)[0].on(0), 2u);
+    EXPECT_EQ(file1.topUnknown(1)[0].on(1), 2u);
     EXPECT_EQ(file1.framesUnknown, 10u);
     EXPECT_EQ(file1.framesDecoded, 5u);
     EXPECT_EQ(file1.topUnknown(100).size(), 4u);
+}
+
+TEST(DecodeStats, UnknownIdentifiersCountEveryChannelApart) {
+    decode::DecodeStats file1;
+    file1.unknownFrame(0x100, false, 7);
+    file1.unknownFrame(0x100, false, 1);
+    file1.unknownFrame(0x100, false, 65535);
+    decode::DecodeStats file2;
+    file2.unknownFrame(0x100, false, 7);
+    file1.add(file2);
+    const decode::UnknownIdentifier id = file1.topUnknown(1)[0];
+    EXPECT_EQ(id.total(), 4u);
+    EXPECT_EQ(id.on(7), 2u);
+    EXPECT_EQ(id.on(1), 1u);  // not counted as CH2 with the others
+    EXPECT_EQ(id.on(0), 0u);
+    ASSERT_EQ(id.byChannel.size(), 3u);
+    EXPECT_EQ(id.byChannel.back().first, 65535);  // in channel order
 }
 
 TEST(DecodeStats, ShortFramesPerMessageAndSwitchValuesKeptUpToALimit) {

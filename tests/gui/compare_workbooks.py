@@ -2,7 +2,7 @@
 """Reads the workbooks that gui_tests left in FOLDER/window (written by txtcvt.exe) and
 FOLDER/cli (txtcvt-cli --format xlsx with the same choices) back with openpyxl and compares
 them sheet by sheet and cell by cell; the header must hold the three signals chosen in the
-window and no others.
+window (per channel where their message came on both) and no others.
 
     compare_workbooks.py FOLDER
 
@@ -17,7 +17,10 @@ except ImportError:
     print("SKIPPED: python3-openpyxl is not installed (apt-get install python3-openpyxl)")
     sys.exit(77)
 
-CHOSEN = ["EngineData.EngineSpeed [rpm]", "VehicleSpeed.Speed [km/h]",
+# EngineData and VehicleSpeed come on both channels of the capture: their columns once per
+# channel; OilPressure's values come on one channel only.
+CHOSEN = ["CH1.EngineData.EngineSpeed [rpm]", "CH2.EngineData.EngineSpeed [rpm]",
+          "CH1.VehicleSpeed.Speed [km/h]", "CH2.VehicleSpeed.Speed [km/h]",
           "Diagnostics.OilPressure [kPa]"]
 
 

@@ -101,7 +101,10 @@ TEST(OutputJobs, AWideResampledCsvAsTheCommandLineWritesIt) {
               0);
     const std::string window = testing_support::readFileBytes(scratch / "r.csv");
     EXPECT_EQ(window, testing_support::readFileBytes(scratch / "cli" / "r.csv"));
-    EXPECT_EQ(window.substr(0, 17), "Date,Time,msec,En");
+    // EngineData comes on both channels of the capture: its columns once per channel.
+    EXPECT_EQ(window.substr(0, 47), "Date,Time,msec,CH1.EngineData.EngineSpeed [rpm]");
+    EXPECT_NE(window.substr(0, window.find('\r')).find(",CH2.EngineData.EngineSpeed [rpm]"),
+              std::string::npos);
 }
 
 TEST(OutputJobs, ABlfLogOfEveryFrameNeedsNoDatabase) {

@@ -43,13 +43,14 @@ protected:
     }
     // A frame of message `index` with values for its first `count` signals.
     void feed(tables::WideRows& rows, Rows& out, size_t index, uint64_t time,
-              std::vector<double> values) {
+              std::vector<double> values, int32_t channel = 0) {
         const dbc::DbcMessage& message = database.messages[index];
         std::vector<decode::SignalValue> decoded;
         for (size_t i = 0; i < values.size(); ++i) {
             decoded.push_back({values[i], {}, {}, {}, &message.signals[i]});
         }
         can::Frame frame;
+        frame.channel = channel;
         rows.frame({frame, message, time, decoded}, out);
     }
 
@@ -252,6 +253,52 @@ TEST_F(WideTable, TimeRunningBackwardsIsCountedAndTheRowsGoOnFromTheLatestTime) 
     feed(perFrame, out, 0, 50, {2});
     EXPECT_EQ(out.rows.size(), 2u);
     EXPECT_EQ(perFrame.resampleCounts().timeBackwards, 0u);
+}
+
+TEST_F(WideTable, AMessageMetOnSeveralChannelsGetsColumnsPerChannel) {
+    tables::WideColumns columns(decode::Decoding::of(database));
+    ASSERT_TRUE(columns.follows());
+    tables::MessageChannels seen(database.messages.size());
+    for (const int32_t channel : {7, 0, 7, 0}) seen.add(0, channel);
+    seen.add(1, 1);
+    seen.add(5, 3);  // no such message: nothing
+    columns.plan(seen, 100);
+    const auto names = [&] {
+        std::vector<std::string> list;
+        for (const tables::WideColumn& column : columns.columns()) list.push_back(column.name);
+        return list;
+    };
+    EXPECT_EQ(names(),
+              (std::vector<std::string>{"CH1.A.a1", "CH1.A.a2", "CH8.A.a1", "CH8.A.a2", "B.b1"}));
+    tables::WideRows rows(columns, {});
+    Rows out;
+    rows.begin();
+    feed(rows, out, 0, 10, {1, 2}, 7);
+    feed(rows, out, 0, 20, {3, 4}, 0);
+    feed(rows, out, 1, 30, {5}, 1);
+    feed(rows, out, 0, 40, {6, 6}, 3);  // a channel the first walk never met: no column
+    ASSERT_EQ(out.rows.size(), 3u);
+    EXPECT_EQ(out.rows[0].cells, (std::vector<std::string>{"", "", "1", "2", ""}));
+    EXPECT_EQ(out.rows[1].cells, (std::vector<std::string>{"3", "4", "", "", ""}));
+    EXPECT_EQ(out.rows[2].cells, (std::vector<std::string>{"", "", "", "", "5"}));
+
+    // No room for the split within the limit, or a message on more channels than are kept
+    // apart: its columns stay shared, with the plain names.
+    columns.plan(seen, 4);
+    EXPECT_EQ(names(), (std::vector<std::string>{"A.a1", "A.a2", "B.b1"}));
+    tables::MessageChannels crowded(database.messages.size());
+    for (int32_t channel = 0; channel <= 256; ++channel) crowded.add(0, channel);
+    EXPECT_TRUE(crowded.of(0).empty());
+    columns.plan(crowded, 100000);
+    EXPECT_EQ(names(), (std::vector<std::string>{"A.a1", "A.a2", "B.b1"}));
+
+    // A database per channel names every column's channel already.
+    decode::Decoding own;
+    own.own.push_back({4, {&database}});
+    tables::WideColumns perChannel(own);
+    EXPECT_FALSE(perChannel.follows());
+    perChannel.plan(seen, 100);
+    EXPECT_EQ(perChannel.columns().front().name, "CH5.A.a1");
 }
 
 }  // namespace

@@ -268,6 +268,13 @@ def main():
     cases.append(("texts", "texts.DT", ["--dbc", "latin1.dbc", "--columns", "ch,id,msg,unit,enum,raw"]))
     cases.append(("texts_wide", "texts.DT", ["--dbc", "latin1.dbc", "--layout", "wide", "--enum-text"]))
 
+    # A log of two channels: the message met on both gets its columns once per channel.
+    with open(os.path.join(args.work, "bus.log"), "w") as f:
+        f.write("(1714566896.000100) can0 100#1122334455667788\n"
+                "(1714566896.000300) vcan7 100#2122334455667788\n"
+                "(1714566896.000500) vcan7 300#0300\n")
+    cases.append(("log_wide", "bus.log", dbc + ["--layout", "wide", "--hold"]))
+
     for name, capture, options in cases:
         csv_path, xlsx_path = programs.both(name, capture, options)
         compare(csv_path, xlsx_path)
@@ -283,6 +290,13 @@ def main():
     for text in ("°C", "℃", "Pressure", "schön, \"gut\"", "nan", "inf", "-inf"):
         check(text in texts, f"texts.xlsx lacks {text!r}")
     text_book.close()
+    log_book = openpyxl.load_workbook(os.path.join(args.work, "log_wide.xlsx"), read_only=True)
+    header = [c.value for c in next(log_book.worksheets[0].iter_rows())]
+    check(header[1:5] == ["CH1.EngineData.EngineSpeed [rpm]", "CH1.EngineData.CoolantTemp [degC]",
+                          "CH1.EngineData.ThrottlePos [%]", "CH1.EngineData.EngineTorque [Nm]"]
+          and "CH8.EngineData.EngineSpeed [rpm]" in header
+          and "Transmission.GearPosition" in header, f"log_wide.xlsx header {header}")
+    log_book.close()
 
     # CSV-only options are warned about; a workbook cannot go to standard output.
     warned = programs.run(programs.cli, ["convert", "-q", "--format", "xlsx", "--delimiter", ";",
