@@ -101,16 +101,17 @@ std::string channelsText(const sources::FrameSource& source, const sources::Walk
         }
         if (!text.empty()) text += ',';
         text += "{\"channel\":" + std::to_string(i + 1) + ",\"name\":" + jsonString(name) +
-                ",\"data\":" + std::to_string(frames.data) + ",\"fd\":" +
-                std::to_string(frames.fd) + ",\"remote\":" + std::to_string(frames.remote) +
+                ",\"data\":" + std::to_string(frames.data) +
+                ",\"fd\":" + std::to_string(frames.fd) +
+                ",\"remote\":" + std::to_string(frames.remote) +
                 ",\"error\":" + std::to_string(frames.error) +
                 ",\"damaged\":" + std::to_string(frames.damaged) + "}";
     }
     return text;
 }
 
-void printCounts(const sources::FrameSource& source, const sources::WalkCounts& walked,
-                 bool json, std::FILE* out) {
+void printCounts(const sources::FrameSource& source, const sources::WalkCounts& walked, bool json,
+                 std::FILE* out) {
     const sources::SourceCounts& counts = source.counts();
     const std::vector<std::string> names = source.channelNames();
     if (json) {

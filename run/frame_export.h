@@ -56,7 +56,8 @@ private:
     template <class Writer>
     platform::Status writeFrames(sources::FrameSource& source, Writer& writer, ExportStats* stats);
     platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);
-    FileOutcome writtenOutcomeOf(const platform::Status& walked, const sources::FrameSource& source);
+    FileOutcome writtenOutcomeOf(const platform::Status& walked,
+                                 const sources::FrameSource& source);
 
     ExportOptions options_;
     sources::FrameFilter filter_;

@@ -79,12 +79,13 @@ TEST_F(LogChannels, EveryChannelIsNamedSelectedAndDecodedThroughItsOwnDatabase) 
     EXPECT_FALSE(holds(table, "CH1")) << table;
     EXPECT_TRUE(holds(table, ",CH8,100,EngineSpeed,")) << table;
     EXPECT_TRUE(holds(summary, "2 decoded")) << summary;
-    EXPECT_TRUE(holds(summary, "4 frame(s) of identifiers the database does not know (most: 100 "
-                               "x2, 7FF x1, CF00500 x1)"))
+    EXPECT_TRUE(holds(summary,
+                      "4 frame(s) of identifiers the database does not know (most: 100 "
+                      "x2, 7FF x1, CF00500 x1)"))
         << summary;
     EXPECT_TRUE(std::filesystem::exists(dir / "dbcload.log"));
-    convert({"--dbc", dbc, "--log", log(), "--channel", "CH8", "--columns", "ch", "--output",
-             out()});
+    convert(
+        {"--dbc", dbc, "--log", log(), "--channel", "CH8", "--columns", "ch", "--output", out()});
     table = readFileBytes(dir / "out.csv");
     EXPECT_FALSE(holds(table, "CH1,") || holds(table, "CH2,")) << table;
     EXPECT_TRUE(holds(table, "CH8,")) << table;
@@ -102,9 +103,8 @@ TEST_F(LogChannels, EveryChannelIsNamedSelectedAndDecodedThroughItsOwnDatabase) 
 }
 
 TEST_F(LogChannels, TheReportSaysWhatTheLogHeldByChannelAndKind) {
-    const std::string summary =
-        convert({"--dbc", dbc, "--log", log(), "--summary", "--report",
-                 pathText(dir / "run.json"), "--output", out()});
+    const std::string summary = convert({"--dbc", dbc, "--log", log(), "--summary", "--report",
+                                         pathText(dir / "run.json"), "--output", out()});
     const std::string report = readFileBytes(dir / "run.json");
     for (const char* part : {
              "\"records\":0,\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},\"log\":{\"format\":"
@@ -134,15 +134,16 @@ TEST_F(LogChannels, TheReportSaysWhatTheLogHeldByChannelAndKind) {
     testing_support::CapturedStream shown(stdout, dir / "inspect.txt");
     ASSERT_EQ(cli::runInspect({pathText(dir / "bus.log")}), 0);
     const std::string text = shown.text();
-    EXPECT_TRUE(holds(text, "CH1: can0, 1 data, 1 remote, 1 error\nCH2: can1, 2 data (1 FD)\n"
-                            "CH8: vcan7, 3 data\n"))
+    EXPECT_TRUE(holds(text,
+                      "CH1: can0, 1 data, 1 remote, 1 error\nCH2: can1, 2 data (1 FD)\n"
+                      "CH8: vcan7, 3 data\n"))
         << text;
 }
 
 TEST_F(LogChannels, AWideTableSplitsOnlyTheMessagesMetOnSeveralChannels) {
     convert({"--dbc", dbc, "--log", log(), "--layout", "wide", "--hold", "--signals",
-             "EngineSpeed,GearPosition", "--time-format", "iso8601", "--clock", "utc",
-             "--output", out()});
+             "EngineSpeed,GearPosition", "--time-format", "iso8601", "--clock", "utc", "--output",
+             out()});
     EXPECT_EQ(readFileBytes(dir / "out.csv"),
               "Timestamp,CH1.EngineData.EngineSpeed [rpm],CH2.EngineData.EngineSpeed [rpm],"
               "CH8.EngineData.EngineSpeed [rpm],Transmission.GearPosition\r\n"
@@ -182,8 +183,9 @@ TEST_F(LogChannels, AnExportReportsItsFramesAndWhatItsFormatLeftOut) {
     }
     EXPECT_TRUE(holds(summary, "Summary: 2 files: 1 exported, 0 cut short, 1 failed")) << summary;
     EXPECT_TRUE(holds(summary, "  0 records, 6 frames (CH1 1, CH2 2, CH8 3)\n")) << summary;
-    EXPECT_TRUE(holds(summary, "  left out of the ASC logs: 1 identifiers and data of error "
-                               "frames\n"))
+    EXPECT_TRUE(holds(summary,
+                      "  left out of the ASC logs: 1 identifiers and data of error "
+                      "frames\n"))
         << summary;
     // The remote and the error frame reach the log.
     const std::string asc = readFileBytes(dir / "out" / "bus.asc");
@@ -192,8 +194,8 @@ TEST_F(LogChannels, AnExportReportsItsFramesAndWhatItsFormatLeftOut) {
 
     // The report is held against the inputs and outputs, and - is standard output alone.
     testing_support::CapturedStream refusals(stderr, dir / "refusals.txt");
-    EXPECT_EQ(cli::runExportCommand({"-q", "--format", "blf", "--report",
-                                     pathText(dir / "bus.log"), pathText(dir / "bus.log")}),
+    EXPECT_EQ(cli::runExportCommand({"-q", "--format", "blf", "--report", pathText(dir / "bus.log"),
+                                     pathText(dir / "bus.log")}),
               2);
     EXPECT_EQ(cli::runExportCommand({"-q", "--format", "blf", "--report", "-", "--output", "-",
                                      pathText(dir / "bus.log")}),
