@@ -14,6 +14,8 @@
 #include "monitor/monitor_file.h"
 #include "platform/platform.h"
 #include "run/converter.h"
+#include "run/file_converter.h"
+#include "sources/capture_source.h"
 #include "tables/table_options.h"
 
 namespace fuzzing {
@@ -50,11 +52,12 @@ inline bool loadCapture(monitor::MonitorFile& capture, const uint8_t* data, size
 // block.
 inline void convertAndCheck(const dbc::CanDatabase& database, const monitor::MonitorFile& capture,
                             uint8_t choice) {
-    static run::Converter converter(database);
-    static csv::CsvLongSink sink;
     const tables::ConversionOptions options = optionsFrom(choice);
+    run::Converter converter(decode::Decoding::of(database), options);
+    static csv::CsvLongSink sink;
     sink.configure(options);
-    const run::FileOutcome outcome = converter.convert(capture, options, sink, "/dev/null");
+    sources::CaptureSource source(capture);
+    const run::FileOutcome outcome = run::convertSource(source, converter, sink, "/dev/null", {});
     const bool expected =
         capture.variant == 0
             ? outcome.code == platform::kInvalidData
