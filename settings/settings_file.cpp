@@ -5,6 +5,7 @@
 
 #include "platform/profile.h"
 #include "platform/text_encoding.h"
+#include "settings/settings_words.h"
 
 namespace settings {
 
@@ -61,33 +62,6 @@ void forEachKey(Settings& settings, Shell& shell, Visit&& visit) {
     visit(kKeys[11], settings.encoding);
     visit(kKeys[12], settings.lineEnd);
     visit(kKeys[13], settings.delimiter);
-}
-
-int32_t numberOfWord(const SettingsKey& key, std::u16string_view value) {
-    for (size_t i = 0; i < key.words.size(); ++i) {
-        if (key.words[i] == value) return static_cast<int32_t>(i);
-    }
-    return key.otherValue;
-}
-
-std::u16string_view wordOfNumber(const SettingsKey& key, int32_t number) {
-    if (number < 0 || static_cast<size_t>(number) >= key.words.size()) number = key.otherValue;
-    return key.words[static_cast<size_t>(number)];
-}
-
-// The profile reader drops blanks around a value and one pair of matching quotes; a value that
-// would lose characters that way is written inside double quotes, so it reads back as it was.
-std::u16string protectedText(std::u16string_view text) {
-    if (text.empty()) return std::u16string(text);
-    const auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t'; };
-    const bool quoted = text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-                        text.back() == text.front();
-    if (isBlank(text.front()) || isBlank(text.back()) || quoted) {
-        std::u16string quotedText(1, u'"');
-        quotedText.append(text).push_back(u'"');
-        return quotedText;
-    }
-    return std::u16string(text);
 }
 
 std::u16string currentDirectory() {
