@@ -32,6 +32,12 @@ unsigned workerCount(unsigned requested, size_t fileCount) {
     return std::max(1u, static_cast<unsigned>(std::min<size_t>(workers, fileCount)));
 }
 
+unsigned partWorkerCount(unsigned requested, size_t fileCount) {
+    const unsigned workers =
+        requested != 0 ? requested : std::max(1u, std::thread::hardware_concurrency());
+    return std::max(1u, static_cast<unsigned>(workers / std::max<size_t>(1, fileCount)));
+}
+
 BatchRun runWatchedBatch(const std::vector<std::filesystem::path>& files, unsigned jobs, bool quiet,
                          const BatchBody& body) {
     std::atomic<uint64_t> bytesWalked{0};

@@ -17,6 +17,9 @@ namespace cli {
 // The files run at once: `requested` (0: one per core), at least one, never more than there are
 // files.
 unsigned workerCount(unsigned requested, size_t fileCount);
+// The threads one file of the batch may be converted on: the workers left over when there are
+// fewer files than `requested` (0: one per core), shared out evenly, at least one.
+unsigned partWorkerCount(unsigned requested, size_t fileCount);
 
 struct BatchRun {
     std::vector<run::FileResult> results;

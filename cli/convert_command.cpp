@@ -193,7 +193,8 @@ int runConvertCommand(const Arguments& args) {
         report.inputs, request.run.jobs, request.run.quiet,
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
             return run::convertBatch(report.inputs, setup.decoding(), options, naming, workers,
-                                     stop, {}, control, request.input);
+                                     stop, {}, control, request.input,
+                                     partWorkerCount(request.run.jobs, report.inputs.size()));
         });
     report.results = run.results;
     report.seconds = run.seconds;

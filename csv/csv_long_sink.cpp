@@ -53,7 +53,13 @@ void CsvLongSink::configure(const tables::ConversionOptions& options,
 }
 
 int32_t CsvLongSink::open(const std::filesystem::path& output) {
+    headed_ = true;
     return writer_.openOutput(output);
+}
+
+int32_t CsvLongSink::openPart(output::BlockHandOff& target) {
+    headed_ = false;
+    return writer_.openPart(target);
 }
 
 void CsvLongSink::begin(const tables::TimeBase& time) {
@@ -61,7 +67,7 @@ void CsvLongSink::begin(const tables::TimeBase& time) {
     forgetPieces();
     time_.start(time);
     lines_ = 0;
-    writeHeaderLine();
+    if (headed_) writeHeaderLine();
 }
 
 void CsvLongSink::writeHeaderLine() {

@@ -21,6 +21,11 @@ public:
                    const decode::Decoding* decoding = nullptr);
 
     int32_t open(const std::filesystem::path& output) override;
+    bool writesParts() const override { return true; }
+    int32_t openPart(output::BlockHandOff& target) override;
+    void writePartBlock(const char* bytes, size_t count) override {
+        writer_.writeBlock(bytes, count);
+    }
     void begin(const tables::TimeBase& time) override;
     void write(const tables::DecodedFrame& frame) override;
     int32_t result() const override { return writer_.result(); }
@@ -74,6 +79,7 @@ private:
     }
 
     LineWriter writer_;
+    bool headed_ = true;  // a whole file, or the first bytes of one: the header line first
     settings::Columns columns_;
     CsvQuoting quoting_;
     bool checksDatabaseTexts_ = true;

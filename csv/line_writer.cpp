@@ -38,6 +38,12 @@ int32_t LineWriter::openOutput(const std::filesystem::path& path) {
     return opened;
 }
 
+int32_t LineWriter::openPart(output::BlockHandOff& target) {
+    closeOutput();
+    length_ = 0;
+    return output_.openPart(target);
+}
+
 void LineWriter::endLine() {
     if (result() != 0 || !output_.isOpen()) {
         length_ = 0;

@@ -33,6 +33,11 @@ public:
     // closeOutput finds everything written. 0, or 0xA0070000 + errno (0x8007000E without a
     // buffer); a folder or a read-only file in the output's place fails here.
     int32_t openOutput(const std::filesystem::path& path);
+    // Starts a part of a file written by several workers (no byte order mark): full blocks go to
+    // `target`.
+    int32_t openPart(output::BlockHandOff& target);
+    // Writes a block of a part straight out, after the lines written (none may be half built).
+    void writeBlock(const char* bytes, size_t count) { output_.writeBlock(bytes, count); }
 
     void appendText(std::string_view text) { appendBytes(text.data(), text.size()); }
     void appendBytes(const char* bytes, size_t count) {

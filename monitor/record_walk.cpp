@@ -8,7 +8,7 @@
 
 namespace monitor {
 
-RecordBlocks::RecordBlocks(const MonitorFile& file) : file_(file) {
+RecordBlocks::RecordBlocks(const MonitorFile& file) : file_(file), limit_(file.count) {
     const uint64_t block = file.blockRecords != 0 ? file.blockRecords : kBlockRecords;
     const bool inPlace = file.records != nullptr && file.blockRecords == 0;
     capacity_ =
@@ -19,7 +19,7 @@ RecordBlocks::RecordBlocks(const MonitorFile& file) : file_(file) {
 bool RecordBlocks::load(uint32_t first) {
     base_ = std::min(first, file_.count);
     loaded_ = 0;
-    const uint32_t rest = file_.count - base_;
+    const uint32_t rest = std::max(limit_, base_) - base_;
     if (rest == 0) return true;
     if (capacity_ == 0 && file_.records != nullptr) {
         data_ = file_.records + static_cast<size_t>(base_) * kRecordSize;

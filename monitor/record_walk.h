@@ -3,6 +3,7 @@
 // order, as the walk over all records in place (firstRecordKind / nextRecordKind).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -24,11 +25,18 @@ public:
     // Makes records from `first` on the window: up to the block size plus kRecordsAfterHead,
     // fewer at the end. false when the read or the buffer failed (error() tells).
     bool load(uint32_t first);
+    // Ends the windows at the records after a head record before `end`: a part of the capture
+    // walked on its own reads no further than its last frame needs.
+    void limitTo(uint32_t end) {
+        limit_ = end >= file_.count - std::min(file_.count, kRecordsAfterHead)
+                     ? file_.count
+                     : end + kRecordsAfterHead;
+    }
     const uint8_t* data() const { return data_; }
     uint32_t base() const { return base_; }
     uint32_t loaded() const { return loaded_; }
-    // The window reaches the last record.
-    bool atEnd() const { return base_ + loaded_ == file_.count; }
+    // The window reaches the last record (of the part walked).
+    bool atEnd() const { return base_ + loaded_ >= limit_; }
     int32_t error() const { return error_; }
 
 private:
@@ -38,6 +46,7 @@ private:
     const uint8_t* data_ = nullptr;
     uint32_t base_ = 0;
     uint32_t loaded_ = 0;
+    uint32_t limit_;  // the records past the last one read
     int32_t error_ = 0;
 };
 
@@ -49,10 +58,14 @@ class RecordWalk {
 public:
     explicit RecordWalk(const MonitorFile& file) : blocks_(file) {}
 
-    RecordKind first() {
-        if (!reload(0)) return kKindEnd;
+    // The first head record at or after `from`; a head record is known by its own bits, so a
+    // walk may start at any record and meets the head records a walk from 0 meets there.
+    RecordKind first(uint32_t from = 0) {
+        if (!reload(from)) return kKindEnd;
         return settle(Layout::first(cursor_));
     }
+    // Walks no head records from `end` on (see RecordBlocks::limitTo).
+    void limitTo(uint32_t end) { blocks_.limitTo(end); }
     RecordKind next() { return settle(Layout::next(cursor_)); }
 
     // The head record the walk stopped on, inside the window: for Layout::assemble and

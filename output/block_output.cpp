@@ -11,7 +11,9 @@
 namespace output {
 
 BlockOutput::BlockOutput(size_t blockBytes, size_t pieceBytes)
-    : blockBytes_(blockBytes), buffer_(new (std::nothrow) char[blockBytes + pieceBytes]) {}
+    : blockBytes_(blockBytes),
+      capacity_(blockBytes + pieceBytes),
+      buffer_(new (std::nothrow) char[capacity_]) {}
 
 void BlockOutput::failWithErrno(int errorNumber) {
     fail(platform::runtimeError(errorNumber != 0 ? errorNumber : EIO));
@@ -35,9 +37,33 @@ int32_t BlockOutput::open(const std::filesystem::path& target) {
     return 0;
 }
 
+int32_t BlockOutput::openPart(BlockHandOff& target) {
+    abandon();
+    result_ = 0;
+    used_ = 0;
+    flushed_ = 0;
+    if (buffer_ == nullptr) {
+        result_ = platform::kOutOfMemory;
+        return result_;
+    }
+    handOff_ = &target;
+    return 0;
+}
+
+void BlockOutput::writeBlock(const char* bytes, size_t count) {
+    flush();
+    if (result_ == 0 && file_.stream() != nullptr && count > 0) {
+        errno = 0;
+        if (std::fwrite(bytes, 1, count, file_.stream()) != count) failWithErrno(errno);
+    }
+    flushed_ += count;
+}
+
 void BlockOutput::flush() {
     if (used_ == 0) return;
-    if (result_ == 0 && file_.stream() != nullptr) {
+    if (handOff_ != nullptr) {
+        if (result_ == 0) fail(handOff_->handOff(buffer_, used_, capacity_));
+    } else if (result_ == 0 && file_.stream() != nullptr) {
         errno = 0;
         if (std::fwrite(buffer_.get(), 1, used_, file_.stream()) != used_) failWithErrno(errno);
     }
@@ -75,6 +101,11 @@ bool BlockOutput::rewrite(uint64_t offset, const void* bytes, size_t count) {
 }
 
 int32_t BlockOutput::close() {
+    if (handOff_ != nullptr) {
+        flush();
+        handOff_ = nullptr;
+        return result_;
+    }
     if (file_.stream() == nullptr) return result_;
     flush();
     if (result_ == 0) {
@@ -87,6 +118,7 @@ int32_t BlockOutput::close() {
 
 void BlockOutput::abandon() {
     file_.abandon();
+    handOff_ = nullptr;
     used_ = 0;
 }
 

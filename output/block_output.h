@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "output/block_hand_off.h"
 #include "output/replacing_file.h"
 
 namespace output {
@@ -27,7 +28,9 @@ public:
     // 0, or the output's error code (0xA0070000 + errno; 0x8007000E without a buffer); a folder
     // or a read-only file in the target's place fails here, before anything is written.
     int32_t open(const std::filesystem::path& target);
-    bool isOpen() const { return file_.stream() != nullptr; }
+    // Starts a part of a file written by several workers: each full block goes to `target`.
+    int32_t openPart(BlockHandOff& target);
+    bool isOpen() const { return file_.stream() != nullptr || handOff_ != nullptr; }
 
     // At least `bytes` (at most the piece size) of buffer to write into, the block written out
     // first when they would not fit in it; advance() keeps them.
@@ -44,6 +47,9 @@ public:
         if (used_ >= blockBytes_) flush();
     }
     void write(const void* bytes, size_t count);
+    // Writes a whole block of another output (a part written by a worker) straight to the file,
+    // after what this output holds.
+    void writeBlock(const char* bytes, size_t count);
     // Where the next byte goes, counted from the start of the output.
     uint64_t position() const { return flushed_ + used_; }
     // Writes bytes again at an earlier position (a header whose counts are known at the end).
@@ -53,10 +59,10 @@ public:
     // 0 while all is well, else the first error.
     int32_t result() const { return result_; }
     void fail(int32_t code) {
-        if (result_ == 0) result_ = code;
+        if (result_ == 0) result_ = code;  // 0 keeps all well
     }
     // Writes what is left and moves the new file into place when all went well, else removes
-    // it. The final result.
+    // it (a part: hands its last block on). The final result.
     int32_t close();
     // Removes the new file; the target stays as it was.
     void abandon();
@@ -66,7 +72,9 @@ private:
     void failWithErrno(int errorNumber);
 
     ReplacingFile file_;
+    BlockHandOff* handOff_ = nullptr;
     size_t blockBytes_;
+    size_t capacity_;  // of the buffer: the block and the room for a piece beyond it
     std::unique_ptr<char[]> buffer_;
     size_t used_ = 0;
     uint64_t flushed_ = 0;

@@ -165,8 +165,10 @@ FileConversion makeFileConversion(const dbc::CanDatabase& database,
 
 FileConversion makeFileConversion(const decode::Decoding& decoding,
                                   const tables::ConversionOptions& options,
-                                  const sources::WalkControl& control, const InputChoice& choice) {
-    auto converter = std::make_shared<FileConverter>(decoding, options, control, choice);
+                                  const sources::WalkControl& control, const InputChoice& choice,
+                                  unsigned partWorkers) {
+    auto converter =
+        std::make_shared<FileConverter>(decoding, options, control, choice, partWorkers);
     return [converter](const Path& input, const Path& output) {
         return converter->convert(input, output);
     };
@@ -178,9 +180,10 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const OutputNaming& naming, unsigned workers,
                                      const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
                                      const sources::WalkControl& control,
-                                     const InputChoice& input) {
-    return runBatch(inputs, naming, workers, stop, callbacks,
-                    [&] { return makeFileConversion(decoding, options, control, input); });
+                                     const InputChoice& input, unsigned partWorkers) {
+    return runBatch(inputs, naming, workers, stop, callbacks, [&] {
+        return makeFileConversion(decoding, options, control, input, partWorkers);
+    });
 }
 
 }  // namespace run

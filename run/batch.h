@@ -75,17 +75,18 @@ FileConversion makeFileConversion(const dbc::CanDatabase& database,
 FileConversion makeFileConversion(const decode::Decoding& decoding,
                                   const tables::ConversionOptions& options,
                                   const sources::WalkControl& control = {},
-                                  const InputChoice& input = {});
+                                  const InputChoice& input = {}, unsigned partWorkers = 1);
 
 // The conversion of a run with its decoding (a database per channel, selection, J1939) and the
 // output naming of its options. `stop` ends the batch between files; the control's stop request
-// also gives up the files in hand.
+// also gives up the files in hand. `partWorkers`: the threads each file may be converted on in
+// parts (a batch of fewer files than workers gives each file the workers left over).
 std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const decode::Decoding& decoding,
                                      const tables::ConversionOptions& options,
                                      const OutputNaming& naming, unsigned workers,
                                      const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
                                      const sources::WalkControl& control = {},
-                                     const InputChoice& input = {});
+                                     const InputChoice& input = {}, unsigned partWorkers = 1);
 
 }  // namespace run

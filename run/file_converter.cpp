@@ -1,15 +1,20 @@
 #include "run/file_converter.h"
 
 #include "platform/platform.h"
+#include "run/file_parts.h"
 #include "run/input_open.h"
 #include "run/sink_choice.h"
+#include "sources/capture_source.h"
 
 namespace run {
 
 FileConverter::FileConverter(const decode::Decoding& decoding,
                              const tables::ConversionOptions& options,
-                             const sources::WalkControl& control, const InputChoice& input)
-    : options_(options),
+                             const sources::WalkControl& control, const InputChoice& input,
+                             unsigned partWorkers)
+    : decoding_(decoding),
+      options_(options),
+      partWorkers_(partWorkers),
       control_(control),
       input_(input),
       converter_(decoding, options),
@@ -34,8 +39,13 @@ FileOutcome FileConverter::convert(const std::filesystem::path& input,
     }
     std::shared_ptr<FileStats> stats;
     if (options_.collectStats) stats = std::make_shared<FileStats>();
+    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
     FileOutcome outcome =
-        convertSource(*opened.source, converter_, *sink_, output, control_, stats.get());
+        capture != nullptr && sink_->writesParts() &&
+                worthParts(capture->capture().count, partWorkers_)
+            ? convertInParts(input, *capture, decoding_, options_, *sink_, output, control_,
+                             partWorkers_, stats.get())
+            : convertSource(*opened.source, converter_, *sink_, output, control_, stats.get());
     outcome.stats = std::move(stats);
     return outcome;
 }

@@ -21,14 +21,18 @@ namespace run {
 class FileConverter {
 public:
     // `control`: the stop request gives up the file in hand (its old output stays), and the
-    // bytes walked go into the progress count.
+    // bytes walked go into the progress count. `partWorkers`: the threads that may convert one
+    // capture in parts (file_parts.h), where its table allows it.
     FileConverter(const decode::Decoding& decoding, const tables::ConversionOptions& options,
-                  const sources::WalkControl& control = {}, const InputChoice& input = {});
+                  const sources::WalkControl& control = {}, const InputChoice& input = {},
+                  unsigned partWorkers = 1);
 
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 
 private:
+    const decode::Decoding& decoding_;
     tables::ConversionOptions options_;
+    unsigned partWorkers_;
     sources::WalkControl control_;
     InputChoice input_;
     Converter converter_;

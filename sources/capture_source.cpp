@@ -1,5 +1,6 @@
 #include "sources/capture_source.h"
 
+#include <algorithm>
 #include <string>
 
 #include "monitor/record_walk.h"
@@ -22,14 +23,17 @@ namespace {
 template <class Layout>
 class LayoutReader final : public CaptureSource::Reader {
 public:
-    explicit LayoutReader(const monitor::MonitorFile& file) : walk_(file), count_(file.count) {}
+    LayoutReader(const monitor::MonitorFile& file, uint32_t first, uint32_t end)
+        : walk_(file), first_(first), end_(end) {
+        walk_.limitTo(end);
+    }
 
     size_t read(std::span<can::Frame> frames, uint64_t nanosecondsPerCount) override {
         size_t filled = 0;
         while (filled < frames.size() && !ended_) {
-            const monitor::RecordKind kind = started_ ? walk_.next() : walk_.first();
+            const monitor::RecordKind kind = started_ ? walk_.next() : walk_.first(first_);
             started_ = true;
-            if (kind == monitor::kKindEnd) {
+            if (kind == monitor::kKindEnd || walk_.index() >= end_) {
                 ended_ = true;
                 break;
             }
@@ -49,12 +53,15 @@ public:
         }
         return filled;
     }
-    uint32_t walked() const override { return ended_ ? count_ : walk_.index(); }
+    uint32_t walked() const override {
+        return ended_ ? end_ - first_ : started_ ? walk_.index() - first_ : 0;
+    }
     int32_t error() const override { return walk_.error(); }
 
 private:
     monitor::RecordWalk<Layout> walk_;
-    uint32_t count_;
+    uint32_t first_;
+    uint32_t end_;
     bool started_ = false;
     bool ended_ = false;
 };
@@ -118,7 +125,17 @@ void CaptureSource::start() {
                        " gives its time counts no unit: every time is 0";
     }
     monitor::withRecordLayout(file.variant, [&](auto layout) {
-        reader_ = std::make_unique<LayoutReader<decltype(layout)>>(file);
+        reader_ = std::make_unique<LayoutReader<decltype(layout)>>(file, 0, file.count);
+    });
+}
+
+void CaptureSource::walkPart(uint32_t first, uint32_t end) {
+    const monitor::MonitorFile& file = *file_;
+    status_ = {};
+    end = std::min(end, file.count);
+    first = std::min(first, end);
+    monitor::withRecordLayout(file.variant, [&](auto layout) {
+        reader_ = std::make_unique<LayoutReader<decltype(layout)>>(file, first, end);
     });
 }
 

@@ -27,6 +27,11 @@ public:
     // file that cannot be read); `report` tells whether it was refused for its size alone.
     platform::Status open(const std::filesystem::path& path, monitor::LoadReport* report = nullptr);
 
+    // Walks from now on only the head records from `first` to before `end` (indexes among all
+    // records): one part of a capture converted by several workers. bytesRead() counts the
+    // part's records; counts() stays the whole capture's.
+    void walkPart(uint32_t first, uint32_t end);
+
     size_t read(std::span<can::Frame> frames) override;
     platform::Status status() const override { return status_; }
     uint64_t bytesRead() const override;

@@ -10,6 +10,7 @@
 #include "can/frame.h"
 #include "dbc/database.h"
 #include "decode/frame_decoder.h"
+#include "output/block_hand_off.h"
 #include "tables/resample_counts.h"
 #include "tables/time_base.h"
 
@@ -58,6 +59,15 @@ class FileSink : public RowSink {
 public:
     // Creates the output of one file. 0, or the output's error code (nothing is open then).
     virtual int32_t open(const std::filesystem::path& output) = 0;
+
+    // Whether several workers can write parts of one file, each its own run of frames: true
+    // where a frame's lines depend on that frame alone (the long CSV table).
+    virtual bool writesParts() const { return false; }
+    // Starts one part instead of a file: its blocks go to `target`, without the file's head (the
+    // header line, a byte order mark), which the sink of the whole file writes. 0, or an error.
+    virtual int32_t openPart(output::BlockHandOff& /*target*/) { return -1; }
+    // The sink of the whole file: writes a block of a part after what it holds.
+    virtual void writePartBlock(const char* /*bytes*/, size_t /*count*/) {}
 };
 
 }  // namespace tables

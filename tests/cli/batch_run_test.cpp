@@ -17,6 +17,16 @@ TEST(BatchRun, WorkerCountIsWhatWasAskedWithinTheFiles) {
     EXPECT_EQ(cli::workerCount(0, 1000), cores);
 }
 
+TEST(BatchRun, FewerFilesThanWorkersShareTheRestOut) {
+    EXPECT_EQ(cli::partWorkerCount(4, 1), 4u);
+    EXPECT_EQ(cli::partWorkerCount(4, 2), 2u);
+    EXPECT_EQ(cli::partWorkerCount(4, 3), 1u);  // a worker left over splits no file
+    EXPECT_EQ(cli::partWorkerCount(1, 1), 1u);
+    EXPECT_EQ(cli::partWorkerCount(4, 0), 4u);
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    EXPECT_EQ(cli::partWorkerCount(0, 1), cores);
+}
+
 TEST(BatchRun, OutcomesAreCountedByWhatHappened) {
     const std::vector<std::filesystem::path> files = {"a.DT", "b.DT", "c.DT", "d.DT"};
     std::vector<run::FileResult> results(files.size());
