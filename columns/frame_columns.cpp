@@ -1,6 +1,24 @@
 #include "columns/frame_columns.h"
 
+#include "columns/column_append.h"
+
 namespace columns {
+
+void FrameTable::append(const FrameTable& later) {
+    appendColumn(record, later.record);
+    appendColumn(instant, later.instant);
+    appendColumn(elapsed, later.elapsed);
+    appendColumn(channel, later.channel);
+    appendColumn(id, later.id);
+    appendColumn(extended, later.extended);
+    appendColumn(length, later.length);
+    appendColumn(data, later.data);
+    appendColumn(kind, later.kind);
+    appendColumn(fd, later.fd);
+    appendColumn(bitRateSwitch, later.bitRateSwitch);
+    appendColumn(errorState, later.errorState);
+    appendColumn(transmitted, later.transmitted);
+}
 
 platform::Status readFrameTable(sources::FrameSource& source, FrameTable& table,
                                 const sources::WalkControl& control) {

@@ -35,6 +35,8 @@ struct FrameTable {
     tables::TimeBase time;
 
     size_t rows() const { return id.size(); }
+    // Adds the frames of a later part of the same file.
+    void append(const FrameTable& later);
 };
 
 // Walks the data, remote and error frames of a source into `table` (emptied first): success, or

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "columns/column_append.h"
+
 namespace columns {
 
 int32_t CategoryCodes::codeOf(std::string_view text) {
@@ -100,6 +102,36 @@ void LongColumnSink::write(const tables::DecodedFrame& decoded) {
         }
         columns_.description.codes.push_back(description);
     }
+}
+
+namespace {
+
+// `later`'s codes as codes of `codes`, whose column is `into`; -1 stays no text.
+void appendCodes(CategoryColumn& into, CategoryCodes& codes, const CategoryColumn& later) {
+    std::vector<int32_t> turned(later.categories.size());
+    for (size_t i = 0; i < later.categories.size(); ++i) {
+        turned[i] = codes.codeOf(later.categories[i]);
+    }
+    into.codes.reserve(into.codes.size() + later.codes.size());
+    for (const int32_t code : later.codes) {
+        into.codes.push_back(code < 0 ? code : turned[static_cast<size_t>(code)]);
+    }
+}
+
+}  // namespace
+
+void LongColumnSink::append(LongColumnSink& later) {
+    const LongColumns& rows = later.columns_;
+    appendColumn(columns_.time.instant, rows.time.instant);
+    appendColumn(columns_.time.elapsed, rows.time.elapsed);
+    appendColumn(columns_.channel, rows.channel);
+    appendColumn(columns_.id, rows.id);
+    appendColumn(columns_.extended, rows.extended);
+    appendColumn(columns_.value, rows.value);
+    appendCodes(columns_.message, messageCodes_, rows.message);
+    appendCodes(columns_.signal, signalCodes_, rows.signal);
+    appendCodes(columns_.unit, unitCodes_, rows.unit);
+    appendCodes(columns_.description, descriptionCodes_, rows.description);
 }
 
 WideColumnSink::WideColumnSink(const decode::Decoding& decoding,

@@ -111,6 +111,10 @@ public:
     void expectFrames(uint64_t frames) override;
 
     LongColumns& columns() { return columns_; }
+    // Adds the rows another sink of the same decoding gathered after this one's (a later part of
+    // the same file), its codes turned into this sink's: texts new to this sink get codes in the
+    // order the other met them, which is the order one sink of both parts would have met them.
+    void append(LongColumnSink& later);
 
 private:
     // Codes per signal number, worked out the first time a signal is met (-2 until then).

@@ -179,8 +179,8 @@ std::vector<FileResult> convertBatch(const std::vector<Path>& inputs,
                                      const tables::ConversionOptions& options,
                                      const OutputNaming& naming, unsigned workers,
                                      const std::atomic<bool>& stop, const BatchCallbacks& callbacks,
-                                     const sources::WalkControl& control,
-                                     const InputChoice& input, unsigned partWorkers) {
+                                     const sources::WalkControl& control, const InputChoice& input,
+                                     unsigned partWorkers) {
     return runBatch(inputs, naming, workers, stop, callbacks, [&] {
         return makeFileConversion(decoding, options, control, input, partWorkers);
     });

@@ -1,11 +1,10 @@
 #include "run/file_parts.h"
 
-#include <algorithm>
-#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -27,16 +26,8 @@ struct Block {
     unsigned worker = 0;  // whose buffer it is: it goes back to that worker's pool
 };
 
-struct Part {
-    uint32_t first = 0;
-    uint32_t end = 0;
+struct Part : PartBase {
     std::deque<Block> blocks;  // handed on, not yet written
-    bool done = false;
-    platform::Status walked;
-    int32_t closed = 0;
-    uint64_t lines = 0;
-    uint64_t bytes = 0;
-    FileStats stats;
 };
 
 struct Pool {
@@ -44,33 +35,11 @@ struct Pool {
     size_t made = 0;
 };
 
-// What the workers and the writer share, under one lock: blocks move at most once a megabyte,
-// so the lock is seldom taken.
-class Shared {
+// The parts and the workers' buffers, under the queue's lock.
+class Shared : public PartQueue<Part> {
 public:
     Shared(uint32_t records, unsigned workers, const PartSizes& sizes)
-        : records_(records), sizes_(sizes), pools_(workers), running_(workers) {}
-
-    std::mutex mutex;
-    std::condition_variable changed;
-
-    // The next part for a worker, false when every record is taken or the file was given up.
-    bool takePart(const sources::WalkControl& control, size_t& index, uint32_t& first,
-                  uint32_t& end) {
-        const std::lock_guard lock(mutex);
-        if (givenUp_ || control.stopped() || next_ >= records_) return false;
-        Part part;
-        part.first = first = next_;
-        part.end = end =
-            static_cast<uint32_t>(std::min<uint64_t>(records_, uint64_t{next_} + partSize()));
-        next_ = part.end;
-        parts_.push_back(std::move(part));
-        index = parts_.size() - 1;
-        changed.notify_all();
-        return true;
-    }
-    // Under the lock: parts stay in place as more are added.
-    Part& part(size_t index) { return parts_[index]; }
+        : PartQueue(records, workers, sizes), pools_(workers) {}
 
     // A worker's full block goes to its part, an empty buffer of the worker's in its place: a
     // free one, else a new one while the worker has fewer than its share, else the next one the
@@ -81,7 +50,7 @@ public:
         Pool& pool = pools_[worker];
         std::unique_ptr<char[]> empty;
         while (empty == nullptr) {
-            if (givenUp_) return platform::kCancelled;
+            if (givenUp()) return platform::kCancelled;
             if (!pool.free.empty()) {
                 empty = std::move(pool.free.back());
                 pool.free.pop_back();
@@ -95,7 +64,7 @@ public:
                 changed.wait(lock);
             }
         }
-        Part& into = parts_[index];
+        Part& into = part(index);
         into.blocks.push_back({std::move(block), used, worker});
         into.bytes += used;
         block = std::move(empty);
@@ -103,79 +72,25 @@ public:
         return 0;
     }
 
-    void partDone(size_t index, const platform::Status& walked, int32_t closed, uint64_t lines,
-                  FileStats&& stats) {
-        const std::lock_guard lock(mutex);
-        Part& done = parts_[index];
-        done.walked = walked;
-        done.closed = closed;
-        done.lines = lines;
-        done.stats = std::move(stats);
-        done.done = true;
-        doneRecords_ += done.end - done.first;
-        doneBytes_ += done.bytes;
-        changed.notify_all();
-    }
-    void workerEnded(const platform::Status& failure) {
-        const std::lock_guard lock(mutex);
-        --running_;
-        if (!failure.ok() && workerFailure_.ok()) workerFailure_ = failure;
-        changed.notify_all();
-    }
-
-    // The writer's wait for part `index` to have a block or to be done. false when there is no
-    // such part and none will come: the records are all taken, or no worker is left to take them.
-    bool waitFor(size_t index, std::unique_lock<std::mutex>& lock) {
-        for (;;) {
-            if (index < parts_.size()) {
-                const Part& part = parts_[index];
-                if (!part.blocks.empty() || part.done) return true;
-            } else if (next_ >= records_ || running_ == 0 || givenUp_) {
-                return false;
-            }
-            changed.wait(lock);
-        }
-    }
-    bool allTaken() const { return next_ >= records_; }
-    platform::Status workerFailure() const { return workerFailure_; }
-
     void giveBack(Block&& block) {
         const std::lock_guard lock(mutex);
         pools_[block.worker].free.push_back(std::move(block.bytes));
         changed.notify_all();
     }
-    // Ends the file: workers stop at their next block or part, and every block waiting goes back
-    // to its worker, so that no worker waits for a buffer.
-    void giveUp() {
-        const std::lock_guard lock(mutex);
-        givenUp_ = true;
-        for (Part& part : parts_) {
-            for (Block& block : part.blocks) {
+    // Ends the file; every block waiting goes back to its worker, so that no worker waits for a
+    // buffer. Under the lock.
+    void giveUpAll() {
+        giveUp();
+        for (size_t index = 0; index < partCount(); ++index) {
+            for (Block& block : part(index).blocks) {
                 pools_[block.worker].free.push_back(std::move(block.bytes));
             }
-            part.blocks.clear();
+            part(index).blocks.clear();
         }
-        changed.notify_all();
     }
 
 private:
-    uint32_t partSize() const {
-        if (doneRecords_ == 0 || doneBytes_ == 0) return sizes_.firstRecords;
-        const uint64_t records = sizes_.outputBytes * doneRecords_ / doneBytes_;
-        return static_cast<uint32_t>(
-            std::clamp<uint64_t>(records, sizes_.minRecords, sizes_.maxRecords));
-    }
-
-    const uint32_t records_;
-    const PartSizes sizes_;
-    std::deque<Part> parts_;
     std::vector<Pool> pools_;
-    uint32_t next_ = 0;
-    uint64_t doneRecords_ = 0;
-    uint64_t doneBytes_ = 0;
-    unsigned running_;
-    bool givenUp_ = false;
-    platform::Status workerFailure_;
 };
 
 // A worker's sink hands its blocks to the part it converts.
@@ -201,15 +116,7 @@ void convertParts(Shared& shared, unsigned worker, const std::filesystem::path& 
     platform::Status failure;
     try {
         sources::CaptureSource source;
-        platform::Status opened = source.open(input);
-        // A file changed since it was opened first takes no part: its records are not the ones
-        // the parts were cut from.
-        const monitor::MonitorFile& mine = source.capture();
-        if (opened.ok() && (mine.variant != head.variant || mine.count != head.count ||
-                            mine.recordsOffset != head.recordsOffset)) {
-            opened = platform::Status::failure(platform::kInvalidData);
-        }
-        if (!opened.ok()) {
+        if (const platform::Status opened = openPartSource(input, head, source); !opened.ok()) {
             shared.workerEnded(opened);
             return;
         }
@@ -233,7 +140,7 @@ void convertParts(Shared& shared, unsigned worker, const std::filesystem::path& 
                     closed = sink->close();
                 }
             } catch (const std::bad_alloc&) {
-                // The part fails, and with it the file; the sink is ready for none other.
+                // The part fails, and with it the file.
                 sink->fail(platform::kOutOfMemory);
                 sink->close();
                 closed = platform::kOutOfMemory;
@@ -247,21 +154,6 @@ void convertParts(Shared& shared, unsigned worker, const std::filesystem::path& 
         failure = platform::Status::failure(platform::kFail);
     }
     shared.workerEnded(failure);
-}
-
-// Adds a part's figures to the file's, in file order: the time span runs from the first part's
-// first frame to the last part's last one.
-void addPartStats(FileStats& file, FileStats& part) {
-    part.records = 0;  // each part says the whole capture's
-    const bool timed = part.timed;
-    const uint64_t first = part.firstMicroseconds;
-    const uint64_t last = part.lastMicroseconds;
-    file.add(part);
-    if (timed) {
-        if (!file.timed) file.firstMicroseconds = first;
-        file.lastMicroseconds = last;
-        file.timed = true;
-    }
 }
 
 }  // namespace
@@ -295,34 +187,22 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
 
     platform::Status walked;
     uint64_t lines = 0;
-    for (size_t index = 0;; ++index) {
-        std::unique_lock lock(shared.mutex);
-        if (!shared.waitFor(index, lock)) {
-            // No part is left: the file is complete, or it was stopped or failed before a worker
-            // took the rest.
-            if (!shared.allTaken()) {
-                walked = control.stopped() ? platform::Status::failure(platform::kCancelled)
-                         : !shared.workerFailure().ok()
-                             ? shared.workerFailure()
-                             : platform::Status::failure(platform::kFail);
-            }
-            break;
-        }
+    size_t index = 0;
+    const auto ready = [](const Part& part) { return !part.blocks.empty() || part.done; };
+    std::unique_lock lock(shared.mutex);
+    for (; shared.waitFor(index, lock, ready, control, walked); ++index) {
         Part& part = shared.part(index);
-        bool ended = false;
-        while (!ended) {
-            if (!part.blocks.empty()) {
-                Block block = std::move(part.blocks.front());
-                part.blocks.pop_front();
-                lock.unlock();
-                sink.writePartBlock(block.bytes.get(), block.used);
-                shared.giveBack(std::move(block));
-                lock.lock();
-            } else if (part.done) {
-                ended = true;
-            } else {
+        while (!part.blocks.empty() || !part.done) {
+            if (part.blocks.empty()) {
                 shared.changed.wait(lock);
+                continue;
             }
+            Block block = std::move(part.blocks.front());
+            part.blocks.pop_front();
+            lock.unlock();
+            sink.writePartBlock(block.bytes.get(), block.used);
+            shared.giveBack(std::move(block));
+            lock.lock();
         }
         // A part that failed ends the file as the walk of the whole file would have ended there.
         if (!part.walked.ok()) {
@@ -334,7 +214,8 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
         if (stats != nullptr) addPartStats(*stats, part.stats);
         if (!walked.ok() || sink.result() != 0) break;
     }
-    shared.giveUp();
+    shared.giveUpAll();
+    lock.unlock();
     for (std::thread& thread : threads) thread.join();
 
     if (!walked.ok()) sink.fail(walked.code());

@@ -3,9 +3,11 @@
 // data frames.
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "columns/frame_columns.h"
@@ -17,14 +19,19 @@
 #include "python/src/file_result.h"
 #include "python/src/large_pages.h"
 #include "python/src/texts.h"
+#include "run/column_parts.h"
 #include "run/file_converter.h"
 #include "run/input_open.h"
+#include "sources/capture_source.h"
 
 namespace py = pybind11;
 
 namespace txtcvt_python {
 
 namespace {
+
+// The threads that read one large capture: one per core.
+unsigned partWorkers() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 void addTimes(py::dict& columns, std::vector<int64_t>&& instant, std::vector<double>&& elapsed) {
     columns["time"] = toArray(std::move(instant));
@@ -64,7 +71,12 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
         py::gil_scoped_release released;
         const run::OpenedInput opened = run::openInput(input);
         outcome = opened.failure;
-        if (opened.source != nullptr) {
+        auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
+        if (capture != nullptr &&
+            run::worthParts(capture->capture().count, partWorkers(), run::kColumnPartSizes)) {
+            outcome = run::readFrameTableInParts(input, *capture, table, {}, partWorkers());
+            summary = summaryOf(*opened.source);
+        } else if (opened.source != nullptr) {
             const platform::Status read = columns::readFrameTable(*opened.source, table);
             outcome = read.ok() ? run::writtenOutcome(*opened.source)
                                 : run::FileOutcome::loadFailed(read.code());
@@ -160,8 +172,19 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
     if (opened.source == nullptr) return opened.failure;
     sink.expectFrames(opened.source->counts().records);
     roomMade();
-    run::Converter converter(decoding, options);
-    const run::FileOutcome outcome = run::readSource(*opened.source, converter, sink, {});
+    run::FileOutcome outcome;
+    // The long table of a large capture is decoded on every core; the wide table's rows carry
+    // the values before them, so one reader makes them.
+    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
+    auto* const longSink = dynamic_cast<columns::LongColumnSink*>(&sink);
+    if (capture != nullptr && longSink != nullptr &&
+        run::worthParts(capture->capture().count, partWorkers(), run::kColumnPartSizes)) {
+        outcome = run::readLongColumnsInParts(path, *capture, decoding, options, *longSink, {},
+                                              partWorkers());
+    } else {
+        run::Converter converter(decoding, options);
+        outcome = run::readSource(*opened.source, converter, sink, {});
+    }
     summary = summaryOf(*opened.source);
     return outcome;
 }

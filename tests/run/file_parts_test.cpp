@@ -12,6 +12,8 @@
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
 #include "platform/platform.h"
+#include "run/column_parts.h"
+#include "run/converter.h"
 #include "run/file_converter.h"
 #include "run/sink_choice.h"
 #include "tests/support/test_paths.h"
@@ -203,6 +205,69 @@ TEST_F(FileParts, StopAndFailureEndTheFileAsOneWorkerDoes) {
     EXPECT_EQ(full.status, FileStatus::kOutputFailed);
     EXPECT_EQ(full.code, platform::runtimeError(28));  // ENOSPC, as one worker reports it
 #endif
+}
+
+void expectSameCategories(const columns::CategoryColumn& parts,
+                          const columns::CategoryColumn& one) {
+    EXPECT_EQ(parts.codes, one.codes);
+    EXPECT_EQ(parts.categories, one.categories);
+}
+
+// The typed columns of the Python module read in parts are those of one reader, codes and the
+// order of their texts included: the long table and the frame table, both layouts, a cut file.
+TEST_F(FileParts, ColumnsInPartsAreThoseOfOneReader) {
+    for (const int variant : {27, 29}) {
+        SCOPED_TRACE(variant);
+        std::string bytes = capture(variant, 3000);
+        bytes.resize(bytes.size() - 32 * 50);
+        std::filesystem::remove(dir / "in.DT");
+        testing_support::writeFileBytes(dir / "in.DT", bytes);
+
+        sources::CaptureSource source;
+        ASSERT_TRUE(source.open(dir / "in.DT").ok());
+        columns::LongColumnSink one(decoding());
+        run::Converter converter(decoding(), options);
+        run::FileStats oneStats;
+        const run::FileOutcome oneOutcome = run::readSource(source, converter, one, {}, &oneStats);
+        ASSERT_GT(one.columns().rows(), 1500u);
+        columns::FrameTable oneFrames;
+        ASSERT_TRUE(source.open(dir / "in.DT").ok());
+        ASSERT_TRUE(columns::readFrameTable(source, oneFrames).ok());
+
+        for (const unsigned workers : {2u, 3u}) {
+            columns::LongColumnSink parts(decoding());
+            run::FileStats stats;
+            ASSERT_TRUE(source.open(dir / "in.DT").ok());
+            const run::FileOutcome outcome = run::readLongColumnsInParts(
+                dir / "in.DT", source, decoding(), options, parts, {}, workers, &stats, kTinyParts);
+            EXPECT_EQ(outcome.status, oneOutcome.status);
+            const columns::LongColumns& a = parts.columns();
+            const columns::LongColumns& b = one.columns();
+            EXPECT_EQ(a.time.instant, b.time.instant);
+            EXPECT_EQ(a.time.elapsed, b.time.elapsed);
+            EXPECT_EQ(a.channel, b.channel);
+            EXPECT_EQ(a.id, b.id);
+            EXPECT_EQ(a.extended, b.extended);
+            EXPECT_EQ(a.value, b.value);
+            expectSameCategories(a.message, b.message);
+            expectSameCategories(a.signal, b.signal);
+            expectSameCategories(a.unit, b.unit);
+            expectSameCategories(a.description, b.description);
+            expectSameFigures(stats, oneStats);
+
+            columns::FrameTable frames;
+            EXPECT_EQ(
+                run::readFrameTableInParts(dir / "in.DT", source, frames, {}, workers, kTinyParts)
+                    .status,
+                oneOutcome.status);
+            EXPECT_EQ(frames.record, oneFrames.record);
+            EXPECT_EQ(frames.instant, oneFrames.instant);
+            EXPECT_EQ(frames.id, oneFrames.id);
+            EXPECT_EQ(frames.channel, oneFrames.channel);
+            EXPECT_EQ(frames.length, oneFrames.length);
+            EXPECT_EQ(frames.data, oneFrames.data);
+        }
+    }
 }
 
 }  // namespace

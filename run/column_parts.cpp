@@ -1,0 +1,114 @@
+#include "run/column_parts.h"
+
+#include <memory>
+
+#include "run/converter.h"
+#include "run/row_parts.h"
+
+namespace run {
+
+namespace {
+
+class LongRows final : public PartRows {
+public:
+    explicit LongRows(std::unique_ptr<columns::LongColumnSink> gathered)
+        : sink(std::move(gathered)) {}
+    std::unique_ptr<columns::LongColumnSink> sink;
+};
+
+class LongReader final : public PartReader {
+public:
+    LongReader(const decode::Decoding& decoding, const tables::ConversionOptions& options)
+        : decoding_(decoding), converter_(decoding, options) {}
+
+    platform::Status read(sources::CaptureSource& source, const sources::WalkControl& control,
+                          FileStats* stats) override {
+        // A sink for each part: its codes are the part's own until they are added.
+        sink_ = std::make_unique<columns::LongColumnSink>(decoding_);
+        return converter_.convert(source, *sink_, control, stats);
+    }
+    std::unique_ptr<PartRows> take() override {
+        return std::make_unique<LongRows>(std::move(sink_));
+    }
+    uint64_t rows() const override { return sink_ != nullptr ? sink_->linesWritten() : 0; }
+
+private:
+    const decode::Decoding& decoding_;
+    Converter converter_;
+    std::unique_ptr<columns::LongColumnSink> sink_;
+};
+
+class LongParts final : public RowParts {
+public:
+    LongParts(const decode::Decoding& decoding, const tables::ConversionOptions& options,
+              columns::LongColumnSink& sink)
+        : decoding_(decoding), options_(options), sink_(sink) {}
+
+    std::unique_ptr<PartReader> makeReader() override {
+        return std::make_unique<LongReader>(decoding_, options_);
+    }
+    void collect(PartRows& rows) override {
+        auto& later = static_cast<LongRows&>(rows);
+        if (later.sink != nullptr) sink_.append(*later.sink);
+    }
+
+private:
+    const decode::Decoding& decoding_;
+    const tables::ConversionOptions& options_;
+    columns::LongColumnSink& sink_;
+};
+
+class FrameRows final : public PartRows {
+public:
+    columns::FrameTable table;
+};
+
+class FrameReader final : public PartReader {
+public:
+    platform::Status read(sources::CaptureSource& source, const sources::WalkControl& control,
+                          FileStats* /*stats*/) override {
+        rows_ = std::make_unique<FrameRows>();
+        return columns::readFrameTable(source, rows_->table, control);
+    }
+    std::unique_ptr<PartRows> take() override { return std::move(rows_); }
+    uint64_t rows() const override { return rows_ != nullptr ? rows_->table.rows() : 0; }
+
+private:
+    std::unique_ptr<FrameRows> rows_;
+};
+
+class FrameParts final : public RowParts {
+public:
+    explicit FrameParts(columns::FrameTable& table) : table_(table) {}
+    std::unique_ptr<PartReader> makeReader() override { return std::make_unique<FrameReader>(); }
+    void collect(PartRows& rows) override { table_.append(static_cast<FrameRows&>(rows).table); }
+
+private:
+    columns::FrameTable& table_;
+};
+
+}  // namespace
+
+FileOutcome readLongColumnsInParts(const std::filesystem::path& input,
+                                   sources::CaptureSource& capture,
+                                   const decode::Decoding& decoding,
+                                   const tables::ConversionOptions& options,
+                                   columns::LongColumnSink& sink,
+                                   const sources::WalkControl& control, unsigned workers,
+                                   FileStats* stats, const PartSizes& sizes) {
+    sink.begin(tables::timeBaseFor(capture.timeOrigin(), options));
+    LongParts parts(decoding, options, sink);
+    return readInParts(input, capture, parts, control, workers, stats, sizes);
+}
+
+FileOutcome readFrameTableInParts(const std::filesystem::path& input,
+                                  sources::CaptureSource& capture, columns::FrameTable& table,
+                                  const sources::WalkControl& control, unsigned workers,
+                                  const PartSizes& sizes) {
+    table = columns::FrameTable{};
+    table.time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+    FrameParts parts(table);
+    return readInParts(input, capture, parts, control, workers, nullptr, sizes);
+}
+
+}  // namespace run

@@ -1,0 +1,150 @@
+#include "run/row_parts.h"
+
+#include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "platform/platform.h"
+#include "run/file_converter.h"
+
+namespace run {
+
+namespace {
+
+// Parts a worker may have read that the calling thread has not yet added.
+constexpr size_t kWaitingPartsPerWorker = 3;
+
+struct Part : PartBase {
+    std::unique_ptr<PartRows> rows;
+    unsigned worker = 0;
+};
+
+class Shared : public PartQueue<Part> {
+public:
+    Shared(uint32_t records, unsigned workers, const PartSizes& sizes)
+        : PartQueue(records, workers, sizes), waiting_(workers) {}
+
+    // The next part, once the worker has room for it.
+    bool nextPart(unsigned worker, const sources::WalkControl& control, size_t& index,
+                  uint32_t& first, uint32_t& end) {
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock,
+                         [&] { return givenUp() || waiting_[worker] < kWaitingPartsPerWorker; });
+        }
+        return takePart(control, index, first, end);
+    }
+    void rowsRead(size_t index, unsigned worker, std::unique_ptr<PartRows> rows, uint64_t count) {
+        const std::lock_guard lock(mutex);
+        Part& read = part(index);
+        read.rows = std::move(rows);
+        read.worker = worker;
+        read.bytes = count * 32;  // about a row's columns
+        ++waiting_[worker];
+    }
+    void collected(const Part& part) {  // under the lock
+        --waiting_[part.worker];
+        changed.notify_all();
+    }
+
+private:
+    std::vector<size_t> waiting_;
+};
+
+void readParts(Shared& shared, unsigned worker, const std::filesystem::path& input,
+               const monitor::MonitorFile& head, RowParts& rows,
+               const sources::WalkControl& control, bool counting) {
+    platform::Status failure;
+    try {
+        sources::CaptureSource source;
+        if (const platform::Status opened = openPartSource(input, head, source); !opened.ok()) {
+            shared.workerEnded(opened);
+            return;
+        }
+        const std::unique_ptr<PartReader> reader = rows.makeReader();
+        size_t index = 0;
+        uint32_t first = 0;
+        uint32_t end = 0;
+        while (shared.nextPart(worker, control, index, first, end)) {
+            FileStats stats;
+            platform::Status walked;
+            int32_t closed = 0;
+            uint64_t count = 0;
+            try {
+                source.walkPart(first, end);
+                walked = reader->read(source, control, counting ? &stats : nullptr);
+                count = reader->rows();
+                shared.rowsRead(index, worker, reader->take(), count);
+            } catch (const std::bad_alloc&) {
+                closed = platform::kOutOfMemory;
+                count = 0;
+                reader->take();
+            }
+            shared.partDone(index, walked, closed, count, std::move(stats));
+        }
+    } catch (const std::bad_alloc&) {
+        failure = platform::Status::failure(platform::kOutOfMemory);
+    } catch (...) {
+        failure = platform::Status::failure(platform::kFail);
+    }
+    shared.workerEnded(failure);
+}
+
+}  // namespace
+
+FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
+                        RowParts& rows, const sources::WalkControl& control, unsigned workers,
+                        FileStats* stats, const PartSizes& sizes) {
+    if (stats != nullptr) {
+        *stats = FileStats{};
+        stats->records = capture.counts().records;
+        stats->time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+    }
+    Shared shared(capture.capture().count, workers, sizes);
+    std::vector<std::thread> threads;
+    for (unsigned worker = 0; worker < workers; ++worker) {
+        try {
+            threads.emplace_back(readParts, std::ref(shared), worker, std::cref(input),
+                                 std::cref(capture.capture()), std::ref(rows), std::cref(control),
+                                 stats != nullptr);
+        } catch (const std::system_error&) {
+            shared.workerEnded(platform::Status::failure(platform::kOutOfMemory));
+        }
+    }
+
+    platform::Status walked;
+    int32_t closed = 0;
+    uint64_t lines = 0;
+    const auto ready = [](const Part& part) { return part.done; };
+    std::unique_lock lock(shared.mutex);
+    for (size_t index = 0; shared.waitFor(index, lock, ready, control, walked); ++index) {
+        Part& part = shared.part(index);
+        walked = part.walked;
+        closed = part.closed;
+        if (part.rows != nullptr) {
+            const std::unique_ptr<PartRows> taken = std::move(part.rows);
+            lock.unlock();
+            try {
+                rows.collect(*taken);
+            } catch (const std::bad_alloc&) {
+                closed = platform::kOutOfMemory;
+            }
+            lock.lock();
+            shared.collected(part);
+        }
+        lines += part.lines;
+        if (stats != nullptr) addPartStats(*stats, part.stats);
+        if (!walked.ok() || closed != 0) break;
+    }
+    shared.giveUp();
+    lock.unlock();
+    for (std::thread& thread : threads) thread.join();
+
+    if (closed == 0 && !walked.ok()) closed = walked.code();
+    if (stats != nullptr) stats->lines = closed == 0 ? lines : 0;
+    return outcomeOf(walked, closed, capture);
+}
+
+}  // namespace run
