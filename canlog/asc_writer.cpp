@@ -70,8 +70,9 @@ int formatAscDate(const CalendarTime& time, char* out) {
     return written < 0 ? 0 : written > 32 ? 32 : written;
 }
 
-void AscWriter::begin(const LogClock& clock) {
+void AscWriter::begin(const LogClock& clock, bool head) {
     dateOffset_ = clock.dated ? clock.originBelowMillisecond() : 0;
+    if (!head) return;
     char date[40] = {};
     if (clock.dated) formatAscDate(clock.originToMillisecond(), date);
     char line[96];

@@ -32,7 +32,9 @@ class AscWriter {
 public:
     explicit AscWriter(output::BlockOutput& output) : output_(output) {}
 
-    void begin(const LogClock& clock);
+    // Starts the log; `head`: with its header lines (a later part of a log written by several
+    // workers has none).
+    void begin(const LogClock& clock, bool head = true);
     // A data, remote or error frame whose head record is `sinceOrigin` nanoseconds after the
     // clock's origin.
     void frame(const can::Frame& frame, uint64_t sinceOrigin);

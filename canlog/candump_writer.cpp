@@ -54,7 +54,7 @@ CandumpWriter::CandumpWriter(output::BlockOutput& output, const std::string (&na
     }
 }
 
-void CandumpWriter::begin(const LogClock& clock) {
+void CandumpWriter::begin(const LogClock& clock, bool /*head*/) {
     originSeconds_ = clock.dated ? clock.originSeconds : 0;
     originNanoseconds_ = clock.dated ? clock.originNanoseconds : 0;
     secondKnown_ = false;

@@ -28,7 +28,8 @@ public:
     // "can<n>".
     CandumpWriter(output::BlockOutput& output, const std::string (&names)[2]);
 
-    void begin(const LogClock& clock);
+    // The log has no header lines: `head` changes nothing.
+    void begin(const LogClock& clock, bool head = true);
     void frame(const can::Frame& frame, uint64_t sinceOrigin);
     // The format has no place for anything but frames (a comment line stops python-can).
     void event(int, uint32_t, uint64_t) { leftOut_.add(LeftOut::kEvent); }

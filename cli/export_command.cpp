@@ -76,7 +76,8 @@ int runExportCommand(const Arguments& args) {
     const BatchRun run = runWatchedBatch(
         files, request.run.jobs, request.run.quiet,
         [&](unsigned workers, const std::atomic<bool>& stop, const sources::WalkControl& control) {
-            return run::exportBatch(files, request.options, naming, workers, stop, {}, control);
+            return run::exportBatch(files, request.options, naming, workers, stop, {}, control,
+                                    partWorkerCount(request.run.jobs, files.size()));
         });
     const OutcomeCounts counts = reportOutcomes(files, run.results, "exported");
     const size_t failed = counts.failed + problems.size();

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "canlog/asc_writer.h"
 #include "canlog/blf_writer.h"
 #include "canlog/candump_writer.h"
 #include "canlog/log_clock.h"
 #include "platform/platform.h"
+#include "run/block_parts.h"
 #include "run/converter.h"
 #include "run/input_open.h"
 #include "tables/time_base.h"
@@ -25,14 +28,17 @@ const char* frameFormatExtension(FrameFormat format) {
     }
 }
 
-FrameExporter::FrameExporter(const ExportOptions& options, const sources::WalkControl& control)
-    : options_(options), filter_(channelsOf(options.channels), options.ids), control_(control) {}
+FrameExporter::FrameExporter(const ExportOptions& options, const sources::WalkControl& control,
+                             unsigned partWorkers)
+    : options_(options),
+      filter_(channelsOf(options.channels), options.ids),
+      control_(control),
+      partWorkers_(partWorkers) {}
 
 template <class Writer>
-platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer,
-                                            ExportStats* stats) {
-    const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
-    writer.begin(clock);
+platform::Status FrameExporter::walkInto(sources::FrameSource& source, Writer& writer,
+                                         const canlog::LogClock& clock, output::BlockOutput& output,
+                                         ExportStats* stats) const {
     sources::FrameWalk walk(source, filter_, control_);
     platform::Status walked = walk.run([&](const can::Frame& frame) {
         if (frame.kind != can::FrameKind::kEvent) {
@@ -44,12 +50,21 @@ platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer
             writer.event(frame.event, static_cast<uint32_t>(frame.place),
                          clock.sinceOrigin(frame.time));
         }
-        return output_.result() == 0;
+        return output.result() == 0;
     });
     if (stats != nullptr) {
         stats->sourceSeen(source, walk.counts());
         stats->leftOut = writer.leftOut();
     }
+    return walked;
+}
+
+template <class Writer>
+platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer& writer,
+                                            ExportStats* stats) {
+    const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
+    writer.begin(clock);
+    const platform::Status walked = walkInto(source, writer, clock, output_, stats);
     if (!walked.ok()) return walked;
     if (control_.stopped()) return platform::Status::failure(platform::kCancelled);
     writer.end();
@@ -106,10 +121,78 @@ FileOutcome FrameExporter::writtenOutcomeOf(const platform::Status& walked,
     return writtenOutcome(source);
 }
 
+template <class Writer, class MakeWriter>
+FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
+                                         sources::CaptureSource& capture,
+                                         const std::filesystem::path& output,
+                                         const MakeWriter& makeWriter) {
+    if (const int32_t opened = output_.open(output); opened != 0) {
+        return FileOutcome::outputFailed(opened);
+    }
+    std::shared_ptr<ExportStats> stats;
+    if (options_.collectStats) {
+        stats = std::make_shared<ExportStats>();
+        stats->records = capture.counts().records;
+        stats->time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+    }
+    const canlog::LogClock clock = canlog::logClockFor(capture.timeOrigin(), options_.clock);
+    Writer head = makeWriter(output_);
+    head.begin(clock);
+
+    // Each worker: an output of its own, and a writer for each part, begun without the head.
+    const auto makeWork = [this, &clock, &makeWriter] {
+        return [this, &clock, &makeWriter, partOutput = std::make_shared<output::BlockOutput>()](
+                   sources::CaptureSource& source, output::BlockHandOff& handOff,
+                   ExportStats& partStats) {
+            PartWritten written;
+            written.closed = partOutput->openPart(handOff);
+            if (written.closed != 0) return written;
+            Writer writer = makeWriter(*partOutput);
+            writer.begin(clock, false);
+            written.walked = walkInto(source, writer, clock, *partOutput,
+                                      options_.collectStats ? &partStats : nullptr);
+            if (!written.walked.ok()) partOutput->fail(written.walked.code());
+            written.closed = partOutput->close();
+            return written;
+        };
+    };
+    BlockParts<ExportStats> parts(capture.capture().count, partWorkers_, {});
+    std::vector<std::thread> threads =
+        startBlockWorkers(parts, partWorkers_, input, capture.capture(), control_, makeWork);
+    platform::Status walked = parts.writeInOrder(
+        control_, [&](const char* bytes, size_t count) { output_.writeBlock(bytes, count); },
+        [&](BlockParts<ExportStats>::Part& part) {
+            if (part.walked.ok() && part.closed != 0) output_.fail(part.closed);
+            if (stats != nullptr) addPartStats(*stats, part.stats);
+            return output_.result() == 0;
+        });
+    for (std::thread& thread : threads) thread.join();
+    if (walked.ok() && control_.stopped()) walked = platform::Status::failure(platform::kCancelled);
+    if (walked.ok()) head.end();
+    FileOutcome outcome = writtenOutcomeOf(walked, capture);
+    outcome.exportStats = std::move(stats);
+    return outcome;
+}
+
 FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,
                                       const std::filesystem::path& output) {
     OpenedInput opened = openInput(input, options_.input);
     if (opened.source == nullptr) return opened.failure;
+    // A text log of a large capture is written on several workers; a BLF log's containers are
+    // packed in order by one.
+    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
+    if (capture != nullptr && options_.format != FrameFormat::kBlf &&
+        worthParts(capture->capture().count, partWorkers_)) {
+        if (options_.format == FrameFormat::kCandump) {
+            return exportInParts<canlog::CandumpWriter>(
+                input, *capture, output, [this](output::BlockOutput& out) {
+                    return canlog::CandumpWriter(out, options_.channelNames);
+                });
+        }
+        return exportInParts<canlog::AscWriter>(
+            input, *capture, output,
+            [](output::BlockOutput& out) { return canlog::AscWriter(out); });
+    }
     return exportSource(*opened.source, output);
 }
 
@@ -117,10 +200,10 @@ std::vector<FileResult> exportBatch(const std::vector<std::filesystem::path>& in
                                     const ExportOptions& options, OutputNaming naming,
                                     unsigned workers, const std::atomic<bool>& stop,
                                     const BatchCallbacks& callbacks,
-                                    const sources::WalkControl& control) {
+                                    const sources::WalkControl& control, unsigned partWorkers) {
     naming.extension = frameFormatExtension(options.format);
     return runBatch(inputs, naming, workers, stop, callbacks, [&]() -> FileConversion {
-        auto exporter = std::make_shared<FrameExporter>(options, control);
+        auto exporter = std::make_shared<FrameExporter>(options, control, partWorkers);
         return [exporter](const std::filesystem::path& input, const std::filesystem::path& output) {
             return exporter->exportFile(input, output);
         };

@@ -17,6 +17,7 @@
 #include "run/file_stats.h"
 #include "run/input_open.h"
 #include "settings/conversion_settings.h"
+#include "sources/capture_source.h"
 #include "sources/frame_filter.h"
 #include "sources/frame_source.h"
 #include "sources/frame_walk.h"
@@ -42,7 +43,9 @@ struct ExportOptions {
 // What one export worker owns: the output with its buffer.
 class FrameExporter {
 public:
-    explicit FrameExporter(const ExportOptions& options, const sources::WalkControl& control = {});
+    // `partWorkers`: the threads that may export one capture in parts (a text log only).
+    explicit FrameExporter(const ExportOptions& options, const sources::WalkControl& control = {},
+                           unsigned partWorkers = 1);
 
     // Opens the input and writes its frames to `output`. An input that cannot be read gets no
     // output; one cut short is exported as far as it goes (kCutShort); one that fails while it
@@ -55,6 +58,15 @@ public:
 private:
     template <class Writer>
     platform::Status writeFrames(sources::FrameSource& source, Writer& writer, ExportStats* stats);
+    // The walk of the frames into a writer begun with `clock`, without the log's end.
+    template <class Writer>
+    platform::Status walkInto(sources::FrameSource& source, Writer& writer,
+                              const canlog::LogClock& clock, output::BlockOutput& output,
+                              ExportStats* stats) const;
+    // The export of a capture on several workers (file_parts.h): the same bytes.
+    template <class Writer, class MakeWriter>
+    FileOutcome exportInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
+                              const std::filesystem::path& output, const MakeWriter& makeWriter);
     platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);
     FileOutcome writtenOutcomeOf(const platform::Status& walked,
                                  const sources::FrameSource& source);
@@ -62,6 +74,7 @@ private:
     ExportOptions options_;
     sources::FrameFilter filter_;
     sources::WalkControl control_;
+    unsigned partWorkers_;
     output::BlockOutput output_;
 };
 
@@ -72,6 +85,7 @@ std::vector<FileResult> exportBatch(const std::vector<std::filesystem::path>& in
                                     const ExportOptions& options, OutputNaming naming,
                                     unsigned workers, const std::atomic<bool>& stop,
                                     const BatchCallbacks& callbacks,
-                                    const sources::WalkControl& control = {});
+                                    const sources::WalkControl& control = {},
+                                    unsigned partWorkers = 1);
 
 }  // namespace run

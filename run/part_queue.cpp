@@ -14,17 +14,4 @@ platform::Status openPartSource(const std::filesystem::path& input,
     return {};
 }
 
-void addPartStats(FileStats& file, FileStats& part) {
-    part.records = 0;  // each part says the whole capture's
-    const bool timed = part.timed;
-    const uint64_t first = part.firstMicroseconds;
-    const uint64_t last = part.lastMicroseconds;
-    file.add(part);
-    if (timed) {
-        if (!file.timed) file.firstMicroseconds = first;
-        file.lastMicroseconds = last;
-        file.timed = true;
-    }
-}
-
 }  // namespace run

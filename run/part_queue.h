@@ -34,7 +34,9 @@ inline bool worthParts(uint32_t records, unsigned workers, const PartSizes& size
     return workers > 1 && records > uint64_t{sizes.firstRecords} * 2;
 }
 
-// What every part holds; a kind of output adds what it hands on.
+// What every part holds; a kind of output adds what it hands on. `Stats`: what a part's walk
+// counts for the report (FileStats, ExportStats).
+template <class Stats>
 struct PartBase {
     uint32_t first = 0;
     uint32_t end = 0;
@@ -43,7 +45,7 @@ struct PartBase {
     int32_t closed = 0;       // how its output closed
     uint64_t lines = 0;
     uint64_t bytes = 0;  // output handed on, for the sizes of the parts after it
-    FileStats stats;
+    Stats stats;
 };
 
 template <class Part>
@@ -79,7 +81,7 @@ public:
     bool givenUp() const { return givenUp_; }           // under the lock
 
     void partDone(size_t index, const platform::Status& walked, int32_t closed, uint64_t lines,
-                  FileStats&& stats) {
+                  decltype(Part::stats)&& stats) {
         const std::lock_guard lock(mutex);
         Part& done = parts_[index];
         done.walked = walked;
@@ -155,6 +157,18 @@ platform::Status openPartSource(const std::filesystem::path& input,
 
 // Adds a part's figures to the file's, in file order: the time span runs from the first part's
 // first frame to the last part's last one.
-void addPartStats(FileStats& file, FileStats& part);
+template <class Stats>
+void addPartStats(Stats& file, Stats& part) {
+    part.records = 0;  // each part says the whole capture's
+    const bool timed = part.timed;
+    const uint64_t first = part.firstMicroseconds;
+    const uint64_t last = part.lastMicroseconds;
+    file.add(part);
+    if (timed) {
+        if (!file.timed) file.firstMicroseconds = first;
+        file.lastMicroseconds = last;
+        file.timed = true;
+    }
+}
 
 }  // namespace run

@@ -16,7 +16,7 @@ namespace {
 // Parts a worker may have read that the calling thread has not yet added.
 constexpr size_t kWaitingPartsPerWorker = 3;
 
-struct Part : PartBase {
+struct Part : PartBase<FileStats> {
     std::unique_ptr<PartRows> rows;
     unsigned worker = 0;
 };

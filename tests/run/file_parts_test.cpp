@@ -15,6 +15,7 @@
 #include "run/column_parts.h"
 #include "run/converter.h"
 #include "run/file_converter.h"
+#include "run/frame_export.h"
 #include "run/sink_choice.h"
 #include "tests/support/test_paths.h"
 #include "tools/dtgen/capture_builder.h"
@@ -205,6 +206,40 @@ TEST_F(FileParts, StopAndFailureEndTheFileAsOneWorkerDoes) {
     EXPECT_EQ(full.status, FileStatus::kOutputFailed);
     EXPECT_EQ(full.code, platform::runtimeError(28));  // ENOSPC, as one worker reports it
 #endif
+}
+
+// The text CAN logs of a large capture are written on several workers: the same bytes, outcome
+// and counts of what the log could not carry, both layouts, a cut capture.
+TEST_F(FileParts, TextLogsOfACaptureAreThoseOfOneWorker) {
+    for (const int variant : {27, 29}) {
+        std::string bytes = capture(variant, 40000);
+        if (variant == 27) bytes.resize(bytes.size() - 32 * 9 - 3);
+        std::filesystem::remove(dir / "in.DT");
+        testing_support::writeFileBytes(dir / "in.DT", bytes);
+        for (const run::FrameFormat format : {run::FrameFormat::kAsc, run::FrameFormat::kCandump}) {
+            SCOPED_TRACE(testing::Message() << variant << " " << run::frameFormatExtension(format));
+            run::ExportOptions exportOptions;
+            exportOptions.format = format;
+            exportOptions.collectStats = true;
+            exportOptions.clock = canlog::HeaderClock::kUtc;
+            run::FrameExporter oneWorker(exportOptions);
+            const run::FileOutcome one = oneWorker.exportFile(dir / "in.DT", dir / "one.log");
+            ASSERT_TRUE(one.wroteOutput());
+            run::FrameExporter threeWorkers(exportOptions, {}, 3);
+            const run::FileOutcome three =
+                threeWorkers.exportFile(dir / "in.DT", dir / "three.log");
+            EXPECT_EQ(three.status, one.status);
+            EXPECT_TRUE(testing_support::readFileBytes(dir / "three.log") ==
+                        testing_support::readFileBytes(dir / "one.log"));
+            ASSERT_TRUE(one.exportStats && three.exportStats);
+            EXPECT_EQ(three.exportStats->channels.frames(), one.exportStats->channels.frames());
+            EXPECT_EQ(three.exportStats->firstMicroseconds, one.exportStats->firstMicroseconds);
+            EXPECT_EQ(three.exportStats->lastMicroseconds, one.exportStats->lastMicroseconds);
+            for (const auto kind : {canlog::LeftOut::kEvent, canlog::LeftOut::kOtherKind}) {
+                EXPECT_EQ(three.exportStats->leftOut[kind], one.exportStats->leftOut[kind]);
+            }
+        }
+    }
 }
 
 void expectSameCategories(const columns::CategoryColumn& parts,

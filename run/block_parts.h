@@ -1,0 +1,200 @@
+// Parts of one capture whose bytes go to one file (the long CSV, the text CAN logs): each worker
+// writes its part through an output whose full blocks it hands on, and the calling thread writes
+// the blocks of the parts in order. A worker owns a few buffers, the one it fills and those
+// waiting for the writer, so memory stays bounded whatever the file's size.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "output/block_hand_off.h"
+#include "platform/platform.h"
+#include "run/part_queue.h"
+
+namespace run {
+
+// Buffers a worker owns: the one it writes into and those waiting for the writer.
+inline constexpr size_t kBuffersPerWorker = 6;
+
+struct PartBlock {
+    std::unique_ptr<char[]> bytes;
+    size_t used = 0;
+    unsigned worker = 0;  // whose buffer it is: it goes back to that worker's pool
+};
+
+template <class Stats>
+struct BlockPart : PartBase<Stats> {
+    std::deque<PartBlock> blocks;  // handed on, not yet written
+};
+
+// The parts and the workers' buffers, under the queue's lock.
+template <class Stats>
+class BlockParts : public PartQueue<BlockPart<Stats>> {
+public:
+    using Part = BlockPart<Stats>;
+
+    BlockParts(uint32_t records, unsigned workers, const PartSizes& sizes)
+        : PartQueue<Part>(records, workers, sizes), pools_(workers) {}
+
+    // A worker's full block goes to its part, an empty buffer of the worker's in its place: a
+    // free one, else a new one while the worker has fewer than its share, else the next one the
+    // writer gives back.
+    int32_t handOff(unsigned worker, size_t index, std::unique_ptr<char[]>& block, size_t used,
+                    size_t capacity) {
+        std::unique_lock lock(this->mutex);
+        Pool& pool = pools_[worker];
+        std::unique_ptr<char[]> empty;
+        while (empty == nullptr) {
+            if (this->givenUp()) return platform::kCancelled;
+            if (!pool.free.empty()) {
+                empty = std::move(pool.free.back());
+                pool.free.pop_back();
+            } else if (pool.made < kBuffersPerWorker) {
+                ++pool.made;
+                lock.unlock();
+                empty.reset(new (std::nothrow) char[capacity]);
+                lock.lock();
+                if (empty == nullptr) return platform::kOutOfMemory;
+            } else {
+                this->changed.wait(lock);
+            }
+        }
+        Part& into = this->part(index);
+        into.blocks.push_back({std::move(block), used, worker});
+        into.bytes += used;
+        block = std::move(empty);
+        this->changed.notify_all();
+        return 0;
+    }
+
+    // Writes the parts' blocks in order with `write(bytes, count)`, handing each part, once its
+    // blocks are written, to `ended(part)`, which says whether to go on. The walk's outcome:
+    // success, or why the parts ended early. Every worker is let go before it returns.
+    template <class Write, class Ended>
+    platform::Status writeInOrder(const sources::WalkControl& control, Write&& write,
+                                  Ended&& ended) {
+        platform::Status walked;
+        const auto ready = [](const Part& part) { return !part.blocks.empty() || part.done; };
+        std::unique_lock lock(this->mutex);
+        for (size_t index = 0; this->waitFor(index, lock, ready, control, walked); ++index) {
+            Part& part = this->part(index);
+            while (!part.blocks.empty() || !part.done) {
+                if (part.blocks.empty()) {
+                    this->changed.wait(lock);
+                    continue;
+                }
+                PartBlock block = std::move(part.blocks.front());
+                part.blocks.pop_front();
+                lock.unlock();
+                write(block.bytes.get(), block.used);
+                lock.lock();
+                pools_[block.worker].free.push_back(std::move(block.bytes));
+                this->changed.notify_all();
+            }
+            // A part that failed ends the file as the walk of the whole file would end there.
+            if (!part.walked.ok()) walked = part.walked;
+            if (!ended(part) || !walked.ok()) break;
+        }
+        // Every block still waiting goes back to its worker, so that none waits for a buffer.
+        this->giveUp();
+        for (size_t index = 0; index < this->partCount(); ++index) {
+            for (PartBlock& block : this->part(index).blocks) {
+                pools_[block.worker].free.push_back(std::move(block.bytes));
+            }
+            this->part(index).blocks.clear();
+        }
+        return walked;
+    }
+
+private:
+    struct Pool {
+        std::vector<std::unique_ptr<char[]>> free;
+        size_t made = 0;
+    };
+    std::vector<Pool> pools_;
+};
+
+// A worker's output hands its blocks to the part it writes.
+template <class Stats>
+class PartHandOff final : public output::BlockHandOff {
+public:
+    PartHandOff(BlockParts<Stats>& parts, unsigned worker) : parts_(parts), worker_(worker) {}
+    void startPart(size_t index) { index_ = index; }
+    int32_t handOff(std::unique_ptr<char[]>& block, size_t used, size_t capacity) override {
+        return parts_.handOff(worker_, index_, block, used, capacity);
+    }
+
+private:
+    BlockParts<Stats>& parts_;
+    unsigned worker_;
+    size_t index_ = 0;
+};
+
+// What one worker did with a part.
+struct PartWritten {
+    platform::Status walked;
+    int32_t closed = 0;
+    uint64_t lines = 0;
+};
+
+// Runs `workers` threads, each opening its own source of the capture and calling
+// `makeWork()` once, then `work(source, handOff, index, stats)` (returning PartWritten) for
+// every part it takes, `source` restricted to the part and `handOff` started on it. Returns the
+// threads, which the caller joins after writeInOrder.
+template <class Stats, class MakeWork>
+std::vector<std::thread> startBlockWorkers(BlockParts<Stats>& parts, unsigned workers,
+                                           const std::filesystem::path& input,
+                                           const monitor::MonitorFile& head,
+                                           const sources::WalkControl& control,
+                                           const MakeWork& makeWork) {
+    const auto run = [&parts, &input, &head, &control, &makeWork](unsigned worker) {
+        platform::Status failure;
+        try {
+            sources::CaptureSource source;
+            if (const platform::Status opened = openPartSource(input, head, source); !opened.ok()) {
+                parts.workerEnded(opened);
+                return;
+            }
+            auto work = makeWork();
+            PartHandOff<Stats> handOff(parts, worker);
+            size_t index = 0;
+            uint32_t first = 0;
+            uint32_t end = 0;
+            while (parts.takePart(control, index, first, end)) {
+                Stats stats;
+                PartWritten written;
+                try {
+                    source.walkPart(first, end);
+                    handOff.startPart(index);
+                    written = work(source, handOff, stats);
+                } catch (const std::bad_alloc&) {
+                    written = {{}, platform::kOutOfMemory, 0};
+                }
+                parts.partDone(index, written.walked, written.closed,
+                               written.closed == 0 ? written.lines : 0, std::move(stats));
+            }
+        } catch (const std::bad_alloc&) {
+            failure = platform::Status::failure(platform::kOutOfMemory);
+        } catch (...) {
+            failure = platform::Status::failure(platform::kFail);
+        }
+        parts.workerEnded(failure);
+    };
+    std::vector<std::thread> threads;
+    for (unsigned worker = 0; worker < workers; ++worker) {
+        try {
+            threads.emplace_back(run, worker);
+        } catch (const std::system_error&) {
+            parts.workerEnded(platform::Status::failure(platform::kOutOfMemory));
+        }
+    }
+    return threads;
+}
+
+}  // namespace run
