@@ -36,6 +36,13 @@ constexpr size_t kCopyBlock = 32;
 
 void padForBlocks(std::string& text) { text.append(kCopyBlock, '\0'); }
 
+// The value's text, from its millionths when the decoding worked them out.
+[[gnu::always_inline]] inline size_t formatValue(char* out, const decode::SignalValue& value) {
+    return value.millionths != decode::kNoMillionths
+               ? tables::formatMillionths(out, value.millionths)
+               : tables::formatValue(out, value.value);
+}
+
 }  // namespace
 
 void CsvLongSink::configure(const tables::ConversionOptions& options,
@@ -197,6 +204,13 @@ const PieceTable::Pieces& CsvLongSink::addSignalPieces(const decode::SignalValue
     pieces.first =
         addPiece(frameHeadPending_ ? delimiter : std::string_view{}, value.signalName, delimiter);
     pieces.second = addPiece(delimiter, value.unit, {});
+    // What follows the value when the value has no description: the unit and the empty column.
+    const size_t start = pieceStore_.size();
+    if (columns_.unit) pieceStore_.append(pieceStore_, pieces.second.offset, pieces.second.length);
+    if (columns_.description) pieceStore_.append(delimiter);
+    pieces.third = {static_cast<uint32_t>(start),
+                    static_cast<uint32_t>(pieceStore_.size() - start)};
+    padForBlocks(pieceStore_);
     signalPieces_.insert(key, pieces);
     return *signalPieces_.find(key);
 }
@@ -221,36 +235,51 @@ void CsvLongSink::write(const tables::DecodedFrame& decoded) {
 
 bool CsvLongSink::writeLinesFromPieces(std::span<const decode::SignalValue> values) {
     if (quoting_.checksGeneratedTexts()) return false;
+    if (pieceStore_.size() > kPieceStoreLimit) forgetPieces();
+    // The frame's lines one after another in the room of one line, ended all at once.
+    constexpr size_t kRoom = LineWriter::kLineCapacity - 1;
+    char* begin = writer_.lineSpace(0);
+    char* out = begin;
     for (size_t done = 0; done < values.size(); ++done) {
         const decode::SignalValue& value = values[done];
-        if (pieceStore_.size() > kPieceStoreLimit) forgetPieces();
         // Looked up first: a new piece may move the store.
         const PieceTable::Pieces& pieces = signalPieces(value);
         const PieceTable::Span name = pieces.first;
-        const PieceTable::Span unit = columns_.unit ? pieces.second : PieceTable::Span{};
-        const PieceTable::Span description =
-            columns_.description ? descriptionPiece(value.enumText) : PieceTable::Span{};
+        PieceTable::Span afterValue = pieces.third;
+        PieceTable::Span description;
+        if (columns_.description && !value.enumText.empty()) {
+            afterValue = columns_.unit ? pieces.second : PieceTable::Span{};
+            description = descriptionPiece(value.enumText);
+        }
         const size_t longest = frameHeadLength_ + name.length + tables::kValueTextCapacity +
-                               unit.length + description.length + rawPieceLength_ + kCopyBlock;
-        char* out = writer_.lineSpace(longest);
-        if (out == nullptr) {
-            // The rest column by column, in order.
-            if (checksDatabaseTexts_) {
-                writeLines<true>(values.subspan(done));
-            } else {
-                writeLines<false>(values.subspan(done));
+                               afterValue.length + description.length + rawPieceLength_ +
+                               kCopyBlock;
+        if (begin == nullptr || static_cast<size_t>(out - begin) + longest > kRoom) {
+            if (begin != nullptr) writer_.endLinesAt(out);
+            begin = out = writer_.lineSpace(longest);
+            if (out == nullptr) {
+                // The rest column by column, in order.
+                if (checksDatabaseTexts_) {
+                    writeLines<true>(values.subspan(done));
+                } else {
+                    writeLines<false>(values.subspan(done));
+                }
+                return true;
             }
-            return true;
         }
         const char* store = pieceStore_.data();
+        char* const line = out;
         out = copyBlocks(out, frameHead_.data(), frameHeadLength_);
         out = copyBlocks(out, store + name.offset, name.length);
-        out += tables::formatValue(out, value.value);
-        out = copyBlocks(out, store + unit.offset, unit.length);
-        out = copyBlocks(out, store + description.offset, description.length);
-        out = copyBlocks(out, rawPiece_.data(), rawPieceLength_);
-        writer_.endLineAt(out);
+        out += formatValue(out, value);
+        out = copyBlocks(out, store + afterValue.offset, afterValue.length);
+        if (description.length != 0) {
+            out = copyBlocks(out, store + description.offset, description.length);
+        }
+        if (rawPieceLength_ != 0) out = copyBlocks(out, rawPiece_.data(), rawPieceLength_);
+        out = writer_.finishLine(line, out);
     }
+    if (begin != nullptr) writer_.endLinesAt(out);
     return true;
 }
 
@@ -264,7 +293,7 @@ void CsvLongSink::writeLines(std::span<const decode::SignalValue> values) {
         LineCursor line(writer_);
         bool pending = frameHeadPending_;
         line.put(std::string_view(frameHead_.data(), frameHeadLength_));
-        const std::string_view valueText(number, tables::formatValue(number, value.value));
+        const std::string_view valueText(number, formatValue(number, value));
         if constexpr (kQuoting) {
             line.column(databaseField(value.signalName), delimiter, pending);
             line.column(generatedField(valueText), delimiter, pending);

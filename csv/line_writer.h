@@ -62,11 +62,16 @@ public:
         return output_.tail();
     }
     // Ends the line that lineSpace gave room for at `end`, as endLine ends a line.
-    void endLineAt(char* end) {
-        char* const line = output_.tail();
+    void endLineAt(char* end) { endLinesAt(finishLine(output_.tail(), end)); }
+    // Several lines in one go: lineSpace(bytes) gives room for all of them, each line is ended
+    // with finishLine (which returns where the next one starts) and all with endLinesAt.
+    char* finishLine(char* line, char* end) const {
         while (end > line && end[-1] == ' ') --end;
         std::memcpy(end, lineEnd_, sizeof lineEnd_);  // the line's room has these two bytes
-        output_.advance(static_cast<size_t>(end - line) + lineEndLength_);
+        return end + lineEndLength_;
+    }
+    void endLinesAt(char* end) {
+        output_.advance(static_cast<size_t>(end - output_.tail()));
         output_.flushIfFull();
     }
     // Writes what is buffered and closes the file; when all went well the new file replaces the

@@ -32,8 +32,9 @@ public:
         uint32_t length = 0;
     };
     struct Pieces {
-        Span first;
-        Span second;
+        Span first{};
+        Span second{};
+        Span third{};
     };
 
     // The pieces of `key`, or nullptr when it has none yet.

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "decode/decode_stats.h"
+#include "decode/exact_scaling.h"
 #include "decode/j1939.h"
 #include "decode/selection.h"
 
@@ -122,7 +123,23 @@ ByteSpan bytesOf(const dbc::DbcSignal& signal) {
 namespace {
 
 FrameDecoder::SignalPlan planOf(const dbc::DbcSignal& signal) {
+    using ValueKind = FrameDecoder::ValueKind;
     FrameDecoder::SignalPlan plan;
+    plan.name = signal.name;
+    plan.unit = signal.unit;
+    if (signal.bitLength < 0 || signal.bitLength > 64) {
+        plan.kind = ValueKind::kNone;
+    } else if (signal.isFloat) {
+        plan.kind = signal.bitLength == 32   ? ValueKind::kFloat32
+                    : signal.bitLength == 64 ? ValueKind::kFloat64
+                                             : ValueKind::kNone;
+    } else {
+        // A signed field of length 0 has no sign bit: its value stays 0.
+        const bool extends = signal.isSigned && signal.bitLength > 0;
+        plan.kind = extends ? ValueKind::kSigned : ValueKind::kUnsigned;
+        plan.signShift = static_cast<uint8_t>(extends ? 64 - signal.bitLength : 0);
+        plan.exact = exactScalingOf(signal.factor, signal.offset);
+    }
     constexpr int kFrameBytes = 64;
     if (signal.startBit < 0 || signal.bitLength <= 0 || signal.bitLength > 64) return plan;
     const int byte = signal.startBit / 8;
@@ -138,20 +155,32 @@ FrameDecoder::SignalPlan planOf(const dbc::DbcSignal& signal) {
     return plan;
 }
 
+// The one expression of a scaled value, so that every path computes the same double.
+[[gnu::always_inline]] inline double scaled(const dbc::DbcSignal& signal, double value) {
+    return signal.factor * value + signal.offset;
+}
+
 }  // namespace
 
-const FrameDecoder::SignalPlan* FrameDecoder::plansOf(const dbc::DbcMessage& message) {
+const FrameDecoder::MessagePlan* FrameDecoder::planOf(const dbc::DbcMessage& message) {
     const std::vector<dbc::DbcMessage>& messages = database_.messages;
     if (&message < messages.data() || &message >= messages.data() + messages.size()) {
         return nullptr;
     }
-    if (planStart_.size() != messages.size()) planStart_.assign(messages.size(), kNotPlanned);
-    uint32_t& start = planStart_[static_cast<size_t>(&message - messages.data())];
-    if (start == kNotPlanned) {
-        start = static_cast<uint32_t>(planStore_.size());
-        for (const dbc::DbcSignal& signal : message.signals) planStore_.push_back(planOf(signal));
+    if (messagePlans_.size() != messages.size()) messagePlans_.assign(messages.size(), {});
+    MessagePlan& plan = messagePlans_[static_cast<size_t>(&message - messages.data())];
+    if (plan.start == kNotPlanned) {
+        plan.start = static_cast<uint32_t>(planStore_.size());
+        plan.flat = true;
+        for (const dbc::DbcSignal& signal : message.signals) {
+            const SignalPlan& added = planStore_.emplace_back(decode::planOf(signal));
+            plan.bytesNeeded = std::max(plan.bytesNeeded, added.bytesRead);
+            if (added.bytesRead == 0 || signal.isMuxSwitch || !signal.muxSwitchName.empty()) {
+                plan.flat = false;
+            }
+        }
     }
-    return planStore_.data() + start;
+    return &plan;
 }
 
 // The bits of a field within the readable bytes in one load; any other field bit by bit.
@@ -214,13 +243,19 @@ bool FrameDecoder::decodeFrame(const can::Frame& frame, std::vector<SignalValue>
 
     frame_ = &frame;
     values_ = &values;
-    plans_ = plansOf(*message_);
+    const MessagePlan* plan = planOf(*message_);
+    plans_ = plan != nullptr ? planStore_.data() + plan->start : nullptr;
     readableBytes_ = std::clamp(std::min(message_->dlc, frame.dataLength), 0, 64);
     if (stats_ != nullptr) {
         if (frame.dataLength < message_->dlc) stats_->shortFrame(*message_);
         countBytesNotCarried();
     }
-    for (const dbc::DbcSignal& signal : message_->signals) decodeSignal(signal, 0);
+    if (plan != nullptr && plan->flat && selection_ == nullptr &&
+        plan->bytesNeeded <= readableBytes_) {
+        decodeFlat();
+    } else {
+        for (const dbc::DbcSignal& signal : message_->signals) decodeSignal(signal, 0);
+    }
     if (stats_ != nullptr && !values.empty()) ++stats_->framesDecoded;
     return !values.empty();
 }
@@ -230,6 +265,58 @@ bool FrameDecoder::decodeFrame(const can::Frame& frame, std::vector<SignalValue>
 void FrameDecoder::countBytesNotCarried() {
     for (const dbc::DbcSignal& signal : message_->signals) {
         if (signal.muxSwitchName.empty()) countDependent(signal);  // others through their switch
+    }
+}
+
+void FrameDecoder::decodeFlat() {
+    const dbc::DbcSignal* signals = message_->signals.data();
+    const size_t count = message_->signals.size();
+    std::vector<SignalValue>& values = *values_;
+    for (size_t i = 0; i < count; ++i) {
+        const SignalPlan& plan = plans_[i];
+        const dbc::DbcSignal& signal = signals[i];
+        uint64_t word;
+        std::memcpy(&word, frame_->data + plan.byte, sizeof word);
+        if constexpr (std::endian::native == std::endian::big) word = byteSwap(word);
+        if (!plan.littleEndian) word = byteSwap(word);
+        uint64_t raw = (word >> plan.shift) & plan.mask;
+        double value;
+        int64_t millionths = kNoMillionths;
+        switch (plan.kind) {
+            case ValueKind::kUnsigned:
+                value = static_cast<double>(raw);
+                if (!scaleUnsigned(plan.exact, raw, millionths)) millionths = kNoMillionths;
+                break;
+            case ValueKind::kSigned: {
+                const int64_t extended =
+                    static_cast<int64_t>(raw << plan.signShift) >> plan.signShift;
+                raw = static_cast<uint64_t>(extended);
+                value = static_cast<double>(extended);
+                if (!scaleSigned(plan.exact, extended, millionths)) millionths = kNoMillionths;
+                break;
+            }
+            case ValueKind::kFloat32: {
+                const auto bits = static_cast<uint32_t>(raw);
+                float single;
+                std::memcpy(&single, &bits, sizeof single);
+                value = static_cast<double>(single);
+                break;
+            }
+            case ValueKind::kFloat64:
+                std::memcpy(&value, &raw, sizeof value);
+                break;
+            default:
+                continue;
+        }
+        SignalValue& out = values.emplace_back();
+        out.value = scaled(signal, value);
+        out.signalName = plan.name;
+        out.unit = plan.unit;
+        if (plan.kind <= ValueKind::kSigned && !signal.valueDescriptions.entries.empty()) {
+            out.enumText = enumTextOf(signal.valueDescriptions, raw);
+        }
+        out.signal = &signal;
+        out.millionths = millionths == 0 ? kNoMillionths : millionths;
     }
 }
 
@@ -269,8 +356,16 @@ void FrameDecoder::decodeSignal(const dbc::DbcSignal& signal, int depth) {
             out.enumText = enumTextOf(signal.valueDescriptions, raw);
         }
     }
-    out.value = signal.factor * value + signal.offset;
+    out.value = scaled(signal, value);
     out.signal = &signal;
+    if (plans_ != nullptr && !signal.isFloat) {
+        const ExactScaling& exact = plans_[&signal - message_->signals.data()].exact;
+        int64_t millionths = 0;
+        const bool done = signal.isSigned
+                              ? scaleSigned(exact, static_cast<int64_t>(raw), millionths)
+                              : scaleUnsigned(exact, raw, millionths);
+        if (done && millionths != 0) out.millionths = millionths;
+    }
     if (selection_ == nullptr || selection_->signalSelected(*message_, signal)) {
         values_->push_back(out);
     }

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "dbc/database.h"
+#include "decode/exact_scaling.h"
 #include "monitor/records.h"
 
 namespace decode {
+
+inline constexpr int64_t kNoMillionths = INT64_MIN;
 
 // One decoded value. The texts point into the database, which outlives every conversion.
 struct SignalValue {
@@ -19,6 +22,9 @@ struct SignalValue {
     std::string_view unit;
     std::string_view enumText;
     const dbc::DbcSignal* signal = nullptr;  // the signal it is the value of
+    // The value exactly in millionths when its six-decimal text is that of `value` (never 0,
+    // whose sign only the double knows); kNoMillionths otherwise.
+    int64_t millionths = kNoMillionths;
 };
 
 inline constexpr std::string_view kUndefinedEnumText = "<undefined>";
@@ -53,22 +59,39 @@ public:
     const dbc::DbcMessage* message() const { return message_; }
     const dbc::CanDatabase& database() const { return database_; }
 
-    // How one signal's bits are read, worked out once per message: a field that lies within an
-    // 8-byte window of the frame is one load, a shift and a mask.
+    // How one signal's bits are read and become a value, worked out once per message: a field
+    // that lies within an 8-byte window of the frame is one load, a shift and a mask.
+    enum class ValueKind : uint8_t { kUnsigned, kSigned, kFloat32, kFloat64, kNone };
     struct SignalPlan {
         uint64_t mask = 0;
         uint8_t byte = 0;       // first byte of the window
         uint8_t shift = 0;      // right shift of the window's bits in the field's order
         uint8_t bytesRead = 0;  // bytes that must be readable for the one load; 0: never
         bool littleEndian = false;
+        ValueKind kind = ValueKind::kNone;
+        uint8_t signShift = 0;  // 64 - length of a signed field, shifted up and back to extend
+        ExactScaling exact;
+        std::string_view name;
+        std::string_view unit;
     };
 
 private:
     const dbc::DbcMessage* lookUp(const can::Frame& frame);
     const dbc::DbcMessage* standardMessage(uint32_t canId);
-    // The plans of the message's signals, in its order; nullptr for a message of no database.
-    const SignalPlan* plansOf(const dbc::DbcMessage& message);
+    static constexpr uint32_t kNotPlanned = UINT32_MAX;
+    // Worked out at a message's first frame: where its signals' plans start in planStore_, the
+    // bytes the one-load reads need, and whether every signal is read that way, outside any
+    // multiplexing.
+    struct MessagePlan {
+        uint32_t start = kNotPlanned;
+        uint8_t bytesNeeded = 0;
+        bool flat = false;
+    };
+    // The plan of the message, or nullptr for a message of no database.
+    const MessagePlan* planOf(const dbc::DbcMessage& message);
     uint64_t rawBits(const dbc::DbcSignal& signal) const;
+    // Every signal of a flat message whose bytes are all there, in one pass over the plans.
+    void decodeFlat();
     void decodeSignal(const dbc::DbcSignal& signal, int depth);
     void decodeDependents(const dbc::DbcSignal& switchSignal, int32_t switchValue, int depth);
     // Values read partly or wholly past the bytes taken from the frame (read as zero there).
@@ -81,10 +104,8 @@ private:
     DecodeStats* stats_ = nullptr;
     const dbc::DbcMessage* message_ = nullptr;
     const SignalPlan* plans_ = nullptr;  // of message_
-    // Where each message's plans start in planStore_, by the message's place in the database;
-    // kNotPlanned until the message is first met.
-    static constexpr uint32_t kNotPlanned = UINT32_MAX;
-    std::vector<uint32_t> planStart_;
+    // The plan of each message, by its place in the database.
+    std::vector<MessagePlan> messagePlans_;
     std::vector<SignalPlan> planStore_;
     // The message of each standard identifier, filled at the first standard frame: most frames
     // of a bus are standard, and one load finds theirs instead of a search of all messages.

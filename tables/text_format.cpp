@@ -1,5 +1,6 @@
 #include "tables/text_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -105,21 +106,20 @@ void splitSmallValueWide(uint64_t mantissa, int shift, uint64_t& whole, uint64_t
 
 // Writes the whole part and the six decimals; `out` must have room for 8 bytes past the text.
 char* writeFixed(char* out, uint64_t whole, uint32_t millionths) {
-    if (whole < 10) {
-        *out++ = static_cast<char>('0' + whole);
-    } else if (whole < 100) {
-        putPair(out, static_cast<uint32_t>(whole));
-        out += 2;
-    } else if (std::endian::native == std::endian::little && whole < 100000000) {
+    if (std::endian::native == std::endian::little && whole < 100000000) {
+        // Eight digits of each part at once: leading zero digits of the whole part are the low
+        // bytes equal to '0' (one digit stays), and the decimals' two leading zeros make room
+        // for the point.
         const uint64_t digits = eightDigits(static_cast<uint32_t>(whole));
-        // Leading zero digits are the low bytes equal to '0'; three digits at least remain.
-        const int zeros = std::countr_zero(digits ^ 0x3030303030303030) / 8;
+        const int zeros = std::min(std::countr_zero(digits ^ 0x3030303030303030) / 8, 7);
         const uint64_t significant = digits >> (8 * zeros);
         std::memcpy(out, &significant, 8);
         out += 8 - zeros;
-    } else {
-        out = writeDecimal(out, whole, decimalDigits(whole));
+        const uint64_t decimals = (eightDigits(millionths) >> 8 & ~uint64_t{0xFF}) | '.';
+        std::memcpy(out, &decimals, 8);
+        return out + 7;
     }
+    out = writeDecimal(out, whole, decimalDigits(whole));
     *out = '.';
     const uint32_t high = millionths / 10000;
     const uint32_t low = millionths - high * 10000;
@@ -176,6 +176,18 @@ size_t formatValue(char* out, double value) {
     const auto result =
         std::to_chars(out, out + kValueTextCapacity, value, std::chars_format::fixed, 6);
     return static_cast<size_t>(result.ptr - out);
+}
+
+size_t formatMillionths(char* out, int64_t millionths) {
+    // Without a branch: signs follow no pattern a predictor could learn.
+    const bool negative = millionths < 0;
+    const auto bits = static_cast<uint64_t>(millionths);
+    const uint64_t magnitude = negative ? 0 - bits : bits;
+    *out = '-';
+    char* const p = out + (negative ? 1 : 0);
+    const uint64_t whole = magnitude / 1000000;
+    const auto fraction = static_cast<uint32_t>(magnitude - whole * 1000000);
+    return static_cast<size_t>(writeFixed(p, whole, fraction) - out);
 }
 
 void appendValue(std::string& out, double value) {

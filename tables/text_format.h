@@ -17,6 +17,10 @@ void appendValue(std::string& out, double value);
 inline constexpr size_t kValueTextCapacity = 400;
 size_t formatValue(char* out, double value);
 
+// The same text for a value given exactly in millionths (-1.5 as -1500000), which "%lf" shows
+// digit for digit: whole part, point, six decimals. Needs 8 bytes of room past the text.
+size_t formatMillionths(char* out, int64_t millionths);
+
 // "%0*lX": upper-case hexadecimal, at least `minDigits` digits, zero-padded, never cut.
 void appendHex(std::string& out, uint32_t value, int minDigits);
 // The Ch column's text of a channel (0 for CH1): "CH1", "CH2", ... "CH65536".

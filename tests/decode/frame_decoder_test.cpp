@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tables/text_format.h"
 
 namespace {
 
@@ -329,3 +332,125 @@ TEST(DecodeFrame, NothingDecodesBeforeFinalisationOrWithoutSignals) {
 }
 
 }  // namespace
+
+namespace {
+
+// A signal of random layout and kind: Intel or Motorola, any length, signed or not, an IEEE
+// real now and then, a factor and offset that are short decimals or any doubles.
+dbc::DbcSignal randomSignal(std::mt19937_64& random, int index) {
+    const bool intel = (random() & 1) != 0;
+    const int length = 1 + static_cast<int>(random() % 64);
+    const int msb = static_cast<int>(random() % static_cast<uint64_t>(64 - length + 1));
+    const int start = intel ? msb : (msb / 8) * 8 + 7 - msb % 8;
+    dbc::DbcSignal s = makeSignal(numbered("S", index), start, length, intel, random() % 2 == 0);
+    s.unit = text(numbered("u", index));
+    if (random() % 8 == 0 && (length == 32 || length == 64 || random() % 2 == 0)) {
+        s.isFloat = true;
+        s.bitLength = random() % 2 == 0 ? 32 : 64;
+        s.startBit = intel ? 0 : 7;
+    }
+    const double decimals[] = {1, 0.1, 0.25, 0.01, 0.5, -0.001, 0.000001, 40, 0.3};
+    const double offsets[] = {0, -40, -100, 0.5, 0.7, -0.000001, 1e6};
+    s.factor = random() % 5 == 0 ? std::ldexp(static_cast<double>(random() % 1000), -12)
+                                 : decimals[random() % std::size(decimals)];
+    s.offset = random() % 5 == 0 ? static_cast<double>(random() % 1000) / 3
+                                 : offsets[random() % std::size(offsets)];
+    if (random() % 6 == 0) s.valueDescriptions.entries = descriptions({{-1, "Neg"}, {0, "Off"}});
+    return s;
+}
+
+}  // namespace
+
+// Every path of the decoding (the one pass over a message's plans, the signal by signal way of
+// short frames) gives what a reference decoder gives, and the millionths, where given, the
+// same text as the value.
+TEST(DecodeFrame, ValuesAndTheirTextsMatchAReferenceOnRandomLayouts) {
+    std::mt19937_64 random(20261211);
+    int exact = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::vector<dbc::DbcSignal> signals;
+        const int count = 1 + static_cast<int>(random() % 8);
+        for (int i = 0; i < count; ++i) signals.push_back(randomSignal(random, i));
+        dbc::CanDatabase db;
+        finalise(db, {makeMessage(0x100, 8, signals)});
+        FrameDecoder decoder(db);
+        for (int frameRound = 0; frameRound < 200; ++frameRound) {
+            std::vector<uint8_t> data(random() % 4 == 0 ? random() % 9 : 8);
+            for (auto& b : data) b = static_cast<uint8_t>(random() >> (random() % 2 == 0 ? 0 : 60));
+            if (data.empty()) data.push_back(0);
+            const can::Frame frame = makeFrame(0x100, false, data);
+            std::vector<SignalValue> values;
+            decoder.decodeFrame(frame, values);
+            ASSERT_EQ(values.size(), signals.size());
+            for (size_t i = 0; i < values.size(); ++i) {
+                const dbc::DbcSignal& s = db.messages[0].signals[i];
+                uint64_t raw = extractBits(frame.data, frame.dataLength, s.startBit, s.bitLength,
+                                           s.isLittleEndian);
+                double value = 0;
+                if (s.isFloat && s.bitLength == 32) {
+                    const auto bits = static_cast<uint32_t>(raw);
+                    float single;
+                    std::memcpy(&single, &bits, sizeof single);
+                    value = single;
+                } else if (s.isFloat) {
+                    std::memcpy(&value, &raw, sizeof value);
+                } else if (s.isSigned) {
+                    if (s.bitLength < 64 && (raw >> (s.bitLength - 1)) != 0) {
+                        raw |= ~uint64_t{0} << s.bitLength;
+                    }
+                    value = static_cast<double>(static_cast<int64_t>(raw));
+                } else {
+                    value = static_cast<double>(raw);
+                }
+                const double expected = s.factor * value + s.offset;
+                const SignalValue& got = values[i];
+                EXPECT_EQ(std::memcmp(&got.value, &expected, sizeof expected), 0)
+                    << s.name.view() << " " << got.value << " " << expected;
+                EXPECT_EQ(got.signalName, s.name.view());
+                EXPECT_EQ(got.unit, s.unit.view());
+                EXPECT_EQ(got.signal, &s);
+                const std::string_view description =
+                    s.valueDescriptions.entries.empty() || s.isFloat
+                        ? std::string_view{}
+                        : (static_cast<int64_t>(raw) == 0    ? "Off"
+                           : static_cast<int64_t>(raw) == -1 ? "Neg"
+                                                             : ::decode::kUndefinedEnumText);
+                EXPECT_EQ(got.enumText, description);
+                char fromValue[tables::kValueTextCapacity];
+                const std::string_view valueText(fromValue,
+                                                 tables::formatValue(fromValue, got.value));
+                if (got.millionths != ::decode::kNoMillionths) {
+                    EXPECT_FALSE(s.isFloat);
+                    char fromMillionths[tables::kValueTextCapacity];
+                    ASSERT_EQ(std::string_view(fromMillionths, tables::formatMillionths(
+                                                                   fromMillionths, got.millionths)),
+                              valueText)
+                        << s.factor << " " << s.offset << " " << raw;
+                    ++exact;
+                }
+            }
+        }
+    }
+    EXPECT_GT(exact, 100000);
+}
+
+// A value of zero is given only as a double: "-0.000000" when rounding made it negative.
+TEST(DecodeFrame, ZeroValuesKeepTheSignOfTheDouble) {
+    auto s = makeSignal("S", 0, 8, true);
+    s.factor = 0.3;
+    s.offset = -0.9;
+    dbc::CanDatabase db;
+    finalise(db, {makeMessage(0x10, 8, {s})});
+    FrameDecoder decoder(db);
+    std::vector<SignalValue> values;
+    std::vector<SignalValue> eight;
+    decoder.decodeFrame(makeFrame(0x10, false, {3, 0, 0, 0, 0, 0, 0, 0}), values);
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].millionths, ::decode::kNoMillionths);
+    std::string text;
+    tables::appendValue(text, values[0].value);
+    EXPECT_EQ(text, "-0.000000");
+    decoder.decodeFrame(makeFrame(0x10, false, {4, 0, 0, 0, 0, 0, 0, 0}), eight);
+    ASSERT_EQ(eight.size(), 1u);
+    EXPECT_EQ(eight[0].millionths, 300000);
+}

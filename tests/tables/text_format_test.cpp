@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -78,6 +79,38 @@ TEST(AppendValue, NonFiniteValuesHaveOneSpellingEverywhere) {
     out += ',';
     tables::appendValue(out, -std::numeric_limits<double>::infinity());
     EXPECT_EQ(out, "nan,nan,inf,-inf");
+}
+
+std::string millionthsText(int64_t millionths) {
+    char buffer[tables::kValueTextCapacity];
+    return std::string(buffer, tables::formatMillionths(buffer, millionths));
+}
+
+TEST(FormatMillionths, WholePartPointAndSixDecimals) {
+    const std::pair<int64_t, const char*> cases[] = {
+        {1, "0.000001"},
+        {-1, "-0.000001"},
+        {1500000, "1.500000"},
+        {-40000000, "-40.000000"},
+        {99999999999999, "99999999.999999"},
+        {100000000000000, "100000000.000000"},
+        {-123456789012345678, "-123456789012.345678"},
+        {INT64_MAX, "9223372036854.775807"},
+        {INT64_MIN + 1, "-9223372036854.775807"},
+    };
+    for (const auto& [millionths, text] : cases) EXPECT_EQ(millionthsText(millionths), text);
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 100000; ++i) {
+        const auto millionths =
+            static_cast<int64_t>(random() >> (1 + random() % 63)) * (random() % 2 == 0 ? 1 : -1);
+        const uint64_t magnitude = millionths < 0 ? 0 - static_cast<uint64_t>(millionths)
+                                                  : static_cast<uint64_t>(millionths);
+        std::string fraction = std::to_string(magnitude % 1000000);
+        fraction.insert(0, 6 - fraction.size(), '0');
+        const std::string expected =
+            (millionths < 0 ? "-" : "") + std::to_string(magnitude / 1000000) + "." + fraction;
+        ASSERT_EQ(millionthsText(millionths), expected);
+    }
 }
 
 TEST(AppendHex, PadsToTheMinimumAndNeverCuts) {
