@@ -63,7 +63,8 @@ void LongColumnSink::expectFrames(uint64_t frames) {
     const uint64_t perFrame = (numbering_.signalCount() + messages - 1) / messages;
     const auto rows = static_cast<size_t>(std::min(frames * perFrame, kMostRowsReserved));
     columns_.time.reserve(rows);
-    for (auto* column : {&columns_.channel, &columns_.extended}) column->reserve(rows);
+    columns_.wideChannels ? columns_.wideChannel.reserve(rows) : columns_.channel.reserve(rows);
+    columns_.extended.reserve(rows);
     columns_.id.reserve(rows);
     columns_.value.reserve(rows);
     for (auto* column :
@@ -80,7 +81,11 @@ void LongColumnSink::write(const tables::DecodedFrame& decoded) {
     const size_t count = decoded.values.size();
     const size_t first = columns_.rows();
     columns_.time.append(rowTimeOf(time_, decoded.microseconds), count);
-    columns_.channel.resize(first + count, static_cast<uint8_t>(channel + 1));
+    if (columns_.wideChannels) {
+        columns_.wideChannel.resize(first + count, static_cast<uint32_t>(channel) + 1);
+    } else {
+        columns_.channel.resize(first + count, static_cast<uint8_t>(channel + 1));
+    }
     columns_.id.resize(first + count, frame.canId);
     columns_.extended.resize(first + count, frame.isExtended ? 1 : 0);
     columns_.message.codes.resize(first + count, messageCode);
@@ -125,6 +130,7 @@ void LongColumnSink::append(LongColumnSink& later) {
     appendColumn(columns_.time.instant, rows.time.instant);
     appendColumn(columns_.time.elapsed, rows.time.elapsed);
     appendColumn(columns_.channel, rows.channel);
+    appendColumn(columns_.wideChannel, rows.wideChannel);
     appendColumn(columns_.id, rows.id);
     appendColumn(columns_.extended, rows.extended);
     appendColumn(columns_.value, rows.value);

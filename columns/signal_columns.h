@@ -68,8 +68,12 @@ private:
 // The long table: one row per signal value.
 struct LongColumns {
     RowTimeColumns time;
-    std::vector<uint8_t> channel;  // 1 CH1, 2 CH2
-    std::vector<uint32_t> id;      // the frame's own identifier, as the CAN_ID column
+    // The channel numbers (1 CH1): a byte each for a capture's two channels, or in
+    // `wideChannel`, four bytes each, for a log's channels up to CH65536.
+    std::vector<uint8_t> channel;
+    std::vector<uint32_t> wideChannel;
+    bool wideChannels = false;
+    std::vector<uint32_t> id;  // the frame's own identifier, as the CAN_ID column
     std::vector<uint8_t> extended;
     CategoryColumn message;
     CategoryColumn signal;
@@ -109,6 +113,8 @@ public:
     void write(const tables::DecodedFrame& frame) override;
     uint64_t linesWritten() const override { return columns_.rows(); }
     void expectFrames(uint64_t frames) override;
+    // Keeps the channels in `wideChannel`, for a log's; asked before the first row.
+    void keepAnyChannel() { columns_.wideChannels = true; }
 
     LongColumns& columns() { return columns_; }
     // Adds the rows another sink of the same decoding gathered after this one's (a later part of

@@ -10,9 +10,10 @@
 #include "cli/rules/convert_options.h"
 #include "cli/rules/option_values.h"
 #include "cli/rules/outcome_text.h"
+#include "cli/rules/run_options.h"
 #include "platform/text_encoding.h"
 #include "python/src/bindings.h"
-#include "python/src/database_handle.h"
+#include "python/src/channel_databases.h"
 #include "python/src/texts.h"
 #include "run/batch.h"
 #include "run/file_stats.h"
@@ -93,14 +94,13 @@ py::dict resultOf(const std::vector<std::filesystem::path>& displays, size_t ind
 py::list convertFiles(const std::vector<py::bytes>& inputs,
                       const std::vector<std::string>& displays,
                       const std::vector<std::pair<std::string, std::string>>& options,
-                      const std::optional<DatabasePointer>& ch1,
-                      const std::optional<DatabasePointer>& ch2) {
+                      const std::optional<DatabasePointer>& every, const ChannelHandles& own) {
     const cli::ConvertRequest request = requestOf(options);
     const run::OutputNaming naming = namingOf(request, inputs.size());
+    const ChannelDatabases databases = channelDatabases(every, own);
     std::vector<std::string> unmatched;
-    const decode::DecodingSetup setup(ch1 && *ch1 ? (*ch1)->database.get() : nullptr,
-                                      ch2 && *ch2 ? (*ch2)->database.get() : nullptr,
-                                      request.selection, request.j1939, unmatched);
+    const decode::DecodingSetup setup(databases.every, databases.own, request.selection,
+                                      request.j1939, unmatched);
     if (!unmatched.empty()) {
         throw py::value_error("'" + unmatched.front() + "' matches nothing in the database");
     }
@@ -132,7 +132,7 @@ std::optional<py::bytes> outputPath(const py::bytes& input, const py::bytes& dir
 
 void bindConvert(py::module_& module) {
     module.def("convert_files", &convertFiles, py::arg("inputs"), py::arg("displays"),
-               py::arg("options"), py::arg("ch1"), py::arg("ch2"),
+               py::arg("options"), py::arg("every"), py::arg("own"),
                "Converts captures as `txtcvt-cli convert` does with these options (pairs of a "
                "name and its value); a dict per input.");
     module.def("output_path", &outputPath, py::arg("input"), py::arg("directory"),
@@ -156,6 +156,15 @@ void bindConvert(py::module_& module) {
             return out;
         },
         py::arg("text"), "'100-1FF,18FEF100' as (low, high) pairs.");
+    module.def(
+        "parse_channel",
+        [](const std::string& text) -> std::optional<int32_t> {
+            const std::optional<settings::Channels> channels = cli::parseChannelChoice(text);
+            if (!channels) return std::nullopt;
+            return settings::channelNumberOf(*channels);
+        },
+        py::arg("text"), "'all' as 0, 'ch5' as 5 (up to the last channel), or None.");
+    module.attr("MAX_CHANNEL") = settings::kMaxChannelNumber;
 }
 
 }  // namespace txtcvt_python

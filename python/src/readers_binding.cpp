@@ -15,13 +15,14 @@
 #include "decode/decoding_setup.h"
 #include "python/src/arrays.h"
 #include "python/src/bindings.h"
-#include "python/src/database_handle.h"
+#include "python/src/channel_databases.h"
 #include "python/src/file_result.h"
 #include "python/src/large_pages.h"
 #include "python/src/texts.h"
 #include "run/column_parts.h"
 #include "run/file_converter.h"
 #include "run/input_open.h"
+#include "settings/conversion_settings.h"
 #include "sources/capture_source.h"
 
 namespace py = pybind11;
@@ -103,7 +104,8 @@ py::dict longColumns(columns::LongColumnSink& sink, const std::string& encoding)
     columns::LongColumns& table = sink.columns();
     py::dict columns;
     addTimes(columns, std::move(table.time.instant), std::move(table.time.elapsed));
-    columns["channel"] = toArray(std::move(table.channel));
+    columns["channel"] = table.wideChannels ? py::array(toArray(std::move(table.wideChannel)))
+                                            : py::array(toArray(std::move(table.channel)));
     columns["id"] = toArray(std::move(table.id));
     columns["extended"] = toBoolArray(std::move(table.extended));
     columns["message"] = categoryColumn(table.message, encoding);
@@ -131,10 +133,6 @@ py::dict wideColumns(columns::WideColumnSink& sink, const std::string& encoding)
     return columns;
 }
 
-const dbc::CanDatabase* databaseOf(const std::optional<DatabasePointer>& handle) {
-    return handle && *handle ? (*handle)->database.get() : nullptr;
-}
-
 // What read_signals asks for beyond the capture and the databases.
 struct SignalRequest {
     decode::SelectionRequest selection;
@@ -152,7 +150,10 @@ SignalRequest signalRequest(const std::vector<std::string>& messages,
     for (const auto& [low, high] : ids) request.selection.ids.push_back({low, high});
     request.j1939 = j1939;
     tables::ConversionOptions& options = request.options;
-    if (channel < 0 || channel > 2) throw py::value_error("channel is 0 (both), 1 or 2");
+    if (channel < 0 || channel > settings::kMaxChannelNumber) {
+        throw py::value_error("channel is 0 (all) or a channel number from 1 to " +
+                              std::to_string(settings::kMaxChannelNumber));
+    }
     options.channels = static_cast<settings::Channels>(channel);
     options.timeStamps = settings::TimeStamps::kTimeOfDay;
     options.layout = wide ? tables::TableLayout::kWide : tables::TableLayout::kLong;
@@ -161,17 +162,17 @@ SignalRequest signalRequest(const std::vector<std::string>& messages,
     return request;
 }
 
-// Loads a capture and converts it into `sink` with the GIL released; the capture's summary goes
-// into `summary`. `roomMade` runs once the sink has made room for the capture's rows.
+// Loads a capture or log and converts it into `sink` with the GIL released; its summary goes
+// into `summary`. `ready` readies the sink for the input before its first row.
 run::FileOutcome readCapture(const std::filesystem::path& path, const decode::Decoding& decoding,
                              const tables::ConversionOptions& options,
-                             columns::ColumnSinkBase& sink, const std::function<void()>& roomMade,
+                             columns::ColumnSinkBase& sink,
+                             const std::function<void(const sources::FrameSource&)>& ready,
                              CaptureSummary& summary) {
     py::gil_scoped_release released;
     const run::OpenedInput opened = run::openInput(path);
     if (opened.source == nullptr) return opened.failure;
-    sink.expectFrames(opened.source->counts().records);
-    roomMade();
+    ready(*opened.source);
     run::FileOutcome outcome;
     // The long table of a large capture is decoded on every core; the wide table's rows carry
     // the values before them, so one reader makes them.
@@ -190,16 +191,16 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
 }
 
 py::dict readSignals(const py::bytes& path, const std::string& display,
-                     const std::optional<DatabasePointer>& ch1,
-                     const std::optional<DatabasePointer>& ch2, const std::string& encoding,
-                     const std::vector<std::string>& messages,
+                     const std::optional<DatabasePointer>& every, const ChannelHandles& own,
+                     const std::string& encoding, const std::vector<std::string>& messages,
                      const std::vector<std::string>& signals,
                      const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939, int channel,
                      bool wide, bool hold, uint64_t resampleMicroseconds) {
     const SignalRequest request =
         signalRequest(messages, signals, ids, j1939, channel, wide, hold, resampleMicroseconds);
+    const ChannelDatabases databases = channelDatabases(every, own);
     std::vector<std::string> unmatched;
-    const decode::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+    const decode::DecodingSetup setup(databases.every, databases.own, request.selection,
                                       request.j1939, unmatched);
     py::dict out;
     if (!unmatched.empty()) {
@@ -216,12 +217,15 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     } else {
         sink = &longSink.emplace(setup.decoding());
     }
-    const auto adviseColumns = [&] {
+    const auto ready = [&](const sources::FrameSource& source) {
+        // A log's channels run past a capture's two.
+        if (!wide && source.formatName() != "capture") longSink->keepAnyChannel();
+        sink->expectFrames(source.counts().records);
         wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
     };
     CaptureSummary summary;
     const run::FileOutcome outcome =
-        readCapture(pathOf(path), setup.decoding(), request.options, *sink, adviseColumns, summary);
+        readCapture(pathOf(path), setup.decoding(), request.options, *sink, ready, summary);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);
@@ -232,14 +236,14 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
 
 // The columns of the wide table for the databases and the selection, or the patterns that
 // match nothing.
-py::dict wideColumnNames(const std::optional<DatabasePointer>& ch1,
-                         const std::optional<DatabasePointer>& ch2, const std::string& encoding,
-                         const std::vector<std::string>& messages,
+py::dict wideColumnNames(const std::optional<DatabasePointer>& every, const ChannelHandles& own,
+                         const std::string& encoding, const std::vector<std::string>& messages,
                          const std::vector<std::string>& signals,
                          const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939) {
     const SignalRequest request = signalRequest(messages, signals, ids, j1939, 0, true, false, 0);
+    const ChannelDatabases databases = channelDatabases(every, own);
     std::vector<std::string> unmatched;
-    const decode::DecodingSetup setup(databaseOf(ch1), databaseOf(ch2), request.selection,
+    const decode::DecodingSetup setup(databases.every, databases.own, request.selection,
                                       request.j1939, unmatched);
     py::dict out;
     py::list names;
@@ -261,12 +265,13 @@ py::dict wideColumnNames(const std::optional<DatabasePointer>& ch1,
 void bindReaders(py::module_& module) {
     module.def("read_frames", &readFrames, py::arg("path"), py::arg("display"),
                "Every CAN frame of a capture as arrays, its information and what happened.");
-    module.def("read_signals", &readSignals, py::arg("path"), py::arg("display"), py::arg("ch1"),
-               py::arg("ch2"), py::arg("encoding"), py::arg("messages"), py::arg("signals"),
+    module.def("read_signals", &readSignals, py::arg("path"), py::arg("display"), py::arg("every"),
+               py::arg("own"), py::arg("encoding"), py::arg("messages"), py::arg("signals"),
                py::arg("ids"), py::arg("j1939"), py::arg("channel"), py::arg("wide"),
                py::arg("hold"), py::arg("resample_us"),
-               "The decoded rows of a capture as arrays, long or wide.");
-    module.def("wide_column_names", &wideColumnNames, py::arg("ch1"), py::arg("ch2"),
+               "The decoded rows of a capture or log as arrays, long or wide; `every` the database "
+               "of every channel, `own` (channel number, database) pairs.");
+    module.def("wide_column_names", &wideColumnNames, py::arg("every"), py::arg("own"),
                py::arg("encoding"), py::arg("messages"), py::arg("signals"), py::arg("ids"),
                py::arg("j1939"), "The column names of the wide layout, or the unmatched patterns.");
 }

@@ -51,10 +51,9 @@ def output_options(output_dir, output):
 
 def convert_group(inputs, dbc_paths, named):
     """Converts inputs in list order in this process: a dict per input."""
-    ch1, ch2 = databases_from_paths(dbc_paths)
     return _core.convert_files([os.fsencode(path) for path in inputs],
                                [display_path(path) for path in inputs], named,
-                               ch1 and ch1._handle, ch2 and ch2._handle)
+                               *databases_from_paths(dbc_paths).handles())
 
 
 def raise_failures(table):

@@ -6,21 +6,37 @@ import os
 from . import _core
 from ._database import Database
 
-_CHANNELS = {None: 0, 0: 0, "all": 0, 1: 1, "ch1": 1, 2: 2, "ch2": 2}
-
-
 def display_path(path):
     """A path as the messages show it: as given."""
     return os.fsdecode(os.fspath(path))
 
 
 def channel_number(channel):
-    """0 for both channels, 1 for CH1, 2 for CH2."""
-    key = channel.lower() if isinstance(channel, str) else channel
-    try:
-        return _CHANNELS[key]
-    except (KeyError, TypeError):
-        raise ValueError(f"channel is 1, 2, 'ch1', 'ch2', 'all' or None, not {channel!r}") from None
+    """0 for every channel, else the channel's number (1 for CH1): an int, "chN" or "all" in any
+    case as ``--channel`` takes them, or None. Channels of a log run up to 65536."""
+    number = _channel(channel)
+    if number is None:
+        raise ValueError(f"channel is 1 to {_core.MAX_CHANNEL}, 'ch1' to 'ch{_core.MAX_CHANNEL}', "
+                         f"'all' or None, not {channel!r}")
+    return number
+
+
+def _channel(channel):
+    if channel is None:
+        return 0
+    if isinstance(channel, str):
+        return _core.parse_channel(channel)
+    if isinstance(channel, numbers.Integral) and 0 <= channel <= _core.MAX_CHANNEL:
+        return int(channel)
+    return None
+
+
+def _own_channel(key):
+    number = _channel(key)
+    if not number:
+        raise ValueError(f"a database per channel has channels 1 to {_core.MAX_CHANNEL} or "
+                         f"'ch1' to 'ch{_core.MAX_CHANNEL}' as keys, not {key!r}")
+    return number
 
 
 def name_list(value, encoding):
@@ -87,25 +103,59 @@ def _database(value):
     return Database.cached(value)
 
 
+class Databases:
+    """The databases of a read or conversion, as ``--dbc FILE`` or ``--dbc chN=FILE`` give
+    them: ``every`` for every channel, or ``own``, (channel number, database) pairs ascending."""
+
+    def __init__(self, every, own):
+        self.every = every
+        self.own = own
+
+    @property
+    def encoding(self):
+        """The first database's encoding: the one its texts are read with."""
+        return (self.every or self.own[0][1]).encoding
+
+    def handles(self):
+        """The arguments ``every`` and ``own`` of the core's readers and converters."""
+        return (self.every and self.every._handle,
+                [(channel, database._handle) for channel, database in self.own])
+
+    def dbc(self):
+        """The ``dbc`` argument that gives these databases."""
+        return self.every if self.every is not None else dict(self.own)
+
+
 def databases(dbc):
-    """(CH1's database, CH2's database) from one database for both, or a dict per channel such
-    as {1: "body.dbc", 2: powertrain}; paths are loaded once per process."""
+    """The :class:`Databases` of one database for every channel, or of a dict per channel such
+    as {1: "body.dbc", 2: powertrain, "ch8": gateway}; paths are loaded once per process."""
     if isinstance(dbc, dict):
-        chosen = {channel_number(key): value for key, value in dbc.items()}
-        if 0 in chosen or not chosen:
-            raise ValueError("a database per channel is a dict with the keys 1 and/or 2")
-        return _database(chosen.get(1)), _database(chosen.get(2))
+        own = sorted((channel, _database(value)) for channel, value in _per_channel(dbc).items())
+        if not own:
+            raise ValueError("no database given")
+        return Databases(None, own)
     database = _database(dbc)
     if database is None:
         raise ValueError("no database given")
-    return database, database
+    return Databases(database, [])
 
 
 def database_paths(dbc):
-    """The same choice as paths, to travel to other processes: a path, or {1: path, 2: path}."""
+    """The same choice as paths, to travel to other processes: a path, or {channel: path}."""
     if isinstance(dbc, dict):
-        return {channel_number(key): _path_of(value) for key, value in dbc.items()}
+        return {channel: _path_of(value) for channel, value in _per_channel(dbc).items()}
     return _path_of(dbc)
+
+
+def _per_channel(dbc):
+    """{channel number: database or path} of a dict per channel; None values left out."""
+    chosen = {}
+    for key, value in dbc.items():
+        channel = _own_channel(key)
+        if channel in chosen:
+            raise ValueError(f"channel {channel} is given two databases")
+        chosen[channel] = value
+    return {channel: value for channel, value in chosen.items() if value is not None}
 
 
 def _path_of(value):

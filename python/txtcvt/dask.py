@@ -56,15 +56,18 @@ def read_signals(paths, dbc, layout="long", *, include_path_column=False, **opti
     ``ddf.signal.cat.as_known()`` gathers them). ``include_path_column=True`` (or a column
     name) adds each row's capture path as a categorical column ``path``.
 
-    For ``layout="wide"`` this process loads the database too, to name the columns.
+    For ``layout="wide"`` this process loads the database too, to name the columns. The long
+    layout's ``channel`` is uint8 when every file is named ``*.DT`` (a capture's), else uint32
+    in every partition, as a log's channels need.
     """
     files = captures(paths)
     path_column = _path_column_name(include_path_column)
     dbc_paths = database_paths(dbc)
-    meta = _meta(dbc_paths, layout, options, path_column)
+    channel_dtype = _channel_dtype(files)
+    meta = _meta(dbc_paths, layout, options, path_column, channel_dtype)
     return dd.from_map(_read_partition, files, meta=meta, label="txtcvt-read-signals",
                        enforce_metadata=False, dbc_paths=dbc_paths, layout=layout,
-                       options=options, path_column=path_column)
+                       options=options, path_column=path_column, channel_dtype=channel_dtype)
 
 
 def convert(paths, dbc, output_dir=None, *, errors="raise", **options):
@@ -110,24 +113,28 @@ def _path_column_name(include_path_column):
     return include_path_column or None
 
 
-def _read_partition(path, dbc_paths, layout, options, path_column):
-    ch1, ch2 = databases_from_paths(dbc_paths)
-    dbc = ch1 if ch1 is ch2 else {channel: db for channel, db in ((1, ch1), (2, ch2)) if db}
-    df = _read_signals(path, dbc, layout, **options)
+def _channel_dtype(files):
+    return "uint8" if all(path.lower().endswith(".dt") for path in files) else "uint32"
+
+
+def _read_partition(path, dbc_paths, layout, options, path_column, channel_dtype):
+    df = _read_signals(path, databases_from_paths(dbc_paths).dbc(), layout, **options)
+    if layout == "long" and df.channel.dtype.itemsize < np.dtype(channel_dtype).itemsize:
+        df["channel"] = df.channel.astype(channel_dtype)  # a capture among logs
     df.attrs = {}
     if path_column:
         df[path_column] = pd.Categorical.from_codes(np.zeros(len(df), dtype=np.int8), [path])
     return df
 
 
-def _meta(dbc_paths, layout, options, path_column):
+def _meta(dbc_paths, layout, options, path_column, channel_dtype):
     if layout == "wide":
         meta = _wide_meta(dbc_paths, options)
     else:
         meta = pd.DataFrame({
             "time": pd.Series([], dtype="datetime64[ns, UTC]"),
             "elapsed": pd.Series([], dtype="float64"),
-            "channel": pd.Series([], dtype="uint8"),
+            "channel": pd.Series([], dtype=channel_dtype),
             "id": pd.Series([], dtype="uint32"),
             "extended": pd.Series([], dtype="bool"),
             "message": pd.Series([], dtype="category"),
@@ -142,10 +149,10 @@ def _meta(dbc_paths, layout, options, path_column):
 
 
 def _wide_meta(dbc_paths, options):
-    ch1, ch2 = databases_from_paths(dbc_paths)
-    encoding = (ch1 or ch2).encoding
+    chosen = databases_from_paths(dbc_paths)
+    encoding = chosen.encoding
     result = _core.wide_column_names(
-        ch1 and ch1._handle, ch2 and ch2._handle, encoding or "",
+        *chosen.handles(), encoding or "",
         name_list(options.get("messages"), encoding), name_list(options.get("signals"), encoding),
         id_ranges(options.get("ids")), bool(options.get("j1939")))
     if "unmatched" in result:

@@ -76,3 +76,29 @@ def test_convert_writes_the_command_lines_files_on_the_workers(client, many, wor
                                 tmp_path / "twins", errors="report")
     assert table.outcome.tolist() == ["converted", "failed"]
     assert table.code[1] == 0x800700B7
+
+
+def test_read_signals_passes_a_database_per_channel_and_the_channel_kept_on(client, work,
+                                                                            tmp_path):
+    import can
+    from test_channels import BODY, GATEWAY, frames
+    (tmp_path / "body.dbc").write_text(BODY)
+    (tmp_path / "gateway.dbc").write_text(GATEWAY)
+    for name, writer in (("bus.asc", can.ASCWriter), ("bus.log", can.CanutilsLogWriter)):
+        log = writer(str(tmp_path / name))
+        for message in frames():
+            message.channel = f"can{message.channel}" if name == "bus.log" else message.channel
+            log.on_message_received(message)
+        log.stop()
+    files = [str(tmp_path / "bus.asc"), str(tmp_path / "bus.log"), str(work / "drive_v29.DT")]
+    dbc = {3: tmp_path / "body.dbc", "ch5": tmp_path / "gateway.dbc"}
+    for options in ({}, {"channel": "ch5"}):
+        ddf = txtcvt.dask.read_signals(files, dbc, **options)
+        assert ddf.channel.dtype == "uint32"  # a capture's partition too, among logs
+        computed = ddf.compute()
+        same_rows(computed, single_process(files, dbc, **options))
+        assert set(computed.channel) == ({5} if options else {3, 5})
+    wide = txtcvt.dask.read_signals(files, dbc, "wide", hold=True)
+    assert list(wide.columns[2:]) == ["CH3.Body.Door", "CH3.Body.Light", "CH5.Gateway.Load",
+                                      "CH5.Climate.Temp"]
+    same_rows(wide.compute(), single_process(files, dbc, layout="wide", hold=True))

@@ -75,7 +75,7 @@ def test_selections_and_arguments_that_name_nothing(work, vehicle):
     with pytest.raises(ValueError, match="no period"):
         txtcvt.read_signals(work / "drive_v29.DT", vehicle, "wide", resample="10 parsecs")
     with pytest.raises(ValueError, match="channel"):
-        txtcvt.read_signals(work / "drive_v29.DT", vehicle, channel=3)
+        txtcvt.read_signals(work / "drive_v29.DT", vehicle, channel=65537)
 
 
 def test_convert_writes_what_the_command_line_writes(work, vehicle, tmp_path):
