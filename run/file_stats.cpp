@@ -65,6 +65,8 @@ std::vector<int32_t> ChannelStats::met() const {
 
 void WalkStats::sourceSeen(const sources::FrameSource& source, const sources::WalkCounts& walked) {
     channels.take(walked.channels);
+    // A log knows its objects or lines only once read.
+    records = std::max(records, source.counts().records);
     log = source.formatName() != "capture";
     if (!log) return;
     const sources::SourceCounts& counts = source.counts();

@@ -164,6 +164,7 @@ size_t AscSource::read(std::span<can::Frame> frames) {
         if (takeLine(text, tooLong, frames[count])) ++count;
     }
     foldSkipped();
+    counts_.records = lines_.lineNumber();
     return count;
 }
 

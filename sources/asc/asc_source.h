@@ -3,6 +3,7 @@
 // lines of timed events, most of them in `Begin Triggerblock` ... `End TriggerBlock` blocks. The
 // CAN frames (classic, CAN FD, remote, error frames) are handed on; every other line is counted
 // by its kind, and a frame's line that cannot be read is counted as unreadable.
+// SourceCounts::records counts the lines read so far.
 //
 // Times: with a date the origin is dated (kDated): the date of the first `Begin Triggerblock`
 // that comes before any frame and has one (python-can counts its times from there), else the

@@ -96,6 +96,7 @@ size_t CandumpSource::read(std::span<can::Frame> frames) {
         }
         if (take(line, frames[count])) ++count;
     }
+    counts_.records = lines_.linesRead();
     return count;
 }
 

@@ -10,8 +10,9 @@
 // ahead, more than one time in eight is smaller than the one before (-t z times only grow);
 // log lines' elapsed times (-L -t z) count from zero. CandumpOptions can say which instead.
 //
-// Frame::place is the line number. Counted, never stopping: empty lines, comments, dropped-frames
-// notices, CAN XL frames and the explanation lines after an -e error frame under their names in
+// Frame::place is the line number; SourceCounts::records the lines read so far (those read ahead
+// included). Counted, never stopping: empty lines, comments, dropped-frames notices, CAN XL
+// frames and the explanation lines after an -e error frame under their names in
 // SourceCounts::skipped; a frame timed before the origin is read at the origin and counted as
 // kBeforeStart; lines that break the grammar, are longer than LineInput::kMaxLineLength, name a
 // 257th interface, or carry a time written unlike the first frame's are unreadable. A last line

@@ -36,6 +36,8 @@ public:
 
     platform::Status status() const;
     uint64_t consumed() const;
+    // The lines read from the file so far, those read ahead included.
+    uint64_t linesRead() const { return lines_.lineNumber(); }
     // The stored file ended before the data it holds (ByteInput::cutShort).
     bool inputCutShort() const;
 

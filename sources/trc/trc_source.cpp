@@ -139,6 +139,7 @@ size_t TrcSource::read(std::span<can::Frame> frames) {
         }
         takeLine(line, tooLong, frames[filled], filled);
     }
+    counts_.records = lines_->lineNumber();
     publishCounts();
     return filled;
 }

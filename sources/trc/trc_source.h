@@ -10,7 +10,7 @@
 // the local time of the recording computer, the origin is kDated; without, kElapsed. A
 // frame's time is its offset column. Channels: the bus column, from 1 (channel = bus - 1);
 // files without one (1.0, 1.1, 2.0 and 2.x files listing no B column) have channel 0 only.
-// Frame::place is the line number.
+// Frame::place is the line number; SourceCounts::records the lines read so far.
 //
 // Counted in SourceCounts::skipped: "comments", "empty lines", "bus warnings" (1.x warning
 // lines), "hardware status lines" (ST), "error counter changes" (EC), "user events" (EV),

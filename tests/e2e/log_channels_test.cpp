@@ -107,7 +107,8 @@ TEST_F(LogChannels, TheReportSaysWhatTheLogHeldByChannelAndKind) {
                                          pathText(dir / "run.json"), "--output", out()});
     const std::string report = readFileBytes(dir / "run.json");
     for (const char* part : {
-             "\"records\":0,\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},\"log\":{\"format\":"
+             // A log's records are the lines its reader walked: the nine of kLog.
+             "\"records\":9,\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},\"log\":{\"format\":"
              "\"candump log\",\"channels\":{\"ch1\":{\"data\":1,\"fd\":0,\"remote\":1,\"error\":1,"
              "\"damaged\":0},\"ch2\":{\"data\":2,\"fd\":1,\"remote\":0,\"error\":0,\"damaged\":0},"
              "\"ch8\":{\"data\":3,\"fd\":0,\"remote\":0,\"error\":0,\"damaged\":0}},\"skipped\":{},"
@@ -115,14 +116,14 @@ TEST_F(LogChannels, TheReportSaysWhatTheLogHeldByChannelAndKind) {
              // The CSV's digits: at least 7 for an extended identifier; a key for every channel.
              "{\"id\":\"7FF\",\"extended\":false,\"frames\":1,\"ch1\":0,\"ch2\":1},"
              "{\"id\":\"CF00500\",\"extended\":true,\"frames\":1,\"ch1\":0,\"ch2\":0,\"ch8\":1}",
-             "\"totals\":{\"files\":1,\"converted\":1,\"cutShort\":0,\"failed\":0,\"records\":0,"
+             "\"totals\":{\"files\":1,\"converted\":1,\"cutShort\":0,\"failed\":0,\"records\":9,"
              "\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},\"log\":{\"logs\":1,",
              "\"unreadable\":1,\"cutShort\":0},\"framesDecoded\":4",
          }) {
         EXPECT_TRUE(holds(report, part)) << part << "\n" << report;
     }
     for (const char* line : {
-             "  0 records, 6 frames (CH1 1, CH2 2, CH8 3), 4 decoded, 15 lines written\n",
+             "  9 records, 6 frames (CH1 1, CH2 2, CH8 3), 4 decoded, 15 lines written\n",
              "  1 log: CH1 1 data, 1 remote, 1 error; CH2 2 data (1 FD); CH8 3 data\n",
              "  skipped: nothing; 1 unreadable line(s) or object(s)\n",
              "bus.log: 1 unreadable line(s) or object(s), the first: 8\n",
@@ -169,7 +170,7 @@ TEST_F(LogChannels, AnExportReportsItsFramesAndWhatItsFormatLeftOut) {
     for (const char* part : {
              "{\"program\":\"txtcvt-cli ",
              "\"format\":\"asc\",\n\"files\":[\n",
-             "\"outcome\":\"exported\",\"records\":0,\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},"
+             "\"outcome\":\"exported\",\"records\":9,\"frames\":{\"ch1\":1,\"ch2\":2,\"ch8\":3},"
              "\"channels\":{\"ch1\":{\"data\":1,\"fd\":0,\"remote\":1,\"error\":1,\"damaged\":0},",
              "\"unreadable\":1,\"firstUnreadable\":[8],\"cutShort\":false},\"leftOut\":{\"total\":"
              "1,\"framesOnChannel\":0,\"framesNotRead\":0,\"events\":0,\"errorDirections\":0,"
@@ -182,7 +183,7 @@ TEST_F(LogChannels, AnExportReportsItsFramesAndWhatItsFormatLeftOut) {
         EXPECT_TRUE(holds(report, part)) << part << "\n" << report;
     }
     EXPECT_TRUE(holds(summary, "Summary: 2 files: 1 exported, 0 cut short, 1 failed")) << summary;
-    EXPECT_TRUE(holds(summary, "  0 records, 6 frames (CH1 1, CH2 2, CH8 3)\n")) << summary;
+    EXPECT_TRUE(holds(summary, "  9 records, 6 frames (CH1 1, CH2 2, CH8 3)\n")) << summary;
     EXPECT_TRUE(holds(summary,
                       "  left out of the ASC logs: 1 identifiers and data of error "
                       "frames\n"))

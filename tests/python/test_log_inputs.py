@@ -1,4 +1,7 @@
 """CAN logs as inputs: python-can's writers make them, read_frames and read_signals read them."""
+import gzip
+import json
+
 import can
 import numpy as np
 import pytest
@@ -47,3 +50,24 @@ def test_read_signals_of_a_log_equal_those_of_the_capture_it_came_from(work, tmp
     with pytest.raises(txtcvt.CaptureError, match="cannot read the BLF log"):
         (tmp_path / "bad.blf").write_bytes(b"LOGG\x90\x00\x00\x00short")
         txtcvt.read_frames(tmp_path / "bad.blf")
+
+
+def test_the_report_counts_the_objects_or_lines_a_log_reader_walked(work, tmp_path):
+    messages = [can.Message(timestamp=1700000000.5 + i * 0.01, arbitration_id=0x100 + i,
+                            is_extended_id=False, data=bytes([i]), channel=i % 3)
+                for i in range(7)]
+    messages.append(can.Message(timestamp=1700000001.0, is_error_frame=True, channel=0))
+    write_log(tmp_path / "bus.blf", can.BLFWriter, messages)
+    # Header lines, a comment, frames, a line no reader takes, the last line without its end.
+    asc = ("date Tue Nov 14 10:13:20.500 pm 2023\nbase hex  timestamps absolute\n"
+           "// a comment\nBegin Triggerblock\n 0.000000 1  100             Rx   d 1 01\n"
+           " 0.001000 2  200             Rx   d 2 01 02\nnonsense\nEnd TriggerBlock")
+    (tmp_path / "lines.asc").write_text(asc)
+    (tmp_path / "packed.asc.gz").write_bytes(gzip.compress(asc.encode()))
+    expected = {"bus.blf": 8, "lines.asc": 8, "packed.asc.gz": 8}
+    inputs = [tmp_path / name for name in expected]
+    for command in (["convert", "--dbc", work / "vehicle.dbc"], ["export", "--format", "candump"]):
+        report = json.loads(run(CLI, *command, "-q", "--report", "-", "-o", tmp_path / "out",
+                                *inputs).stdout)
+        assert [entry["records"] for entry in report["files"]] == list(expected.values())
+        assert report["totals"]["records"] == sum(expected.values())
