@@ -71,11 +71,23 @@ OpenedInput openInput(const std::filesystem::path& input, const InputChoice& cho
         detected.gzip = *choice.format != InputFormat::kCapture && sources::isGzipFile(input);
     } else {
         const platform::Status told = sources::detectFileFormat(input, detected);
-        // Content of no log format is read as a capture: its loader says what is wrong.
         if (!told.ok() && told.code() != platform::kInvalidData) {
             return {nullptr, FileOutcome::loadFailed(told.code())};
         }
-        if (!told.ok()) detected.format = InputFormat::kCapture;
+        if (!told.ok()) {
+            // Content of no format in a file named as a log is not that log; any other is read
+            // as a capture, whose loader says what is wrong.
+            const std::u8string name = input.filename().u8string();
+            const std::optional<std::string_view> namedLog = sources::logNamedBy(
+                std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+            if (namedLog) {
+                OpenedInput failed{nullptr, FileOutcome::loadFailed(told.code())};
+                failed.failure.inputName = *namedLog;
+                failed.failure.where = told.description();
+                return failed;
+            }
+            detected.format = InputFormat::kCapture;
+        }
     }
     if (detected.format == InputFormat::kCapture) return openCapture(input);
     OpenedInput opened;

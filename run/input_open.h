@@ -28,7 +28,8 @@ struct OpenedInput {
 };
 
 // Opens the input: an analyzer's capture, or a BLF, ASC, candump or TRC log (the text ones also
-// gzip-compressed). A file that is none of them is read as a capture, whose loader says why not.
+// gzip-compressed). A file that is none of them is read as a capture, whose loader says why not;
+// but one named as a log (sources::logNamedBy) fails as that log, with why it is none.
 OpenedInput openInput(const std::filesystem::path& input, const InputChoice& choice = {});
 
 // The outcome of an output written completely as far as the input goes: converted, or cut short

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "monitor/monitor_file.h"
@@ -98,30 +99,41 @@ bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t\f\v") == std::string_view::npos;
 }
 
-std::optional<InputFormat> textFormatOf(std::string_view text, std::optional<InputFormat> hint) {
-    constexpr std::array<InputFormat, 3> kText = {InputFormat::kAsc, InputFormat::kCandump,
-                                                  InputFormat::kTrc};
+constexpr std::array<InputFormat, 3> kText = {InputFormat::kAsc, InputFormat::kCandump,
+                                              InputFormat::kTrc};
+
+// Each text format's count of the non-blank lines, and its rank: by strong headers first, then
+// by the lines of its own; 0 for no candidate.
+struct TextTallies {
     std::array<Tally, 3> tallies{};
     uint32_t lines = 0;
+    std::array<uint64_t, 3> rank{};
+};
+
+TextTallies tallyText(std::string_view text) {
+    TextTallies out;
     while (!text.empty()) {
         const size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (isBlank(line)) continue;
-        ++lines;
-        tallies[0].count(head_rules::ascLine(line));
-        tallies[1].count(head_rules::candumpLine(line));
-        tallies[2].count(head_rules::trcLine(line));
+        ++out.lines;
+        out.tallies[0].count(head_rules::ascLine(line));
+        out.tallies[1].count(head_rules::candumpLine(line));
+        out.tallies[2].count(head_rules::trcLine(line));
     }
-    // Ranked by strong headers first, then by the lines of their own; 0 for no candidate.
-    std::array<uint64_t, 3> rank{};
     for (size_t i = 0; i < kText.size(); ++i) {
-        const Tally& tally = tallies[i];
+        const Tally& tally = out.tallies[i];
         const bool candidate =
-            tally.strong > 0 || (tally.frames > 0 && uint64_t{tally.own} * 2 >= lines);
-        if (candidate) rank[i] = (tally.strong > 0 ? uint64_t{1} << 32 : 0) + tally.own;
+            tally.strong > 0 || (tally.frames > 0 && uint64_t{tally.own} * 2 >= out.lines);
+        if (candidate) out.rank[i] = (tally.strong > 0 ? uint64_t{1} << 32 : 0) + tally.own;
     }
+    return out;
+}
+
+std::optional<InputFormat> textFormatOf(std::string_view text, std::optional<InputFormat> hint) {
+    const std::array<uint64_t, 3> rank = tallyText(text).rank;
     const uint64_t best = *std::max_element(rank.begin(), rank.end());
     if (best == 0) return std::nullopt;
     const auto tied = std::count(rank.begin(), rank.end(), best);
@@ -129,6 +141,51 @@ std::optional<InputFormat> textFormatOf(std::string_view text, std::optional<Inp
         if (rank[i] == best && (tied == 1 || hint == kText[i])) return kText[i];
     }
     return std::nullopt;
+}
+
+// The head as text for the line rules: a UTF-8 BOM skipped, a last line the head cuts left out;
+// empty for content that is no text.
+std::optional<std::string> textOfHead(std::span<const uint8_t> head, bool wholeFile) {
+    if (head.size() >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
+        head = head.subspan(3);
+    }
+    if (!wholeFile) {
+        // The last line may be cut in the middle of a word: it is left out.
+        const auto lastEnd = std::find(head.rbegin(), head.rend(), uint8_t{'\n'});
+        head = head.first(static_cast<size_t>(head.rend() - lastEnd));
+    }
+    if (!looksLikeText(head)) return std::nullopt;
+    return std::string(head.begin(), head.end());
+}
+
+// Why content of none of the formats (`head`, inflated where `gzip`) is not the log its name
+// promises: `expected`, or for a bare .gz any text log. The words name what was looked for: "no
+// line of it is an ASC header or frame", "only 2 of its 9 lines are TRC headers or frames".
+std::string whyNoLogOf(std::optional<InputFormat> expected, bool gzip,
+                       std::span<const uint8_t> head, bool wholeFile) {
+    if (head.empty()) return gzip ? "it is empty once unpacked" : "the file is empty";
+    if (expected == InputFormat::kBlf) return "it does not start with a BLF file header (LOGG)";
+    if (!expected && !gzip) return "it is not gzip-compressed";
+    const std::optional<std::string> text = textOfHead(head, wholeFile);
+    if (!text) return "it is not text";
+    const TextTallies counted = tallyText(*text);
+    const auto index =
+        static_cast<size_t>(std::find(kText.begin(), kText.end(), expected) - kText.begin());
+    if (index == kText.size()) {
+        const bool none = std::all_of(counted.tallies.begin(), counted.tallies.end(),
+                                      [](const Tally& tally) { return tally.own == 0; });
+        return none ? "no line of it is a header or frame of an ASC, candump or TRC log"
+                    : "its lines are those of no one log format";
+    }
+    constexpr std::array<std::string_view, 3> kNames = {"an ASC", "a candump", "a TRC"};
+    const std::string named(kNames[index]);
+    const std::string plural = named.substr(named.find(' ') + 1) + " headers or frames";
+    const Tally& tally = counted.tallies[index];
+    if (counted.rank[index] != 0) return "more of its lines are those of another log format";
+    if (tally.own == 0) return "no line of it is " + named + " header or frame";
+    if (tally.frames == 0) return "no line of it is " + named + " frame";
+    return "only " + std::to_string(tally.own) + " of its " + (wholeFile ? "" : "first ") +
+           std::to_string(counted.lines) + " lines are " + plural;
 }
 
 // The first bytes already read, then the rest of the input: a gzip head inflated from the start.
@@ -151,8 +208,8 @@ private:
     size_t offset_ = 0;
 };
 
-platform::Status notReadable(const char* detail) {
-    return platform::Status::failure(platform::kInvalidData, detail);
+platform::Status notReadable(std::string detail) {
+    return platform::Status::failure(platform::kInvalidData, std::move(detail));
 }
 
 }  // namespace
@@ -189,6 +246,13 @@ std::optional<InputFormat> formatOfFileName(std::string_view name, bool* compres
     return std::nullopt;
 }
 
+std::optional<std::string_view> logNamedBy(std::string_view name) {
+    const std::optional<InputFormat> format = formatOfFileName(name);
+    if (format && *format != InputFormat::kCapture) return inputFormatName(*format);
+    if (endsWithIgnoringCase(name, ".gz")) return "gzip-compressed log";
+    return std::nullopt;
+}
+
 bool isListedInputName(std::string_view name) {
     return formatOfFileName(name).has_value() && !isDbcLoadLog(name);
 }
@@ -205,17 +269,9 @@ std::optional<InputFormat> formatOfHead(std::span<const uint8_t> head, bool whol
     if (head.size() >= 4 && std::memcmp(head.data(), kBlfSignature, 4) == 0) {
         return InputFormat::kBlf;
     }
-    if (head.size() >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
-        head = head.subspan(3);
-    }
-    if (!wholeFile) {
-        // The last line may be cut in the middle of a word: it is left out.
-        const auto lastEnd = std::find(head.rbegin(), head.rend(), uint8_t{'\n'});
-        head = head.first(static_cast<size_t>(head.rend() - lastEnd));
-    }
-    if (!looksLikeText(head)) return std::nullopt;
-    std::string text(head.begin(), head.end());
-    return textFormatOf(text, hint);
+    const std::optional<std::string> text = textOfHead(head, wholeFile);
+    if (!text) return std::nullopt;
+    return textFormatOf(*text, hint);
 }
 
 platform::Status detectInputFormat(ByteInput& stored, std::string_view fileName,
@@ -224,7 +280,12 @@ platform::Status detectInputFormat(ByteInput& stored, std::string_view fileName,
     std::vector<uint8_t> head(kDetectionHeadSize);
     head.resize(readFully(stored, head));
     if (!stored.status().ok()) return stored.status();
-    if (head.empty()) return notReadable("empty file: not a CAN log this program reads");
+    const std::optional<InputFormat> named = formatOfFileName(fileName);
+    const bool namesLog = logNamedBy(fileName).has_value();
+    if (head.empty()) {
+        return notReadable(namesLog ? "the file is empty"
+                                    : "empty file: not a CAN log this program reads");
+    }
     std::vector<uint8_t> content;
     bool wholeFile = head.size() < kDetectionHeadSize;
     if (startsWithGzipMagic(head)) {
@@ -237,8 +298,10 @@ platform::Status detectInputFormat(ByteInput& stored, std::string_view fileName,
     } else {
         content = std::move(head);
     }
-    const std::optional<InputFormat> format =
-        formatOfHead(content, wholeFile, formatOfFileName(fileName));
+    const std::optional<InputFormat> format = formatOfHead(content, wholeFile, named);
+    if (!format && namesLog) {
+        return notReadable(whyNoLogOf(named, detected.gzip, content, wholeFile));
+    }
     if (!format) {
         return notReadable(detected.gzip ? "gzip-compressed, but not a CAN log this program reads"
                                          : "not a CAN log this program reads");

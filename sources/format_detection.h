@@ -30,6 +30,10 @@ std::string_view inputFormatName(InputFormat format);
 // The format a file's name names by its extension, in any case: .DT, .blf, .asc, .log, .trc,
 // and .gz after a text log's (x.asc.gz, x.log.gz, x.trc.gz). `compressed` says whether it was .gz.
 std::optional<InputFormat> formatOfFileName(std::string_view name, bool* compressed = nullptr);
+// The log a file's name promises by its extension, for messages: "BLF log", "ASC log",
+// "candump log", "TRC log", or "gzip-compressed log" for a bare .gz; empty for a capture's name
+// and any other (whose content, when of no format, is read as a capture).
+std::optional<std::string_view> logNamedBy(std::string_view name);
 // Whether a folder's listing takes the file: formatOfFileName knows its extension, and it is
 // none of the program's own DBC load logs (dbcload.log, dbcload-ch1.log, dbcload-ch2.log).
 bool isListedInputName(std::string_view name);
@@ -59,8 +63,9 @@ struct DetectedInput {
 
 // Tells the format of a file whose bytes as stored `stored` hands on from its start; reads at
 // most a few blocks of it. kInvalidData with a message for content of none of the formats ("not
-// a CAN log this program reads"), a gzip-compressed capture, or a corrupt gzip head; the input's
-// own failure when it cannot be read.
+// a CAN log this program reads"; for a name logNamedBy knows, why it is not that log: "no line
+// of it is an ASC header or frame"), a gzip-compressed capture, or a corrupt gzip head; the
+// input's own failure when it cannot be read.
 platform::Status detectInputFormat(ByteInput& stored, std::string_view fileName,
                                    DetectedInput& detected);
 platform::Status detectFileFormat(const std::filesystem::path& path, DetectedInput& detected);

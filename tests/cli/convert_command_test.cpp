@@ -69,6 +69,40 @@ TEST_F(ConvertCommand, EachFileThatFailsIsNamedWithWhatHappenedAndItsCode) {
     EXPECT_EQ(messages, "");
 }
 
+TEST_F(ConvertCommand, AFileNamedAsALogThatIsNoneSaysWhichLogItIsNot) {
+    std::string binary(200, '\x01');
+    binary[1] = '\0';
+    testing_support::writeFileBytes(dir / "junk.asc", binary);
+    testing_support::writeFileBytes(dir / "notes.log", "some words\nmore words\n");
+    testing_support::writeFileBytes(dir / "other.blf", binary);
+    testing_support::writeFileBytes(dir / "junk2.trc.gz", "some words\n");
+    // What is not named as a log, and a capture named as one, read as captures as before.
+    testing_support::writeFileBytes(dir / "junk3.txt", binary);
+    testing_support::writeFileBytes(dir / "capture.asc", capture(10));
+    EXPECT_EQ(
+        run({"--quiet", "-o", path("out"), path("junk.asc"), path("notes.log"), path("other.blf"),
+             path("junk2.trc.gz"), path("junk3.txt"), path("capture.asc")}),
+        1);
+    for (const std::string& line : {
+             path("junk.asc") + ": cannot read the ASC log: it is not text (0x8007000D)\n",
+             path("notes.log") +
+                 ": cannot read the candump log: no line of it is a candump header or frame "
+                 "(0x8007000D)\n",
+             path("other.blf") +
+                 ": cannot read the BLF log: it does not start with a BLF file header (LOGG) "
+                 "(0x8007000D)\n",
+             path("junk2.trc.gz") +
+                 ": cannot read the TRC log: no line of it is a TRC header or frame "
+                 "(0x8007000D)\n",
+             path("junk3.txt") +
+                 ": not a capture this program can read, or a damaged one (0x8007000D)\n",
+             std::string("1 of 6 files converted, 0 cut short, 5 failed\n"),
+         }) {
+        EXPECT_TRUE(says(line)) << line << "\n" << messages;
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir / "out" / "capture.csv"));
+}
+
 TEST_F(ConvertCommand, ASettingsFileIsNeverIgnoredSilently) {
     testing_support::writeFileBytes(dir / "a.DT", capture(3));
     EXPECT_EQ(run({"--settings", path("missing.ini"), path("a.DT")}), 2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -395,6 +396,56 @@ TEST(FormatDetection, WhatIsNoLogSaysSo) {
     const Detection cut = detect(packed.substr(0, packed.size() / 2 + 10));
     ASSERT_TRUE(cut.status.ok()) << cut.status.description();
     EXPECT_EQ(cut.detected.format, InputFormat::kAsc);
+}
+
+TEST(FormatDetection, ContentOfNoFormatNamedAsALogSaysWhyItIsNotThatLog) {
+    std::string binary(300, '\0');
+    binary[0] = 'x';
+    // Frame-shaped TRC lines in the minority, past the head: "first" of its lines.
+    std::string trcFrames;
+    for (int i = 0; i < 3; ++i) trcFrames += "     1)      1059.9  Rx         0300  2  00 00\n";
+    std::string longProse = trcFrames;
+    while (longProse.size() < sources::kDetectionHeadSize + 100) longProse += "a line of prose\n";
+    const std::string head = longProse.substr(0, sources::kDetectionHeadSize);
+    const auto headLines = std::count(head.begin(), head.end(), '\n');
+    struct Case {
+        std::string bytes;
+        const char* name;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "x.asc", "the file is empty"},
+        {binary, "x.ASC", "it is not text"},
+        {"some words\nmore words\n", "x.asc", "no line of it is an ASC header or frame"},
+        {"date Wed Jun 14 10:03:17 2023\nEnd TriggerBlock\n", "x.asc",
+         "no line of it is an ASC frame"},
+        {"   0.0100 1  123  Rx  d 2 01 02\nwords\nmore\nand more\n", "x.asc",
+         "only 1 of its 4 lines are ASC headers or frames"},
+        {trcFrames + "prose\nprose\nprose\nprose\n", "x.trc",
+         "only 3 of its 7 lines are TRC headers or frames"},
+        {longProse, "x.trc",
+         "only 3 of its first " + std::to_string(headLines) + " lines are TRC headers or frames"},
+        {"some words\n", "x.log", "no line of it is a candump header or frame"},
+        {binary, "x.blf", "it does not start with a BLF file header (LOGG)"},
+        {gzipOf("some words\n"), "x.log.gz", "no line of it is a candump header or frame"},
+        {"some words\n", "x.gz", "it is not gzip-compressed"},
+        {gzipOf(""), "x.gz", "it is empty once unpacked"},
+        {gzipOf("some words\n"), "x.gz",
+         "no line of it is a header or frame of an ASC, candump or TRC log"},
+        // Other names keep the words of before: their content is read as a capture.
+        {"some words\n", "x.DT", "not a CAN log this program reads"},
+        {"", "x.txt", "empty file: not a CAN log this program reads"},
+    };
+    for (const Case& c : cases) {
+        const Detection out = detect(c.bytes, c.name);
+        EXPECT_EQ(out.status.code(), platform::kInvalidData) << c.name << ": " << c.message;
+        EXPECT_EQ(out.status.description(), c.message) << c.name;
+    }
+    EXPECT_EQ(sources::logNamedBy("x.Asc"), "ASC log");
+    EXPECT_EQ(sources::logNamedBy("x.trc.gz"), "TRC log");
+    EXPECT_EQ(sources::logNamedBy("x.DT.gz"), "gzip-compressed log");
+    EXPECT_EQ(sources::logNamedBy("x.DT"), std::nullopt);
+    EXPECT_EQ(sources::logNamedBy(".asc"), std::nullopt);
 }
 
 TEST(FormatDetection, FilesOnDiskAndTheInputForTheirSource) {
