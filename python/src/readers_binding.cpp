@@ -31,8 +31,10 @@ namespace txtcvt_python {
 
 namespace {
 
-// The threads that read one large capture: one per core.
-unsigned partWorkers() { return std::max(1u, std::thread::hardware_concurrency()); }
+// The threads that read one large capture: `jobs`, or one per core for 0.
+unsigned partWorkers(unsigned jobs) {
+    return jobs != 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
+}
 
 void addTimes(py::dict& columns, std::vector<int64_t>&& instant, std::vector<double>&& elapsed) {
     columns["time"] = toArray(std::move(instant));
@@ -63,7 +65,7 @@ py::dict frameColumns(columns::FrameTable& table) {
     return columns;
 }
 
-py::dict readFrames(const py::bytes& path, const std::string& display) {
+py::dict readFrames(const py::bytes& path, const std::string& display, unsigned jobs) {
     CaptureSummary summary;
     columns::FrameTable table;
     run::FileOutcome outcome;
@@ -74,8 +76,8 @@ py::dict readFrames(const py::bytes& path, const std::string& display) {
         outcome = opened.failure;
         auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
         if (capture != nullptr &&
-            run::worthParts(capture->capture().count, partWorkers(), run::kColumnPartSizes)) {
-            outcome = run::readFrameTableInParts(input, *capture, table, {}, partWorkers());
+            run::worthParts(capture->capture().count, partWorkers(jobs), run::kColumnPartSizes)) {
+            outcome = run::readFrameTableInParts(input, *capture, table, {}, partWorkers(jobs));
             summary = summaryOf(*opened.source);
         } else if (opened.source != nullptr) {
             const platform::Status read = columns::readFrameTable(*opened.source, table);
@@ -168,7 +170,7 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
                              const tables::ConversionOptions& options,
                              columns::ColumnSinkBase& sink,
                              const std::function<void(const sources::FrameSource&)>& ready,
-                             CaptureSummary& summary) {
+                             CaptureSummary& summary, unsigned jobs) {
     py::gil_scoped_release released;
     const run::OpenedInput opened = run::openInput(path);
     if (opened.source == nullptr) return opened.failure;
@@ -179,9 +181,9 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
     auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
     auto* const longSink = dynamic_cast<columns::LongColumnSink*>(&sink);
     if (capture != nullptr && longSink != nullptr &&
-        run::worthParts(capture->capture().count, partWorkers(), run::kColumnPartSizes)) {
+        run::worthParts(capture->capture().count, partWorkers(jobs), run::kColumnPartSizes)) {
         outcome = run::readLongColumnsInParts(path, *capture, decoding, options, *longSink, {},
-                                              partWorkers());
+                                              partWorkers(jobs));
     } else {
         run::Converter converter(decoding, options);
         outcome = run::readSource(*opened.source, converter, sink, {});
@@ -195,7 +197,7 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
                      const std::string& encoding, const std::vector<std::string>& messages,
                      const std::vector<std::string>& signals,
                      const std::vector<std::pair<uint32_t, uint32_t>>& ids, bool j1939, int channel,
-                     bool wide, bool hold, uint64_t resampleMicroseconds) {
+                     bool wide, bool hold, uint64_t resampleMicroseconds, unsigned jobs) {
     const SignalRequest request =
         signalRequest(messages, signals, ids, j1939, channel, wide, hold, resampleMicroseconds);
     const ChannelDatabases databases = channelDatabases(every, own);
@@ -225,7 +227,7 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     };
     CaptureSummary summary;
     const run::FileOutcome outcome =
-        readCapture(pathOf(path), setup.decoding(), request.options, *sink, ready, summary);
+        readCapture(pathOf(path), setup.decoding(), request.options, *sink, ready, summary, jobs);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);
@@ -263,12 +265,12 @@ py::dict wideColumnNames(const std::optional<DatabasePointer>& every, const Chan
 }  // namespace
 
 void bindReaders(py::module_& module) {
-    module.def("read_frames", &readFrames, py::arg("path"), py::arg("display"),
+    module.def("read_frames", &readFrames, py::arg("path"), py::arg("display"), py::arg("jobs"),
                "Every CAN frame of a capture as arrays, its information and what happened.");
     module.def("read_signals", &readSignals, py::arg("path"), py::arg("display"), py::arg("every"),
                py::arg("own"), py::arg("encoding"), py::arg("messages"), py::arg("signals"),
                py::arg("ids"), py::arg("j1939"), py::arg("channel"), py::arg("wide"),
-               py::arg("hold"), py::arg("resample_us"),
+               py::arg("hold"), py::arg("resample_us"), py::arg("jobs"),
                "The decoded rows of a capture or log as arrays, long or wide; `every` the database "
                "of every channel, `own` (channel number, database) pairs.");
     module.def("wide_column_names", &wideColumnNames, py::arg("every"), py::arg("own"),

@@ -5,7 +5,7 @@ import pandas as pd
 
 from . import _core
 from ._columns import attributes, check_outcome, frame, times
-from ._options import display_path
+from ._options import display_path, job_count
 
 FRAME_COLUMNS = ("time", "elapsed", "channel", "id", "extended", "fd", "length", "data", "record")
 # A log tells more of its frames than a capture: their kind, CAN FD's flags, the direction.
@@ -13,7 +13,7 @@ LOG_COLUMNS = FRAME_COLUMNS + ("kind", "brs", "esi", "tx")
 KINDS = ("data", "remote", "error")
 
 
-def read_frames(path):
+def read_frames(path, *, jobs=None):
     """Every CAN frame of a capture (``*.DT``) or a CAN log (BLF, ASC, candump, TRC; the text
     logs also gzip-compressed), in file order, as a :class:`pandas.DataFrame`.
 
@@ -39,11 +39,14 @@ def read_frames(path):
     and ``df.attrs`` holds ``format``, ``start``, ``cut_short``, ``skipped`` (what the reader
     left out, by kind), ``unreadable`` with ``first_unreadable`` and ``channel_names``.
 
+    A large capture (more than 65,536 records) is read on ``jobs`` threads (None: one per
+    core), giving the same data frame as one thread.
+
     Raises :class:`txtcvt.CaptureError` with the command line's message when the capture cannot
     be read; warns with :class:`txtcvt.CutShortWarning` when it ends inside its records.
     """
     shown = display_path(path)
-    result = _core.read_frames(os.fsencode(path), shown)
+    result = _core.read_frames(os.fsencode(path), shown, job_count(jobs))
     check_outcome(result, shown, stacklevel=2)
     columns = result["columns"]
     columns.update(times(columns))

@@ -39,6 +39,16 @@ def _own_channel(key):
     return number
 
 
+def job_count(jobs):
+    """The threads of one read: 0 (one per core) for None, else a whole number of 1 or more."""
+    if jobs is None:
+        return 0
+    if isinstance(jobs, bool) or not isinstance(jobs, numbers.Integral) or not 1 <= jobs <= 1024:
+        raise ValueError(f"jobs is a whole number from 1 to 1024, or None for one per core, "
+                         f"not {jobs!r}")
+    return int(jobs)
+
+
 def name_list(value, encoding):
     """Patterns as bytes of the database's encoding: a list, or one comma-separated str."""
     if value is None:

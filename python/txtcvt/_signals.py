@@ -6,7 +6,7 @@ import pandas as pd
 from . import _core
 from ._columns import attributes, categorical, check_outcome, frame, times
 from ._errors import SelectionError
-from ._options import (channel_number, databases, display_path, id_ranges, name_list,
+from ._options import (channel_number, databases, display_path, id_ranges, job_count, name_list,
                        period_microseconds)
 
 LONG_COLUMNS = ("time", "elapsed", "channel", "id", "extended", "message", "signal", "value",
@@ -15,7 +15,7 @@ _CATEGORIES = ("message", "signal", "unit", "description")
 
 
 def read_signals(path, dbc, layout="long", *, messages=None, signals=None, ids=None,
-                 channel=None, j1939=False, resample=None, hold=False):
+                 channel=None, j1939=False, resample=None, hold=False, jobs=None):
     """The decoded signal values of a capture or CAN log as a :class:`pandas.DataFrame`: the rows
     ``txtcvt-cli convert`` writes, with typed columns instead of text.
 
@@ -51,6 +51,8 @@ def read_signals(path, dbc, layout="long", *, messages=None, signals=None, ids=N
     cannot be read, :class:`txtcvt.SelectionError` for a pattern that matches nothing, and
     warns with :class:`txtcvt.CutShortWarning` for a capture cut short (its rows are returned).
     The work runs in C++ with the GIL released, so threads may read captures side by side.
+    The long table of a large capture (more than 65,536 records) is read on ``jobs`` threads
+    (None: one per core), giving the same data frame as one thread.
     """
     if layout not in ("long", "wide"):
         raise ValueError(f"layout is 'long' or 'wide', not {layout!r}")
@@ -63,7 +65,8 @@ def read_signals(path, dbc, layout="long", *, messages=None, signals=None, ids=N
     result = _core.read_signals(
         os.fsencode(path), shown, *chosen.handles(), encoding or "",
         name_list(messages, encoding), name_list(signals, encoding), id_ranges(ids), bool(j1939),
-        channel_number(channel), wide, bool(hold), period_microseconds(resample))
+        channel_number(channel), wide, bool(hold), period_microseconds(resample),
+        job_count(jobs))
     if "unmatched" in result:
         raise SelectionError(f"'{result['unmatched'][0]}' matches nothing in the database")
     check_outcome(result, shown, stacklevel=2)

@@ -118,6 +118,8 @@ def _channel_dtype(files):
 
 
 def _read_partition(path, dbc_paths, layout, options, path_column, channel_dtype):
+    # Partitions run side by side on the workers' threads: each reads on one unless asked.
+    options = {"jobs": 1, **options}
     df = _read_signals(path, databases_from_paths(dbc_paths).dbc(), layout, **options)
     if layout == "long" and df.channel.dtype.itemsize < np.dtype(channel_dtype).itemsize:
         df["channel"] = df.channel.astype(channel_dtype)  # a capture among logs

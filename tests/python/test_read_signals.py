@@ -143,3 +143,27 @@ def test_a_database_per_channel_with_j1939(work, vehicle):
     assert set(df[df.channel == 2].message) <= {m.name for m in j1939_dbc.messages}
     wide = txtcvt.read_signals(trucks, {"ch1": vehicle, "ch2": j1939_dbc}, "wide", j1939=True)
     assert all(name.startswith(("CH1.", "CH2.")) for name in wide.columns[2:])
+
+
+def test_a_large_capture_read_on_several_threads_is_the_one_read_on_one(work, vehicle):
+    """More than 65,536 records are read in parts on several threads: the same rows, values and
+    category order as one thread, for both record layouts; read_frames alike. Dask reads each
+    partition on one thread."""
+    for variant in (27, 29):
+        capture = work / f"many_v{variant}.DT"
+        header = "time-stamp-mode 5\n" if variant == 27 else "start 1714566896 0\n"
+        run(DTGEN, "-", capture, input=(
+            f"variant {variant}\n{header}random 90000 seed 3 step 70 "
+            "ids std:0x100,std:0x300,std:0x1A0,ext:0x18FF50E5,std:0x7FF\n").encode())
+        one = txtcvt.read_signals(capture, vehicle, jobs=1)
+        assert len(one) > 100000
+        for jobs in (2, 3, None):
+            many = txtcvt.read_signals(capture, vehicle, jobs=jobs)
+            pd.testing.assert_frame_equal(many, one)
+            for column in ("message", "signal", "unit", "description"):
+                assert list(many[column].cat.categories) == list(one[column].cat.categories)
+        frames_one = txtcvt.read_frames(capture, jobs=1)
+        pd.testing.assert_frame_equal(txtcvt.read_frames(capture, jobs=2), frames_one)
+    for wrong in (0, -1, 1.5, True, "2"):
+        with pytest.raises(ValueError, match="jobs is a whole number"):
+            txtcvt.read_signals(capture, vehicle, jobs=wrong)
