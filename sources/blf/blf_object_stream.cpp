@@ -119,11 +119,18 @@ size_t ObjectStream::walk(const uint8_t* bytes, size_t size) {
 
 void ObjectStream::decodeCarry() {
     while (carrySize_ != 0 && out_ < outEnd_) {
+        const size_t carried = carrySize_;
         const size_t take = std::min(piece_.size() - piecePos_, kCarryCapacity - carrySize_);
         std::memcpy(carry_.data() + carrySize_, piece_.data() + piecePos_, take);
         carrySize_ += take;
         piecePos_ += take;
         const size_t used = walk(carry_.data(), carrySize_);
+        if (used >= carried) {
+            // The object begun in the piece before is read: the rest is read in the piece itself.
+            piecePos_ -= carrySize_ - used;
+            carrySize_ = 0;
+            return;
+        }
         std::memmove(carry_.data(), carry_.data() + used, carrySize_ - used);
         carrySize_ -= used;
         if (carrySize_ == kCarryCapacity) {
