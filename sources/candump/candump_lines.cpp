@@ -193,7 +193,7 @@ bool readLogRemote(Cursor& c, can::Frame& frame) {
 // After the identifier's '#': data, a remote request or '#', flags and CAN FD data.
 bool readLogPayload(Cursor& c, can::Frame& frame) {
     const bool error = frame.kind == can::FrameKind::kError;
-    std::memset(frame.data, 0, sizeof frame.data);  // whole: four stores, no call
+    clearData(frame);
     if (c.at('R') || c.at('r')) {
         ++c.p;
         return !error && readLogRemote(c, frame);
@@ -358,7 +358,7 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     }
     at = id + digits + 1;
     // The data straight into the frame, which holds anything when the line is not taken.
-    std::memset(frame.data, 0, sizeof frame.data);
+    clearData(frame);
     int count = 0;
     while (end - at >= 8 && count + 4 <= kClassicMax && readFourBytes(at, frame.data + count)) {
         count += 4;
