@@ -10,8 +10,11 @@ LookaheadLines::~LookaheadLines() = default;
 bool LookaheadLines::fetch(TextLine& line) {
     std::string_view text;
     if (!lines_.next(text)) return false;
-    // Field by field: a whole new TextLine would be stored and loaded again in other widths.
-    line.text = text;
+    // Field by field: a whole new TextLine would be stored and loaded again in other widths, and
+    // the view is read in the halves LineInput stored it in (one load of both waits for them).
+    const char* const data = text.data();
+    const size_t size = text.size();
+    line.text = std::string_view(data, size);
     line.number = lines_.lineNumber();
     line.tooLong = lines_.tooLong();
     // The file ends inside its last line, without a line end: that line is cut.
