@@ -106,7 +106,9 @@ size_t ObjectStream::walk(const uint8_t* bytes, size_t size) {
         }
         if (size - pos < header.objectSize) return pos;
         ++objects_;
-        if (decodeFrameObject(bytes + pos, header, *out_)) {
+        const bool message = header.type == kCanMessage || header.type == kCanMessage2;
+        if (message ? decodeCanMessageObject(bytes + pos, header, *out_)
+                    : decodeFrameObject(bytes + pos, header, *out_)) {
             out_->place = objects_;
             ++out_;
         } else {
