@@ -140,6 +140,11 @@ char* CandumpWriter::putData(char* out, const can::Frame& frame) {
     out = putIdentifier(out, frame);
     *out++ = '#';
     const int dataLength = writtenLength(frame);
+    if (dataLength == can::kClassicMaxLength && !frame.isFd) {  // most frames: no loop
+        frame_text::putHexFour(out, frame.data);
+        frame_text::putHexFour(out + 8, frame.data + 4);
+        return out + 16;
+    }
     if (!writtenAsFd(frame)) return frame_text::putHexBytes(out, frame.data, dataLength);
     *out++ = '#';
     *out++ = "0123"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];
