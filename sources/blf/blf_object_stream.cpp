@@ -63,6 +63,7 @@ void ObjectStream::passOver(const ObjectHeader& header) {
 void ObjectStream::tally(uint32_t type) {
     if (type < skippedByType_.size()) {
         ++skippedByType_[type];
+        untallied_ = true;
     } else {
         counts_.skip("object type " + std::to_string(type));
     }
@@ -182,6 +183,8 @@ void ObjectStream::finish() {
 }
 
 void ObjectStream::tallySkipped() {
+    if (!untallied_) return;  // as after nearly every read: no look at the 256 types
+    untallied_ = false;
     for (uint32_t type = 0; type < skippedByType_.size(); ++type) {
         if (skippedByType_[type] == 0) continue;
         const std::string_view name = objectTypeName(type);
