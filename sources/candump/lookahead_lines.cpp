@@ -36,19 +36,19 @@ const std::vector<TextLine>& LookaheadLines::readAhead(size_t maxLines, size_t m
         ahead_[i].text = std::string_view(aheadText_).substr(offsets[i], ahead_[i].text.size());
     }
     replayed_ = 0;
+    replaying_ = true;
     return ahead_;
 }
 
-bool LookaheadLines::next(TextLine& line) {
+bool LookaheadLines::replay(TextLine& line) {
     if (replayed_ < ahead_.size()) {
         line = ahead_[replayed_++];
         return true;
     }
-    if (!ahead_.empty()) {
-        // All handed on again: the copies are no longer needed.
-        ahead_ = {};
-        aheadText_ = {};
-    }
+    // All handed on again: the copies are no longer needed.
+    ahead_ = {};
+    aheadText_ = {};
+    replaying_ = false;
     return fetch(line);
 }
 
