@@ -16,7 +16,8 @@ bool InflateAhead::Buffer::reserve(size_t size) {
     return true;
 }
 
-InflateAhead::InflateAhead(InflateEngine engine, unsigned threads) : engine_(engine) {
+InflateAhead::InflateAhead(InflateEngine engine, unsigned threads)
+    : engine_(engine), ownInflater_(engine) {
     if (threads == 0) threads = std::thread::hardware_concurrency();
     maxThreads_ = std::clamp(threads, 1u, kMaxThreads);
     threads_.reserve(maxThreads_);
@@ -82,6 +83,14 @@ bool InflateAhead::take(uint64_t at, InflateResult& result, std::span<const uint
         if (job.at < at && job.state == State::kQueued) {
             job.state = State::kFree;  // passed by without being run
             --waiting_;
+        } else if (job.state == State::kQueued) {
+            // No thread has come to it yet: the reader inflates it rather than wait.
+            job.state = State::kRunning;
+            --waiting_;
+            lock.unlock();
+            run(job, ownInflater_);
+            lock.lock();
+            job.state = State::kDone;
         } else {
             done_.wait(lock, [&job] { return job.state == State::kDone; });
         }
@@ -111,16 +120,18 @@ void InflateAhead::work() {
         --waiting_;
         // The job's buffers are this thread's until it is done: the reader waits for that.
         lock.unlock();
-        const std::span<const uint8_t> in(job.payload.bytes.get(), job.payloadSize);
-        const std::span<uint8_t> out(job.output.bytes.get(), job.claimed);
-        size_t produced = 0;
-        const InflateResult result = inflater.inflate(in, out, produced);
+        run(job, inflater);
         lock.lock();
-        job.result = result;
-        job.produced = produced;
         job.state = State::kDone;
         done_.notify_all();
     }
+}
+
+void InflateAhead::run(Job& job, Inflater& inflater) {
+    const std::span<const uint8_t> in(job.payload.bytes.get(), job.payloadSize);
+    const std::span<uint8_t> out(job.output.bytes.get(), job.claimed);
+    job.produced = 0;
+    job.result = inflater.inflate(in, out, job.produced);
 }
 
 }  // namespace sources::blf

@@ -24,7 +24,7 @@ class InflateAhead {
 public:
     static constexpr size_t kMaxSize = size_t{1} << 20;
     static constexpr unsigned kMaxThreads = 4;
-    static constexpr unsigned kJobsPerThread = 2;
+    static constexpr unsigned kJobsPerThread = 4;
 
     // `threads`: how many at most, 0 for one a core (up to kMaxThreads). Threads start as the
     // jobs need them.
@@ -39,8 +39,9 @@ public:
     // byte `at` of the file (after those started before): false (nothing started) when the jobs
     // are all taken, the sizes are too large, or there is no memory or thread for it.
     bool start(uint64_t at, std::span<const uint8_t> payload, uint32_t claimed);
-    // The result for the container at `at`, once it is done; jobs for earlier places are
-    // dropped. False when there is none for it. The output stays valid until the next take().
+    // The result for the container at `at`, once it is done (inflated here when no thread has
+    // begun it); jobs for earlier places are dropped. False when there is none for it. The
+    // output stays valid until the next take().
     bool take(uint64_t at, InflateResult& result, std::span<const uint8_t>& output);
 
 private:
@@ -68,8 +69,11 @@ private:
     // and there is none at all.
     bool addThreadIfNeeded();
     void work();
+    // Inflates the job's payload into its output, the job being the caller's.
+    static void run(Job& job, Inflater& inflater);
 
     InflateEngine engine_;
+    Inflater ownInflater_;  // the reader's, for a job no thread has come to
     unsigned maxThreads_;
     std::vector<std::thread> threads_;
     mutable std::mutex mutex_;

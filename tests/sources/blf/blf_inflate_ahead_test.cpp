@@ -92,7 +92,7 @@ TEST(BlfInflateAhead, ResultsComeInFileOrderWhateverTheirSizes) {
 
 TEST(BlfInflateAhead, TakesOnlyTheContainerAskedForAndRefusesWhatIsTooLarge) {
     InflateAhead ahead(sources::blf::InflateEngine::kBest, 2);
-    const std::vector<Container> list = containers(4, 5);
+    const std::vector<Container> list = containers(2 * InflateAhead::kJobsPerThread, 5);
     for (const Container& c : list) ASSERT_TRUE(ahead.start(c.at, bytes(c.packed), c.claimed));
     EXPECT_FALSE(ahead.hasRoom());
     EXPECT_FALSE(ahead.start(99999, bytes(list[0].packed), list[0].claimed));
@@ -115,7 +115,8 @@ TEST(BlfInflateAhead, TakesOnlyTheContainerAskedForAndRefusesWhatIsTooLarge) {
 }
 
 TEST(BlfInflateAhead, StoppingWithJobsInFlightLeavesNoThreadWaiting) {
-    const std::vector<Container> list = containers(12, 9);
+    const std::vector<Container> list =
+        containers(InflateAhead::kMaxThreads * InflateAhead::kJobsPerThread, 9);
     for (int round = 0; round < 20; ++round) {
         InflateAhead ahead(sources::blf::InflateEngine::kBest, 1 + round % 4);
         for (size_t i = 0; ahead.hasRoom(); ++i) {
