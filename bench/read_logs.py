@@ -4,10 +4,12 @@ zlib-compressed BLF, an ASC and a candump log, then read by python-can's BLFRead
 CanutilsLogReader and by txtcvt (`txtcvt-cli export --format candump` to /dev/null: every frame
 read, then written as a candump line), frames a second of each and the ratio, each the quickest of
 --rounds runs taken in turns. Then the BLF converted to the long CSV beside the capture of the
-same frames: lines a second of both.
+same frames: lines a second of both. With --baseline, a previous build's txtcvt-cli is timed in
+the same turns, for figures before and after side by side.
 
     /usr/bin/python3 bench/read_logs.py [--frames 500000] [--build build/linux]
                                         [--work /dev/shm/txtcvt-logs] [--rounds 3]
+                                        [--baseline ../main/build/linux] [--only-ours]
 
 python-can is Debian's (python3-can 4.1), so run it with /usr/bin/python3. Keep the work folder
 on a RAM disk so that the disk does not decide.
@@ -64,8 +66,13 @@ def main():
     parser.add_argument("--build", default="build/linux")
     parser.add_argument("--work", default="/dev/shm/txtcvt-logs")
     parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--baseline", help="a previous build folder, timed beside --build")
+    parser.add_argument("--only-ours", action="store_true",
+                        help="no python-can readers nor CSV: txtcvt (and the baseline) only")
     args = parser.parse_args()
     cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
+    base_cli = (os.path.abspath(os.path.join(args.baseline, "cli", "txtcvt-cli"))
+                if args.baseline else None)
     dtgen = os.path.abspath(os.path.join(args.build, "tools", "dtgen", "dtgen"))
     work = os.path.abspath(args.work)
     os.makedirs(work, exist_ok=True)
@@ -82,14 +89,31 @@ def main():
     print(f"{count} frames of 8 bytes, {len(ids.split(','))} identifiers, best of {args.rounds}")
 
     readers = {"zlib BLF": can.BLFReader, "ASC": can.ASCReader, "candump": can.CanutilsLogReader}
-    print(f"{'':>8}  {'python-can':>14}  {'txtcvt':>14}  ratio")
+
+    def export(program, path):
+        return lambda: subprocess.run([program, "export", "-q", "--format", "candump",
+                                       "--output", "/dev/null", path], check=True)
+
+    print(f"{'':>8}  {'python-can':>14}  {'txtcvt':>14}  ratio"
+          + (f"  {'baseline':>14}  ratio  speed-up" if base_cli else ""))
     for name, path in logs.items():
-        theirs, ours = best_in_turns(
-            args.rounds, lambda: sum(1 for _ in readers[name](path)),
-            lambda: subprocess.run([cli, "export", "-q", "--format", "candump", "--output",
-                                    "/dev/null", path], check=True))
-        print(f"{name:>8}: {count / theirs / 1e6:6.3f} M frames/s  {count / ours / 1e6:6.2f} "
-              f"M frames/s  {theirs / ours:5.1f}  ({os.path.getsize(path) / 2**20:.0f} MiB)")
+        works = [export(cli, path)]
+        if base_cli:
+            works.append(export(base_cli, path))
+        if not args.only_ours:
+            works.append(lambda: sum(1 for _ in readers[name](path)))
+        best = best_in_turns(args.rounds, *works)
+        ours = best[0]
+        theirs = best[-1] if not args.only_ours else float("nan")
+        line = (f"{name:>8}: {count / theirs / 1e6:6.3f} M frames/s  {count / ours / 1e6:6.2f} "
+                f"M frames/s  {theirs / ours:5.1f}")
+        if base_cli:
+            before = best[1]
+            line += (f"  {count / before / 1e6:6.2f} M frames/s  {theirs / before:5.1f}  "
+                     f"{before / ours:5.2f}x")
+        print(line + f"  ({os.path.getsize(path) / 2**20:.0f} MiB)")
+    if args.only_ours:
+        return
 
     def convert(path):
         subprocess.run([cli, "convert", "-q", "--jobs", "1", "--dbc", dbc, "--output",

@@ -63,6 +63,7 @@ void ObjectStream::passOver(const ObjectHeader& header) {
 void ObjectStream::tally(uint32_t type) {
     if (type < skippedByType_.size()) {
         ++skippedByType_[type];
+        untallied_ = true;
     } else {
         counts_.skip("object type " + std::to_string(type));
     }
@@ -106,7 +107,9 @@ size_t ObjectStream::walk(const uint8_t* bytes, size_t size) {
         }
         if (size - pos < header.objectSize) return pos;
         ++objects_;
-        if (decodeFrameObject(bytes + pos, header, *out_)) {
+        const bool message = header.type == kCanMessage || header.type == kCanMessage2;
+        if (message ? decodeCanMessageObject(bytes + pos, header, *out_)
+                    : decodeFrameObject(bytes + pos, header, *out_)) {
             out_->place = objects_;
             ++out_;
         } else {
@@ -119,11 +122,18 @@ size_t ObjectStream::walk(const uint8_t* bytes, size_t size) {
 
 void ObjectStream::decodeCarry() {
     while (carrySize_ != 0 && out_ < outEnd_) {
+        const size_t carried = carrySize_;
         const size_t take = std::min(piece_.size() - piecePos_, kCarryCapacity - carrySize_);
         std::memcpy(carry_.data() + carrySize_, piece_.data() + piecePos_, take);
         carrySize_ += take;
         piecePos_ += take;
         const size_t used = walk(carry_.data(), carrySize_);
+        if (used >= carried) {
+            // The object begun in the piece before is read: the rest is read in the piece itself.
+            piecePos_ -= carrySize_ - used;
+            carrySize_ = 0;
+            return;
+        }
         std::memmove(carry_.data(), carry_.data() + used, carrySize_ - used);
         carrySize_ -= used;
         if (carrySize_ == kCarryCapacity) {
@@ -173,6 +183,8 @@ void ObjectStream::finish() {
 }
 
 void ObjectStream::tallySkipped() {
+    if (!untallied_) return;  // as after nearly every read: no look at the 256 types
+    untallied_ = false;
     for (uint32_t type = 0; type < skippedByType_.size(); ++type) {
         if (skippedByType_[type] == 0) continue;
         const std::string_view name = objectTypeName(type);

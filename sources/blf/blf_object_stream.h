@@ -79,6 +79,7 @@ private:
     uint64_t objects_ = 0;
     StrayBytes stray_;
     std::array<uint64_t, 256> skippedByType_{};
+    bool untallied_ = false;  // skippedByType_ holds counts not added yet
     can::Frame* out_ = nullptr;
     can::Frame* outEnd_ = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 #include "monitor/byte_order.h"
 
@@ -14,44 +13,14 @@ using monitor::readLe64;
 
 namespace {
 
-constexpr uint32_t kTimeTenMicroseconds = 0x1;  // object flags: the unit of the time stamp
-constexpr uint32_t kTimeOneNanosecond = 0x2;
-constexpr uint32_t kExtendedId = 0x80000000;
-constexpr uint32_t kIdMask = 0x1FFFFFFF;
-constexpr uint8_t kRemoteFlag = 0x80;  // CAN_MESSAGE and CAN_FD_MESSAGE flags
-constexpr uint8_t kDirectionBits = 0x0F;
+using detail::kDirectionBits;
+using detail::kExtendedId;
+using detail::kIdMask;
+using detail::kRemoteFlag;
 constexpr uint8_t kFdEdl = 0x1, kFdBrs = 0x2, kFdEsi = 0x4;  // CAN_FD_MESSAGE FD flags
 constexpr uint32_t kFd64Remote = 0x10, kFd64Edl = 0x1000, kFd64Brs = 0x2000, kFd64Esi = 0x4000;
 constexpr uint16_t kFdErrorEsi = 0x20, kFdErrorBrs = 0x40, kFdErrorEdl = 0x80;
 constexpr int kClassicLength = 8;
-
-// Field by field: assigning a new Frame{} compiles to a string store, slow to start, and this
-// runs for every frame.
-void clear(can::Frame& frame) {
-    frame.time = 0;
-    frame.place = 0;
-    frame.canId = 0;
-    frame.channel = 0;
-    frame.dataLength = 0;
-    frame.kind = can::FrameKind::kData;
-    frame.isExtended = frame.isFd = frame.bitRateSwitch = frame.errorState = false;
-    frame.transmitted = false;
-    frame.event = 0;
-    std::memset(frame.data, 0, sizeof frame.data);
-}
-
-// The time stamp in nanoseconds: 10-us units when the flags say so (and not 1 ns), else ns.
-bool objectTime(const uint8_t* object, uint64_t& nanoseconds) {
-    const uint32_t flags = readLe32(object + 16);
-    const uint64_t stamp = readLe64(object + 24);
-    if ((flags & kTimeTenMicroseconds) == 0 || (flags & kTimeOneNanosecond) != 0) {
-        nanoseconds = stamp;
-        return true;
-    }
-    if (stamp > std::numeric_limits<uint64_t>::max() / 10000) return false;
-    nanoseconds = stamp * 10000;
-    return true;
-}
 
 bool setChannel(uint32_t channel, can::Frame& frame) {
     if (channel == 0) return false;  // the file's channels count from 1
@@ -74,18 +43,6 @@ bool setData(const uint8_t* data, int length, bool remote, can::Frame& frame) {
     }
     std::memcpy(frame.data, data, static_cast<size_t>(length));
     return true;
-}
-
-// CAN_MESSAGE, CAN_MESSAGE2: channel (16 bits), flags (direction in the low four bits, 0x80 a
-// remote frame), DLC, identifier (bit 31: extended), 8 data bytes; CAN_MESSAGE2 adds the frame's
-// length and bit count. A DLC above 8 means 8 bytes.
-bool decodeCanMessage(const uint8_t* body, size_t size, can::Frame& frame) {
-    if (size < 16 || !setChannel(readLe16(body), frame)) return false;
-    const uint8_t flags = body[2];
-    setIdentifier(readLe32(body + 4), frame);
-    frame.transmitted = (flags & kDirectionBits) != 0;
-    return setData(body + 8, std::min<int>(body[3], kClassicLength), (flags & kRemoteFlag) != 0,
-                   frame);
 }
 
 // CAN_FD_MESSAGE: channel, flags and DLC as CAN_MESSAGE, identifier, frame length (32), bit
@@ -158,15 +115,15 @@ bool decodeCanFdError64(const uint8_t* body, size_t size, can::Frame& frame) {
 }  // namespace
 
 bool decodeFrameObject(const uint8_t* object, const ObjectHeader& header, can::Frame& frame) {
-    clear(frame);
+    if (header.type == kCanMessage || header.type == kCanMessage2) {
+        return decodeCanMessageObject(object, header, frame);
+    }
+    detail::clear(frame);
     if (header.headerSize < kTimedHeaderSize || header.objectSize < header.headerSize) return false;
-    if (!objectTime(object, frame.time)) return false;
+    if (!detail::objectTime(object, frame.time)) return false;
     const uint8_t* body = object + header.headerSize;
     const size_t size = header.objectSize - header.headerSize;
     switch (header.type) {
-        case kCanMessage:
-        case kCanMessage2:
-            return decodeCanMessage(body, size, frame);
         case kCanFdMessage:
             return decodeCanFdMessage(body, size, frame);
         case kCanFdMessage64:

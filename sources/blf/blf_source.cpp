@@ -160,45 +160,62 @@ BlfSource::Step BlfSource::inflateContainer(uint64_t at, uint32_t payloadSize, u
     blf::InflateResult result = blf::InflateResult::kDone;
     std::span<const uint8_t> inflated;
     if (!ahead_.take(at, result, inflated)) {
+        // The containers behind are started first, to be inflated while this one is.
+        const bool inBlock = payload == block_.data();
+        if (inBlock) {
+            inflateAhead(block_.offset() + payloadSize);
+            payload = block_.data();  // the fill may have moved the bytes
+        }
         if (!ensureRoom(inflated_, inflatedCapacity_, claimed, 0)) return Step::kEnd;
         size_t produced = 0;
         result = inflater_.inflate({payload, payloadSize}, {inflated_.get(), claimed}, produced);
         inflated = {inflated_.get(), produced};
+        if (inBlock) block_.consume(payloadSize);
+    } else if (payload == block_.data()) {
+        block_.consume(payloadSize);
     }
-    if (payload == block_.data()) block_.consume(payloadSize);
     if (result != blf::InflateResult::kDone) {
         failInflating(result, name, claimed, at);
         return Step::kEnd;
     }
-    inflateNextAhead();
+    inflateAhead(block_.offset());
     if (inflated.empty()) return Step::kNone;
     stream_.feed(inflated);
     return Step::kPiece;
 }
 
-void BlfSource::inflateNextAhead() {
-    // Only the plain case: a compressed container right behind (after the zero bytes that pad
-    // the one before), its sizes within bounds and its bytes in the block; anything else is left
-    // to nextPiece() when it gets there.
+void BlfSource::inflateAhead(uint64_t from) {
+    // Only the plain case: compressed containers one right behind the other (after the zero
+    // bytes that pad the one before), their sizes within bounds and their bytes in the block;
+    // anything else is left to nextPiece() when it gets there.
     constexpr size_t kPadding = 3;
-    if (!block_.fill(kPadding + blf::kBaseHeaderSize)) return;
-    size_t skip = 0;
-    while (skip < kPadding && block_.data()[skip] == 0) ++skip;
-    const uint8_t* bytes = block_.data() + skip;
-    const ObjectHeader header = blf::readObjectHeader(bytes);
-    const size_t fieldsEnd = size_t{header.headerSize} + kContainerFieldsSize;
-    if (readLe32(bytes) != blf::kObjectSignature || header.type != blf::kLogContainer ||
-        !blf::plausible(header) || header.objectSize < fieldsEnd ||
-        header.objectSize > blf::BlockBuffer::kBlockSize - kPadding ||
-        !block_.fill(skip + header.objectSize)) {
-        return;
+    from = std::max(from, aheadEnd_);  // the containers up to there are started already
+    while (ahead_.hasRoom()) {
+        const uint64_t offset = from - block_.offset();
+        if (offset > blf::BlockBuffer::kBlockSize - kPadding - blf::kBaseHeaderSize) return;
+        const auto skipped = static_cast<size_t>(offset);
+        if (!block_.fill(skipped + kPadding + blf::kBaseHeaderSize)) return;
+        size_t skip = skipped;
+        while (skip < skipped + kPadding && block_.data()[skip] == 0) ++skip;
+        const ObjectHeader header = blf::readObjectHeader(block_.data() + skip);
+        const size_t fieldsEnd = size_t{header.headerSize} + kContainerFieldsSize;
+        if (readLe32(block_.data() + skip) != blf::kObjectSignature ||
+            header.type != blf::kLogContainer || !blf::plausible(header) ||
+            header.objectSize < fieldsEnd ||
+            header.objectSize > blf::BlockBuffer::kBlockSize - skip ||
+            !block_.fill(skip + header.objectSize)) {
+            return;
+        }
+        const uint8_t* bytes = block_.data() + skip;  // the fill may have moved the bytes
+        const uint8_t* fields = bytes + header.headerSize;
+        const uint32_t claimed = readLe32(fields + 8);
+        const auto payloadSize = static_cast<uint32_t>(header.objectSize - fieldsEnd);
+        if (readLe16(fields) != kZlib || claimed > payloadSize * kMaxDeflateRatio ||
+            !ahead_.start(block_.offset() + skip, {bytes + fieldsEnd, payloadSize}, claimed)) {
+            return;
+        }
+        from = aheadEnd_ = block_.offset() + skip + header.objectSize;
     }
-    bytes = block_.data() + skip;  // the fill may have moved the bytes
-    const uint8_t* fields = bytes + header.headerSize;
-    const uint32_t claimed = readLe32(fields + 8);
-    const auto payloadSize = static_cast<uint32_t>(header.objectSize - fieldsEnd);
-    if (readLe16(fields) != kZlib || claimed > payloadSize * kMaxDeflateRatio) return;
-    ahead_.start(block_.offset() + skip, {bytes + fieldsEnd, payloadSize}, claimed);
 }
 
 const uint8_t* BlfSource::gatherPayload(uint32_t size) {

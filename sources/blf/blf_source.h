@@ -49,8 +49,8 @@ private:
     Step beginObject(const blf::ObjectHeader& header);
     Step beginContainer(const blf::ObjectHeader& header);
     Step inflateContainer(uint64_t at, uint32_t payloadSize, uint32_t claimed);
-    // Starts inflating the container that follows, when it lies whole in the block.
-    void inflateNextAhead();
+    // Starts inflating the containers from byte `from` on, while they lie whole in the block.
+    void inflateAhead(uint64_t from);
     // The compressed bytes of a container, whole: in the block, or gathered past it; null when
     // the file ends first (or there is no memory for them: status() says so then).
     const uint8_t* gatherPayload(uint32_t size);
@@ -81,6 +81,7 @@ private:
     uint64_t passAt_ = 0;    // where that container or object began
     bool passingContainer_ = false;
     uint64_t containers_ = 0;
+    uint64_t aheadEnd_ = 0;  // behind the last container started ahead
     std::unique_ptr<uint8_t[]> compressed_;
     size_t compressedCapacity_ = 0;
     std::unique_ptr<uint8_t[]> inflated_;

@@ -57,7 +57,7 @@ bool Clock::utcSeconds(const platform::CivilTime& civil, int64_t& seconds) {
     return true;
 }
 
-Clock::Result Clock::timeOf(const LineTime& time, uint64_t& nanoseconds) {
+Clock::Result Clock::timeOfAny(const LineTime& time, uint64_t& nanoseconds) {
     nanoseconds = 0;
     int64_t seconds = static_cast<int64_t>(time.seconds);
     switch (mode_) {

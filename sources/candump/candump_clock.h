@@ -30,10 +30,22 @@ public:
     // Nanoseconds since the origin. kBeforeStart: a date before the origin, read as the origin;
     // kNoTime: a time of another form than the first's, a date that cannot be converted, or
     // deltas that add up past what 64 bits of nanoseconds hold (584 years).
-    Result timeOf(const LineTime& time, uint64_t& nanoseconds);
+    Result timeOf(const LineTime& time, uint64_t& nanoseconds) {
+        // The usual line of a dated log, inline: seconds since 1970 from the origin's on.
+        const auto seconds = static_cast<int64_t>(time.seconds);
+        if (mode_ == Mode::kDated && time.form == TimeForm::kSeconds &&
+            seconds >= origin_.startSeconds &&
+            static_cast<uint64_t>(seconds - origin_.startSeconds) <= kMaxSeconds) {
+            nanoseconds = static_cast<uint64_t>(seconds - origin_.startSeconds) * 1000000000 +
+                          time.nanoseconds;
+            return Result::kTime;
+        }
+        return timeOfAny(time, nanoseconds);
+    }
 
 private:
     enum class Mode { kNone, kDated, kLocalDate, kElapsed, kDeltas };
+    Result timeOfAny(const LineTime& time, uint64_t& nanoseconds);
     // The UTC seconds of a local date and time; the last minute's conversion is kept, as a
     // time zone's offset changes at most once a minute.
     bool utcSeconds(const platform::CivilTime& civil, int64_t& seconds);

@@ -131,16 +131,38 @@ bool isRawDlc(const Cursor& c) {
            hexOf(c.p[1]) > kClassicMax && (c.end - c.p == 2 || isBlank(c.p[2]));
 }
 
-// Eight hex digits to four bytes, written only when all eight are hex digits.
+// Eight hex digits to four bytes, written only when all eight are hex digits. Little-endian, a
+// byte a lane: a digit is 30-39 and a letter, its 20 bit set, 61-66, each seen by the carries
+// into bit 7 of two sums; a byte of 80 or more is neither.
 inline bool readFourBytes(const char* p, uint8_t* out) {
-    const unsigned a = hexOf(p[0]), b = hexOf(p[1]), c = hexOf(p[2]), d = hexOf(p[3]);
-    const unsigned e = hexOf(p[4]), f = hexOf(p[5]), g = hexOf(p[6]), h = hexOf(p[7]);
-    if ((a | b | c | d | e | f | g | h) > 0x0F) return false;
-    out[0] = static_cast<uint8_t>(a << 4 | b);
-    out[1] = static_cast<uint8_t>(c << 4 | d);
-    out[2] = static_cast<uint8_t>(e << 4 | f);
-    out[3] = static_cast<uint8_t>(g << 4 | h);
-    return true;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t kLanes = 0x0101010101010101;
+        constexpr uint64_t kHigh = 0x80 * kLanes;
+        uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        const uint64_t low7 = word & ~kHigh;
+        const uint64_t folded = low7 | 0x20 * kLanes;
+        const uint64_t digit = (low7 + (0x80 - '0') * kLanes) & ~(low7 + (0x80 - '9' - 1) * kLanes);
+        const uint64_t letter =
+            (folded + (0x80 - 'a') * kLanes) & ~(folded + (0x80 - 'f' - 1) * kLanes);
+        if (((digit | letter) & ~word & kHigh) != kHigh) return false;
+        // Each digit's value, then the two of a byte side by side, then the four bytes together.
+        uint64_t value = (low7 & 0x0F * kLanes) + (letter & kHigh) / 0x80 * 9;
+        value = (value & 0x00FF00FF00FF00FF) << 4 | (value >> 8 & 0x00FF00FF00FF00FF);
+        value = (value | value >> 8) & 0x0000FFFF0000FFFF;
+        const auto four = static_cast<uint32_t>(value | value >> 16);
+        std::memcpy(out, &four, sizeof four);
+        return true;
+    } else {
+        const unsigned a = hexOf(p[0]), b = hexOf(p[1]), c = hexOf(p[2]), d = hexOf(p[3]);
+        const unsigned e = hexOf(p[4]), f = hexOf(p[5]), g = hexOf(p[6]), h = hexOf(p[7]);
+        if ((a | b | c | d | e | f | g | h) > 0x0F) return false;
+        out[0] = static_cast<uint8_t>(a << 4 | b);
+        out[1] = static_cast<uint8_t>(c << 4 | d);
+        out[2] = static_cast<uint8_t>(e << 4 | f);
+        out[3] = static_cast<uint8_t>(g << 4 | h);
+        return true;
+    }
 }
 
 // Hex pairs up to the next blank, a '.' allowed between them, at most `max` bytes; a classic
@@ -193,7 +215,7 @@ bool readLogRemote(Cursor& c, can::Frame& frame) {
 // After the identifier's '#': data, a remote request or '#', flags and CAN FD data.
 bool readLogPayload(Cursor& c, can::Frame& frame) {
     const bool error = frame.kind == can::FrameKind::kError;
-    std::memset(frame.data, 0, sizeof frame.data);  // whole: four stores, no call
+    clearData(frame);
     if (c.at('R') || c.at('r')) {
         ++c.p;
         return !error && readLogRemote(c, frame);
@@ -317,6 +339,26 @@ void readPlain(std::string_view line, can::Frame& frame, LineResult& result) {
     }
 }
 
+// The first blank at or after `p`, or `end`: eight bytes at a time while eight are left, each
+// a lane of a word where a blank is a zero byte after an exclusive or (the lowest one found
+// exactly, the borrow reaching only the lanes above it).
+inline const char* findBlank(const char* p, const char* end) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t kLanes = 0x0101010101010101;
+        for (; end - p >= 8; p += 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, p, sizeof word);
+            const uint64_t spaces = word ^ (' ' * kLanes);
+            const uint64_t tabs = word ^ ('\t' * kLanes);
+            const uint64_t zeros =
+                (((spaces - kLanes) & ~spaces) | ((tabs - kLanes) & ~tabs)) & (0x80 * kLanes);
+            if (zeros != 0) return p + std::countr_zero(zeros) / 8;
+        }
+    }
+    while (p != end && !isBlank(*p)) ++p;
+    return p;
+}
+
 // "(1714566896.000250) can0 123#01A2FF" with ten digits of seconds and six of fraction, a
 // classic data frame and at most " R" or " T" behind it: the line of candump -L and of
 // python-can, nearly every line of most logs, read in one pass. Any other form, or anything
@@ -334,8 +376,7 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
         return false;
     }
     const char* const name = p + 20;
-    const char* at = name;
-    while (at != end && !isBlank(*at)) ++at;
+    const char* at = findBlank(name, end);
     const auto nameLength = static_cast<size_t>(at - name);
     if (nameLength == 0 || nameLength > kMaxInterfaceLength || end - at < 2 || *at != ' ' ||
         isBlank(at[1])) {
@@ -358,7 +399,7 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     }
     at = id + digits + 1;
     // The data straight into the frame, which holds anything when the line is not taken.
-    std::memset(frame.data, 0, sizeof frame.data);
+    clearData(frame);
     int count = 0;
     while (end - at >= 8 && count + 4 <= kClassicMax && readFourBytes(at, frame.data + count)) {
         count += 4;

@@ -94,16 +94,21 @@ size_t CandumpSource::read(std::span<can::Frame> frames) {
             finish();
             break;
         }
-        if (take(line, frames[count])) ++count;
+        static const candump::LineResult kTooLong;  // unreadable
+        const candump::LineResult& result =
+            line.tooLong ? kTooLong : reader_.read(line.text, frames[count]);
+        // A whole frame line, as nearly every line is, placed here; the rest taken apart.
+        const bool taken = result.kind == LineKind::kFrame && !line.cut
+                               ? place(result, line.number, frames[count])
+                               : take(line, result, frames[count]);
+        if (taken) ++count;
     }
     counts_.records = lines_.linesRead();
     return count;
 }
 
-bool CandumpSource::take(const candump::TextLine& line, can::Frame& frame) {
-    static const candump::LineResult kTooLong;  // unreadable
-    const candump::LineResult& result = line.tooLong ? kTooLong : reader_.read(line.text, frame);
-    if (result.kind == LineKind::kFrame && !line.cut) return place(result, line.number, frame);
+bool CandumpSource::take(const candump::TextLine& line, const candump::LineResult& result,
+                         can::Frame& frame) {
     if (line.cut && (result.kind == LineKind::kFrame || result.kind == LineKind::kUnreadable)) {
         counts_.cutShort = true;
         counts_.cutShortWhere =

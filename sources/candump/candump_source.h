@@ -67,8 +67,8 @@ public:
 
 private:
     bool recognise(const std::vector<candump::TextLine>& ahead);
-    // Whether the line gives a frame, put into `frame`; counts it otherwise.
-    bool take(const candump::TextLine& line, can::Frame& frame);
+    // Whether the line, read into `result` and `frame`, gives a frame; counts it otherwise.
+    bool take(const candump::TextLine& line, const candump::LineResult& result, can::Frame& frame);
     bool place(const candump::LineResult& result, uint64_t number, can::Frame& frame);
     void finish();
 

@@ -10,8 +10,11 @@ LookaheadLines::~LookaheadLines() = default;
 bool LookaheadLines::fetch(TextLine& line) {
     std::string_view text;
     if (!lines_.next(text)) return false;
-    // Field by field: a whole new TextLine would be stored and loaded again in other widths.
-    line.text = text;
+    // Field by field: a whole new TextLine would be stored and loaded again in other widths, and
+    // the view is read in the halves LineInput stored it in (one load of both waits for them).
+    const char* const data = text.data();
+    const size_t size = text.size();
+    line.text = std::string_view(data, size);
     line.number = lines_.lineNumber();
     line.tooLong = lines_.tooLong();
     // The file ends inside its last line, without a line end: that line is cut.
@@ -33,19 +36,19 @@ const std::vector<TextLine>& LookaheadLines::readAhead(size_t maxLines, size_t m
         ahead_[i].text = std::string_view(aheadText_).substr(offsets[i], ahead_[i].text.size());
     }
     replayed_ = 0;
+    replaying_ = true;
     return ahead_;
 }
 
-bool LookaheadLines::next(TextLine& line) {
+bool LookaheadLines::replay(TextLine& line) {
     if (replayed_ < ahead_.size()) {
         line = ahead_[replayed_++];
         return true;
     }
-    if (!ahead_.empty()) {
-        // All handed on again: the copies are no longer needed.
-        ahead_ = {};
-        aheadText_ = {};
-    }
+    // All handed on again: the copies are no longer needed.
+    ahead_ = {};
+    aheadText_ = {};
+    replaying_ = false;
     return fetch(line);
 }
 

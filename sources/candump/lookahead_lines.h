@@ -32,7 +32,10 @@ public:
     // lines read ahead, valid until next() has handed them all on.
     const std::vector<TextLine>& readAhead(size_t maxLines, size_t maxBytes);
     // The next line in file order; false at the end of the input or when reading failed.
-    bool next(TextLine& line);
+    bool next(TextLine& line) {
+        // Once the lines read ahead are handed on, straight to the input (inline: every line).
+        return replaying_ ? replay(line) : fetch(line);
+    }
 
     platform::Status status() const;
     uint64_t consumed() const;
@@ -43,6 +46,7 @@ public:
 
 private:
     bool fetch(TextLine& line);
+    bool replay(TextLine& line);
 
     std::unique_ptr<ByteInput> input_;
     LineInput lines_;
@@ -50,6 +54,7 @@ private:
     std::string aheadText_;
     std::vector<TextLine> ahead_;
     size_t replayed_ = 0;
+    bool replaying_ = false;  // lines read ahead, or their copies, are still kept
 };
 
 }  // namespace sources::candump

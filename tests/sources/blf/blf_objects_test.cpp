@@ -172,3 +172,31 @@ TEST(BlfObjects, HeadersAndTypeNames) {
 }
 
 }  // namespace
+
+namespace {
+
+// CAN_MESSAGE and CAN_MESSAGE2 store eight data bytes whatever their DLC: the frame takes its
+// length of them and none past it, nor any for a remote frame.
+TEST(BlfObjects, ClassicMessagesTakeTheirLengthOfTheEightBytesStored) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (const uint32_t type : {1u, 86u}) {
+        for (uint8_t dlc = 0; dlc < 16; ++dlc) {
+            for (const bool remote : {false, true}) {
+                const auto fields = (type == 1 ? canMessage : canMessage2)(
+                    1, remote ? 0x80 : 0, dlc, 0x123, k64.substr(0, 8));
+                const int length = dlc < 8 ? dlc : 8;
+                std::string expected = std::string(remote ? "remote" : "data") + " ch0 123 len" +
+                                       std::to_string(length) + " ";
+                for (int i = 0; i < length && !remote; ++i) {
+                    expected += kHex[k64[static_cast<size_t>(i)] >> 4];
+                    expected += kHex[k64[static_cast<size_t>(i)] & 0x0F];
+                }
+                expected += std::string(length == 0 || remote ? "" : " ") + "t10";
+                EXPECT_EQ(decoded(object(type, fields, 10)), expected)
+                    << type << " dlc " << int{dlc} << (remote ? " remote" : "");
+            }
+        }
+    }
+}
+
+}  // namespace

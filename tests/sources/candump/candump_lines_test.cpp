@@ -383,3 +383,65 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every byte value at every place of eight data bytes (both readings take eight digits at once),
+// and interface names of every length, against a reading character by character.
+TEST(CandumpLines, EveryByteOfTheDataAndTheNameIsTakenForWhatItIs) {
+    const std::string digits = "0123456789ABCDEFabcdef";
+    const auto naive = [](char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
+    // Characters the grammar gives a meaning of its own in the data.
+    const std::string special = "#. \tRr_";
+    size_t step = 0;
+    for (size_t at = 0; at < 16; ++at) {
+        for (int value = 0; value < 256; ++value) {
+            std::string data;
+            for (size_t i = 0; i < 16; ++i) data += digits[(at * 7 + i * 5 + step++) % 22];
+            const char c = static_cast<char>(value);
+            data[at] = c;
+            const std::string line = "(1714566896.000250) can0 123#" + data;
+            for (const bool byGrammar : {false, true}) {
+                LineReader reader;
+                can::Frame frame;
+                const LineResult& result =
+                    byGrammar ? reader.readByGrammar(line, frame) : reader.read(line, frame);
+                if (naive(c) >= 0) {
+                    ASSERT_EQ(result.kind, LineKind::kFrame) << line;
+                    ASSERT_EQ(frame.dataLength, 8);
+                    for (size_t i = 0; i < 8; ++i) {
+                        ASSERT_EQ(frame.data[i], naive(data[2 * i]) * 16 + naive(data[2 * i + 1]))
+                            << line;
+                    }
+                } else if (special.find(c) == std::string::npos) {
+                    ASSERT_EQ(result.kind, LineKind::kUnreadable) << value << " at " << at;
+                }
+            }
+        }
+    }
+    for (size_t length = 1; length <= 20; ++length) {
+        for (const char blank : {' ', '\t'}) {
+            const std::string name = std::string(length - 1, 'n') + char('0' + length % 10);
+            const std::string line = "(1714566896.000250) " + name + blank + "123#11 T";
+            LineReader reader;
+            can::Frame frame;
+            const LineResult& result = reader.read(line, frame);
+            ASSERT_EQ(result.kind, LineKind::kFrame) << line;
+            EXPECT_EQ(result.interface, name);
+            EXPECT_TRUE(frame.transmitted);
+            // A name running into the end of the line, or bytes past 0x7F in it.
+            EXPECT_EQ(reader.read("(1714566896.000250) " + name, frame).kind,
+                      LineKind::kUnreadable);
+            const std::string high = std::string(length, '\xA0');
+            EXPECT_EQ(reader.read("(1714566896.000250) " + high + " 123#11", frame).interface,
+                      high);
+        }
+    }
+}
+
+}  // namespace
