@@ -2,6 +2,7 @@
 # The resource limits on real files, too slow for the unit tests:
 # - a capture of exactly 1 GiB converts with a peak memory of at most 64 MiB, and N of them with
 #   --jobs N in at most N x 64 MiB: a worker reads the records a block at a time (N = 1 and 2);
+#   one of them in parts on two workers in at most 2 x 64 MiB, to the same bytes;
 # - a capture of 1 GiB + 1 byte is refused with 0x8007000D before anything is read;
 # - DBC files of 100 MB of garbage are read to the end and refused (exit 2) within 120 s and
 #   256 MiB;
@@ -64,6 +65,15 @@ limit=$(( 64 * 1024 ))
 [ "$status" -eq 0 ] && [ "$peak" -le "$limit" ] && result=ok || result=bad
 check $result "1 GiB capture converted (exit $status) in $seconds s, peak $peak KiB (anonymous $anon KiB), limit $limit KiB, $(wc -l < big.csv) lines"
 lines=$(wc -l < big.csv)
+sum=$(md5sum < big.csv)
+rm -f big.csv
+
+# The same capture on two workers, in parts: the same bytes, each worker with a few blocks.
+measure "$cli" convert --dbc "$dbc" --jobs 2 --quiet big.DT
+limit=$(( 2 * 64 * 1024 ))
+[ "$status" -eq 0 ] && [ "$peak" -le "$limit" ] && [ "$(md5sum < big.csv)" = "$sum" ] &&
+    result=ok || result=bad
+check $result "1 GiB capture converted in parts with --jobs 2 (exit $status) in $seconds s, peak $peak KiB (anonymous $anon KiB), limit $limit KiB, the bytes of --jobs 1"
 rm -f big.csv
 
 # The same capture under a second name: two workers, each with its own blocks.
