@@ -105,10 +105,13 @@ TEST(FormatMillionths, WholePartPointAndSixDecimals) {
             static_cast<int64_t>(random() >> (1 + random() % 63)) * (random() % 2 == 0 ? 1 : -1);
         const uint64_t magnitude = millionths < 0 ? 0 - static_cast<uint64_t>(millionths)
                                                   : static_cast<uint64_t>(millionths);
-        std::string fraction = std::to_string(magnitude % 1000000);
-        fraction.insert(0, 6 - fraction.size(), '0');
-        const std::string expected =
-            (millionths < 0 ? "-" : "") + std::to_string(magnitude / 1000000) + "." + fraction;
+        char fraction[8];
+        std::snprintf(fraction, sizeof fraction, "%06u",
+                      static_cast<unsigned>(magnitude % 1000000));
+        std::string expected = millionths < 0 ? "-" : "";
+        expected += std::to_string(magnitude / 1000000);
+        expected += '.';
+        expected += fraction;
         ASSERT_EQ(millionthsText(millionths), expected);
     }
 }
