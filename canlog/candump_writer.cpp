@@ -19,7 +19,7 @@ constexpr auto kThreeDigits = [] {
     struct Table {
         char text[4000];
     } table{};
-    for (int i = 0; i < 1000; ++i) {
+    for (size_t i = 0; i < 1000; ++i) {
         table.text[4 * i] = static_cast<char>('0' + i / 100);
         table.text[4 * i + 1] = static_cast<char>('0' + i / 10 % 10);
         table.text[4 * i + 2] = static_cast<char>('0' + i % 10);
@@ -128,8 +128,8 @@ char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
     // The whole array: a copy of fixed size, of which the text's length counts.
     std::memcpy(out, secondsText_, sizeof secondsText_);
     out += secondsLength_;
-    const auto microseconds = static_cast<uint32_t>(withinSecond / 1000);
-    const uint32_t thousands = microseconds / 1000;
+    const auto microseconds = static_cast<size_t>(withinSecond / 1000);
+    const size_t thousands = microseconds / 1000;
     std::memcpy(out, kThreeDigits.text + 4 * thousands, 4);
     std::memcpy(out + 3, kThreeDigits.text + 4 * (microseconds - 1000 * thousands), 4);
     return out + 7;

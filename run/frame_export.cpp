@@ -64,7 +64,7 @@ platform::Status FrameExporter::writeFrames(sources::FrameSource& source, Writer
                                             ExportStats* stats) {
     const canlog::LogClock clock = canlog::logClockFor(source.timeOrigin(), options_.clock);
     writer.begin(clock);
-    const platform::Status walked = walkInto(source, writer, clock, output_, stats);
+    platform::Status walked = walkInto(source, writer, clock, output_, stats);
     if (!walked.ok()) return walked;
     if (control_.stopped()) return platform::Status::failure(platform::kCancelled);
     writer.end();

@@ -4,7 +4,7 @@ namespace run {
 
 platform::Status openPartSource(const std::filesystem::path& input,
                                 const monitor::MonitorFile& head, sources::CaptureSource& source) {
-    const platform::Status opened = source.open(input);
+    platform::Status opened = source.open(input);
     if (!opened.ok()) return opened;
     const monitor::MonitorFile& mine = source.capture();
     if (mine.variant != head.variant || mine.count != head.count ||
