@@ -82,6 +82,11 @@ MessageLine reasonLine(const std::u16string& name, const run::FileResult& file) 
     const FileOutcome& outcome = file.outcome;
     switch (outcome.status) {
         case FileStatus::kCutShort:
+            // A log has no records to count: where it ends says what was kept.
+            if (!outcome.inputName.empty()) {
+                return {IDS_REASON_LOG_CUT_SHORT,
+                        {plain(name), plain(platform::utf8ToUtf16(outcome.where))}};
+            }
             return {IDS_REASON_CUT_SHORT,
                     {plain(name), number(outcome.recordsPresent), number(outcome.recordsClaimed)}};
         case FileStatus::kLoadFailed:

@@ -60,6 +60,11 @@ TEST(FinishReport, EachReasonInWords) {
     FileResult cutShort = result(FileStatus::kCutShort, 0);
     cutShort.outcome.recordsPresent = 120;
     cutShort.outcome.recordsClaimed = 5000000000;
+    // A log cut short has no records to count; where it ends is said instead.
+    FileResult logCutShort = result(FileStatus::kCutShort, 0);
+    logCutShort.outcome.inputName = "BLF log";
+    logCutShort.outcome.where = "byte 4096: container 3 runs past the end of the file";
+    logCutShort.outcome.recordsPresent = 12;
     // The same numbers in glibc and the Windows C runtime.
     static_assert(ENOSPC == 28 && EDOM == 33);
     const int32_t diskFull = platform::runtimeError(ENOSPC);
@@ -99,6 +104,9 @@ TEST(FinishReport, EachReasonInWords) {
         {result(FileStatus::kSameOutput, platform::systemError(183), "dir/shared.csv"),
          {IDS_REASON_SAME_OUTPUT, {text(u"a.DT"), text(u"shared.csv")}}},
         {cutShort, {IDS_REASON_CUT_SHORT, {text(u"a.DT"), text(u"120"), text(u"5000000000")}}},
+        {logCutShort,
+         {IDS_REASON_LOG_CUT_SHORT,
+          {text(u"a.DT"), text(u"byte 4096: container 3 runs past the end of the file")}}},
         {result(FileStatus::kFailed, platform::kOutOfMemory),
          {IDS_REASON_OUT_OF_MEMORY, {text(u"a.DT")}}},
         {result(FileStatus::kFailed, platform::kFail),
