@@ -125,6 +125,22 @@ void appendCodes(CategoryColumn& into, CategoryCodes& codes, const CategoryColum
 
 }  // namespace
 
+void LongColumnSink::clearRows() {
+    columns_.time.instant.clear();
+    columns_.time.elapsed.clear();
+    columns_.channel.clear();
+    columns_.wideChannel.clear();
+    columns_.id.clear();
+    columns_.extended.clear();
+    columns_.value.clear();
+    for (CategoryCodes* codes : {&messageCodes_, &signalCodes_, &unitCodes_, &descriptionCodes_}) {
+        codes->clear();
+    }
+    std::fill(messageCode_.begin(), messageCode_.end(), -2);
+    std::fill(signalCode_.begin(), signalCode_.end(), SignalCodes{});
+    descriptionCode_.clear();
+}
+
 void LongColumnSink::append(LongColumnSink& later) {
     const LongColumns& rows = later.columns_;
     appendColumn(columns_.time.instant, rows.time.instant);

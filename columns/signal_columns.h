@@ -27,6 +27,12 @@ class CategoryCodes {
 public:
     explicit CategoryCodes(CategoryColumn& column) : column_(column) {}
     int32_t codeOf(std::string_view text);
+    // Forgets every text and its code, emptying the column (its room stays).
+    void clear() {
+        byText_.clear();
+        column_.codes.clear();
+        column_.categories.clear();
+    }
 
 private:
     CategoryColumn& column_;
@@ -121,6 +127,9 @@ public:
     // the same file), its codes turned into this sink's: texts new to this sink get codes in the
     // order the other met them, which is the order one sink of both parts would have met them.
     void append(LongColumnSink& later);
+    // Empties the rows and forgets the codes, keeping the room the columns took: a sink used for
+    // part after part does not fault in new memory for each.
+    void clearRows();
 
 private:
     // Codes per signal number, worked out the first time a signal is met (-2 until then).

@@ -1,6 +1,8 @@
 #include "run/column_parts.h"
 
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "run/converter.h"
 #include "run/row_parts.h"
@@ -16,15 +18,42 @@ public:
     std::unique_ptr<columns::LongColumnSink> sink;
 };
 
+// Sinks whose rows were added, emptied with their room kept, for the parts to come: each part's
+// columns then fill memory already in use instead of faulting in new pages.
+class SpareSinks {
+public:
+    std::unique_ptr<columns::LongColumnSink> take(const decode::Decoding& decoding) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (!spare_.empty()) {
+                std::unique_ptr<columns::LongColumnSink> sink = std::move(spare_.back());
+                spare_.pop_back();
+                return sink;
+            }
+        }
+        return std::make_unique<columns::LongColumnSink>(decoding);
+    }
+    void giveBack(std::unique_ptr<columns::LongColumnSink> sink) {
+        sink->clearRows();
+        const std::lock_guard lock(mutex_);
+        spare_.push_back(std::move(sink));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<columns::LongColumnSink>> spare_;
+};
+
 class LongReader final : public PartReader {
 public:
-    LongReader(const decode::Decoding& decoding, const tables::ConversionOptions& options)
-        : decoding_(decoding), converter_(decoding, options) {}
+    LongReader(const decode::Decoding& decoding, const tables::ConversionOptions& options,
+               SpareSinks& spare)
+        : decoding_(decoding), converter_(decoding, options), spare_(spare) {}
 
     platform::Status read(sources::CaptureSource& source, const sources::WalkControl& control,
                           FileStats* stats) override {
         // A sink for each part: its codes are the part's own until they are added.
-        sink_ = std::make_unique<columns::LongColumnSink>(decoding_);
+        sink_ = spare_.take(decoding_);
         return converter_.convert(source, *sink_, control, stats);
     }
     std::unique_ptr<PartRows> take() override {
@@ -35,6 +64,7 @@ public:
 private:
     const decode::Decoding& decoding_;
     Converter converter_;
+    SpareSinks& spare_;
     std::unique_ptr<columns::LongColumnSink> sink_;
 };
 
@@ -45,17 +75,20 @@ public:
         : decoding_(decoding), options_(options), sink_(sink) {}
 
     std::unique_ptr<PartReader> makeReader() override {
-        return std::make_unique<LongReader>(decoding_, options_);
+        return std::make_unique<LongReader>(decoding_, options_, spare_);
     }
     void collect(PartRows& rows) override {
         auto& later = static_cast<LongRows&>(rows);
-        if (later.sink != nullptr) sink_.append(*later.sink);
+        if (later.sink == nullptr) return;
+        sink_.append(*later.sink);
+        spare_.giveBack(std::move(later.sink));
     }
 
 private:
     const decode::Decoding& decoding_;
     const tables::ConversionOptions& options_;
     columns::LongColumnSink& sink_;
+    SpareSinks spare_;
 };
 
 class FrameRows final : public PartRows {
