@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -39,15 +40,29 @@ class BlockParts : public PartQueue<BlockPart<Stats>> {
 public:
     using Part = BlockPart<Stats>;
 
-    BlockParts(uint32_t records, unsigned workers, const PartSizes& sizes)
-        : PartQueue<Part>(records, workers, sizes), pools_(workers) {}
+    // `write(bytes, count)` puts a block out: called by one thread at a time, in file order.
+    BlockParts(uint32_t records, unsigned workers, const PartSizes& sizes,
+               std::function<void(const char*, size_t)> write)
+        : PartQueue<Part>(records, workers, sizes), pools_(workers), write_(std::move(write)) {}
 
-    // A worker's full block goes to its part, an empty buffer of the worker's in its place: a
-    // free one, else a new one while the worker has fewer than its share, else the next one the
-    // writer gives back.
+    // A worker's full block goes out at once when it is next (its part is the one being written,
+    // nothing of it waits and nobody writes), so that the worker of the front part writes its
+    // own blocks; otherwise it waits in its part, and an empty buffer of the worker's takes its
+    // place: a free one, else a new one while the worker has fewer than its share, else the
+    // next one the writer gives back.
     int32_t handOff(unsigned worker, size_t index, std::unique_ptr<char[]>& block, size_t used,
                     size_t capacity) {
         std::unique_lock lock(this->mutex);
+        if (!this->givenUp() && index == front_ && !writing_ && this->part(index).blocks.empty()) {
+            writing_ = true;
+            lock.unlock();
+            write_(block.get(), used);
+            lock.lock();
+            writing_ = false;
+            this->part(index).bytes += used;
+            this->changed.notify_all();
+            return 0;
+        }
         Pool& pool = pools_[worker];
         std::unique_ptr<char[]> empty;
         while (empty == nullptr) {
@@ -73,27 +88,31 @@ public:
         return 0;
     }
 
-    // Writes the parts' blocks in order with `write(bytes, count)`, handing each part, once its
-    // blocks are written, to `ended(part)`, which says whether to go on. The walk's outcome:
-    // success, or why the parts ended early. Every worker is let go before it returns.
-    template <class Write, class Ended>
-    platform::Status writeInOrder(const sources::WalkControl& control, Write&& write,
-                                  Ended&& ended) {
+    // Puts the parts' blocks out in order (those their workers did not write themselves),
+    // handing each part, once all of it is out, to `ended(part)`, which says whether to go on.
+    // The walk's outcome: success, or why the parts ended early. Every worker is let go before
+    // it returns.
+    template <class Ended>
+    platform::Status writeInOrder(const sources::WalkControl& control, Ended&& ended) {
         platform::Status walked;
         const auto ready = [](const Part& part) { return !part.blocks.empty() || part.done; };
         std::unique_lock lock(this->mutex);
         for (size_t index = 0; this->waitFor(index, lock, ready, control, walked); ++index) {
+            front_ = index;
+            this->changed.notify_all();
             Part& part = this->part(index);
-            while (!part.blocks.empty() || !part.done) {
-                if (part.blocks.empty()) {
+            while (!part.blocks.empty() || !part.done || writing_) {
+                if (part.blocks.empty() || writing_) {
                     this->changed.wait(lock);
                     continue;
                 }
                 PartBlock block = std::move(part.blocks.front());
                 part.blocks.pop_front();
+                writing_ = true;
                 lock.unlock();
-                write(block.bytes.get(), block.used);
+                write_(block.bytes.get(), block.used);
                 lock.lock();
+                writing_ = false;
                 pools_[block.worker].free.push_back(std::move(block.bytes));
                 this->changed.notify_all();
             }
@@ -102,6 +121,7 @@ public:
             if (!ended(part) || !walked.ok()) break;
         }
         // Every block still waiting goes back to its worker, so that none waits for a buffer.
+        front_ = static_cast<size_t>(-1);
         this->giveUp();
         for (size_t index = 0; index < this->partCount(); ++index) {
             for (PartBlock& block : this->part(index).blocks) {
@@ -118,6 +138,9 @@ private:
         size_t made = 0;
     };
     std::vector<Pool> pools_;
+    std::function<void(const char*, size_t)> write_;
+    size_t front_ = 0;      // the part being written
+    bool writing_ = false;  // a block is being written, by the writer or a worker
 };
 
 // A worker's output hands its blocks to the part it writes.

@@ -44,18 +44,18 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
             return written;
         };
     };
-    BlockParts<FileStats> parts(capture.capture().count, workers, sizes);
+    BlockParts<FileStats> parts(
+        capture.capture().count, workers, sizes,
+        [&sink](const char* bytes, size_t count) { sink.writePartBlock(bytes, count); });
     std::vector<std::thread> threads =
         startBlockWorkers(parts, workers, input, capture.capture(), control, makeWork);
     uint64_t lines = 0;
-    platform::Status walked = parts.writeInOrder(
-        control, [&](const char* bytes, size_t count) { sink.writePartBlock(bytes, count); },
-        [&](BlockParts<FileStats>::Part& part) {
-            if (part.walked.ok() && part.closed != 0) sink.fail(part.closed);
-            lines += part.lines;
-            if (stats != nullptr) addPartStats(*stats, part.stats);
-            return sink.result() == 0;
-        });
+    platform::Status walked = parts.writeInOrder(control, [&](BlockParts<FileStats>::Part& part) {
+        if (part.walked.ok() && part.closed != 0) sink.fail(part.closed);
+        lines += part.lines;
+        if (stats != nullptr) addPartStats(*stats, part.stats);
+        return sink.result() == 0;
+    });
     for (std::thread& thread : threads) thread.join();
 
     if (!walked.ok()) sink.fail(walked.code());

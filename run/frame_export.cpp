@@ -156,12 +156,13 @@ FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
             return written;
         };
     };
-    BlockParts<ExportStats> parts(capture.capture().count, partWorkers_, {});
+    BlockParts<ExportStats> parts(
+        capture.capture().count, partWorkers_, {},
+        [this](const char* bytes, size_t count) { output_.writeBlock(bytes, count); });
     std::vector<std::thread> threads =
         startBlockWorkers(parts, partWorkers_, input, capture.capture(), control_, makeWork);
-    platform::Status walked = parts.writeInOrder(
-        control_, [&](const char* bytes, size_t count) { output_.writeBlock(bytes, count); },
-        [&](BlockParts<ExportStats>::Part& part) {
+    platform::Status walked =
+        parts.writeInOrder(control_, [&](BlockParts<ExportStats>::Part& part) {
             if (part.walked.ok() && part.closed != 0) output_.fail(part.closed);
             if (stats != nullptr) addPartStats(*stats, part.stats);
             return output_.result() == 0;
