@@ -1,7 +1,8 @@
 // Parts of one capture whose bytes go to one file (the long CSV, the text CAN logs): each worker
-// writes its part through an output whose full blocks it hands on, and the calling thread writes
-// the blocks of the parts in order. A worker owns a few buffers, the one it fills and those
-// waiting for the writer, so memory stays bounded whatever the file's size.
+// writes its part through an output whose full blocks it hands on; the worker of the part being
+// written puts its blocks out itself, the blocks of later parts wait, and the calling thread puts
+// those out in order once their part's turn comes. A worker owns a few buffers, the one it fills
+// and those waiting, so memory stays bounded whatever the file's size.
 #pragma once
 
 #include <deque>

@@ -1,8 +1,8 @@
 // One capture converted by several workers: its records are taken in parts, in file order, by
 // whichever worker is free; each worker decodes its part into a table sink of its own, whose full
-// blocks it hands on; the calling thread writes the blocks of the parts in order into the one
-// output. The output, the outcome and the report's figures are those of the conversion on one
-// thread, and memory stays bounded: a worker has a few blocks at most waiting for the writer.
+// blocks go into the one output in the order of the parts (block_parts.h). The output, the outcome
+// and the report's figures are those of the conversion on one thread, and memory stays bounded: a
+// worker has a few blocks at most waiting for the writer.
 #pragma once
 
 #include <cstdint>
