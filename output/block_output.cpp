@@ -19,15 +19,16 @@ void BlockOutput::failWithErrno(int errorNumber) {
     fail(platform::runtimeError(errorNumber != 0 ? errorNumber : EIO));
 }
 
-int32_t BlockOutput::open(const std::filesystem::path& target) {
+int32_t BlockOutput::restart() {
     abandon();
-    result_ = 0;
+    result_ = buffer_ == nullptr ? platform::kOutOfMemory : 0;
     used_ = 0;
     flushed_ = 0;
-    if (buffer_ == nullptr) {
-        result_ = platform::kOutOfMemory;
-        return result_;
-    }
+    return result_;
+}
+
+int32_t BlockOutput::open(const std::filesystem::path& target) {
+    if (restart() != 0) return result_;
     if (const int refused = file_.open(target); refused != 0) {
         failWithErrno(refused);
         return result_;
@@ -38,14 +39,7 @@ int32_t BlockOutput::open(const std::filesystem::path& target) {
 }
 
 int32_t BlockOutput::openPart(BlockHandOff& target) {
-    abandon();
-    result_ = 0;
-    used_ = 0;
-    flushed_ = 0;
-    if (buffer_ == nullptr) {
-        result_ = platform::kOutOfMemory;
-        return result_;
-    }
+    if (restart() != 0) return result_;
     handOff_ = &target;
     return 0;
 }

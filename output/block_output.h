@@ -68,6 +68,8 @@ public:
     void abandon();
 
 private:
+    // Forgets the output before: 0, or 0x8007000E without a buffer.
+    int32_t restart();
     void flush();
     void failWithErrno(int errorNumber);
 

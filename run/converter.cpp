@@ -56,9 +56,7 @@ platform::Status Converter::convert(sources::FrameSource& source, tables::RowSin
     }
     if (stats != nullptr) {
         *stats = FileStats{};
-        stats->records = source.counts().records;
-        // The report shows times even where the output has none.
-        stats->time = tables::timeBaseFor(source.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+        stats->startFile(source);
     }
     sink.begin(tables::timeBaseFor(source.timeOrigin(), options_));
     sources::FrameWalk walk(source, filter_, control);

@@ -21,8 +21,7 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
     }
     if (stats != nullptr) {
         *stats = FileStats{};
-        stats->records = capture.counts().records;
-        stats->time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+        stats->startFile(capture);
     }
     sink.begin(tables::timeBaseFor(capture.timeOrigin(), options));
 

@@ -63,6 +63,11 @@ std::vector<int32_t> ChannelStats::met() const {
     return numbers;
 }
 
+void WalkStats::startFile(const sources::FrameSource& source) {
+    records = source.counts().records;
+    time = tables::timeBaseFor(source.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+}
+
 void WalkStats::sourceSeen(const sources::FrameSource& source, const sources::WalkCounts& walked) {
     channels.take(walked.channels);
     // A log knows its objects or lines only once read.

@@ -74,6 +74,9 @@ public:
         lastMicroseconds = microseconds;
         timed = true;
     }
+    // Starts the figures of a file: its records, and its times as the report shows them (even
+    // where the output has none).
+    void startFile(const sources::FrameSource& source);
     // What the source and the walk met in the whole file.
     void sourceSeen(const sources::FrameSource& source, const sources::WalkCounts& walked);
     // Adds another file's figures (the time span is not added up).

@@ -97,9 +97,7 @@ FileOutcome FrameExporter::exportSource(sources::FrameSource& source,
     std::shared_ptr<ExportStats> stats;
     if (options_.collectStats) {
         stats = std::make_shared<ExportStats>();
-        stats->records = source.counts().records;
-        // The report shows times even where the log has none.
-        stats->time = tables::timeBaseFor(source.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+        stats->startFile(source);
     }
     FileOutcome outcome = writtenOutcomeOf(writeInFormat(source, stats.get()), source);
     if (stats != nullptr) stats->records = std::max(stats->records, source.counts().records);
@@ -132,8 +130,7 @@ FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
     std::shared_ptr<ExportStats> stats;
     if (options_.collectStats) {
         stats = std::make_shared<ExportStats>();
-        stats->records = capture.counts().records;
-        stats->time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+        stats->startFile(capture);
     }
     const canlog::LogClock clock = canlog::logClockFor(capture.timeOrigin(), options_.clock);
     Writer head = makeWriter(output_);

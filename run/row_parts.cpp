@@ -99,8 +99,7 @@ FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSour
                         FileStats* stats, const PartSizes& sizes) {
     if (stats != nullptr) {
         *stats = FileStats{};
-        stats->records = capture.counts().records;
-        stats->time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+        stats->startFile(capture);
     }
     Shared shared(capture.capture().count, workers, sizes);
     std::vector<std::thread> threads;
