@@ -42,9 +42,9 @@ public:
     using Part = BlockPart<Stats>;
 
     // `write(bytes, count)` puts a block out: called by one thread at a time, in file order.
-    BlockParts(uint32_t records, unsigned workers, const PartSizes& sizes,
+    BlockParts(PartFile& file, unsigned workers, const PartSizes& sizes,
                std::function<void(const char*, size_t)> write)
-        : PartQueue<Part>(records, workers, sizes), pools_(workers), write_(std::move(write)) {}
+        : PartQueue<Part>(file, workers, sizes), pools_(workers), write_(std::move(write)) {}
 
     // A worker's full block goes out at once when it is next (its part is the one being written,
     // nothing of it waits and nobody writes), so that the worker of the front part writes its
@@ -167,41 +167,42 @@ struct PartWritten {
     uint64_t lines = 0;
 };
 
-// Runs `workers` threads, each opening its own source of the capture and calling
-// `makeWork()` once, then `work(source, handOff, index, stats)` (returning PartWritten) for
-// every part it takes, `source` restricted to the part and `handOff` started on it. Returns the
-// threads, which the caller joins after writeInOrder.
+// Runs `workers` threads, each opening its own reader of the file and calling `makeWork()`
+// once, then `work(source, handOff, stats)` (returning PartWritten) for every part it takes,
+// `source` the part's frames and `handOff` started on it. Returns the threads, which the caller
+// joins after writeInOrder.
 template <class Stats, class MakeWork>
 std::vector<std::thread> startBlockWorkers(BlockParts<Stats>& parts, unsigned workers,
-                                           const std::filesystem::path& input,
-                                           const monitor::MonitorFile& head,
                                            const sources::WalkControl& control,
                                            const MakeWork& makeWork) {
-    const auto run = [&parts, &input, &head, &control, &makeWork](unsigned worker) {
+    const auto run = [&parts, &control, &makeWork](unsigned worker) {
         platform::Status failure;
         try {
-            sources::CaptureSource source;
-            if (const platform::Status opened = openPartSource(input, head, source); !opened.ok()) {
-                parts.workerEnded(opened);
+            const std::unique_ptr<PartReader> reader = parts.file().openReader(failure);
+            if (reader == nullptr) {
+                parts.workerEnded(failure);
                 return;
             }
+            const bool ownCounts = !parts.file().countsWholeFile();
             auto work = makeWork();
             PartHandOff<Stats> handOff(parts, worker);
             size_t index = 0;
-            uint32_t first = 0;
-            uint32_t end = 0;
+            uint64_t first = 0;
+            uint64_t end = 0;
             while (parts.takePart(control, index, first, end)) {
                 Stats stats;
                 PartWritten written;
+                const sources::SourceCounts* counts = nullptr;
                 try {
-                    source.walkPart(first, end);
+                    sources::FrameSource& source = reader->readPart(index, first, end);
                     handOff.startPart(index);
                     written = work(source, handOff, stats);
+                    if (ownCounts) counts = &source.counts();
                 } catch (const std::bad_alloc&) {
                     written = {{}, platform::kOutOfMemory, 0};
                 }
                 parts.partDone(index, written.walked, written.closed,
-                               written.closed == 0 ? written.lines : 0, std::move(stats));
+                               written.closed == 0 ? written.lines : 0, std::move(stats), counts);
             }
         } catch (const std::bad_alloc&) {
             failure = platform::Status::failure(platform::kOutOfMemory);

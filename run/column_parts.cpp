@@ -44,16 +44,21 @@ private:
     std::vector<std::unique_ptr<columns::LongColumnSink>> spare_;
 };
 
-class LongReader final : public PartReader {
+class LongReader final : public RowReader {
 public:
     LongReader(const decode::Decoding& decoding, const tables::ConversionOptions& options,
-               SpareSinks& spare)
-        : decoding_(decoding), converter_(decoding, options), spare_(spare) {}
+               SpareSinks& spare, bool anyChannel)
+        : decoding_(decoding),
+          converter_(decoding, options),
+          spare_(spare),
+          anyChannel_(anyChannel) {}
 
-    platform::Status read(sources::CaptureSource& source, const sources::WalkControl& control,
+    platform::Status read(sources::FrameSource& source, const sources::WalkControl& control,
                           FileStats* stats) override {
-        // A sink for each part: its codes are the part's own until they are added.
+        // A sink for each part, its columns those of the file's: its codes are the part's own
+        // until they are added.
         sink_ = spare_.take(decoding_);
+        if (anyChannel_) sink_->keepAnyChannel();
         return converter_.convert(source, *sink_, control, stats);
     }
     std::unique_ptr<PartRows> take() override {
@@ -65,6 +70,7 @@ private:
     const decode::Decoding& decoding_;
     Converter converter_;
     SpareSinks& spare_;
+    bool anyChannel_;
     std::unique_ptr<columns::LongColumnSink> sink_;
 };
 
@@ -74,8 +80,9 @@ public:
               columns::LongColumnSink& sink)
         : decoding_(decoding), options_(options), sink_(sink) {}
 
-    std::unique_ptr<PartReader> makeReader() override {
-        return std::make_unique<LongReader>(decoding_, options_, spare_);
+    std::unique_ptr<RowReader> makeReader() override {
+        return std::make_unique<LongReader>(decoding_, options_, spare_,
+                                            sink_.columns().wideChannels);
     }
     void collect(PartRows& rows) override {
         auto& later = static_cast<LongRows&>(rows);
@@ -96,9 +103,9 @@ public:
     columns::FrameTable table;
 };
 
-class FrameReader final : public PartReader {
+class FrameReader final : public RowReader {
 public:
-    platform::Status read(sources::CaptureSource& source, const sources::WalkControl& control,
+    platform::Status read(sources::FrameSource& source, const sources::WalkControl& control,
                           FileStats* /*stats*/) override {
         rows_ = std::make_unique<FrameRows>();
         return columns::readFrameTable(source, rows_->table, control);
@@ -113,7 +120,7 @@ private:
 class FrameParts final : public RowParts {
 public:
     explicit FrameParts(columns::FrameTable& table) : table_(table) {}
-    std::unique_ptr<PartReader> makeReader() override { return std::make_unique<FrameReader>(); }
+    std::unique_ptr<RowReader> makeReader() override { return std::make_unique<FrameReader>(); }
     void collect(PartRows& rows) override { table_.append(static_cast<FrameRows&>(rows).table); }
 
 private:
@@ -122,26 +129,26 @@ private:
 
 }  // namespace
 
-FileOutcome readLongColumnsInParts(const std::filesystem::path& input,
-                                   sources::CaptureSource& capture,
+FileOutcome readLongColumnsInParts(PartFile& file, const sources::FrameSource& head,
                                    const decode::Decoding& decoding,
                                    const tables::ConversionOptions& options,
                                    columns::LongColumnSink& sink,
                                    const sources::WalkControl& control, unsigned workers,
-                                   FileStats* stats, const PartSizes& sizes) {
-    sink.begin(tables::timeBaseFor(capture.timeOrigin(), options));
+                                   FileStats* stats, const PartSizes& sizes,
+                                   sources::SourceCounts* logCounts) {
+    sink.begin(tables::timeBaseFor(head.timeOrigin(), options));
     LongParts parts(decoding, options, sink);
-    return readInParts(input, capture, parts, control, workers, stats, sizes);
+    return readInParts(file, head, parts, control, workers, stats, sizes, logCounts);
 }
 
-FileOutcome readFrameTableInParts(const std::filesystem::path& input,
-                                  sources::CaptureSource& capture, columns::FrameTable& table,
-                                  const sources::WalkControl& control, unsigned workers,
-                                  const PartSizes& sizes) {
+FileOutcome readFrameTableInParts(PartFile& file, const sources::FrameSource& head,
+                                  columns::FrameTable& table, const sources::WalkControl& control,
+                                  unsigned workers, const PartSizes& sizes,
+                                  sources::SourceCounts* logCounts) {
     table = columns::FrameTable{};
-    table.time = tables::timeBaseFor(capture.timeOrigin(), settings::TimeStamps::kTimeOfDay);
+    table.time = tables::timeBaseFor(head.timeOrigin(), settings::TimeStamps::kTimeOfDay);
     FrameParts parts(table);
-    return readInParts(input, capture, parts, control, workers, nullptr, sizes);
+    return readInParts(file, head, parts, control, workers, nullptr, sizes, logCounts);
 }
 
 }  // namespace run

@@ -10,28 +10,33 @@
 #include "run/file_outcome.h"
 #include "run/file_stats.h"
 #include "run/part_queue.h"
-#include "sources/capture_source.h"
+#include "sources/frame_source.h"
 #include "tables/table_options.h"
 
 namespace run {
 
 // Parts of a few megabytes of columns each.
-inline constexpr PartSizes kColumnPartSizes{.firstRecords = 32768,
-                                            .outputBytes = uint64_t{8} << 20};
+// A BLF log's, in bytes of the file.
+inline constexpr PartSizes kColumnBlfPartSizes{.firstUnits = uint64_t{256} << 10,
+                                               .minUnits = uint64_t{16} << 10,
+                                               .maxUnits = uint64_t{16} << 20,
+                                               .outputBytes = uint64_t{8} << 20};
+inline constexpr PartSizes kColumnPartSizes{.firstUnits = 32768, .outputBytes = uint64_t{8} << 20};
 
-// Decodes the capture into `sink` (begun here with the options' time columns) on `workers`
-// threads: the same rows and codes as Converter::convert into it.
+// Decodes the parts of `file` (opened already as `head`) into `sink` (begun here with the
+// options' time columns) on `workers` threads: the same rows and codes as Converter::convert
+// into it.
 FileOutcome readLongColumnsInParts(
-    const std::filesystem::path& input, sources::CaptureSource& capture,
-    const decode::Decoding& decoding, const tables::ConversionOptions& options,
-    columns::LongColumnSink& sink, const sources::WalkControl& control, unsigned workers,
-    FileStats* stats = nullptr, const PartSizes& sizes = kColumnPartSizes);
+    PartFile& file, const sources::FrameSource& head, const decode::Decoding& decoding,
+    const tables::ConversionOptions& options, columns::LongColumnSink& sink,
+    const sources::WalkControl& control, unsigned workers, FileStats* stats = nullptr,
+    const PartSizes& sizes = kColumnPartSizes, sources::SourceCounts* logCounts = nullptr);
 
-// Every frame of the capture into `table` (emptied first) on `workers` threads: the table
-// columns::readFrameTable makes.
-FileOutcome readFrameTableInParts(const std::filesystem::path& input,
-                                  sources::CaptureSource& capture, columns::FrameTable& table,
-                                  const sources::WalkControl& control, unsigned workers,
-                                  const PartSizes& sizes = kColumnPartSizes);
+// Every frame of the parts of `file` into `table` (emptied first) on `workers` threads: the
+// table columns::readFrameTable makes.
+FileOutcome readFrameTableInParts(PartFile& file, const sources::FrameSource& head,
+                                  columns::FrameTable& table, const sources::WalkControl& control,
+                                  unsigned workers, const PartSizes& sizes = kColumnPartSizes,
+                                  sources::SourceCounts* logCounts = nullptr);
 
 }  // namespace run

@@ -1,6 +1,7 @@
 #include "run/file_converter.h"
 
 #include "platform/platform.h"
+#include "run/blf_parts.h"
 #include "run/file_parts.h"
 #include "run/input_open.h"
 #include "run/sink_choice.h"
@@ -39,15 +40,34 @@ FileOutcome FileConverter::convert(const std::filesystem::path& input,
     }
     std::shared_ptr<FileStats> stats;
     if (options_.collectStats) stats = std::make_shared<FileStats>();
-    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
-    FileOutcome outcome =
-        capture != nullptr && sink_->writesParts() &&
-                worthParts(capture->capture().count, partWorkers_)
-            ? convertInParts(input, *capture, decoding_, options_, *sink_, output, control_,
-                             partWorkers_, stats.get())
-            : convertSource(*opened.source, converter_, *sink_, output, control_, stats.get());
+    FileOutcome outcome;
+    if (!sink_->writesParts() || partWorkers_ < 2 ||
+        !convertedInParts(input, *opened.source, output, stats.get(), outcome)) {
+        outcome = convertSource(*opened.source, converter_, *sink_, output, control_, stats.get());
+    }
     outcome.stats = std::move(stats);
     return outcome;
+}
+
+bool FileConverter::convertedInParts(const std::filesystem::path& input,
+                                     const sources::FrameSource& source,
+                                     const std::filesystem::path& output, FileStats* stats,
+                                     FileOutcome& outcome) {
+    if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
+        if (!worthParts(capture->capture().count, partWorkers_)) return false;
+        CaptureParts parts(input, capture->capture());
+        outcome = convertInParts(parts, source, decoding_, options_, *sink_, output, control_,
+                                 partWorkers_, stats);
+        return true;
+    }
+    if (const auto* log = dynamic_cast<const sources::BlfSource*>(&source)) {
+        BlfParts parts(input, *log);
+        if (!parts.open().ok() || !parts.worthParts(partWorkers_)) return false;
+        outcome = convertInParts(parts, source, decoding_, options_, *sink_, output, control_,
+                                 partWorkers_, stats, BlfParts::kSizes);
+        return true;
+    }
+    return false;
 }
 
 FileOutcome outcomeOf(const platform::Status& walked, int32_t closed,

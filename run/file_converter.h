@@ -30,6 +30,11 @@ public:
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 
 private:
+    // Converts a file worth several workers in parts (a capture, a BLF log): false, nothing
+    // done, for any other.
+    bool convertedInParts(const std::filesystem::path& input, const sources::FrameSource& source,
+                          const std::filesystem::path& output, FileStats* stats,
+                          FileOutcome& outcome);
     const decode::Decoding& decoding_;
     tables::ConversionOptions options_;
     unsigned partWorkers_;

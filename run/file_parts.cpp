@@ -11,7 +11,7 @@
 
 namespace run {
 
-FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
+FileOutcome convertInParts(PartFile& file, const sources::FrameSource& head,
                            const decode::Decoding& decoding,
                            const tables::ConversionOptions& options, tables::FileSink& sink,
                            const std::filesystem::path& output, const sources::WalkControl& control,
@@ -21,16 +21,16 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
     }
     if (stats != nullptr) {
         *stats = FileStats{};
-        stats->startFile(capture);
+        stats->startFile(head);
     }
-    sink.begin(tables::timeBaseFor(capture.timeOrigin(), options));
+    sink.begin(tables::timeBaseFor(head.timeOrigin(), options));
 
     // Each worker: a converter and a sink of its own, the sink writing each part it takes.
     const bool counting = stats != nullptr;
     const auto makeWork = [&decoding, &options, &control, counting] {
         return [converter = std::make_shared<Converter>(decoding, options),
                 partSink = std::shared_ptr<tables::FileSink>(makeFileSink(decoding, options)),
-                &control, counting](sources::CaptureSource& source, output::BlockHandOff& handOff,
+                &control, counting](sources::FrameSource& source, output::BlockHandOff& handOff,
                                     FileStats& partStats) {
             PartWritten written;
             written.closed = partSink->openPart(handOff);
@@ -43,16 +43,17 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
             return written;
         };
     };
-    BlockParts<FileStats> parts(
-        capture.capture().count, workers, sizes,
-        [&sink](const char* bytes, size_t count) { sink.writePartBlock(bytes, count); });
-    std::vector<std::thread> threads =
-        startBlockWorkers(parts, workers, input, capture.capture(), control, makeWork);
+    BlockParts<FileStats> parts(file, workers, sizes, [&sink](const char* bytes, size_t count) {
+        sink.writePartBlock(bytes, count);
+    });
+    std::vector<std::thread> threads = startBlockWorkers(parts, workers, control, makeWork);
     uint64_t lines = 0;
+    PartsMet met(file, head);
     platform::Status walked = parts.writeInOrder(control, [&](BlockParts<FileStats>::Part& part) {
         if (part.walked.ok() && part.closed != 0) sink.fail(part.closed);
         lines += part.lines;
-        if (stats != nullptr) addPartStats(*stats, part.stats);
+        met.add(part.counts);
+        if (stats != nullptr) addPartStats(*stats, part.stats, met.wholeFile());
         return sink.result() == 0;
     });
     for (std::thread& thread : threads) thread.join();
@@ -60,7 +61,7 @@ FileOutcome convertInParts(const std::filesystem::path& input, sources::CaptureS
     if (!walked.ok()) sink.fail(walked.code());
     const int32_t closed = sink.close();
     if (stats != nullptr) stats->lines = closed == 0 ? lines : 0;
-    return outcomeOf(walked, closed, capture);
+    return outcomeOf(walked, closed, met.source());
 }
 
 }  // namespace run

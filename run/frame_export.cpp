@@ -10,6 +10,7 @@
 #include "canlog/candump_writer.h"
 #include "canlog/log_clock.h"
 #include "platform/platform.h"
+#include "run/blf_parts.h"
 #include "run/block_parts.h"
 #include "run/converter.h"
 #include "run/input_open.h"
@@ -120,8 +121,7 @@ FileOutcome FrameExporter::writtenOutcomeOf(const platform::Status& walked,
 }
 
 template <class Writer, class MakeWriter>
-FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
-                                         sources::CaptureSource& capture,
+FileOutcome FrameExporter::exportInParts(PartFile& file, const sources::FrameSource& head,
                                          const std::filesystem::path& output,
                                          const MakeWriter& makeWriter) {
     if (const int32_t opened = output_.open(output); opened != 0) {
@@ -130,16 +130,16 @@ FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
     std::shared_ptr<ExportStats> stats;
     if (options_.collectStats) {
         stats = std::make_shared<ExportStats>();
-        stats->startFile(capture);
+        stats->startFile(head);
     }
-    const canlog::LogClock clock = canlog::logClockFor(capture.timeOrigin(), options_.clock);
-    Writer head = makeWriter(output_);
-    head.begin(clock);
+    const canlog::LogClock clock = canlog::logClockFor(head.timeOrigin(), options_.clock);
+    Writer logHead = makeWriter(output_);
+    logHead.begin(clock);
 
     // Each worker: an output of its own, and a writer for each part, begun without the head.
     const auto makeWork = [this, &clock, &makeWriter] {
         return [this, &clock, &makeWriter, partOutput = std::make_shared<output::BlockOutput>()](
-                   sources::CaptureSource& source, output::BlockHandOff& handOff,
+                   sources::FrameSource& source, output::BlockHandOff& handOff,
                    ExportStats& partStats) {
             PartWritten written;
             written.closed = partOutput->openPart(handOff);
@@ -153,43 +153,65 @@ FileOutcome FrameExporter::exportInParts(const std::filesystem::path& input,
             return written;
         };
     };
+    const PartSizes sizes = file.countsWholeFile() ? PartSizes{} : BlfParts::kSizes;
     BlockParts<ExportStats> parts(
-        capture.capture().count, partWorkers_, {},
+        file, partWorkers_, sizes,
         [this](const char* bytes, size_t count) { output_.writeBlock(bytes, count); });
-    std::vector<std::thread> threads =
-        startBlockWorkers(parts, partWorkers_, input, capture.capture(), control_, makeWork);
+    std::vector<std::thread> threads = startBlockWorkers(parts, partWorkers_, control_, makeWork);
+    PartsMet met(file, head);
     platform::Status walked =
         parts.writeInOrder(control_, [&](BlockParts<ExportStats>::Part& part) {
             if (part.walked.ok() && part.closed != 0) output_.fail(part.closed);
-            if (stats != nullptr) addPartStats(*stats, part.stats);
+            met.add(part.counts);
+            if (stats != nullptr) addPartStats(*stats, part.stats, met.wholeFile());
             return output_.result() == 0;
         });
     for (std::thread& thread : threads) thread.join();
     if (walked.ok() && control_.stopped()) walked = platform::Status::failure(platform::kCancelled);
-    if (walked.ok()) head.end();
-    FileOutcome outcome = writtenOutcomeOf(walked, capture);
+    if (walked.ok()) logHead.end();
+    FileOutcome outcome = writtenOutcomeOf(walked, met.source());
     outcome.exportStats = std::move(stats);
     return outcome;
+}
+
+bool FrameExporter::exportedInParts(const std::filesystem::path& input,
+                                    const sources::FrameSource& source,
+                                    const std::filesystem::path& output, FileOutcome& outcome) {
+    // A text log is written on several workers; a BLF log's containers are packed in order by
+    // one.
+    if (options_.format == FrameFormat::kBlf || partWorkers_ < 2) return false;
+    const auto exportParts = [&](PartFile& file) {
+        if (options_.format == FrameFormat::kCandump) {
+            outcome = exportInParts<canlog::CandumpWriter>(
+                file, source, output, [this](output::BlockOutput& out) {
+                    return canlog::CandumpWriter(out, options_.channelNames);
+                });
+        } else {
+            outcome = exportInParts<canlog::AscWriter>(
+                file, source, output,
+                [](output::BlockOutput& out) { return canlog::AscWriter(out); });
+        }
+        return true;
+    };
+    if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
+        if (!worthParts(capture->capture().count, partWorkers_)) return false;
+        CaptureParts parts(input, capture->capture());
+        return exportParts(parts);
+    }
+    if (const auto* log = dynamic_cast<const sources::BlfSource*>(&source)) {
+        BlfParts parts(input, *log);
+        if (!parts.open().ok() || !parts.worthParts(partWorkers_)) return false;
+        return exportParts(parts);
+    }
+    return false;
 }
 
 FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,
                                       const std::filesystem::path& output) {
     OpenedInput opened = openInput(input, options_.input);
     if (opened.source == nullptr) return opened.failure;
-    // A text log of a large capture is written on several workers; a BLF log's containers are
-    // packed in order by one.
-    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
-    if (capture != nullptr && options_.format != FrameFormat::kBlf &&
-        worthParts(capture->capture().count, partWorkers_)) {
-        if (options_.format == FrameFormat::kCandump) {
-            return exportInParts<canlog::CandumpWriter>(
-                input, *capture, output, [this](output::BlockOutput& out) {
-                    return canlog::CandumpWriter(out, options_.channelNames);
-                });
-        }
-        return exportInParts<canlog::AscWriter>(
-            input, *capture, output,
-            [](output::BlockOutput& out) { return canlog::AscWriter(out); });
+    if (FileOutcome outcome; exportedInParts(input, *opened.source, output, outcome)) {
+        return outcome;
     }
     return exportSource(*opened.source, output);
 }

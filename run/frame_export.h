@@ -16,6 +16,7 @@
 #include "run/file_outcome.h"
 #include "run/file_stats.h"
 #include "run/input_open.h"
+#include "run/part_file.h"
 #include "settings/conversion_settings.h"
 #include "sources/capture_source.h"
 #include "sources/frame_filter.h"
@@ -63,10 +64,14 @@ private:
     platform::Status walkInto(sources::FrameSource& source, Writer& writer,
                               const canlog::LogClock& clock, output::BlockOutput& output,
                               ExportStats* stats) const;
-    // The export of a capture on several workers (file_parts.h): the same bytes.
+    // The export of a capture or log in parts on several workers (file_parts.h): the same bytes.
     template <class Writer, class MakeWriter>
-    FileOutcome exportInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
+    FileOutcome exportInParts(PartFile& file, const sources::FrameSource& head,
                               const std::filesystem::path& output, const MakeWriter& makeWriter);
+    // The export of a text log of a file worth several workers: false, nothing done, for any
+    // other.
+    bool exportedInParts(const std::filesystem::path& input, const sources::FrameSource& source,
+                         const std::filesystem::path& output, FileOutcome& outcome);
     platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);
     FileOutcome writtenOutcomeOf(const platform::Status& walked,
                                  const sources::FrameSource& source);

@@ -1,8 +1,8 @@
-// The parts of one capture shared out among workers: the records are cut into parts in file
-// order, whichever worker is free takes the next, and the calling thread collects the parts in
-// order, as the walk of the whole file on one thread would have met them. What a part hands on
-// (blocks of a file, rows in memory) is the caller's; the queue holds the parts, sizes them, and
-// knows when none is left.
+// The parts of one file shared out among workers: the file is cut into parts in its order,
+// whichever worker is free takes the next, and the calling thread collects the parts in order, as
+// the walk of the whole file on one thread would have met them. What a part hands on (blocks of a
+// file, rows in memory) is the caller's; the queue holds the parts, sizes them, and knows when none
+// is left.
 #pragma once
 
 #include <algorithm>
@@ -12,63 +12,52 @@
 #include <filesystem>
 #include <mutex>
 
-#include "monitor/monitor_file.h"
 #include "platform/status.h"
 #include "run/file_stats.h"
-#include "sources/capture_source.h"
+#include "run/part_file.h"
+#include "sources/frame_list_source.h"
+#include "sources/frame_source.h"
 #include "sources/frame_walk.h"
 
 namespace run {
-
-// How the records are cut into parts. After the first part, parts are sized from the output
-// per record of the parts done, so that a part's output is about `outputBytes`.
-struct PartSizes {
-    uint32_t firstRecords = 8192;
-    uint32_t minRecords = 1024;
-    uint32_t maxRecords = 262144;
-    uint64_t outputBytes = uint64_t{2} << 20;
-};
-
-// Whether a capture of `records` records is worth several workers: less than two parts is not.
-inline bool worthParts(uint32_t records, unsigned workers, const PartSizes& sizes = {}) {
-    return workers > 1 && records > uint64_t{sizes.firstRecords} * 2;
-}
 
 // What every part holds; a kind of output adds what it hands on. `Stats`: what a part's walk
 // counts for the report (FileStats, ExportStats).
 template <class Stats>
 struct PartBase {
-    uint32_t first = 0;
-    uint32_t end = 0;
+    uint64_t first = 0;
+    uint64_t end = 0;
     bool done = false;
     platform::Status walked;  // how its walk ended
     int32_t closed = 0;       // how its output closed
     uint64_t lines = 0;
     uint64_t bytes = 0;  // output handed on, for the sizes of the parts after it
     Stats stats;
+    sources::SourceCounts counts;  // of a log's part: what its reading counted
 };
 
 template <class Part>
 class PartQueue {
 public:
-    PartQueue(uint32_t records, unsigned workers, const PartSizes& sizes)
-        : records_(records), sizes_(sizes), running_(workers) {}
+    PartQueue(PartFile& file, unsigned workers, const PartSizes& sizes)
+        : file_(file), next_(file.begin()), end_(file.end()), sizes_(sizes), running_(workers) {}
 
     // One lock for the queue and what the parts hand on: that moves a block or a part at a
     // time, so the lock is seldom taken.
     std::mutex mutex;
     std::condition_variable changed;
 
-    // The next part for a worker: false when every record is taken, the file was given up or a
-    // stop was asked for.
-    bool takePart(const sources::WalkControl& control, size_t& index, uint32_t& first,
-                  uint32_t& end) {
+    PartFile& file() { return file_; }
+
+    // The next part for a worker: false when the whole file is taken, the file was given up or
+    // a stop was asked for.
+    bool takePart(const sources::WalkControl& control, size_t& index, uint64_t& first,
+                  uint64_t& end) {
         const std::lock_guard lock(mutex);
-        if (givenUp_ || control.stopped() || next_ >= records_) return false;
+        if (givenUp_ || control.stopped() || next_ >= end_) return false;
         Part part;
         part.first = first = next_;
-        part.end = end =
-            static_cast<uint32_t>(std::min<uint64_t>(records_, uint64_t{next_} + partSize()));
+        part.end = end = std::clamp(file_.cutAfter(next_, partSize()), next_ + 1, end_);
         next_ = part.end;
         parts_.push_back(std::move(part));
         index = parts_.size() - 1;
@@ -81,15 +70,16 @@ public:
     bool givenUp() const { return givenUp_; }           // under the lock
 
     void partDone(size_t index, const platform::Status& walked, int32_t closed, uint64_t lines,
-                  decltype(Part::stats)&& stats) {
+                  decltype(Part::stats)&& stats, const sources::SourceCounts* counts = nullptr) {
         const std::lock_guard lock(mutex);
         Part& done = parts_[index];
+        if (counts != nullptr) done.counts = *counts;
         done.walked = walked;
         done.closed = closed;
         done.lines = lines;
         done.stats = std::move(stats);
         done.done = true;
-        doneRecords_ += done.end - done.first;
+        doneUnits_ += done.end - done.first;
         doneBytes_ += done.bytes;
         changed.notify_all();
     }
@@ -103,7 +93,7 @@ public:
 
     // The collector's wait, under `lock`, until part `index` is ready for it (`ready`: it has
     // something to hand on, or is done). false when there is no such part and none will come;
-    // `ended` then tells why: success when every record was taken, else the stop or the
+    // `ended` then tells why: success when the whole file was taken, else the stop or the
     // workers' failure.
     template <class Ready>
     bool waitFor(size_t index, std::unique_lock<std::mutex>& lock, Ready&& ready,
@@ -111,9 +101,9 @@ public:
         for (;;) {
             if (index < parts_.size()) {
                 if (ready(parts_[index])) return true;
-            } else if (next_ >= records_ || running_ == 0 || givenUp_) {
+            } else if (next_ >= end_ || running_ == 0 || givenUp_) {
                 ended = {};
-                if (next_ < records_) {
+                if (next_ < end_) {
                     ended = control.stopped()      ? platform::Status::failure(platform::kCancelled)
                             : !workerFailure_.ok() ? workerFailure_
                                                    : platform::Status::failure(platform::kFail);
@@ -132,43 +122,80 @@ public:
     }
 
 private:
-    uint32_t partSize() const {
-        if (doneRecords_ == 0 || doneBytes_ == 0) return sizes_.firstRecords;
-        const uint64_t records = sizes_.outputBytes * doneRecords_ / doneBytes_;
-        return static_cast<uint32_t>(
-            std::clamp<uint64_t>(records, sizes_.minRecords, sizes_.maxRecords));
+    uint64_t partSize() const {
+        if (doneUnits_ == 0 || doneBytes_ == 0) return sizes_.firstUnits;
+        // Sizes far beyond any file are clamped before they are multiplied.
+        const uint64_t units =
+            std::min<uint64_t>(sizes_.outputBytes, uint64_t{1} << 32) * doneUnits_ / doneBytes_;
+        return std::clamp<uint64_t>(units, sizes_.minUnits, sizes_.maxUnits);
     }
 
-    const uint32_t records_;
+    PartFile& file_;
+    uint64_t next_;
+    const uint64_t end_;
     const PartSizes sizes_;
     std::deque<Part> parts_;
-    uint32_t next_ = 0;
-    uint64_t doneRecords_ = 0;
+    uint64_t doneUnits_ = 0;
     uint64_t doneBytes_ = 0;
     unsigned running_;
     bool givenUp_ = false;
     platform::Status workerFailure_;
 };
 
-// A worker's own opening of the capture the parts were cut from: a file changed since it was
-// opened first takes no part (0x8007000D), since its records are not the ones of the parts.
-platform::Status openPartSource(const std::filesystem::path& input,
-                                const monitor::MonitorFile& head, sources::CaptureSource& source);
-
 // Adds a part's figures to the file's, in file order: the time span runs from the first part's
-// first frame to the last part's last one.
+// first frame to the last part's last one. A capture's parts each say the whole capture's
+// records (`wholeFile`); a log's parts say their own, and the file stays one log.
 template <class Stats>
-void addPartStats(Stats& file, Stats& part) {
-    part.records = 0;  // each part says the whole capture's
+void addPartStats(Stats& file, Stats& part, bool wholeFile) {
+    if (wholeFile) part.records = 0;
     const bool timed = part.timed;
     const uint64_t first = part.firstMicroseconds;
     const uint64_t last = part.lastMicroseconds;
-    file.add(part);
+    if (part.log) {
+        LogCounts& counts = file.logCounts;
+        std::vector<uint64_t> places = counts.firstUnreadable;
+        for (const uint64_t place : part.logCounts.firstUnreadable) {
+            if (places.size() < sources::SourceCounts::kKeptUnreadable) places.push_back(place);
+        }
+        file.add(part);
+        counts.logs = 1;
+        counts.format = part.logCounts.format;
+        counts.firstUnreadable = std::move(places);
+        counts.cutShort = std::min<uint64_t>(counts.cutShort, 1);
+        counts.channels = file.channels;
+    } else {
+        file.add(part);
+    }
     if (timed) {
         if (!file.timed) file.firstMicroseconds = first;
         file.lastMicroseconds = last;
         file.timed = true;
     }
 }
+
+// Adds the counts of a log's part to the file's, in file order.
+void addPartCounts(sources::SourceCounts& file, const sources::SourceCounts& part);
+
+// What the parts of a file met, for the file's outcome (cut short, and where): a capture's head
+// knows it; a log's parts are added up as they are collected.
+class PartsMet {
+public:
+    PartsMet(const PartFile& file, const sources::FrameSource& head)
+        : head_(head), wholeFile_(file.countsWholeFile()) {
+        added_.reset(head.timeOrigin(), head.formatName());
+    }
+    void add(const sources::SourceCounts& part) {
+        if (!wholeFile_) addPartCounts(added_.partCounts(), part);
+    }
+    bool wholeFile() const { return wholeFile_; }
+    const sources::FrameSource& source() const {
+        return wholeFile_ ? head_ : static_cast<const sources::FrameSource&>(added_);
+    }
+
+private:
+    const sources::FrameSource& head_;
+    bool wholeFile_;
+    sources::FrameListSource added_;
+};
 
 }  // namespace run

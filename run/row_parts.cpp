@@ -23,12 +23,12 @@ struct Part : PartBase<FileStats> {
 
 class Shared : public PartQueue<Part> {
 public:
-    Shared(uint32_t records, unsigned workers, const PartSizes& sizes)
-        : PartQueue(records, workers, sizes), waiting_(workers) {}
+    Shared(PartFile& file, unsigned workers, const PartSizes& sizes)
+        : PartQueue(file, workers, sizes), waiting_(workers) {}
 
     // The next part, once the worker has room for it.
     bool nextPart(unsigned worker, const sources::WalkControl& control, size_t& index,
-                  uint32_t& first, uint32_t& end) {
+                  uint64_t& first, uint64_t& end) {
         {
             std::unique_lock lock(mutex);
             changed.wait(lock,
@@ -53,36 +53,38 @@ private:
     std::vector<size_t> waiting_;
 };
 
-void readParts(Shared& shared, unsigned worker, const std::filesystem::path& input,
-               const monitor::MonitorFile& head, RowParts& rows,
-               const sources::WalkControl& control, bool counting) {
+void readParts(Shared& shared, unsigned worker, RowParts& rows, const sources::WalkControl& control,
+               bool counting) {
     platform::Status failure;
     try {
-        sources::CaptureSource source;
-        if (const platform::Status opened = openPartSource(input, head, source); !opened.ok()) {
-            shared.workerEnded(opened);
+        const std::unique_ptr<PartReader> input = shared.file().openReader(failure);
+        if (input == nullptr) {
+            shared.workerEnded(failure);
             return;
         }
-        const std::unique_ptr<PartReader> reader = rows.makeReader();
+        const bool ownCounts = !shared.file().countsWholeFile();
+        const std::unique_ptr<RowReader> reader = rows.makeReader();
         size_t index = 0;
-        uint32_t first = 0;
-        uint32_t end = 0;
+        uint64_t first = 0;
+        uint64_t end = 0;
         while (shared.nextPart(worker, control, index, first, end)) {
             FileStats stats;
             platform::Status walked;
             int32_t closed = 0;
             uint64_t count = 0;
+            const sources::SourceCounts* counts = nullptr;
             try {
-                source.walkPart(first, end);
+                sources::FrameSource& source = input->readPart(index, first, end);
                 walked = reader->read(source, control, counting ? &stats : nullptr);
                 count = reader->rows();
                 shared.rowsRead(index, worker, reader->take(), count);
+                if (ownCounts) counts = &source.counts();
             } catch (const std::bad_alloc&) {
                 closed = platform::kOutOfMemory;
                 count = 0;
                 reader->take();
             }
-            shared.partDone(index, walked, closed, count, std::move(stats));
+            shared.partDone(index, walked, closed, count, std::move(stats), counts);
         }
     } catch (const std::bad_alloc&) {
         failure = platform::Status::failure(platform::kOutOfMemory);
@@ -94,20 +96,19 @@ void readParts(Shared& shared, unsigned worker, const std::filesystem::path& inp
 
 }  // namespace
 
-FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
-                        RowParts& rows, const sources::WalkControl& control, unsigned workers,
-                        FileStats* stats, const PartSizes& sizes) {
+FileOutcome readInParts(PartFile& file, const sources::FrameSource& head, RowParts& rows,
+                        const sources::WalkControl& control, unsigned workers, FileStats* stats,
+                        const PartSizes& sizes, sources::SourceCounts* logCounts) {
     if (stats != nullptr) {
         *stats = FileStats{};
-        stats->startFile(capture);
+        stats->startFile(head);
     }
-    Shared shared(capture.capture().count, workers, sizes);
+    Shared shared(file, workers, sizes);
     std::vector<std::thread> threads;
     for (unsigned worker = 0; worker < workers; ++worker) {
         try {
-            threads.emplace_back(readParts, std::ref(shared), worker, std::cref(input),
-                                 std::cref(capture.capture()), std::ref(rows), std::cref(control),
-                                 stats != nullptr);
+            threads.emplace_back(readParts, std::ref(shared), worker, std::ref(rows),
+                                 std::cref(control), stats != nullptr);
         } catch (const std::system_error&) {
             shared.workerEnded(platform::Status::failure(platform::kOutOfMemory));
         }
@@ -116,6 +117,7 @@ FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSour
     platform::Status walked;
     int32_t closed = 0;
     uint64_t lines = 0;
+    PartsMet met(file, head);
     const auto ready = [](const Part& part) { return part.done; };
     std::unique_lock lock(shared.mutex);
     for (size_t index = 0; shared.waitFor(index, lock, ready, control, walked); ++index) {
@@ -134,7 +136,8 @@ FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSour
             shared.collected(part);
         }
         lines += part.lines;
-        if (stats != nullptr) addPartStats(*stats, part.stats);
+        met.add(part.counts);
+        if (stats != nullptr) addPartStats(*stats, part.stats, met.wholeFile());
         if (!walked.ok() || closed != 0) break;
     }
     shared.giveUp();
@@ -143,7 +146,8 @@ FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSour
 
     if (closed == 0 && !walked.ok()) closed = walked.code();
     if (stats != nullptr) stats->lines = closed == 0 ? lines : 0;
-    return outcomeOf(walked, closed, capture);
+    if (logCounts != nullptr) *logCounts = met.source().counts();
+    return outcomeOf(walked, closed, met.source());
 }
 
 }  // namespace run

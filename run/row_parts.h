@@ -11,7 +11,7 @@
 #include "run/file_outcome.h"
 #include "run/file_stats.h"
 #include "run/part_queue.h"
-#include "sources/capture_source.h"
+#include "sources/frame_source.h"
 #include "sources/frame_walk.h"
 
 namespace run {
@@ -23,13 +23,13 @@ public:
 };
 
 // What one worker does with its parts; made on the worker's thread.
-class PartReader {
+class RowReader {
 public:
-    virtual ~PartReader() = default;
+    virtual ~RowReader() = default;
     // Reads the part `source` walks into rows: success, or why the walk ended (as
     // Converter::convert). `stats`, when given, counts what the part met.
-    virtual platform::Status read(sources::CaptureSource& source,
-                                  const sources::WalkControl& control, FileStats* stats) = 0;
+    virtual platform::Status read(sources::FrameSource& source, const sources::WalkControl& control,
+                                  FileStats* stats) = 0;
     // The rows of the part read last, leaving the reader empty for the next.
     virtual std::unique_ptr<PartRows> take() = 0;
     // The rows of the part read last (lines of the report).
@@ -39,17 +39,19 @@ public:
 class RowParts {
 public:
     virtual ~RowParts() = default;
-    virtual std::unique_ptr<PartReader> makeReader() = 0;
+    virtual std::unique_ptr<RowReader> makeReader() = 0;
     // Adds a part's rows to the file's: called for each part in file order, on the calling
     // thread, while the workers read on.
     virtual void collect(PartRows& rows) = 0;
 };
 
-// Reads the capture at `input` (opened as `capture`) in parts on `workers` threads. The outcome
+// Reads the parts of `file` (opened already as `head`) on `workers` threads. The outcome
 // is that of one reader: converted or cut short when every part was read, else the first
 // failure in file order (a stop: kStopped); `stats` adds up the parts'.
-FileOutcome readInParts(const std::filesystem::path& input, sources::CaptureSource& capture,
-                        RowParts& rows, const sources::WalkControl& control, unsigned workers,
-                        FileStats* stats = nullptr, const PartSizes& sizes = {});
+// `logCounts`, when given, receives what the parts of a log counted, added up.
+FileOutcome readInParts(PartFile& file, const sources::FrameSource& head, RowParts& rows,
+                        const sources::WalkControl& control, unsigned workers,
+                        FileStats* stats = nullptr, const PartSizes& sizes = {},
+                        sources::SourceCounts* logCounts = nullptr);
 
 }  // namespace run

@@ -43,6 +43,23 @@ private:
     uint64_t consumed_ = 0;
 };
 
+// A stretch of a file on disk, from byte `from` to before `end`: one part of a file read by
+// several workers. A file shorter than the stretch fails as a read does.
+class FileRangeInput final : public ByteInput {
+public:
+    platform::Status open(const std::filesystem::path& path, uint64_t from, uint64_t end);
+    size_t read(std::span<uint8_t> buffer) override;
+    platform::Status status() const override { return status_; }
+    uint64_t consumed() const override { return at_ - from_; }
+
+private:
+    platform::InputFile file_;
+    platform::Status status_;
+    uint64_t from_ = 0;
+    uint64_t at_ = 0;
+    uint64_t end_ = 0;
+};
+
 // Bytes in memory, borrowed: they must outlive the input.
 class MemoryInput final : public ByteInput {
 public:

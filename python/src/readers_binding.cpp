@@ -19,11 +19,13 @@
 #include "python/src/file_result.h"
 #include "python/src/large_pages.h"
 #include "python/src/texts.h"
+#include "run/blf_parts.h"
 #include "run/column_parts.h"
 #include "run/file_converter.h"
 #include "run/input_open.h"
 #include "settings/conversion_settings.h"
 #include "sources/capture_source.h"
+#include "sources/frame_list_source.h"
 
 namespace py = pybind11;
 
@@ -65,6 +67,34 @@ py::dict frameColumns(columns::FrameTable& table) {
     return columns;
 }
 
+// Reads a large capture or BLF log in parts on `workers` threads through
+// `read(parts, sizes, logCounts)`, its summary into `summary`: false, nothing done, for any
+// other input.
+template <class Read>
+bool readInParts(const std::filesystem::path& input, const sources::FrameSource& source,
+                 unsigned workers, CaptureSummary& summary, run::FileOutcome& outcome,
+                 const Read& read) {
+    if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
+        if (!run::worthParts(capture->capture().count, workers, run::kColumnPartSizes)) {
+            return false;
+        }
+        run::CaptureParts parts(input, capture->capture());
+        outcome = read(parts, run::kColumnPartSizes, nullptr);
+        summary = summaryOf(source);
+        return true;
+    }
+    if (const auto* log = dynamic_cast<const sources::BlfSource*>(&source)) {
+        run::BlfParts parts(input, *log);
+        if (!parts.open().ok() || !parts.worthParts(workers)) return false;
+        sources::FrameListSource met;
+        met.reset(source.timeOrigin(), source.formatName());
+        outcome = read(parts, run::kColumnBlfPartSizes, &met.partCounts());
+        summary = summaryOf(met);
+        return true;
+    }
+    return false;
+}
+
 py::dict readFrames(const py::bytes& path, const std::string& display, unsigned jobs) {
     CaptureSummary summary;
     columns::FrameTable table;
@@ -74,15 +104,16 @@ py::dict readFrames(const py::bytes& path, const std::string& display, unsigned 
         py::gil_scoped_release released;
         const run::OpenedInput opened = run::openInput(input);
         outcome = opened.failure;
-        auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
-        if (capture != nullptr &&
-            run::worthParts(capture->capture().count, partWorkers(jobs), run::kColumnPartSizes)) {
-            outcome = run::readFrameTableInParts(input, *capture, table, {}, partWorkers(jobs));
-            summary = summaryOf(*opened.source);
-        } else if (opened.source != nullptr) {
-            const platform::Status read = columns::readFrameTable(*opened.source, table);
-            outcome = read.ok() ? run::writtenOutcome(*opened.source)
-                                : run::FileOutcome::loadFailed(read.code());
+        const auto read = [&](run::PartFile& parts, const run::PartSizes& sizes,
+                              sources::SourceCounts* logCounts) {
+            return run::readFrameTableInParts(parts, *opened.source, table, {}, partWorkers(jobs),
+                                              sizes, logCounts);
+        };
+        if (opened.source != nullptr &&
+            !readInParts(input, *opened.source, partWorkers(jobs), summary, outcome, read)) {
+            const platform::Status walked = columns::readFrameTable(*opened.source, table);
+            outcome = walked.ok() ? run::writtenOutcome(*opened.source)
+                                  : run::FileOutcome::loadFailed(walked.code());
             summary = summaryOf(*opened.source);
         }
     }
@@ -178,17 +209,18 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
     run::FileOutcome outcome;
     // The long table of a large capture is decoded on every core; the wide table's rows carry
     // the values before them, so one reader makes them.
-    auto* const capture = dynamic_cast<sources::CaptureSource*>(opened.source.get());
     auto* const longSink = dynamic_cast<columns::LongColumnSink*>(&sink);
-    if (capture != nullptr && longSink != nullptr &&
-        run::worthParts(capture->capture().count, partWorkers(jobs), run::kColumnPartSizes)) {
-        outcome = run::readLongColumnsInParts(path, *capture, decoding, options, *longSink, {},
-                                              partWorkers(jobs));
-    } else {
+    const auto read = [&](run::PartFile& parts, const run::PartSizes& sizes,
+                          sources::SourceCounts* logCounts) {
+        return run::readLongColumnsInParts(parts, *opened.source, decoding, options, *longSink, {},
+                                           partWorkers(jobs), nullptr, sizes, logCounts);
+    };
+    if (longSink == nullptr ||
+        !readInParts(path, *opened.source, partWorkers(jobs), summary, outcome, read)) {
         run::Converter converter(decoding, options);
         outcome = run::readSource(*opened.source, converter, sink, {});
+        summary = summaryOf(*opened.source);
     }
-    summary = summaryOf(*opened.source);
     return outcome;
 }
 

@@ -17,6 +17,9 @@ public:
 
     explicit BlockBuffer(ByteInput& input);
     bool allocated() const { return block_ != nullptr; }
+    // The input's first byte lies at byte `offset` of the file (an input of one stretch of it);
+    // before the first fill.
+    void startAt(uint64_t offset) { consumedBefore_ = offset; }
 
     // At least `count` bytes (up to kBlockSize) at data(), unless the input ends (or fails)
     // first: false then, with the bytes there were.

@@ -51,6 +51,25 @@ void ObjectStream::feed(std::span<const uint8_t> piece) {
     piecePos_ = 0;
 }
 
+ObjectStream::State ObjectStream::state() {
+    tallySkipped();
+    State state;
+    state.carry = carry_;
+    state.carrySize = carrySize_;
+    state.skipLeft = skipLeft_;
+    state.objects = objects_;
+    state.stray = stray_;
+    return state;
+}
+
+void ObjectStream::resume(const State& state) {
+    carry_ = state.carry;
+    carrySize_ = std::min(state.carrySize, kCarryCapacity);
+    skipLeft_ = state.skipLeft;
+    objects_ = state.objects;
+    stray_ = state.stray;
+}
+
 void ObjectStream::endStray() {
     if (stray_.endIsDamage()) counts_.unreadableAt(++objects_);
 }
@@ -124,7 +143,8 @@ void ObjectStream::decodeCarry() {
     while (carrySize_ != 0 && out_ < outEnd_) {
         const size_t carried = carrySize_;
         const size_t take = std::min(piece_.size() - piecePos_, kCarryCapacity - carrySize_);
-        std::memcpy(carry_.data() + carrySize_, piece_.data() + piecePos_, take);
+        // A stream resumed with a carry may be asked for frames before its first piece.
+        if (take != 0) std::memcpy(carry_.data() + carrySize_, piece_.data() + piecePos_, take);
         carrySize_ += take;
         piecePos_ += take;
         const size_t used = walk(carry_.data(), carrySize_);

@@ -39,8 +39,25 @@ private:
 size_t findSignature(std::span<const uint8_t> bytes);
 
 class ObjectStream {
+    static constexpr size_t kCarryCapacity = 2 * size_t{kMaxFrameObjectSize};
+
 public:
+    // Where the stream stands between two pieces, every piece before used: what the walk of the
+    // pieces after needs of the walk of those before (a file read in parts by several workers).
+    struct State {
+        std::array<uint8_t, kCarryCapacity> carry{};
+        size_t carrySize = 0;
+        uint64_t skipLeft = 0;
+        uint64_t objects = 0;
+        StrayBytes stray;
+    };
+
     explicit ObjectStream(SourceCounts& counts);
+
+    // The state once the last piece is used; the objects passed over are tallied first.
+    State state();
+    // Goes on from a state another stream left, before the first piece is fed.
+    void resume(const State& state);
 
     // The next piece of the stream; its bytes must stay until pieceUsed().
     void feed(std::span<const uint8_t> piece);
@@ -67,8 +84,6 @@ private:
     // Counts the object and passes over its bytes.
     void passOver(const ObjectHeader& header);
     void tally(uint32_t type);
-
-    static constexpr size_t kCarryCapacity = 2 * size_t{kMaxFrameObjectSize};
 
     SourceCounts& counts_;
     std::span<const uint8_t> piece_;

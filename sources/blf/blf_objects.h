@@ -29,6 +29,17 @@ inline constexpr uint32_t kMaxFrameObjectSize = 1024;
 inline constexpr uint32_t kCanMessage = 1;
 inline constexpr uint32_t kCanError = 2;
 inline constexpr uint32_t kLogContainer = 10;
+// A LOG_CONTAINER's own fields behind its header: compression method (16 bits), 6 reserved
+// bytes, the size of its content (32 bits, at kContainerClaimOffset), 4 reserved bytes; its
+// content, stored or zlib-compressed, follows.
+inline constexpr size_t kContainerFieldsSize = 16;
+inline constexpr size_t kContainerClaimOffset = 8;
+inline constexpr uint16_t kStoredMethod = 0;
+inline constexpr uint16_t kZlibMethod = 2;
+// The zero bytes the writers put behind a container to pad it, at most.
+inline constexpr size_t kContainerPadding = 3;
+// Deflate makes at most 1032 bytes of one: a larger claim no stream of that size can hold.
+inline constexpr uint64_t kMaxDeflateRatio = 1032;
 inline constexpr uint32_t kCanErrorExt = 73;
 inline constexpr uint32_t kCanMessage2 = 86;
 inline constexpr uint32_t kCanFdMessage = 100;

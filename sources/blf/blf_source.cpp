@@ -16,13 +16,10 @@ using monitor::readLe32;
 
 namespace {
 
-// A container's own fields: compression method (16 bits), 6 reserved bytes, the size of its
-// content (32 bits), 4 reserved bytes; its content follows.
-constexpr size_t kContainerFieldsSize = 16;
-constexpr uint16_t kStored = 0;
-constexpr uint16_t kZlib = 2;
-// Deflate makes at most 1032 bytes of one: a larger claim no stream of that size can hold.
-constexpr uint64_t kMaxDeflateRatio = 1032;
+using blf::kContainerFieldsSize;
+using blf::kMaxDeflateRatio;
+constexpr uint16_t kStored = blf::kStoredMethod;
+constexpr uint16_t kZlib = blf::kZlibMethod;
 constexpr size_t kCompressedStep = 1 << 20;
 constexpr size_t kSignatureSize = 4;
 
@@ -52,8 +49,30 @@ platform::Status BlfSource::open() {
                    "the file ends inside its " + std::to_string(header.headerSize) + "-byte header",
                    platform::Place::byte(block_.offset()));
     }
+    objectsStart_ = header.headerSize;
     opened_ = true;
     return status_;
+}
+
+void BlfSource::openPart(const TimeOrigin& origin, uint64_t from, const PartState& state,
+                         bool last) {
+    if (!block_.allocated()) {
+        status_ = platform::Status::failure(platform::kOutOfMemory);
+        return;
+    }
+    block_.startAt(from);
+    origin_ = origin;
+    containers_ = state.containers;
+    stream_.resume(state.stream);
+    lastPart_ = last;
+    opened_ = true;
+}
+
+BlfSource::PartState BlfSource::partState() {
+    PartState state;
+    state.containers = containers_;
+    state.stream = stream_.state();
+    return state;
 }
 
 size_t BlfSource::read(std::span<can::Frame> frames) {
@@ -62,7 +81,7 @@ size_t BlfSource::read(std::span<can::Frame> frames) {
         count += stream_.decode(frames.subspan(count));
         if (count < frames.size() && !nextPiece()) {
             ended_ = true;
-            if (status_.ok()) stream_.finish();
+            if (status_.ok() && lastPart_) stream_.finish();
         }
     }
     stream_.tallySkipped();
@@ -159,7 +178,9 @@ BlfSource::Step BlfSource::inflateContainer(uint64_t at, uint32_t payloadSize, u
     }
     blf::InflateResult result = blf::InflateResult::kDone;
     std::span<const uint8_t> inflated;
-    if (!ahead_.take(at, result, inflated)) {
+    if (preInflated_ != nullptr && preInflated_->find(at, result, inflated)) {
+        if (payload == block_.data()) block_.consume(payloadSize);
+    } else if (!ahead_.take(at, result, inflated)) {
         // The containers behind are started first, to be inflated while this one is.
         const bool inBlock = payload == block_.data();
         if (inBlock) {
@@ -188,8 +209,9 @@ void BlfSource::inflateAhead(uint64_t from) {
     // Only the plain case: compressed containers one right behind the other (after the zero
     // bytes that pad the one before), their sizes within bounds and their bytes in the block;
     // anything else is left to nextPiece() when it gets there.
-    constexpr size_t kPadding = 3;
-    from = std::max(from, aheadEnd_);  // the containers up to there are started already
+    constexpr size_t kPadding = blf::kContainerPadding;
+    if (preInflated_ != nullptr) return;  // inflated before the reading
+    from = std::max(from, aheadEnd_);     // the containers up to there are started already
     while (ahead_.hasRoom()) {
         const uint64_t offset = from - block_.offset();
         if (offset > blf::BlockBuffer::kBlockSize - kPadding - blf::kBaseHeaderSize) return;

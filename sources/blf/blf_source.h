@@ -16,6 +16,7 @@
 #include "sources/blf/blf_block_buffer.h"
 #include "sources/blf/blf_inflate.h"
 #include "sources/blf/blf_inflate_ahead.h"
+#include "sources/blf/blf_inflated_containers.h"
 #include "sources/blf/blf_object_stream.h"
 #include "sources/byte_input.h"
 #include "sources/frame_source.h"
@@ -32,6 +33,26 @@ public:
 
     // Reads the file header: kInvalidData (with the place) when the input is no .blf log.
     platform::Status open();
+
+    // Where the file's objects begin: behind the file header (once open).
+    uint64_t objectsStart() const { return objectsStart_; }
+
+    // Where the reading of a file stands at a container boundary: what a part of the file read
+    // by another worker needs of the parts before it.
+    struct PartState {
+        uint64_t containers = 0;  // containers before
+        blf::ObjectStream::State stream;
+    };
+    // Reads one part of a file instead of the whole: the input holds its bytes from byte `from`
+    // of the file on (a container's start), no file header; the objects go on from `state`.
+    // The last part ends the file; any other ends with its last container, an object it ends
+    // inside going on in the next part.
+    void openPart(const TimeOrigin& origin, uint64_t from, const PartState& state, bool last);
+    // Once read() has returned 0: the state the next part goes on from.
+    PartState partState();
+    // Containers of the part inflated already, taken instead of inflating them again (and
+    // none inflated ahead); they must outlive the reading.
+    void useInflated(const blf::InflatedContainers* inflated) { preInflated_ = inflated; }
 
     size_t read(std::span<can::Frame> frames) override;
     platform::Status status() const override { return status_; }
@@ -76,6 +97,9 @@ private:
     platform::Status status_;
     bool opened_ = false;
     bool ended_ = false;
+    uint64_t objectsStart_ = 0;
+    const blf::InflatedContainers* preInflated_ = nullptr;
+    bool lastPart_ = true;   // the file ends where the input does
     blf::StrayBytes stray_;  // between the objects of the file itself
     uint64_t passLeft_ = 0;  // bytes to hand on in place (a stored container, an object)
     uint64_t passAt_ = 0;    // where that container or object began

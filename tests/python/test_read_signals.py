@@ -2,12 +2,13 @@
 import math
 from decimal import Decimal
 
+import can
 import numpy as np
 import pandas as pd
 import pytest
 import txtcvt
 
-from conftest import DTGEN, SOURCE, cli_csv, run
+from conftest import CLI, DTGEN, SOURCE, cli_csv, run
 
 E2E = SOURCE / "tests" / "e2e" / "data"
 
@@ -164,6 +165,27 @@ def test_a_large_capture_read_on_several_threads_is_the_one_read_on_one(work, ve
                 assert list(many[column].cat.categories) == list(one[column].cat.categories)
         frames_one = txtcvt.read_frames(capture, jobs=1)
         pd.testing.assert_frame_equal(txtcvt.read_frames(capture, jobs=2), frames_one)
+    # A BLF log of over half a megabyte is read in parts between its containers: python-can's
+    # zlib log, and this program's own export cut inside a container.
+    own = work / "many.blf"
+    run(CLI, "export", "--quiet", "--format", "blf", capture, "--output", own)
+    zlib = work / "many_zlib.blf"
+    writer = can.BLFWriter(str(zlib))
+    for message in can.BLFReader(str(own)):
+        writer.on_message_received(message)
+    writer.stop()
+    cut = work / "many_cut.blf"
+    cut.write_bytes(own.read_bytes()[:-5000])
+    for log in (zlib, cut):
+        assert log.stat().st_size > 2 * 256 * 1024
+        one = txtcvt.read_signals(log, vehicle, jobs=1)
+        assert len(one) > 100000
+        assert one.attrs["cut_short"] == (log == cut)
+        many = txtcvt.read_signals(log, vehicle, jobs=2)
+        pd.testing.assert_frame_equal(many, one)
+        assert many.attrs == one.attrs
+        pd.testing.assert_frame_equal(txtcvt.read_frames(log, jobs=2),
+                                      txtcvt.read_frames(log, jobs=1))
     for wrong in (0, -1, 1.5, True, "2"):
         with pytest.raises(ValueError, match="jobs is a whole number"):
             txtcvt.read_signals(capture, vehicle, jobs=wrong)

@@ -40,7 +40,7 @@ constexpr std::string_view kDbc[] = {
 
 // Parts so small that frames of every kind fall on their edges.
 constexpr run::PartSizes kTinyParts{
-    .firstRecords = 5, .minRecords = 1, .maxRecords = 13, .outputBytes = 700};
+    .firstUnits = 5, .minUnits = 1, .maxUnits = 13, .outputBytes = 700};
 
 class FileParts : public ::testing::Test {
 protected:
@@ -95,8 +95,9 @@ protected:
                                     const sources::WalkControl& control = {}) {
         sources::CaptureSource source;
         EXPECT_TRUE(source.open(input).ok());
+        run::CaptureParts parts(input, source.capture());
         const std::unique_ptr<tables::FileSink> sink = run::makeFileSink(decoding(), options);
-        return run::convertInParts(input, source, decoding(), options, *sink, output, control,
+        return run::convertInParts(parts, source, decoding(), options, *sink, output, control,
                                    workers, &stats, kTinyParts);
     }
 
@@ -209,8 +210,9 @@ TEST_F(FileParts, StopAndFailureEndTheFileAsOneWorkerDoes) {
         std::filesystem::resize_file(dir / "in.DT", std::filesystem::file_size(dir / "in.DT") / 2);
         const std::unique_ptr<tables::FileSink> sink = run::makeFileSink(decoding(), options);
         run::FileStats stats;
-        const run::FileOutcome shrunk = run::convertInParts(
-            dir / "in.DT", source, decoding(), options, *sink, dir / "old.csv", {}, 2, &stats);
+        run::CaptureParts parts(dir / "in.DT", source.capture());
+        const run::FileOutcome shrunk = run::convertInParts(parts, source, decoding(), options,
+                                                            *sink, dir / "old.csv", {}, 2, &stats);
         EXPECT_EQ(shrunk.status, FileStatus::kLoadFailed);
         EXPECT_EQ(testing_support::readFileBytes(dir / "old.csv"), "old output\n");
     }
@@ -286,8 +288,10 @@ TEST_F(FileParts, ColumnsInPartsAreThoseOfOneReader) {
             columns::LongColumnSink parts(decoding());
             run::FileStats stats;
             ASSERT_TRUE(source.open(dir / "in.DT").ok());
+            const std::filesystem::path input = dir / "in.DT";
+            run::CaptureParts cut(input, source.capture());
             const run::FileOutcome outcome = run::readLongColumnsInParts(
-                dir / "in.DT", source, decoding(), options, parts, {}, workers, &stats, kTinyParts);
+                cut, source, decoding(), options, parts, {}, workers, &stats, kTinyParts);
             EXPECT_EQ(outcome.status, oneOutcome.status);
             const columns::LongColumns& a = parts.columns();
             const columns::LongColumns& b = one.columns();
@@ -305,8 +309,7 @@ TEST_F(FileParts, ColumnsInPartsAreThoseOfOneReader) {
 
             columns::FrameTable frames;
             EXPECT_EQ(
-                run::readFrameTableInParts(dir / "in.DT", source, frames, {}, workers, kTinyParts)
-                    .status,
+                run::readFrameTableInParts(cut, source, frames, {}, workers, kTinyParts).status,
                 oneOutcome.status);
             EXPECT_EQ(frames.record, oneFrames.record);
             EXPECT_EQ(frames.instant, oneFrames.instant);
