@@ -4,14 +4,15 @@
 1. One capture of --size-mib converted to the long CSV with --jobs 1 and with --jobs 2, taking
    turns, the quickest of --rounds runs of each, with the peak memory of each, the two outputs
    compared byte for byte, and beside it the speed-up the machine itself gives two processes
-   that only compute.
+   that only compute. Then the same for its frames in a zlib BLF log written by python-can's
+   BLFWriter (Debian's python3-can, run with /usr/bin/python3; --no-blf leaves it out).
 2. A capture of --floor-frames frames converted with --jobs 1 beside the formatting floor: the
    same lines made again from pre-made fixed columns with std::to_chars(value, fixed, 6) into a
    block and written with write(2) (bench/format_floor.cpp, built here with g++ -O2), no
    decoding; the quickest of --rounds runs of each.
 
     python3 bench/one_file.py [--size-mib 256] [--floor-frames 1000000] [--build build/linux]
-                              [--work /dev/shm/txtcvt-one] [--rounds 5]
+                              [--work /dev/shm/txtcvt-one] [--rounds 5] [--no-blf]
 
 Keep the work folder on a RAM disk (/dev/shm) so that the disk does not decide.
 """
@@ -53,6 +54,8 @@ def main():
     parser.add_argument("--build", default="build/linux")
     parser.add_argument("--work", default="/dev/shm/txtcvt-one")
     parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--no-blf", action="store_true",
+                        help="leave out the BLF log of the same frames (made by python-can)")
     args = parser.parse_args()
 
     cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
@@ -67,24 +70,46 @@ def main():
     capture = os.path.join(work, "one.DT")
     bench.make_capture(dtgen, capture, args.size_mib * 1024 * 1024 // 32, ids, 1)
 
-    def convert(jobs, output):
+    def convert(jobs, output, source=capture):
         return [cli, "convert", "--quiet", "--jobs", str(jobs), "--dbc", dbc, "--output",
-                output, capture]
-    one_csv, two_csv = os.path.join(work, "one-1.csv"), os.path.join(work, "one-2.csv")
-    (one, one_peak), (two, two_peak) = quickest_in_turns(
-        args.rounds, [convert(1, one_csv), convert(2, two_csv)], work, [one_csv, two_csv])
-    same = filecmp.cmp(one_csv, two_csv, shallow=False)
-    lines = count_lines(one_csv)
-    size = os.path.getsize(one_csv)
-    for path in (one_csv, two_csv):
-        os.remove(path)
+                output, source]
     ceiling = bench.parallel_ceiling()
-    print(f"one capture of {args.size_mib} MiB, {lines} lines ({size / 2**20:.0f} MiB), "
-          f"quickest of {args.rounds}:")
-    print(f"  --jobs 1: {one:.2f} s, {lines / one / 1e6:.2f} M lines/s, peak {one_peak:.0f} MiB")
-    print(f"  --jobs 2: {two:.2f} s, {lines / two / 1e6:.2f} M lines/s, peak {two_peak:.0f} MiB; "
-          f"speed-up {one / two:.2f} (the machine's two processes: {ceiling:.2f}); "
-          f"outputs {'identical' if same else 'DIFFERENT'}")
+
+    def one_and_two(title, source):
+        one_csv, two_csv = os.path.join(work, "one-1.csv"), os.path.join(work, "one-2.csv")
+        (one, one_peak), (two, two_peak) = quickest_in_turns(
+            args.rounds, [convert(1, one_csv, source), convert(2, two_csv, source)], work,
+            [one_csv, two_csv])
+        same = filecmp.cmp(one_csv, two_csv, shallow=False)
+        lines = count_lines(one_csv)
+        size = os.path.getsize(one_csv)
+        for path in (one_csv, two_csv):
+            os.remove(path)
+        print(f"{title}, {lines} lines ({size / 2**20:.0f} MiB), quickest of {args.rounds}:")
+        print(f"  --jobs 1: {one:.2f} s, {lines / one / 1e6:.2f} M lines/s, "
+              f"peak {one_peak:.0f} MiB")
+        print(f"  --jobs 2: {two:.2f} s, {lines / two / 1e6:.2f} M lines/s, "
+              f"peak {two_peak:.0f} MiB; speed-up {one / two:.2f} (the machine's two processes: "
+              f"{ceiling:.2f}); outputs {'identical' if same else 'DIFFERENT'}")
+
+    one_and_two(f"one capture of {args.size_mib} MiB", capture)
+    if not args.no_blf:
+        # The same frames as python-can writes them into a zlib BLF log (Debian's python-can,
+        # run by /usr/bin/python3 whatever runs this script).
+        stored = os.path.join(work, "one-stored.blf")
+        blf = os.path.join(work, "one.blf")
+        subprocess.run([cli, "export", "--quiet", "--format", "blf", "--output", stored, capture],
+                       check=True)
+        subprocess.run(["/usr/bin/python3", "-c",
+                        "import can, sys\n"
+                        "writer = can.BLFWriter(sys.argv[2])\n"
+                        "for message in can.BLFReader(sys.argv[1]):\n"
+                        "    writer.on_message_received(message)\n"
+                        "writer.stop()\n", stored, blf], check=True)
+        os.remove(stored)
+        one_and_two(f"the same frames in a zlib BLF log of {os.path.getsize(blf) / 2**20:.0f} MiB",
+                    blf)
+        os.remove(blf)
 
     floor_capture = os.path.join(work, "floor.DT")
     description = (f"variant 29\nstart 1714566896 0\n"

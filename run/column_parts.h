@@ -16,6 +16,9 @@
 namespace run {
 
 // Parts of a few megabytes of columns each.
+// A text log's, in frames.
+inline constexpr PartSizes kColumnLogPartSizes{
+    .firstUnits = 32768, .maxUnits = 131072, .outputBytes = uint64_t{8} << 20};
 // A BLF log's, in bytes of the file.
 inline constexpr PartSizes kColumnBlfPartSizes{.firstUnits = uint64_t{256} << 10,
                                                .minUnits = uint64_t{16} << 10,

@@ -4,6 +4,7 @@
 #include "run/blf_parts.h"
 #include "run/file_parts.h"
 #include "run/input_open.h"
+#include "run/sequential_parts.h"
 #include "run/sink_choice.h"
 #include "sources/capture_source.h"
 
@@ -50,7 +51,7 @@ FileOutcome FileConverter::convert(const std::filesystem::path& input,
 }
 
 bool FileConverter::convertedInParts(const std::filesystem::path& input,
-                                     const sources::FrameSource& source,
+                                     sources::FrameSource& source,
                                      const std::filesystem::path& output, FileStats* stats,
                                      FileOutcome& outcome) {
     if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
@@ -67,7 +68,11 @@ bool FileConverter::convertedInParts(const std::filesystem::path& input,
                                  partWorkers_, stats, BlfParts::kSizes);
         return true;
     }
-    return false;
+    if (!SequentialParts::worthParts(input, partWorkers_)) return false;
+    SequentialParts parts(source);
+    outcome = convertInParts(parts, source, decoding_, options_, *sink_, output, control_,
+                             partWorkers_, stats, SequentialParts::kSizes);
+    return true;
 }
 
 FileOutcome outcomeOf(const platform::Status& walked, int32_t closed,

@@ -30,9 +30,8 @@ public:
     FileOutcome convert(const std::filesystem::path& input, const std::filesystem::path& output);
 
 private:
-    // Converts a file worth several workers in parts (a capture, a BLF log): false, nothing
-    // done, for any other.
-    bool convertedInParts(const std::filesystem::path& input, const sources::FrameSource& source,
+    // Converts a file worth several workers in parts: false, nothing done, for a small one.
+    bool convertedInParts(const std::filesystem::path& input, sources::FrameSource& source,
                           const std::filesystem::path& output, FileStats* stats,
                           FileOutcome& outcome);
     const decode::Decoding& decoding_;

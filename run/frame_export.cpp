@@ -14,6 +14,7 @@
 #include "run/block_parts.h"
 #include "run/converter.h"
 #include "run/input_open.h"
+#include "run/sequential_parts.h"
 #include "tables/time_base.h"
 
 namespace run {
@@ -153,7 +154,9 @@ FileOutcome FrameExporter::exportInParts(PartFile& file, const sources::FrameSou
             return written;
         };
     };
-    const PartSizes sizes = file.countsWholeFile() ? PartSizes{} : BlfParts::kSizes;
+    const PartSizes sizes = file.countsWholeFile()                      ? PartSizes{}
+                            : dynamic_cast<BlfParts*>(&file) != nullptr ? BlfParts::kSizes
+                                                                        : SequentialParts::kSizes;
     BlockParts<ExportStats> parts(
         file, partWorkers_, sizes,
         [this](const char* bytes, size_t count) { output_.writeBlock(bytes, count); });
@@ -175,7 +178,7 @@ FileOutcome FrameExporter::exportInParts(PartFile& file, const sources::FrameSou
 }
 
 bool FrameExporter::exportedInParts(const std::filesystem::path& input,
-                                    const sources::FrameSource& source,
+                                    sources::FrameSource& source,
                                     const std::filesystem::path& output, FileOutcome& outcome) {
     // A text log is written on several workers; a BLF log's containers are packed in order by
     // one.
@@ -203,7 +206,9 @@ bool FrameExporter::exportedInParts(const std::filesystem::path& input,
         if (!parts.open().ok() || !parts.worthParts(partWorkers_)) return false;
         return exportParts(parts);
     }
-    return false;
+    if (!SequentialParts::worthParts(input, partWorkers_)) return false;
+    SequentialParts parts(source);
+    return exportParts(parts);
 }
 
 FileOutcome FrameExporter::exportFile(const std::filesystem::path& input,

@@ -35,7 +35,8 @@ public:
 class PartFile {
 public:
     virtual ~PartFile() = default;
-    // The positions the parts cover: from begin() to before end().
+    // The positions the parts cover: from begin() to before end() (which may come nearer as
+    // the parts are read, when it is known only then).
     virtual uint64_t begin() const = 0;
     virtual uint64_t end() const = 0;
     // The end of the part from `first` of about `units` units: past `first`, at most end().

@@ -40,7 +40,7 @@ template <class Part>
 class PartQueue {
 public:
     PartQueue(PartFile& file, unsigned workers, const PartSizes& sizes)
-        : file_(file), next_(file.begin()), end_(file.end()), sizes_(sizes), running_(workers) {}
+        : file_(file), next_(file.begin()), sizes_(sizes), running_(workers) {}
 
     // One lock for the queue and what the parts hand on: that moves a block or a part at a
     // time, so the lock is seldom taken.
@@ -54,10 +54,11 @@ public:
     bool takePart(const sources::WalkControl& control, size_t& index, uint64_t& first,
                   uint64_t& end) {
         const std::lock_guard lock(mutex);
-        if (givenUp_ || control.stopped() || next_ >= end_) return false;
+        const uint64_t fileEnd = file_.end();
+        if (givenUp_ || control.stopped() || next_ >= fileEnd) return false;
         Part part;
         part.first = first = next_;
-        part.end = end = std::clamp(file_.cutAfter(next_, partSize()), next_ + 1, end_);
+        part.end = end = std::clamp(file_.cutAfter(next_, partSize()), next_ + 1, fileEnd);
         next_ = part.end;
         parts_.push_back(std::move(part));
         index = parts_.size() - 1;
@@ -101,9 +102,9 @@ public:
         for (;;) {
             if (index < parts_.size()) {
                 if (ready(parts_[index])) return true;
-            } else if (next_ >= end_ || running_ == 0 || givenUp_) {
+            } else if (next_ >= file_.end() || running_ == 0 || givenUp_) {
                 ended = {};
-                if (next_ < end_) {
+                if (next_ < file_.end()) {
                     ended = control.stopped()      ? platform::Status::failure(platform::kCancelled)
                             : !workerFailure_.ok() ? workerFailure_
                                                    : platform::Status::failure(platform::kFail);
@@ -132,7 +133,6 @@ private:
 
     PartFile& file_;
     uint64_t next_;
-    const uint64_t end_;
     const PartSizes sizes_;
     std::deque<Part> parts_;
     uint64_t doneUnits_ = 0;

@@ -23,6 +23,7 @@
 #include "run/column_parts.h"
 #include "run/file_converter.h"
 #include "run/input_open.h"
+#include "run/sequential_parts.h"
 #include "settings/conversion_settings.h"
 #include "sources/capture_source.h"
 #include "sources/frame_list_source.h"
@@ -67,13 +68,12 @@ py::dict frameColumns(columns::FrameTable& table) {
     return columns;
 }
 
-// Reads a large capture or BLF log in parts on `workers` threads through
-// `read(parts, sizes, logCounts)`, its summary into `summary`: false, nothing done, for any
-// other input.
+// Reads a large capture or log in parts on `workers` threads through
+// `read(parts, sizes, logCounts)`, its summary into `summary`: false, nothing done, for a
+// small one.
 template <class Read>
-bool readInParts(const std::filesystem::path& input, const sources::FrameSource& source,
-                 unsigned workers, CaptureSummary& summary, run::FileOutcome& outcome,
-                 const Read& read) {
+bool readInParts(const std::filesystem::path& input, sources::FrameSource& source, unsigned workers,
+                 CaptureSummary& summary, run::FileOutcome& outcome, const Read& read) {
     if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
         if (!run::worthParts(capture->capture().count, workers, run::kColumnPartSizes)) {
             return false;
@@ -92,7 +92,12 @@ bool readInParts(const std::filesystem::path& input, const sources::FrameSource&
         summary = summaryOf(met);
         return true;
     }
-    return false;
+    if (!run::SequentialParts::worthParts(input, workers)) return false;
+    // The source itself reads the whole log: its counts are the file's at the end.
+    run::SequentialParts parts(source);
+    outcome = read(parts, run::kColumnLogPartSizes, nullptr);
+    summary = summaryOf(source);
+    return true;
 }
 
 py::dict readFrames(const py::bytes& path, const std::string& display, unsigned jobs) {
