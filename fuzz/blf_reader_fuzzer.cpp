@@ -4,7 +4,10 @@
 // into containers, stored or compressed here with zlib, with fuzzed claims and sizes now and
 // then. So the mutations explore containers and objects rather than the signature. Every log
 // is read twice, by the best inflater (libdeflate) in large batches and by zlib in small ones:
-// both must hand on the same frames, counts and failure, each frame one a frame can be.
+// both must hand on the same frames, counts and failure, each frame one a frame can be. It is
+// read a third time in parts cut between its containers, as several workers read a large log,
+// each part's containers inflated first (or not), its objects going on from the part before:
+// the same frames, counts (added up) and failure again.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <zlib.h>
 
@@ -16,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "sources/blf/blf_inflated_containers.h"
+#include "sources/blf/blf_part_cut.h"
 #include "sources/blf/blf_source.h"
 
 namespace {
@@ -247,6 +252,58 @@ Outcome readLog(const std::string& file, InflateEngine engine, size_t batch) {
     return outcome;
 }
 
+// The log read part after part, each part about `partBytes` long.
+Outcome readInParts(const std::string& file, uint64_t partBytes, bool inflateFirst) {
+    Outcome outcome;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(file.data()),
+                                         file.size());
+    sources::BlfSource head(std::make_unique<sources::MemoryInput>(bytes));
+    outcome.opened = head.open().ok();
+    sources::blf::PartCut cut;
+    if (!outcome.opened || !cut.open(bytes).ok()) {
+        outcome.counts = head.counts();
+        outcome.code = head.status().code();
+        outcome.description = head.status().description();
+        return outcome;
+    }
+    sources::blf::Inflater inflater;
+    sources::blf::InflatedContainers inflated;
+    sources::BlfSource::PartState state;
+    for (uint64_t from = head.objectsStart(); from < file.size();) {
+        const uint64_t end = cut.cutAfter(from, partBytes);
+        check(end > from && end <= file.size());
+        const std::span<const uint8_t> part = bytes.subspan(from, end - from);
+        if (inflateFirst) inflated.inflate(part, from, inflater);
+        sources::BlfSource source(std::make_unique<sources::MemoryInput>(part));
+        source.openPart(head.timeOrigin(), from, state, end == file.size());
+        if (inflateFirst) source.useInflated(&inflated);
+        std::vector<can::Frame> frames(100);
+        while (const size_t count = source.read(frames)) {
+            for (size_t i = 0; i < count; ++i) {
+                checkFrame(frames[i], outcome.frames.empty() ? 0 : outcome.frames.back().place);
+                outcome.frames.push_back(frames[i]);
+            }
+        }
+        const sources::SourceCounts& counts = source.counts();
+        for (const auto& [kind, count] : counts.skipped) outcome.counts.skipped[kind] += count;
+        outcome.counts.unreadable += counts.unreadable;
+        for (const uint64_t place : counts.firstUnreadable) {
+            if (outcome.counts.firstUnreadable.size() < sources::SourceCounts::kKeptUnreadable) {
+                outcome.counts.firstUnreadable.push_back(place);
+            }
+        }
+        if (outcome.counts.cutShortWhere.empty()) {
+            outcome.counts.cutShortWhere = counts.cutShortWhere;
+        }
+        outcome.code = source.status().code();
+        outcome.description = source.status().description();
+        if (!source.status().ok()) break;
+        state = source.partState();
+        from = end;
+    }
+    return outcome;
+}
+
 bool sameFrame(const can::Frame& a, const can::Frame& b) {
     return a.time == b.time && a.place == b.place && a.canId == b.canId && a.channel == b.channel &&
            a.dataLength == b.dataLength && a.kind == b.kind && a.isExtended == b.isExtended &&
@@ -277,5 +334,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::fprintf(stderr, "%s\n%s\n", large.description.c_str(), small.description.c_str());
     }
     check(large.code == small.code && large.description == small.description);
+
+    const Outcome parts = readInParts(file, 1 + (size % 5) * 300, size % 2 == 0);
+    check(parts.opened == large.opened);
+    check(parts.frames.size() == large.frames.size());
+    for (size_t i = 0; i < large.frames.size(); ++i) {
+        check(sameFrame(parts.frames[i], large.frames[i]));
+    }
+    check(parts.counts.skipped == large.counts.skipped);
+    check(parts.counts.unreadable == large.counts.unreadable);
+    check(parts.counts.firstUnreadable == large.counts.firstUnreadable);
+    check(parts.counts.cutShortWhere == large.counts.cutShortWhere);
+    if (parts.description != large.description) {
+        std::fprintf(stderr, "%s\n%s\n", parts.description.c_str(), large.description.c_str());
+    }
+    check(parts.code == large.code && parts.description == large.description);
     return 0;
 }

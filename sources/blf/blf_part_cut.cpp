@@ -24,21 +24,37 @@ platform::Status PartCut::open(const std::filesystem::path& path) {
     if (const int32_t sized = file_.size(fileSize_); sized != platform::kOk) {
         return platform::Status::failure(sized);
     }
+    return checkSignature();
+}
+
+platform::Status PartCut::open(std::span<const uint8_t> bytes) {
+    bytes_ = bytes;
+    inMemory_ = true;
+    fileSize_ = bytes.size();
+    return checkSignature();
+}
+
+platform::Status PartCut::checkSignature() {
     // The log as stored, not through a decompressor.
     std::array<uint8_t, 4> signature{};
-    if (fileSize_ < signature.size() ||
-        file_.readAt(0, signature.data(), signature.size()) != platform::kOk ||
+    if (fileSize_ < signature.size() || !readAt(0, signature.data(), signature.size()) ||
         std::memcmp(signature.data(), "LOGG", signature.size()) != 0) {
         return platform::Status::failure(platform::kInvalidData);
     }
     return {};
 }
 
+bool PartCut::readAt(uint64_t at, uint8_t* out, size_t count) {
+    if (!inMemory_) return file_.readAt(at, out, count) == platform::kOk;
+    std::memcpy(out, bytes_.data() + at, count);
+    return true;
+}
+
 bool PartCut::containerAt(uint64_t& at, uint64_t& size, uint64_t& inflated) {
     if (at >= fileSize_) return false;
     std::array<uint8_t, kLookSize> look{};
     const auto have = static_cast<size_t>(std::min<uint64_t>(kLookSize, fileSize_ - at));
-    if (file_.readAt(at, look.data(), have) != platform::kOk) return false;
+    if (!readAt(at, look.data(), have)) return false;
     size_t skip = 0;
     while (skip < kContainerPadding && skip < have && look[skip] == 0) ++skip;
     if (have - skip < kBaseHeaderSize ||

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "platform/platform.h"
 #include "platform/status.h"
@@ -21,6 +22,8 @@ public:
     static constexpr uint64_t kMaxInflatedBytes = uint64_t{4} << 20;
 
     platform::Status open(const std::filesystem::path& path);
+    // The log's bytes in memory (tests and fuzzers), which must outlive the cutting.
+    platform::Status open(std::span<const uint8_t> bytes);
     uint64_t fileSize() const { return fileSize_; }
 
     // The end of a part that starts at byte `from` (a container's start, or where the objects
@@ -33,7 +36,13 @@ private:
     // inflated size: false when none starts there or it does not lie whole in the file.
     bool containerAt(uint64_t& at, uint64_t& size, uint64_t& inflated);
 
+    // `count` bytes from byte `at`, which lie in the file.
+    bool readAt(uint64_t at, uint8_t* out, size_t count);
+    platform::Status checkSignature();
+
     platform::InputFile file_;
+    std::span<const uint8_t> bytes_;
+    bool inMemory_ = false;
     uint64_t fileSize_ = 0;
 };
 
