@@ -111,11 +111,18 @@ void LongColumnSink::write(const tables::DecodedFrame& decoded) {
 
 namespace {
 
-// `later`'s codes as codes of `codes`, whose column is `into`; -1 stays no text.
+// `later`'s codes as codes of `codes`, whose column is `into`; -1 stays no text. Codes that
+// are the same in both (a part whose codes were started from the file's) are copied as they are.
 void appendCodes(CategoryColumn& into, CategoryCodes& codes, const CategoryColumn& later) {
     std::vector<int32_t> turned(later.categories.size());
+    bool same = true;
     for (size_t i = 0; i < later.categories.size(); ++i) {
         turned[i] = codes.codeOf(later.categories[i]);
+        same = same && turned[i] == static_cast<int32_t>(i);
+    }
+    if (same) {
+        appendColumn(into.codes, later.codes);
+        return;
     }
     into.codes.reserve(into.codes.size() + later.codes.size());
     for (const int32_t code : later.codes) {
@@ -124,6 +131,18 @@ void appendCodes(CategoryColumn& into, CategoryCodes& codes, const CategoryColum
 }
 
 }  // namespace
+
+LongColumnSink::Categories LongColumnSink::categories() const {
+    return {columns_.message.categories, columns_.signal.categories, columns_.unit.categories,
+            columns_.description.categories};
+}
+
+void LongColumnSink::startCodes(const Categories& known) {
+    for (const std::string_view text : known.message) messageCodes_.codeOf(text);
+    for (const std::string_view text : known.signal) signalCodes_.codeOf(text);
+    for (const std::string_view text : known.unit) unitCodes_.codeOf(text);
+    for (const std::string_view text : known.description) descriptionCodes_.codeOf(text);
+}
 
 void LongColumnSink::clearRows() {
     columns_.time.instant.clear();

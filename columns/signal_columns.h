@@ -130,6 +130,15 @@ public:
     // Empties the rows and forgets the codes, keeping the room the columns took: a sink used for
     // part after part does not fault in new memory for each.
     void clearRows();
+    // The texts of each category column so far, in the order of their codes.
+    struct Categories {
+        std::vector<std::string_view> message, signal, unit, description;
+    };
+    Categories categories() const;
+    // Gives the texts of `known` (a file's so far) their codes there, before the first row: the
+    // codes of a later part of the file then need no turning when it is appended, unless it
+    // meets texts new to the file.
+    void startCodes(const Categories& known);
 
 private:
     // Codes per signal number, worked out the first time a signal is met (-2 until then).

@@ -44,13 +44,32 @@ private:
     std::vector<std::unique_ptr<columns::LongColumnSink>> spare_;
 };
 
+// The file's texts so far, taken by each part before it starts: nearly every part then meets
+// only texts the file has codes for already, and its codes are the file's.
+class KnownCategories {
+public:
+    columns::LongColumnSink::Categories get() {
+        const std::lock_guard lock(mutex_);
+        return known_;
+    }
+    void set(columns::LongColumnSink::Categories known) {
+        const std::lock_guard lock(mutex_);
+        known_ = std::move(known);
+    }
+
+private:
+    std::mutex mutex_;
+    columns::LongColumnSink::Categories known_;
+};
+
 class LongReader final : public RowReader {
 public:
     LongReader(const decode::Decoding& decoding, const tables::ConversionOptions& options,
-               SpareSinks& spare, bool anyChannel)
+               SpareSinks& spare, KnownCategories& known, bool anyChannel)
         : decoding_(decoding),
           converter_(decoding, options),
           spare_(spare),
+          known_(known),
           anyChannel_(anyChannel) {}
 
     platform::Status read(sources::FrameSource& source, const sources::WalkControl& control,
@@ -59,6 +78,7 @@ public:
         // until they are added.
         sink_ = spare_.take(decoding_);
         if (anyChannel_) sink_->keepAnyChannel();
+        sink_->startCodes(known_.get());
         return converter_.convert(source, *sink_, control, stats);
     }
     std::unique_ptr<PartRows> take() override {
@@ -70,6 +90,7 @@ private:
     const decode::Decoding& decoding_;
     Converter converter_;
     SpareSinks& spare_;
+    KnownCategories& known_;
     bool anyChannel_;
     std::unique_ptr<columns::LongColumnSink> sink_;
 };
@@ -81,7 +102,7 @@ public:
         : decoding_(decoding), options_(options), sink_(sink) {}
 
     std::unique_ptr<RowReader> makeReader() override {
-        return std::make_unique<LongReader>(decoding_, options_, spare_,
+        return std::make_unique<LongReader>(decoding_, options_, spare_, known_,
                                             sink_.columns().wideChannels);
     }
     void collect(PartRows& rows) override {
@@ -89,6 +110,7 @@ public:
         if (later.sink == nullptr) return;
         sink_.append(*later.sink);
         spare_.giveBack(std::move(later.sink));
+        known_.set(sink_.categories());
     }
 
 private:
@@ -96,6 +118,7 @@ private:
     const tables::ConversionOptions& options_;
     columns::LongColumnSink& sink_;
     SpareSinks spare_;
+    KnownCategories known_;
 };
 
 class FrameRows final : public PartRows {
