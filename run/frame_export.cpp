@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "canlog/asc_writer.h"
@@ -157,9 +158,16 @@ FileOutcome FrameExporter::exportInParts(PartFile& file, const sources::FrameSou
     const PartSizes sizes = file.countsWholeFile()                      ? PartSizes{}
                             : dynamic_cast<BlfParts*>(&file) != nullptr ? BlfParts::kSizes
                                                                         : SequentialParts::kSizes;
-    BlockParts<ExportStats> parts(
-        file, partWorkers_, sizes,
-        [this](const char* bytes, size_t count) { output_.writeBlock(bytes, count); });
+    // The parts' bytes go out as they are; a BLF log's are objects its own writer packs into
+    // containers.
+    const auto write = [this, &logHead](const char* bytes, size_t count) {
+        if constexpr (std::is_same_v<Writer, canlog::BlfWriter>) {
+            logHead.objects(reinterpret_cast<const uint8_t*>(bytes), count);
+        } else {
+            output_.writeBlock(bytes, count);
+        }
+    };
+    BlockParts<ExportStats> parts(file, partWorkers_, sizes, write);
     std::vector<std::thread> threads = startBlockWorkers(parts, partWorkers_, control_, makeWork);
     PartsMet met(file, head);
     platform::Status walked =
@@ -180,11 +188,13 @@ FileOutcome FrameExporter::exportInParts(PartFile& file, const sources::FrameSou
 bool FrameExporter::exportedInParts(const std::filesystem::path& input,
                                     sources::FrameSource& source,
                                     const std::filesystem::path& output, FileOutcome& outcome) {
-    // A text log is written on several workers; a BLF log's containers are packed in order by
-    // one.
-    if (options_.format == FrameFormat::kBlf || partWorkers_ < 2) return false;
+    if (partWorkers_ < 2) return false;
     const auto exportParts = [&](PartFile& file) {
-        if (options_.format == FrameFormat::kCandump) {
+        if (options_.format == FrameFormat::kBlf) {
+            outcome = exportInParts<canlog::BlfWriter>(
+                file, source, output,
+                [](output::BlockOutput& out) { return canlog::BlfWriter(out); });
+        } else if (options_.format == FrameFormat::kCandump) {
             outcome = exportInParts<canlog::CandumpWriter>(
                 file, source, output, [this](output::BlockOutput& out) {
                     return canlog::CandumpWriter(out, options_.channelNames);

@@ -68,8 +68,7 @@ private:
     template <class Writer, class MakeWriter>
     FileOutcome exportInParts(PartFile& file, const sources::FrameSource& head,
                               const std::filesystem::path& output, const MakeWriter& makeWriter);
-    // The export into a text log of a file worth several workers: false, nothing done, for a
-    // small one or a BLF log's export.
+    // The export of a file worth several workers: false, nothing done, for a small one.
     bool exportedInParts(const std::filesystem::path& input, sources::FrameSource& source,
                          const std::filesystem::path& output, FileOutcome& outcome);
     platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);

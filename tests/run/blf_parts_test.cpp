@@ -204,10 +204,11 @@ TEST_F(BlfParts, GiveTheBytesAndFiguresOfOneWorker) {
     }
 }
 
-// The text CAN logs of a BLF log are written on several workers: the same bytes and counts.
+// The CAN logs of a BLF log are written on several workers: the same bytes and counts.
 TEST_F(BlfParts, ExportsAreThoseOfOneWorker) {
     testing_support::writeFileBytes(dir / "in.blf", logFile(logObjects(3, 60000), 4));
-    for (const run::FrameFormat format : {run::FrameFormat::kAsc, run::FrameFormat::kCandump}) {
+    for (const run::FrameFormat format :
+         {run::FrameFormat::kAsc, run::FrameFormat::kCandump, run::FrameFormat::kBlf}) {
         SCOPED_TRACE(run::frameFormatExtension(format));
         run::ExportOptions exportOptions;
         exportOptions.format = format;
