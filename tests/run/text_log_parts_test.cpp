@@ -68,7 +68,10 @@ std::string ascLog(int count) {
             default: {
                 out += time + std::to_string(channel) + (random() % 2 != 0 ? "  100 " : "  200 ") +
                        " Rx   d 8";
-                for (int b = 0; b < 8; ++b) out += " " + hexByte(random());
+                for (int b = 0; b < 8; ++b) {
+                    out += ' ';  // appended, not joined: MinGW's -Wrestrict misfires on " " + text
+                    out += hexByte(random());
+                }
                 out += "\n";
             }
         }
@@ -93,7 +96,10 @@ std::string candumpLog(int count) {
                 break;
             default:
                 out += time + bus + (random() % 2 != 0 ? "  100" : "  200") + "   [8] ";
-                for (int b = 0; b < 8; ++b) out += " " + hexByte(random());
+                for (int b = 0; b < 8; ++b) {
+                    out += ' ';  // appended, not joined: MinGW's -Wrestrict misfires on " " + text
+                    out += hexByte(random());
+                }
                 out += "\n";
         }
     }
