@@ -1,10 +1,10 @@
 #include "run/blf_parts.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 #include <utility>
-
-#include "sources/frame_list_source.h"
+#include <vector>
 
 namespace run {
 
@@ -12,67 +12,131 @@ namespace {
 
 constexpr size_t kReadStep = 4096;  // frames read at a time
 
+// A part's frames: those read ahead, then the rest read from the part's source as the walk asks
+// for them. The counts are the part's own.
+class PartFrames final : public sources::FrameSource {
+public:
+    void start(const sources::TimeOrigin& origin, sources::BlfSource* source,
+               uint64_t objectsBefore, const platform::Status& failure) {
+        origin_ = origin;
+        source_ = source;
+        objectsBefore_ = objectsBefore;
+        failure_ = failure;
+        frames_.clear();
+        next_ = 0;
+        ended_ = source == nullptr;
+        refreshCounts();
+    }
+    // Reads ahead up to `most` frames: whether the part's source has ended.
+    bool readAhead(size_t most) {
+        while (!ended_ && frames_.size() < most) {
+            const size_t have = frames_.size();
+            const size_t step = std::min(kReadStep, most - have);
+            frames_.resize(have + step);
+            const size_t got = source_->read({frames_.data() + have, step});
+            frames_.resize(have + got);
+            ended_ = got == 0;
+        }
+        refreshCounts();
+        return ended_;
+    }
+    bool ended() const { return ended_; }
+
+    size_t read(std::span<can::Frame> out) override {
+        size_t count = std::min(out.size(), frames_.size() - next_);
+        std::copy_n(frames_.begin() + static_cast<std::ptrdiff_t>(next_), count, out.begin());
+        next_ += count;
+        if (count == 0 && !ended_) {
+            count = source_->read(out);
+            ended_ = count == 0;
+            refreshCounts();
+        }
+        return count;
+    }
+    platform::Status status() const override {
+        if (next_ < frames_.size() || !ended_) return {};
+        return source_ != nullptr ? source_->status() : failure_;
+    }
+    uint64_t bytesRead() const override { return source_ != nullptr ? source_->bytesRead() : 0; }
+    const sources::TimeOrigin& timeOrigin() const override { return origin_; }
+    const sources::SourceCounts& counts() const override { return counts_; }
+    std::string_view formatName() const override { return "BLF log"; }
+
+private:
+    void refreshCounts() {
+        if (source_ == nullptr) {
+            counts_ = {};
+            return;
+        }
+        counts_ = source_->counts();
+        counts_.records -= std::min(counts_.records, objectsBefore_);
+    }
+
+    sources::TimeOrigin origin_;
+    sources::BlfSource* source_ = nullptr;
+    uint64_t objectsBefore_ = 0;
+    platform::Status failure_;
+    std::vector<can::Frame> frames_;
+    size_t next_ = 0;
+    bool ended_ = true;
+    sources::SourceCounts counts_;
+};
+
 class BlfPartReader final : public PartReader {
 public:
     explicit BlfPartReader(BlfParts& parts) : parts_(parts) {}
+    ~BlfPartReader() override { endPart(); }
+    BlfPartReader(const BlfPartReader&) = delete;
+    BlfPartReader& operator=(const BlfPartReader&) = delete;
 
     sources::FrameSource& readPart(size_t index, uint64_t first, uint64_t end) override {
-        list_.reset(parts_.origin(), "BLF log");
-        // Every part hands on, whatever happens to its reading, so that none waits for ever.
-        bool handedOn = false;
-        struct Failed {
-            BlfParts& parts;
-            size_t index;
-            bool& handedOn;
-            ~Failed() {
-                if (!handedOn) parts.handOn(index, nullptr);
-            }
-        } failed{parts_, index, handedOn};
+        endPart();
+        // Every part hands on, whatever happens to its reading, so that none waits for ever:
+        // here once its frames are read, else in endPart().
+        pending_ = index;
+        source_.reset();
+        frames_.start(parts_.origin(), nullptr, 0, platform::Status::failure(platform::kFail));
 
         // The part's bytes read and its containers inflated first, side by side with the other
         // workers; then its objects are walked once the part before has handed on.
         std::unique_ptr<sources::ByteInput> input;
         if (const platform::Status read = readBytes(first, end, input); !read.ok()) {
-            list_.end(read, 0);
-            return list_;
+            frames_.start(parts_.origin(), nullptr, 0, read);
+            return frames_;
         }
         if (input != nullptr) inflated_.inflate({bytes_.get(), end - first}, first, inflater_);
         sources::BlfSource::PartState state;
-        if (!parts_.stateBefore(index, state)) {
-            list_.end(platform::Status::failure(platform::kFail), 0);
-            return list_;
-        }
+        if (!parts_.stateBefore(index, state)) return frames_;
         if (input == nullptr) {
             auto range = std::make_unique<sources::FileRangeInput>();
             if (const platform::Status opened = range->open(parts_.input(), first, end);
                 !opened.ok()) {
-                list_.end(opened, 0);
-                return list_;
+                frames_.start(parts_.origin(), nullptr, 0, opened);
+                return frames_;
             }
             input = std::move(range);
         }
-        const uint64_t objectsBefore = state.stream.objects;
         const bool inMemory = dynamic_cast<sources::MemoryInput*>(input.get()) != nullptr;
-        sources::BlfSource source(std::move(input));
-        source.openPart(parts_.origin(), first, state, end == parts_.end());
-        if (inMemory) source.useInflated(&inflated_);
-        std::vector<can::Frame>& frames = list_.frames();
-        for (;;) {
-            const size_t have = frames.size();
-            frames.resize(have + kReadStep);
-            const size_t got = source.read({frames.data() + have, kReadStep});
-            frames.resize(have + got);
-            if (got == 0) break;
-        }
-        list_.partCounts() = source.counts();
-        list_.partCounts().records = source.counts().records - objectsBefore;
-        list_.end(source.status(), end - first);
-        if (source.status().ok()) {
-            const sources::BlfSource::PartState after = source.partState();
-            handedOn = true;
+        source_ = std::make_unique<sources::BlfSource>(std::move(input));
+        source_->openPart(parts_.origin(), first, state, end == parts_.end());
+        if (inMemory) source_->useInflated(&inflated_);
+        frames_.start(parts_.origin(), source_.get(), state.stream.objects, {});
+        if (frames_.readAhead(parts_.maxReadAhead())) endPart();
+        return frames_;
+    }
+
+    // Hands the state after the part on: its source read to the end, or a failure that ends
+    // the parts after it.
+    void endPart() override {
+        if (!pending_.has_value()) return;
+        const size_t index = *pending_;
+        pending_.reset();
+        if (source_ != nullptr && frames_.ended() && source_->status().ok()) {
+            const sources::BlfSource::PartState after = source_->partState();
             parts_.handOn(index, &after);
+        } else {
+            parts_.handOn(index, nullptr);
         }
-        return list_;
     }
 
 private:
@@ -103,7 +167,9 @@ private:
     }
 
     BlfParts& parts_;
-    sources::FrameListSource list_;
+    std::optional<size_t> pending_;  // the part read last, until it hands on
+    std::unique_ptr<sources::BlfSource> source_;
+    PartFrames frames_;
     std::optional<platform::InputFile> file_;
     std::unique_ptr<uint8_t[]> bytes_;
     uint64_t capacity_ = 0;
@@ -114,11 +180,12 @@ private:
 }  // namespace
 
 BlfParts::BlfParts(const std::filesystem::path& input, const sources::BlfSource& head,
-                   uint64_t maxInMemory)
+                   uint64_t maxInMemory, size_t maxReadAhead)
     : input_(input),
       origin_(head.timeOrigin()),
       objectsStart_(head.objectsStart()),
-      maxInMemory_(maxInMemory) {}
+      maxInMemory_(maxInMemory),
+      maxReadAhead_(maxReadAhead) {}
 
 platform::Status BlfParts::open() { return cut_.open(input_); }
 

@@ -29,11 +29,15 @@ public:
     // A worker reads a part of up to this many bytes into memory and inflates its containers
     // before it waits for the part before; a larger one (the rest of a file holding more than
     // containers) it reads from the file as it walks it.
-    static constexpr uint64_t kMaxInMemory = uint64_t{32} << 20;
+    static constexpr uint64_t kMaxInMemory = uint64_t{8} << 20;
+    // The frames a worker reads ahead of its conversion at most (about 7 MiB): the frames of a
+    // part beyond them (a part of one huge container, or the rest of a file that could not be
+    // cut) are read as they are converted, and the part after waits until then.
+    static constexpr size_t kMaxReadAhead = 65536;
 
     // `head`: the log opened already, its file header read.
     BlfParts(const std::filesystem::path& input, const sources::BlfSource& head,
-             uint64_t maxInMemory = kMaxInMemory);
+             uint64_t maxInMemory = kMaxInMemory, size_t maxReadAhead = kMaxReadAhead);
     platform::Status open();
     // Whether the log is worth several workers: less than two parts of the first size is not.
     bool worthParts(unsigned workers) const {
@@ -55,6 +59,7 @@ public:
 
     const std::filesystem::path& input() const { return input_; }
     uint64_t maxInMemory() const { return maxInMemory_; }
+    size_t maxReadAhead() const { return maxReadAhead_; }
     const sources::TimeOrigin& origin() const { return origin_; }
 
 private:
@@ -62,6 +67,7 @@ private:
     sources::TimeOrigin origin_;
     uint64_t objectsStart_;
     uint64_t maxInMemory_;
+    size_t maxReadAhead_;
     sources::blf::PartCut cut_;
     std::mutex mutex_;
     std::condition_variable handedOn_;

@@ -201,6 +201,7 @@ std::vector<std::thread> startBlockWorkers(BlockParts<Stats>& parts, unsigned wo
                 } catch (const std::bad_alloc&) {
                     written = {{}, platform::kOutOfMemory, 0};
                 }
+                reader->endPart();
                 parts.partDone(index, written.walked, written.closed,
                                written.closed == 0 ? written.lines : 0, std::move(stats), counts);
             }

@@ -30,6 +30,8 @@ public:
     // The frames of part `index` (the parts counted from 0 in file order), from position
     // `first` to before `end`: a source of the reader's own, walked until the next call.
     virtual sources::FrameSource& readPart(size_t index, uint64_t first, uint64_t end) = 0;
+    // The part read last has been walked (or given up): called after every readPart().
+    virtual void endPart() {}
 };
 
 class PartFile {

@@ -84,6 +84,7 @@ void readParts(Shared& shared, unsigned worker, RowParts& rows, const sources::W
                 count = 0;
                 reader->take();
             }
+            input->endPart();
             shared.partDone(index, walked, closed, count, std::move(stats), counts);
         }
     } catch (const std::bad_alloc&) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "dbc/finalise.h"
 #include "dbc/line_parser.h"
@@ -114,16 +116,17 @@ protected:
 
     run::FileOutcome convertInParts(const std::filesystem::path& input,
                                     const std::filesystem::path& output, unsigned workers,
-                                    run::FileStats& stats, uint64_t maxInMemory) {
+                                    run::FileStats& stats, uint64_t maxInMemory,
+                                    size_t maxReadAhead, const sources::WalkControl& control = {}) {
         run::OpenedInput opened = run::openInput(input);
         EXPECT_NE(opened.source, nullptr);
         const auto* log = dynamic_cast<const sources::BlfSource*>(opened.source.get());
         EXPECT_NE(log, nullptr);
-        run::BlfParts parts(input, *log, maxInMemory);
+        run::BlfParts parts(input, *log, maxInMemory, maxReadAhead);
         EXPECT_TRUE(parts.open().ok());
         const std::unique_ptr<tables::FileSink> sink = run::makeFileSink(*decoding, options);
-        return run::convertInParts(parts, *opened.source, *decoding, options, *sink, output, {},
-                                   workers, &stats, kOneContainerParts);
+        return run::convertInParts(parts, *opened.source, *decoding, options, *sink, output,
+                                   control, workers, &stats, kOneContainerParts);
     }
 
     testing_support::ScratchDir dir{"blf-parts"};
@@ -136,7 +139,8 @@ protected:
 // the report's figures of one worker: object numbers of the damage, skipped objects, channels,
 // a log cut short inside its last container, a damaged container in the middle (the file fails
 // there as with one worker), an object outside any container (the rest is one part); parts
-// inflated before their walk, and parts read from the file as they are walked.
+// inflated before their walk, parts read from the file as they are walked, and parts whose
+// frames are read as they are converted past the first few.
 TEST_F(BlfParts, GiveTheBytesAndFiguresOfOneWorker) {
     const std::string objects = logObjects(5, 1500);
     const std::string whole = logFile(objects, 9);
@@ -172,13 +176,20 @@ TEST_F(BlfParts, GiveTheBytesAndFiguresOfOneWorker) {
                                                   : FileStatus::kConverted);
         const std::string expected =
             one.wroteOutput() ? testing_support::readFileBytes(dir / "one.csv") : "";
-        for (const auto& [workers, inMemory] :
-             {std::pair{2u, run::BlfParts::kMaxInMemory}, std::pair{3u, uint64_t{0}}}) {
-            SCOPED_TRACE(workers);
+        struct Way {
+            unsigned workers;
+            uint64_t inMemory;
+            size_t readAhead;
+        };
+        for (const Way way :
+             {Way{2, run::BlfParts::kMaxInMemory, run::BlfParts::kMaxReadAhead},
+              Way{3, 0, run::BlfParts::kMaxReadAhead}, Way{2, run::BlfParts::kMaxInMemory, 3}}) {
+            SCOPED_TRACE(testing::Message()
+                         << way.workers << " " << way.inMemory << " " << way.readAhead);
             std::filesystem::remove(dir / "parts.csv");
             run::FileStats stats;
-            const run::FileOutcome outcome =
-                convertInParts(dir / "in.blf", dir / "parts.csv", workers, stats, inMemory);
+            const run::FileOutcome outcome = convertInParts(
+                dir / "in.blf", dir / "parts.csv", way.workers, stats, way.inMemory, way.readAhead);
             EXPECT_EQ(outcome.status, one.status);
             EXPECT_EQ(outcome.where, one.where);
             EXPECT_EQ(outcome.code, one.code);
@@ -200,6 +211,30 @@ TEST_F(BlfParts, GiveTheBytesAndFiguresOfOneWorker) {
             EXPECT_EQ(stats.logCounts.unreadable, base.logCounts.unreadable);
             EXPECT_EQ(stats.logCounts.firstUnreadable, base.logCounts.firstUnreadable);
             EXPECT_EQ(stats.logCounts.cutShort, base.logCounts.cutShort);
+        }
+    }
+}
+
+// A stop request, before the parts or in the middle of them (parts waiting for the one before,
+// a part read as it is converted), gives the file up as one worker does: the old output stays.
+TEST_F(BlfParts, AStopEndsTheFileAsOneWorkerDoes) {
+    testing_support::writeFileBytes(dir / "in.blf", logFile(logObjects(8, 20000), 3));
+    testing_support::writeFileBytes(dir / "old.csv", "old output\n");
+    for (const bool midway : {false, true}) {
+        for (const size_t readAhead : {size_t{3}, run::BlfParts::kMaxReadAhead}) {
+            std::atomic<bool> stop{!midway};
+            std::atomic<uint64_t> walked{0};
+            std::thread stopper([&] {
+                while (midway && walked.load() < 100000) std::this_thread::yield();
+                stop = true;
+            });
+            run::FileStats stats;
+            const run::FileOutcome outcome =
+                convertInParts(dir / "in.blf", dir / "old.csv", 3, stats,
+                               run::BlfParts::kMaxInMemory, readAhead, {&stop, &walked});
+            stopper.join();
+            EXPECT_EQ(outcome.status, FileStatus::kStopped);
+            EXPECT_EQ(testing_support::readFileBytes(dir / "old.csv"), "old output\n");
         }
     }
 }
