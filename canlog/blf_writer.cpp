@@ -12,7 +12,6 @@
 
 namespace canlog {
 
-using monitor::readLe32;
 using monitor::writeLe16;
 using monitor::writeLe32;
 using monitor::writeLe64;
@@ -203,11 +202,9 @@ BlfWriter::BlfWriter(output::BlockOutput& output)
     if (container_ == nullptr) output_.fail(platform::kOutOfMemory);
 }
 
-void BlfWriter::begin(const LogClock& clock, bool head) {
+void BlfWriter::begin(const LogClock& clock) {
     clock_ = clock;
     timestampOffset_ = clock.dated ? clock.originBelowMillisecond() : 0;
-    head_ = head;
-    if (!head) return;
     headerAt_ = output_.position();
     uint8_t header[blf::kFileHeaderSize];
     blf::encodeFileHeader(blf::FileHeader{}, header);
@@ -217,63 +214,15 @@ void BlfWriter::begin(const LogClock& clock, bool head) {
 
 void BlfWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     if (container_ == nullptr) return;
+    if (used_ + blf::kMaxObjectSize > blf::kContainerCapacity) writeContainer();
     // Whole microseconds, as in the text formats: every format gives a frame the same time.
     const uint64_t timestamp = (timestampOffset_ + sinceOrigin) / 1000 * 1000;
-    if (!head_) {
-        uint8_t object[blf::kMaxObjectSize];
-        const size_t size = blf::encodeFrame(frame, timestamp, object, &leftOut_);
-        if (size != 0) output_.write(object, size);
-        return;
-    }
-    if (used_ + blf::kMaxObjectSize > blf::kContainerCapacity) writeContainer();
     const size_t size = blf::encodeFrame(
         frame, timestamp, container_.get() + blf::kContainerHeaderSize + used_, &leftOut_);
     if (size == 0) return;
     used_ += size;
     ++objects_;
     lastSinceOrigin_ = sinceOrigin;
-}
-
-void BlfWriter::packObject(const uint8_t* object, size_t size) {
-    if (used_ + blf::kMaxObjectSize > blf::kContainerCapacity) writeContainer();
-    std::memcpy(container_.get() + blf::kContainerHeaderSize + used_, object, size);
-    used_ += size;
-    ++objects_;
-    lastTimestamp_ = monitor::readLe64(object + 24);
-    packedObjects_ = true;
-}
-
-void BlfWriter::objects(const uint8_t* bytes, size_t count) {
-    if (container_ == nullptr) return;
-    // Each object as encodeFrame() wrote it: its size at byte 8, then size % 4 bytes of padding.
-    const auto sizeOf = [](const uint8_t* object) {
-        const size_t size = monitor::readLe32(object + 8);
-        return size + size % 4;
-    };
-    while (count != 0) {
-        if (carried_ != 0 || count < 12 || count < sizeOf(bytes)) {
-            // An object cut by the end of a block: gathered in the carry first.
-            const size_t wanted = carried_ < 12 ? 12 : sizeOf(carry_);
-            if (wanted > sizeof carry_) {  // no object of encodeFrame()'s
-                output_.fail(platform::kFail);
-                return;
-            }
-            const size_t take = std::min(count, wanted - carried_);
-            std::memcpy(carry_ + carried_, bytes, take);
-            carried_ += take;
-            bytes += take;
-            count -= take;
-            if (carried_ >= 12 && carried_ == sizeOf(carry_)) {
-                packObject(carry_, carried_);
-                carried_ = 0;
-            }
-            continue;
-        }
-        const size_t size = sizeOf(bytes);
-        packObject(bytes, size);
-        bytes += size;
-        count -= size;
-    }
 }
 
 void BlfWriter::writeContainer() {
@@ -305,12 +254,8 @@ void BlfWriter::end() {
     header.dated = clock_.dated;
     if (clock_.dated) {
         header.start = clock_.originToMillisecond();
-        // The last frame's time, from the origin's second on, cut to the millisecond. Packed
-        // objects give it in whole microseconds from the header's millisecond, which cuts to
-        // the same millisecond.
-        const uint64_t last = packedObjects_
-                                  ? clock_.originNanoseconds - timestampOffset_ + lastTimestamp_
-                                  : clock_.originNanoseconds + lastSinceOrigin_;
+        // The last frame's time, from the origin's second on, cut to the millisecond.
+        const uint64_t last = clock_.originNanoseconds + lastSinceOrigin_;
         header.last =
             clock_.calendarAt(clock_.originSeconds + static_cast<int64_t>(last / 1000000000),
                               static_cast<int>(last % 1000000000 / 1000000));

@@ -62,14 +62,8 @@ class BlfWriter {
 public:
     explicit BlfWriter(output::BlockOutput& output);
 
-    // `head`: the file's own writer, which writes the file header and packs the objects into
-    // containers. Without it (one part of a file written by several workers), the frames'
-    // objects go to the output one after the other, for the file's writer to pack (objects()).
-    void begin(const LogClock& clock, bool head = true);
+    void begin(const LogClock& clock);
     void frame(const can::Frame& frame, uint64_t sinceOrigin);
-    // The objects a part's writer wrote, packed into containers as frame() packs them: whole
-    // objects, of which the last may go on in the next call.
-    void objects(const uint8_t* bytes, size_t count);
     // No object of the format stands for an event of unknown meaning: left out.
     void event(int, uint32_t, uint64_t) { leftOut_.add(LeftOut::kEvent); }
     void end();
@@ -79,8 +73,6 @@ public:
 
 private:
     void writeContainer();
-    // One whole object (with its padding) into the container.
-    void packObject(const uint8_t* object, size_t size);
 
     output::BlockOutput& output_;
     std::unique_ptr<uint8_t[]> container_;  // the container's header, then its objects
@@ -92,12 +84,6 @@ private:
     uint64_t lastSinceOrigin_ = 0;
     uint64_t timestampOffset_ = 0;  // nanoseconds from the header's start time to the origin
     LeftOutCounts leftOut_;
-    bool head_ = true;
-    uint64_t lastTimestamp_ = 0;  // of the last object packed by objects()
-    bool packedObjects_ = false;
-    // The start of an object that objects() was handed only in part.
-    uint8_t carry_[blf::kMaxObjectSize + 4] = {};
-    size_t carried_ = 0;
 };
 
 }  // namespace canlog

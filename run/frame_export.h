@@ -64,11 +64,12 @@ private:
     platform::Status walkInto(sources::FrameSource& source, Writer& writer,
                               const canlog::LogClock& clock, output::BlockOutput& output,
                               ExportStats* stats) const;
-    // The export of a capture or log in parts on several workers (file_parts.h): the same bytes.
+    // The export in parts on several workers (file_parts.h): the same bytes.
     template <class Writer, class MakeWriter>
     FileOutcome exportInParts(PartFile& file, const sources::FrameSource& head,
                               const std::filesystem::path& output, const MakeWriter& makeWriter);
-    // The export of a file worth several workers: false, nothing done, for a small one.
+    // The export into a text log of a capture worth several workers: false, nothing done, for
+    // any other.
     bool exportedInParts(const std::filesystem::path& input, sources::FrameSource& source,
                          const std::filesystem::path& output, FileOutcome& outcome);
     platform::Status writeInFormat(sources::FrameSource& source, ExportStats* stats);

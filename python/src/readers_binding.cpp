@@ -68,12 +68,25 @@ py::dict frameColumns(columns::FrameTable& table) {
     return columns;
 }
 
-// Reads a large capture or log in parts on `workers` threads through
-// `read(parts, sizes, logCounts)`, its summary into `summary`: false, nothing done, for a
-// small one.
+// About how many frames a file holds, for the room of its columns: a capture's records, a log's
+// size over the bytes a frame takes in it at least as python-can and CANoe write them (more room
+// than rows costs only address space; less, the copies of growing columns).
+uint64_t expectedFrames(const sources::FrameSource& source, const std::filesystem::path& path) {
+    if (source.formatName() == "capture") return source.counts().records;
+    std::error_code error;
+    const uint64_t size = std::filesystem::file_size(path, error);
+    if (error) return 0;
+    const bool gzip = path.extension() == ".gz";
+    const uint64_t perFrame = source.formatName() == "BLF log" ? 16 : gzip ? 8 : 24;
+    return size / perFrame;
+}
+
+// Reads a large capture (or, with `logs`, a large CAN log) in parts on `workers` threads
+// through `read(parts, sizes, logCounts)`, its summary into `summary`: false, nothing done, for
+// any other file.
 template <class Read>
 bool readInParts(const std::filesystem::path& input, sources::FrameSource& source, unsigned workers,
-                 CaptureSummary& summary, run::FileOutcome& outcome, const Read& read) {
+                 bool logs, CaptureSummary& summary, run::FileOutcome& outcome, const Read& read) {
     if (const auto* capture = dynamic_cast<const sources::CaptureSource*>(&source)) {
         if (!run::worthParts(capture->capture().count, workers, run::kColumnPartSizes)) {
             return false;
@@ -83,6 +96,7 @@ bool readInParts(const std::filesystem::path& input, sources::FrameSource& sourc
         summary = summaryOf(source);
         return true;
     }
+    if (!logs) return false;
     if (const auto* log = dynamic_cast<const sources::BlfSource*>(&source)) {
         run::BlfParts parts(input, *log);
         if (!parts.open().ok() || !parts.worthParts(workers)) return false;
@@ -114,8 +128,10 @@ py::dict readFrames(const py::bytes& path, const std::string& display, unsigned 
             return run::readFrameTableInParts(parts, *opened.source, table, {}, partWorkers(jobs),
                                               sizes, logCounts);
         };
+        // The frames of a CAN log are read on one thread: taking them is mostly their reading,
+        // which goes in order (a BLF log's inflating uses every core already).
         if (opened.source != nullptr &&
-            !readInParts(input, *opened.source, partWorkers(jobs), summary, outcome, read)) {
+            !readInParts(input, *opened.source, partWorkers(jobs), false, summary, outcome, read)) {
             const platform::Status walked = columns::readFrameTable(*opened.source, table);
             outcome = walked.ok() ? run::writtenOutcome(*opened.source)
                                   : run::FileOutcome::loadFailed(walked.code());
@@ -221,7 +237,7 @@ run::FileOutcome readCapture(const std::filesystem::path& path, const decode::De
                                            partWorkers(jobs), nullptr, sizes, logCounts);
     };
     if (longSink == nullptr ||
-        !readInParts(path, *opened.source, partWorkers(jobs), summary, outcome, read)) {
+        !readInParts(path, *opened.source, partWorkers(jobs), true, summary, outcome, read)) {
         run::Converter converter(decoding, options);
         outcome = run::readSource(*opened.source, converter, sink, {});
         summary = summaryOf(*opened.source);
@@ -256,15 +272,16 @@ py::dict readSignals(const py::bytes& path, const std::string& display,
     } else {
         sink = &longSink.emplace(setup.decoding());
     }
+    const std::filesystem::path input = pathOf(path);  // with the GIL: it reads a Python object
     const auto ready = [&](const sources::FrameSource& source) {
         // A log's channels run past a capture's two.
         if (!wide && source.formatName() != "capture") longSink->keepAnyChannel();
-        sink->expectFrames(source.counts().records);
+        sink->expectFrames(expectedFrames(source, input));
         wide ? adviseLargePages(wideSink->values()) : adviseLargePages(longSink->columns());
     };
     CaptureSummary summary;
     const run::FileOutcome outcome =
-        readCapture(pathOf(path), setup.decoding(), request.options, *sink, ready, summary, jobs);
+        readCapture(input, setup.decoding(), request.options, *sink, ready, summary, jobs);
     describeOutcome(out, display, outcome);
     if (outcome.wroteOutput()) {
         out["info"] = captureInformation(summary);

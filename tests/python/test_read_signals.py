@@ -187,8 +187,6 @@ def test_a_large_capture_read_on_several_threads_is_the_one_read_on_one(work, ve
         many = txtcvt.read_signals(log, vehicle, jobs=2)
         pd.testing.assert_frame_equal(many, one)
         assert many.attrs == one.attrs
-        pd.testing.assert_frame_equal(txtcvt.read_frames(log, jobs=2),
-                                      txtcvt.read_frames(log, jobs=1))
     for wrong in (0, -1, 1.5, True, "2"):
         with pytest.raises(ValueError, match="jobs is a whole number"):
             txtcvt.read_signals(capture, vehicle, jobs=wrong)

@@ -14,7 +14,6 @@
 #include "dbc/line_parser.h"
 #include "run/file_converter.h"
 #include "run/file_parts.h"
-#include "run/frame_export.h"
 #include "run/sink_choice.h"
 #include "tests/sources/blf/blf_test_files.h"
 #include "tests/support/test_paths.h"
@@ -236,32 +235,6 @@ TEST_F(BlfParts, AStopEndsTheFileAsOneWorkerDoes) {
             EXPECT_EQ(outcome.status, FileStatus::kStopped);
             EXPECT_EQ(testing_support::readFileBytes(dir / "old.csv"), "old output\n");
         }
-    }
-}
-
-// The CAN logs of a BLF log are written on several workers: the same bytes and counts.
-TEST_F(BlfParts, ExportsAreThoseOfOneWorker) {
-    testing_support::writeFileBytes(dir / "in.blf", logFile(logObjects(3, 60000), 4));
-    for (const run::FrameFormat format :
-         {run::FrameFormat::kAsc, run::FrameFormat::kCandump, run::FrameFormat::kBlf}) {
-        SCOPED_TRACE(run::frameFormatExtension(format));
-        run::ExportOptions exportOptions;
-        exportOptions.format = format;
-        exportOptions.collectStats = true;
-        exportOptions.clock = canlog::HeaderClock::kUtc;
-        run::FrameExporter oneWorker(exportOptions);
-        const run::FileOutcome one = oneWorker.exportFile(dir / "in.blf", dir / "one.log");
-        ASSERT_TRUE(one.wroteOutput());
-        run::FrameExporter twoWorkers(exportOptions, {}, 2);
-        const run::FileOutcome two = twoWorkers.exportFile(dir / "in.blf", dir / "two.log");
-        EXPECT_EQ(two.status, one.status);
-        EXPECT_TRUE(testing_support::readFileBytes(dir / "two.log") ==
-                    testing_support::readFileBytes(dir / "one.log"));
-        ASSERT_TRUE(one.exportStats && two.exportStats);
-        EXPECT_EQ(two.exportStats->records, one.exportStats->records);
-        EXPECT_EQ(two.exportStats->channels.frames(), one.exportStats->channels.frames());
-        EXPECT_EQ(two.exportStats->logCounts.unreadable, one.exportStats->logCounts.unreadable);
-        EXPECT_EQ(two.exportStats->logCounts.skipped, one.exportStats->logCounts.skipped);
     }
 }
 

@@ -11,7 +11,6 @@
 #include "dbc/line_parser.h"
 #include "run/file_converter.h"
 #include "run/file_parts.h"
-#include "run/frame_export.h"
 #include "run/input_open.h"
 #include "run/sequential_parts.h"
 #include "run/sink_choice.h"
@@ -196,9 +195,9 @@ TEST_F(TextLogParts, GiveTheBytesAndFiguresOfOneWorker) {
     }
 }
 
-// The run's own converter and exporter take the workers for a text log of a megabyte or more:
-// the same bytes as one worker.
-TEST_F(TextLogParts, ConverterAndExporterSplitALargeLog) {
+// The run's own converter takes the workers for a text log of a megabyte or more: the same
+// bytes as one worker.
+TEST_F(TextLogParts, ConverterSplitsALargeLog) {
     const std::filesystem::path input = dir / "large.asc";
     testing_support::writeFileBytes(input, ascLog(40000));
     ASSERT_TRUE(run::SequentialParts::worthParts(input, 2));
@@ -209,19 +208,6 @@ TEST_F(TextLogParts, ConverterAndExporterSplitALargeLog) {
     ASSERT_EQ(two.convert(input, dir / "two.csv").status, FileStatus::kConverted);
     EXPECT_TRUE(testing_support::readFileBytes(dir / "two.csv") ==
                 testing_support::readFileBytes(dir / "one.csv"));
-
-    run::ExportOptions exportOptions;
-    exportOptions.format = run::FrameFormat::kCandump;
-    exportOptions.collectStats = true;
-    const run::FileOutcome oneLog =
-        run::FrameExporter(exportOptions).exportFile(input, dir / "one.log");
-    const run::FileOutcome twoLog =
-        run::FrameExporter(exportOptions, {}, 2).exportFile(input, dir / "two.log");
-    ASSERT_TRUE(oneLog.wroteOutput() && twoLog.wroteOutput());
-    EXPECT_TRUE(testing_support::readFileBytes(dir / "two.log") ==
-                testing_support::readFileBytes(dir / "one.log"));
-    EXPECT_EQ(twoLog.exportStats->records, oneLog.exportStats->records);
-    EXPECT_EQ(twoLog.exportStats->logCounts.unreadable, oneLog.exportStats->logCounts.unreadable);
 }
 
 }  // namespace
