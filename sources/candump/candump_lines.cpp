@@ -339,9 +339,9 @@ void readPlain(std::string_view line, can::Frame& frame, LineResult& result) {
     }
 }
 
-// The first blank at or after `p`, or `end`: eight bytes at a time while eight are left, each
-// a lane of a word where a blank is a zero byte after an exclusive or (the lowest one found
-// exactly, the borrow reaching only the lanes above it).
+// The first blank or line feed at or after `p`, or `end`: eight bytes at a time while eight are
+// left, each a lane of a word where a match is a zero byte after an exclusive or (the lowest one
+// found exactly, the borrow reaching only the lanes above it).
 inline const char* findBlank(const char* p, const char* end) {
     if constexpr (std::endian::native == std::endian::little) {
         constexpr uint64_t kLanes = 0x0101010101010101;
@@ -350,37 +350,44 @@ inline const char* findBlank(const char* p, const char* end) {
             std::memcpy(&word, p, sizeof word);
             const uint64_t spaces = word ^ (' ' * kLanes);
             const uint64_t tabs = word ^ ('\t' * kLanes);
-            const uint64_t zeros =
-                (((spaces - kLanes) & ~spaces) | ((tabs - kLanes) & ~tabs)) & (0x80 * kLanes);
+            const uint64_t feeds = word ^ ('\n' * kLanes);
+            const uint64_t zeros = (((spaces - kLanes) & ~spaces) | ((tabs - kLanes) & ~tabs) |
+                                    ((feeds - kLanes) & ~feeds)) &
+                                   (0x80 * kLanes);
             if (zeros != 0) return p + std::countr_zero(zeros) / 8;
         }
     }
-    while (p != end && !isBlank(*p)) ++p;
+    while (p != end && !isBlank(*p) && *p != '\n') ++p;
     return p;
 }
 
 // "(1714566896.000250) can0 123#01A2FF" with ten digits of seconds and six of fraction, a
 // classic data frame and at most " R" or " T" behind it: the line of candump -L and of
 // python-can, nearly every line of most logs, read in one pass. Any other form, or anything
-// this reading is unsure of, gives false (its data bytes may be written), and readPlain decides:
-// the two readings agree on every line this one takes.
-bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& result) {
-    const char* const p = line.data();
-    const char* const end = p + line.size();
+// this reading is unsure of, gives nullptr (its data bytes may be written), and readPlain
+// decides: the two readings agree on every line this one takes. kInBlock: the line starts at
+// `p` and ends at the first LF, found by this reading before `end` (a CR before it is no part of
+// the line), and the result is the byte after that LF; else the line is [p, end), the result
+// `end`. Never reads at or past `end`.
+template <bool kInBlock>
+const char* readPlainLogLine(const char* const p, const char* const end, can::Frame& frame,
+                             LineResult& result) {
     constexpr ptrdiff_t kShortest = 26;  // the time, one-letter name, "123#", and room to look
     uint64_t high = 0;
     uint64_t fraction = 0;
     if (end - p < kShortest || p[0] != '(' || p[11] != '.' || p[18] != ')' || p[19] != ' ' ||
         leadingDigits(p + 1, high) != 8 || !isDigit(p[9]) || !isDigit(p[10]) ||
         leadingDigits(p + 12, fraction) != 6) {
-        return false;
+        return nullptr;
     }
     const char* const name = p + 20;
-    const char* at = findBlank(name, end);
+    // A name longer than any is not looked through; in a block, nor is the next line.
+    const auto longest = static_cast<ptrdiff_t>(kMaxInterfaceLength) + 1;
+    const char* at = findBlank(name, end - name > longest ? name + longest : end);
     const auto nameLength = static_cast<size_t>(at - name);
     if (nameLength == 0 || nameLength > kMaxInterfaceLength || end - at < 2 || *at != ' ' ||
         isBlank(at[1])) {
-        return false;
+        return nullptr;
     }
     const char* const id = at + 1;
     const ptrdiff_t left = end - id;
@@ -390,12 +397,12 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     } else if (left > 8 && !(left > 5 && id[5] == '#') && id[8] == '#') {
         digits = 8;
     } else {
-        return false;
+        return nullptr;
     }
     uint32_t value = 0;
     if (!readHexDigits({id, digits}, value) ||
         (digits == 3 ? value > kStandardMax : (value & (kOutsideError | kErrorFlag)) != 0)) {
-        return false;
+        return nullptr;
     }
     at = id + digits + 1;
     // The data straight into the frame, which holds anything when the line is not taken.
@@ -409,13 +416,21 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
         const uint8_t highNibble = hexOf(at[0]);
         const uint8_t lowNibble = hexOf(at[1]);
         if ((highNibble | lowNibble) > 0x0F) break;
-        if (count == kClassicMax) return false;
+        if (count == kClassicMax) return nullptr;
         frame.data[count++] = static_cast<uint8_t>(highNibble << 4 | lowNibble);
     }
     bool transmitted = false;
-    if (at != end) {
-        if (end - at != 2 || at[0] != ' ' || (at[1] != 'R' && at[1] != 'T')) return false;
+    if (end - at >= 2 && at[0] == ' ' && (at[1] == 'R' || at[1] == 'T')) {
         transmitted = at[1] == 'T';
+        at += 2;
+    }
+    if constexpr (kInBlock) {
+        // The line feed, a CR before it being no part of the line (LineInput's lines).
+        if (end - at >= 2 && at[0] == '\r' && at[1] == '\n') ++at;
+        if (at == end || *at != '\n') return nullptr;
+        ++at;
+    } else if (at != end) {
+        return nullptr;
     }
     result.kind = LineKind::kFrame;
     result.form = LineForm::kLog;
@@ -434,7 +449,7 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     frame.isExtended = digits == 8;
     frame.canId = value;
     frame.dataLength = count;
-    return true;
+    return at;
 }
 
 // A copy of the line without ESC '[' ... final-letter sequences.
@@ -453,8 +468,16 @@ void removeColours(std::string_view line, std::string& out) {
 }  // namespace
 
 const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
-    if (readPlainLogLine(line, frame, result_)) return result_;
+    if (readPlainLogLine<false>(line.data(), line.data() + line.size(), frame, result_)) {
+        return result_;
+    }
     return readByGrammar(line, frame);
+}
+
+size_t LineReader::readPlainLine(std::string_view bytes, can::Frame& frame) {
+    const char* const taken =
+        readPlainLogLine<true>(bytes.data(), bytes.data() + bytes.size(), frame, result_);
+    return taken != nullptr ? static_cast<size_t>(taken - bytes.data()) : 0;
 }
 
 const LineResult& LineReader::readByGrammar(std::string_view line, can::Frame& frame) {

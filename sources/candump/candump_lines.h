@@ -29,6 +29,7 @@
 // hex digit, more bytes than the frame carries, a length that disagrees with its bytes).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -85,6 +86,12 @@ public:
     // The same, by the whole grammar for every line: read() takes the plain candump -L line in
     // one pass, which must come to the same (the tests compare the two).
     const LineResult& readByGrammar(std::string_view line, can::Frame& frame);
+    // The plain candump -L line that `bytes` begin with, read up to its line feed (nothing
+    // after it changes the reading): how many bytes it takes, its line end included, with
+    // result() and `frame` as read() gives them for the line. 0 for any other line, or one that
+    // does not end within the bytes: read() then reads it.
+    size_t readPlainLine(std::string_view bytes, can::Frame& frame);
+    const LineResult& result() const { return result_; }
 
 private:
     LineResult result_;

@@ -333,8 +333,35 @@ std::string wholeReading(const LineResult& result, const can::Frame& frame) {
     return out.str();
 }
 
+// `text` followed by `end` and the next lines, read from a block as the source reads it: a line
+// taken is the one LineInput would hand on (to the first LF, without the CR before it) and reads
+// as the grammar reads it; the bytes without their line end are never taken.
+void expectBlockReadingAgrees(const std::string& text, const std::string& end,
+                              const std::string& after, int& takenCount) {
+    const std::string bytes = text + end + after;
+    LineReader block;
+    can::Frame a;
+    const size_t taken = block.readPlainLine(bytes, a);
+    if (taken != 0) {
+        ++takenCount;
+        const size_t feed = bytes.find('\n');
+        ASSERT_EQ(taken, feed + 1) << "'" << bytes << "'";
+        std::string line = bytes.substr(0, feed);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        LineReader byGrammar;
+        can::Frame b;
+        ASSERT_EQ(wholeReading(block.result(), a),
+                  wholeReading(byGrammar.readByGrammar(line, b), b))
+            << "'" << bytes << "'";
+    }
+    if (text.find('\n') == std::string::npos) {
+        ASSERT_EQ(block.readPlainLine(text, a), 0u) << "'" << text << "'";
+    }
+}
+
 // The one-pass reading of plain candump -L lines and the reading by the whole grammar agree on
 // the lines writers write and on every mangling of them: characters replaced, dropped, doubled.
+// So does the reading of the same lines from a block, which finds their end itself.
 TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
     const std::string seeds[] = {
         "(1714566896.000250) can0 123#01A2FF",
@@ -352,6 +379,7 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
         return (state >> 8) % below;
     };
     int taken = 0;
+    int takenFromBlock = 0;
     for (const std::string& seed : seeds) {
         for (int round = 0; round < 4000; ++round) {
             std::string text = seed;
@@ -377,9 +405,17 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
             const std::string second = wholeReading(byGrammar.readByGrammar(text, b), b);
             ASSERT_EQ(first, second) << "'" << text << "'";
             if (onePass.read(text, a).kind == LineKind::kFrame) ++taken;
+            expectBlockReadingAgrees(text, "\n", next(2) == 0 ? "" : "(1714566896.000250) c 1#\n",
+                                     takenFromBlock);
+            expectBlockReadingAgrees(text, "\r\n", "1", takenFromBlock);
+            // A line feed or carriage return within the line.
+            std::string broken = text;
+            broken.insert(next(static_cast<uint32_t>(text.size() + 1)), 1, next(2) ? '\n' : '\r');
+            expectBlockReadingAgrees(broken, "\n", "", takenFromBlock);
         }
     }
     EXPECT_GT(taken, 8000);  // the manglings leave many lines frames
+    EXPECT_GT(takenFromBlock, 5000);  // plain lines among them, read from a block
 }
 
 }  // namespace
