@@ -39,6 +39,31 @@ inline int leadingDigits(const char* p, uint64_t& value) {
     return digits;
 }
 
+}  // namespace
+
+bool SecondsSeen::read(const char* digits, uint64_t& seconds) {
+    uint64_t head = 0;
+    uint16_t tail = 0;
+    std::memcpy(&head, digits, sizeof head);
+    std::memcpy(&tail, digits + sizeof head, sizeof tail);
+    if (head == head_ && tail == tail_) {
+        seconds = seconds_;
+        return true;
+    }
+    uint64_t high = 0;
+    if (leadingDigits(digits, high) != 8 || !text::isDigit(digits[8]) ||
+        !text::isDigit(digits[9])) {
+        return false;
+    }
+    seconds = high * 100 + static_cast<uint64_t>((digits[8] - '0') * 10 + (digits[9] - '0'));
+    head_ = head;
+    tail_ = tail;
+    seconds_ = seconds;
+    return true;
+}
+
+namespace {
+
 // Whole seconds up to kMaxSeconds (any leading zeros): false when no digit comes or the value
 // is larger.
 bool readSeconds(Cursor& c, uint64_t& value, int& digits) {
@@ -163,6 +188,38 @@ inline bool readFourBytes(const char* p, uint8_t* out) {
         out[3] = static_cast<uint8_t>(g << 4 | h);
         return true;
     }
+}
+
+// Sixteen hex digits to eight bytes, written only when all sixteen are hex digits: a byte a lane
+// of one vector (an SSE2 register on x86-64), each digit's value, then each pair's byte in the
+// low half of its 16-bit lane, the eight halves packed together. Where vectors are no help (a
+// big-endian machine), two readings of eight.
+inline bool readEightBytes(const char* p, uint8_t* out) {
+#if defined(__GNUC__)
+    if constexpr (std::endian::native == std::endian::little) {
+        using Lanes = uint8_t __attribute__((vector_size(16)));
+        using Pairs = uint16_t __attribute__((vector_size(16)));
+        using Bytes = uint8_t __attribute__((vector_size(8)));
+        Lanes text;
+        std::memcpy(&text, p, sizeof text);
+        const Lanes digit = text - '0';            // 0-9 for a digit
+        const Lanes letter = (text | 0x20) - 'a';  // 0-5 for a letter of either case
+        const auto isDigit = reinterpret_cast<Lanes>(digit < 10);
+        const auto isLetter = reinterpret_cast<Lanes>(letter < 6);
+        const Lanes hex = isDigit | isLetter;
+        uint64_t halves[2];
+        std::memcpy(halves, &hex, sizeof halves);
+        if ((halves[0] & halves[1]) != ~uint64_t{0}) return false;
+        const Lanes value = (digit & isDigit) | ((letter + 10) & isLetter);
+        Pairs pairs;
+        std::memcpy(&pairs, &value, sizeof pairs);
+        pairs = (pairs << 4 | pairs >> 8) & 0xFF;
+        const auto bytes = __builtin_convertvector(pairs, Bytes);
+        std::memcpy(out, &bytes, sizeof bytes);
+        return true;
+    }
+#endif
+    return readFourBytes(p, out) && readFourBytes(p + 8, out + 4);
 }
 
 // Hex pairs up to the next blank, a '.' allowed between them, at most `max` bytes; a classic
@@ -371,13 +428,12 @@ inline const char* findBlank(const char* p, const char* end) {
 // `end`. Never reads at or past `end`.
 template <bool kInBlock>
 const char* readPlainLogLine(const char* const p, const char* const end, can::Frame& frame,
-                             LineResult& result) {
+                             LineResult& result, SecondsSeen& seen) {
     constexpr ptrdiff_t kShortest = 26;  // the time, one-letter name, "123#", and room to look
-    uint64_t high = 0;
+    uint64_t seconds = 0;
     uint64_t fraction = 0;
     if (end - p < kShortest || p[0] != '(' || p[11] != '.' || p[18] != ')' || p[19] != ' ' ||
-        leadingDigits(p + 1, high) != 8 || !isDigit(p[9]) || !isDigit(p[10]) ||
-        leadingDigits(p + 12, fraction) != 6) {
+        !seen.read(p + 1, seconds) || leadingDigits(p + 12, fraction) != 6) {
         return nullptr;
     }
     const char* const name = p + 20;
@@ -408,6 +464,10 @@ const char* readPlainLogLine(const char* const p, const char* const end, can::Fr
     // The data straight into the frame, which holds anything when the line is not taken.
     clearData(frame);
     int count = 0;
+    if (end - at >= 16 && readEightBytes(at, frame.data)) {  // most frames: eight bytes at once
+        count = kClassicMax;
+        at += 16;
+    }
     while (end - at >= 8 && count + 4 <= kClassicMax && readFourBytes(at, frame.data + count)) {
         count += 4;
         at += 8;
@@ -436,7 +496,7 @@ const char* readPlainLogLine(const char* const p, const char* const end, can::Fr
     result.form = LineForm::kLog;
     result.skipped = "";
     result.time.form = TimeForm::kSeconds;
-    result.time.seconds = high * 100 + static_cast<uint64_t>((p[9] - '0') * 10 + (p[10] - '0'));
+    result.time.seconds = seconds;
     result.time.nanoseconds = static_cast<uint32_t>(fraction) * 1000;
     result.time.secondDigits = 10;
     result.interface = {name, nameLength};
@@ -468,7 +528,7 @@ void removeColours(std::string_view line, std::string& out) {
 }  // namespace
 
 const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
-    if (readPlainLogLine<false>(line.data(), line.data() + line.size(), frame, result_)) {
+    if (readPlainLogLine<false>(line.data(), line.data() + line.size(), frame, result_, seen_)) {
         return result_;
     }
     return readByGrammar(line, frame);
@@ -476,7 +536,7 @@ const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
 
 size_t LineReader::readPlainLine(std::string_view bytes, can::Frame& frame) {
     const char* const taken =
-        readPlainLogLine<true>(bytes.data(), bytes.data() + bytes.size(), frame, result_);
+        readPlainLogLine<true>(bytes.data(), bytes.data() + bytes.size(), frame, result_, seen_);
     return taken != nullptr ? static_cast<size_t>(taken - bytes.data()) : 0;
 }
 

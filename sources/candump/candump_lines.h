@@ -77,6 +77,19 @@ inline constexpr size_t kMaxInterfaceLength = 64;
 // The largest whole seconds read: nanoseconds since 1970 stay within 64 bits.
 inline constexpr uint64_t kMaxSeconds = 9'999'999'999;
 
+// The ten digits of whole seconds of a plain log line, and their value, kept from the line
+// before: the lines of one second (most of them) compare their digits instead of reading them.
+class SecondsSeen {
+public:
+    // The value of the ten digits at `digits`; false when they are not ten digits.
+    bool read(const char* digits, uint64_t& seconds);
+
+private:
+    uint64_t head_ = 0;  // the first eight as written; no digits are zero bytes
+    uint16_t tail_ = 0;
+    uint64_t seconds_ = 0;
+};
+
 class LineReader {
 public:
     // Reads `line` (without its line end); the result is valid until the next line is read. For
@@ -95,6 +108,7 @@ public:
 
 private:
     LineResult result_;
+    SecondsSeen seen_;
     std::string uncoloured_;  // a line of candump -c without its colour sequences
 };
 

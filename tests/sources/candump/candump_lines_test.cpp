@@ -318,6 +318,36 @@ TEST(CandumpLines, TimesAreExactToTheNanosecond) {
 
 namespace {
 
+// One reader for line after line (the plain reading keeps the seconds of the line before):
+// seconds changed in any one of their ten digits, changed back, and broken in their last two,
+// read as their digits say, in a line by itself and from a block.
+TEST(CandumpLines, SecondsOfEachLineAreItsOwn) {
+    LineReader reader;
+    can::Frame frame;
+    uint32_t state = 3;
+    std::string seconds = "1714566896";
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1103515245 + 12345;
+        const std::string before = seconds;
+        seconds[(state >> 8) % 10] = static_cast<char>('0' + (state >> 16) % 10);
+        if (i % 7 == 0) seconds = before.substr(0, 8) + "9" + before[9];
+        std::string written = seconds;
+        if (i % 11 == 0) written[8 + (state >> 20) % 2] = 'x';
+        const std::string line = "(" + written + ".000250) can0 123#11";
+        const bool block = i % 2 == 0;
+        const LineResult& result = block && reader.readPlainLine(line + "\n", frame) != 0
+                                       ? reader.result()
+                                       : reader.read(line, frame);
+        if (written != seconds) {
+            ASSERT_EQ(result.kind, LineKind::kUnreadable) << line;
+            seconds = before;
+            continue;
+        }
+        ASSERT_EQ(result.kind, LineKind::kFrame) << line;
+        ASSERT_EQ(result.time.seconds, std::stoull(seconds)) << line;
+    }
+}
+
 // Everything a line's reading gives, for comparing two readings.
 std::string wholeReading(const LineResult& result, const can::Frame& frame) {
     std::ostringstream out;
@@ -414,7 +444,7 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
             expectBlockReadingAgrees(broken, "\n", "", takenFromBlock);
         }
     }
-    EXPECT_GT(taken, 8000);  // the manglings leave many lines frames
+    EXPECT_GT(taken, 8000);           // the manglings leave many lines frames
     EXPECT_GT(takenFromBlock, 5000);  // plain lines among them, read from a block
 }
 
