@@ -142,8 +142,7 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     *out++ = '#';
     const int dataLength = writtenLength(frame);
     if (dataLength == can::kClassicMaxLength && !frame.isFd) {  // most frames: no loop
-        frame_text::putHexFour(out, frame.data);
-        frame_text::putHexFour(out + 8, frame.data + 4);
+        frame_text::putHexEight(out, frame.data);
         return out + 16;
     }
     return putOtherData(out, frame, dataLength);
