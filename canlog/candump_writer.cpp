@@ -28,8 +28,9 @@ constexpr auto kThreeDigits = [] {
     return table;
 }();
 // Three hexadecimal digits (standard) or eight (extended); a standard identifier past 0xFFF, which
-// no bus carries, gets as many as it needs.
-char* putIdentifier(char* out, const can::Frame& frame) {
+// no bus carries, gets as many as it needs. Inline, as the time and the data are: a frame's line
+// is written without a call.
+[[gnu::always_inline]] inline char* putIdentifier(char* out, const can::Frame& frame) {
     const uint32_t id = frame.canId;
     if (frame.isExtended) {
         const uint8_t bytes[4] = {static_cast<uint8_t>(id >> 24), static_cast<uint8_t>(id >> 16),
@@ -110,7 +111,7 @@ void CandumpWriter::frame(const can::Frame& frame, uint64_t sinceOrigin) {
     output_.advance(static_cast<size_t>(out - start));
 }
 
-char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
+[[gnu::always_inline]] inline char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
     const uint64_t nanoseconds = originNanoseconds_ + sinceOrigin;
     uint64_t withinSecond = nanoseconds - secondStart_;
     if (!secondKnown_ || withinSecond >= kNanosecondsPerSecond) {  // earlier ones wrap past it
@@ -136,15 +137,18 @@ char* CandumpWriter::putTime(char* out, uint64_t sinceOrigin) {
 }
 
 // "123#01A2FF"; CAN FD "18FEF100##3<data>" with the flags digit (BRS 1, ESI 2).
-char* CandumpWriter::putData(char* out, const can::Frame& frame) {
+[[gnu::always_inline]] inline char* CandumpWriter::putData(char* out, const can::Frame& frame) {
     out = putIdentifier(out, frame);
     *out++ = '#';
     const int dataLength = writtenLength(frame);
     if (dataLength == can::kClassicMaxLength && !frame.isFd) {  // most frames: no loop
-        frame_text::putHexFour(out, frame.data);
-        frame_text::putHexFour(out + 8, frame.data + 4);
+        frame_text::putHexEight(out, frame.data);
         return out + 16;
     }
+    return putOtherData(out, frame, dataLength);
+}
+
+char* CandumpWriter::putOtherData(char* out, const can::Frame& frame, int dataLength) {
     if (!writtenAsFd(frame)) return frame_text::putHexBytes(out, frame.data, dataLength);
     *out++ = '#';
     *out++ = "0123"[(frame.bitRateSwitch ? 1 : 0) + (frame.errorState ? 2 : 0)];

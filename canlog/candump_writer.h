@@ -41,6 +41,8 @@ public:
 private:
     // The frame after the interface name.
     char* putData(char* out, const can::Frame& frame);
+    // Any data but a classic frame's eight bytes, `dataLength` of them written.
+    char* putOtherData(char* out, const can::Frame& frame, int dataLength);
     char* putRemote(char* out, const can::Frame& frame);
     char* putError(char* out, const can::Frame& frame);
     // "(1700000000.250000)": the text up to the point is kept from the frame before, as most

@@ -3,6 +3,7 @@
 #include "csv/csv_long_sink.h"
 #include "csv/csv_wide_sink.h"
 #if TXTCVT_WITH_XLSX
+#include "workbook/workbook_writer.h"
 #include "workbook/xlsx_long_sink.h"
 #include "workbook/xlsx_wide_sink.h"
 #endif
@@ -13,7 +14,13 @@ namespace run {
 static_assert(kMaxWorkbookColumns == workbook::WorkbookWriter::kMaxColumns);
 #endif
 
-bool workbooksAvailable() { return TXTCVT_WITH_XLSX != 0; }
+bool workbooksAvailable() {
+#if TXTCVT_WITH_XLSX
+    return workbook::WorkbookWriter::available();
+#else
+    return false;
+#endif
+}
 
 std::unique_ptr<tables::FileSink> makeFileSink(const decode::Decoding& decoding,
                                                const tables::ConversionOptions& options) {

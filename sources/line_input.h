@@ -24,6 +24,16 @@ public:
     // The next line, valid until the next call; false at the end of the input (or when reading
     // failed: status() says). A line too long has an empty text and tooLong() set.
     bool next(std::string_view& line);
+    // The bytes of the block in hand not handed on yet, whole lines or not: a reader that finds
+    // a line's end itself takes the line from them with take(), without the search for its LF.
+    std::string_view unread() const { return {buffer_.get() + begin_, end_ - begin_}; }
+    // Hands on the first `length` bytes of unread() as the next line: they end with its LF.
+    void take(size_t length) {
+        begin_ += length;
+        ++lineNumber_;
+        tooLong_ = false;
+        lineEnded_ = true;
+    }
     // The number of the line last handed on, from 1.
     uint64_t lineNumber() const { return lineNumber_; }
     bool tooLong() const { return tooLong_; }

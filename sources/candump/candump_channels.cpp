@@ -1,5 +1,7 @@
 #include "sources/candump/candump_channels.h"
 
+#include <limits>
+
 namespace sources::candump {
 
 namespace {
@@ -26,16 +28,21 @@ ChannelMap::ChannelMap(const std::vector<std::string>& givenNames) {
 }
 
 int ChannelMap::search(std::string_view name) {
-    uint16_t& hint = byLastCharacter_[static_cast<unsigned char>(name.back())];
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (sameName(entries_[i].name, name)) {
-            hint = static_cast<uint16_t>(i + 1);
-            entries_[i].met = true;
-            return entries_[i].channel;
-        }
+    Recent& recent = recent_[static_cast<unsigned char>(name.back())];
+    size_t index = 0;
+    while (index < entries_.size() && !sameName(entries_[index].name, name)) ++index;
+    int channel = 0;
+    if (index < entries_.size()) {
+        entries_[index].met = true;
+        channel = entries_[index].channel;
+    } else {
+        channel = assign(name);
+        if (channel < 0) return channel;
     }
-    const int channel = assign(name);
-    if (channel >= 0) hint = static_cast<uint16_t>(entries_.size());
+    if (name.size() <= std::numeric_limits<uint16_t>::max()) {
+        recent = {headOf(name), static_cast<uint16_t>(name.size()), static_cast<uint16_t>(index),
+                  channel};
+    }
     return channel;
 }
 

@@ -12,6 +12,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,9 +28,10 @@ public:
     // The channel of interface `name`, -1 when every channel number is taken.
     int channelOf(std::string_view name) {
         if (name.empty()) return -1;
-        const uint16_t hint = byLastCharacter_[static_cast<unsigned char>(name.back())];
-        if (hint != 0 && sameName(entries_[hint - 1u].name, name)) {
-            return entries_[hint - 1u].channel;
+        const Recent& recent = recent_[static_cast<unsigned char>(name.back())];
+        if (recent.length == name.size() && recent.head == headOf(name) &&
+            (name.size() <= sizeof recent.head || sameName(entries_[recent.entry].name, name))) {
+            return recent.channel;
         }
         return search(name);
     }
@@ -50,14 +52,40 @@ private:
         }
         return true;
     }
+    // The first eight characters of a name (not empty) as a word, zeros past its end: two
+    // loads that may overlap, none past the name.
+    static uint64_t headOf(std::string_view name) {
+        const char* p = name.data();
+        const size_t size = name.size();
+        if (size >= 8) return load<uint64_t>(p);
+        if (size >= 4) {
+            return load<uint32_t>(p) | uint64_t{load<uint32_t>(p + size - 4)} << 8 * (size - 4);
+        }
+        const auto byte = [p](size_t at) { return uint64_t{static_cast<unsigned char>(p[at])}; };
+        return byte(0) | byte(size / 2) << 8 * (size / 2) | byte(size - 1) << 8 * (size - 1);
+    }
+    template <class Word>
+    static Word load(const char* p) {
+        Word word = 0;
+        std::memcpy(&word, p, sizeof word);
+        return word;
+    }
     int search(std::string_view name);
     int assign(std::string_view name);
 
+    // By the last character of a name (can0, can1), the entry met last with it: the usual names
+    // (eight characters at most) are found by their length and one word, without a look at the
+    // entries.
+    struct Recent {
+        uint64_t head = 0;
+        uint16_t length = 0;  // 0: none
+        uint16_t entry = 0;
+        int32_t channel = 0;
+    };
+
     std::vector<Entry> entries_;
     std::bitset<kMaxChannels> taken_;
-    // By the last character of a name (can0, can1), the entry met last with it, plus 1: the
-    // usual names are found with one comparison that succeeds.
-    std::array<uint16_t, 256> byLastCharacter_ = {};
+    std::array<Recent, 256> recent_ = {};
 };
 
 }  // namespace sources::candump

@@ -39,6 +39,31 @@ inline int leadingDigits(const char* p, uint64_t& value) {
     return digits;
 }
 
+}  // namespace
+
+bool SecondsSeen::read(const char* digits, uint64_t& seconds) {
+    uint64_t head = 0;
+    uint16_t tail = 0;
+    std::memcpy(&head, digits, sizeof head);
+    std::memcpy(&tail, digits + sizeof head, sizeof tail);
+    if (head == head_ && tail == tail_) {
+        seconds = seconds_;
+        return true;
+    }
+    uint64_t high = 0;
+    if (leadingDigits(digits, high) != 8 || !text::isDigit(digits[8]) ||
+        !text::isDigit(digits[9])) {
+        return false;
+    }
+    seconds = high * 100 + static_cast<uint64_t>((digits[8] - '0') * 10 + (digits[9] - '0'));
+    head_ = head;
+    tail_ = tail;
+    seconds_ = seconds;
+    return true;
+}
+
+namespace {
+
 // Whole seconds up to kMaxSeconds (any leading zeros): false when no digit comes or the value
 // is larger.
 bool readSeconds(Cursor& c, uint64_t& value, int& digits) {
@@ -163,6 +188,38 @@ inline bool readFourBytes(const char* p, uint8_t* out) {
         out[3] = static_cast<uint8_t>(g << 4 | h);
         return true;
     }
+}
+
+// Sixteen hex digits to eight bytes, written only when all sixteen are hex digits: a byte a lane
+// of one vector (an SSE2 register on x86-64), each digit's value, then each pair's byte in the
+// low half of its 16-bit lane, the eight halves packed together. Where vectors are no help (a
+// big-endian machine), two readings of eight.
+inline bool readEightBytes(const char* p, uint8_t* out) {
+#if defined(__GNUC__)
+    if constexpr (std::endian::native == std::endian::little) {
+        using Lanes = uint8_t __attribute__((vector_size(16)));
+        using Pairs = uint16_t __attribute__((vector_size(16)));
+        using Bytes = uint8_t __attribute__((vector_size(8)));
+        Lanes text;
+        std::memcpy(&text, p, sizeof text);
+        const Lanes digit = text - '0';            // 0-9 for a digit
+        const Lanes letter = (text | 0x20) - 'a';  // 0-5 for a letter of either case
+        const auto isDigit = reinterpret_cast<Lanes>(digit < 10);
+        const auto isLetter = reinterpret_cast<Lanes>(letter < 6);
+        const Lanes hex = isDigit | isLetter;
+        uint64_t halves[2];
+        std::memcpy(halves, &hex, sizeof halves);
+        if ((halves[0] & halves[1]) != ~uint64_t{0}) return false;
+        const Lanes value = (digit & isDigit) | ((letter + 10) & isLetter);
+        Pairs pairs;
+        std::memcpy(&pairs, &value, sizeof pairs);
+        pairs = (pairs << 4 | pairs >> 8) & 0xFF;
+        const auto bytes = __builtin_convertvector(pairs, Bytes);
+        std::memcpy(out, &bytes, sizeof bytes);
+        return true;
+    }
+#endif
+    return readFourBytes(p, out) && readFourBytes(p + 8, out + 4);
 }
 
 // Hex pairs up to the next blank, a '.' allowed between them, at most `max` bytes; a classic
@@ -339,9 +396,9 @@ void readPlain(std::string_view line, can::Frame& frame, LineResult& result) {
     }
 }
 
-// The first blank at or after `p`, or `end`: eight bytes at a time while eight are left, each
-// a lane of a word where a blank is a zero byte after an exclusive or (the lowest one found
-// exactly, the borrow reaching only the lanes above it).
+// The first blank or line feed at or after `p`, or `end`: eight bytes at a time while eight are
+// left, each a lane of a word where a match is a zero byte after an exclusive or (the lowest one
+// found exactly, the borrow reaching only the lanes above it).
 inline const char* findBlank(const char* p, const char* end) {
     if constexpr (std::endian::native == std::endian::little) {
         constexpr uint64_t kLanes = 0x0101010101010101;
@@ -350,37 +407,43 @@ inline const char* findBlank(const char* p, const char* end) {
             std::memcpy(&word, p, sizeof word);
             const uint64_t spaces = word ^ (' ' * kLanes);
             const uint64_t tabs = word ^ ('\t' * kLanes);
-            const uint64_t zeros =
-                (((spaces - kLanes) & ~spaces) | ((tabs - kLanes) & ~tabs)) & (0x80 * kLanes);
+            const uint64_t feeds = word ^ ('\n' * kLanes);
+            const uint64_t zeros = (((spaces - kLanes) & ~spaces) | ((tabs - kLanes) & ~tabs) |
+                                    ((feeds - kLanes) & ~feeds)) &
+                                   (0x80 * kLanes);
             if (zeros != 0) return p + std::countr_zero(zeros) / 8;
         }
     }
-    while (p != end && !isBlank(*p)) ++p;
+    while (p != end && !isBlank(*p) && *p != '\n') ++p;
     return p;
 }
 
 // "(1714566896.000250) can0 123#01A2FF" with ten digits of seconds and six of fraction, a
 // classic data frame and at most " R" or " T" behind it: the line of candump -L and of
 // python-can, nearly every line of most logs, read in one pass. Any other form, or anything
-// this reading is unsure of, gives false (its data bytes may be written), and readPlain decides:
-// the two readings agree on every line this one takes.
-bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& result) {
-    const char* const p = line.data();
-    const char* const end = p + line.size();
+// this reading is unsure of, gives nullptr (its data bytes may be written), and readPlain
+// decides: the two readings agree on every line this one takes. kInBlock: the line starts at
+// `p` and ends at the first LF, found by this reading before `end` (a CR before it is no part of
+// the line), and the result is the byte after that LF; else the line is [p, end), the result
+// `end`. Never reads at or past `end`.
+template <bool kInBlock>
+const char* readPlainLogLine(const char* const p, const char* const end, can::Frame& frame,
+                             LineResult& result, SecondsSeen& seen) {
     constexpr ptrdiff_t kShortest = 26;  // the time, one-letter name, "123#", and room to look
-    uint64_t high = 0;
+    uint64_t seconds = 0;
     uint64_t fraction = 0;
     if (end - p < kShortest || p[0] != '(' || p[11] != '.' || p[18] != ')' || p[19] != ' ' ||
-        leadingDigits(p + 1, high) != 8 || !isDigit(p[9]) || !isDigit(p[10]) ||
-        leadingDigits(p + 12, fraction) != 6) {
-        return false;
+        !seen.read(p + 1, seconds) || leadingDigits(p + 12, fraction) != 6) {
+        return nullptr;
     }
     const char* const name = p + 20;
-    const char* at = findBlank(name, end);
+    // A name longer than any is not looked through; in a block, nor is the next line.
+    const auto longest = static_cast<ptrdiff_t>(kMaxInterfaceLength) + 1;
+    const char* at = findBlank(name, end - name > longest ? name + longest : end);
     const auto nameLength = static_cast<size_t>(at - name);
     if (nameLength == 0 || nameLength > kMaxInterfaceLength || end - at < 2 || *at != ' ' ||
         isBlank(at[1])) {
-        return false;
+        return nullptr;
     }
     const char* const id = at + 1;
     const ptrdiff_t left = end - id;
@@ -390,17 +453,21 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     } else if (left > 8 && !(left > 5 && id[5] == '#') && id[8] == '#') {
         digits = 8;
     } else {
-        return false;
+        return nullptr;
     }
     uint32_t value = 0;
     if (!readHexDigits({id, digits}, value) ||
         (digits == 3 ? value > kStandardMax : (value & (kOutsideError | kErrorFlag)) != 0)) {
-        return false;
+        return nullptr;
     }
     at = id + digits + 1;
     // The data straight into the frame, which holds anything when the line is not taken.
     clearData(frame);
     int count = 0;
+    if (end - at >= 16 && readEightBytes(at, frame.data)) {  // most frames: eight bytes at once
+        count = kClassicMax;
+        at += 16;
+    }
     while (end - at >= 8 && count + 4 <= kClassicMax && readFourBytes(at, frame.data + count)) {
         count += 4;
         at += 8;
@@ -409,19 +476,27 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
         const uint8_t highNibble = hexOf(at[0]);
         const uint8_t lowNibble = hexOf(at[1]);
         if ((highNibble | lowNibble) > 0x0F) break;
-        if (count == kClassicMax) return false;
+        if (count == kClassicMax) return nullptr;
         frame.data[count++] = static_cast<uint8_t>(highNibble << 4 | lowNibble);
     }
     bool transmitted = false;
-    if (at != end) {
-        if (end - at != 2 || at[0] != ' ' || (at[1] != 'R' && at[1] != 'T')) return false;
+    if (end - at >= 2 && at[0] == ' ' && (at[1] == 'R' || at[1] == 'T')) {
         transmitted = at[1] == 'T';
+        at += 2;
+    }
+    if constexpr (kInBlock) {
+        // The line feed, a CR before it being no part of the line (LineInput's lines).
+        if (end - at >= 2 && at[0] == '\r' && at[1] == '\n') ++at;
+        if (at == end || *at != '\n') return nullptr;
+        ++at;
+    } else if (at != end) {
+        return nullptr;
     }
     result.kind = LineKind::kFrame;
     result.form = LineForm::kLog;
     result.skipped = "";
     result.time.form = TimeForm::kSeconds;
-    result.time.seconds = high * 100 + static_cast<uint64_t>((p[9] - '0') * 10 + (p[10] - '0'));
+    result.time.seconds = seconds;
     result.time.nanoseconds = static_cast<uint32_t>(fraction) * 1000;
     result.time.secondDigits = 10;
     result.interface = {name, nameLength};
@@ -434,7 +509,7 @@ bool readPlainLogLine(std::string_view line, can::Frame& frame, LineResult& resu
     frame.isExtended = digits == 8;
     frame.canId = value;
     frame.dataLength = count;
-    return true;
+    return at;
 }
 
 // A copy of the line without ESC '[' ... final-letter sequences.
@@ -453,8 +528,16 @@ void removeColours(std::string_view line, std::string& out) {
 }  // namespace
 
 const LineResult& LineReader::read(std::string_view line, can::Frame& frame) {
-    if (readPlainLogLine(line, frame, result_)) return result_;
+    if (readPlainLogLine<false>(line.data(), line.data() + line.size(), frame, result_, seen_)) {
+        return result_;
+    }
     return readByGrammar(line, frame);
+}
+
+size_t LineReader::readPlainLine(std::string_view bytes, can::Frame& frame) {
+    const char* const taken =
+        readPlainLogLine<true>(bytes.data(), bytes.data() + bytes.size(), frame, result_, seen_);
+    return taken != nullptr ? static_cast<size_t>(taken - bytes.data()) : 0;
 }
 
 const LineResult& LineReader::readByGrammar(std::string_view line, can::Frame& frame) {

@@ -29,6 +29,7 @@
 // hex digit, more bytes than the frame carries, a length that disagrees with its bytes).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -76,6 +77,19 @@ inline constexpr size_t kMaxInterfaceLength = 64;
 // The largest whole seconds read: nanoseconds since 1970 stay within 64 bits.
 inline constexpr uint64_t kMaxSeconds = 9'999'999'999;
 
+// The ten digits of whole seconds of a plain log line, and their value, kept from the line
+// before: the lines of one second (most of them) compare their digits instead of reading them.
+class SecondsSeen {
+public:
+    // The value of the ten digits at `digits`; false when they are not ten digits.
+    bool read(const char* digits, uint64_t& seconds);
+
+private:
+    uint64_t head_ = 0;  // the first eight as written; no digits are zero bytes
+    uint16_t tail_ = 0;
+    uint64_t seconds_ = 0;
+};
+
 class LineReader {
 public:
     // Reads `line` (without its line end); the result is valid until the next line is read. For
@@ -85,9 +99,16 @@ public:
     // The same, by the whole grammar for every line: read() takes the plain candump -L line in
     // one pass, which must come to the same (the tests compare the two).
     const LineResult& readByGrammar(std::string_view line, can::Frame& frame);
+    // The plain candump -L line that `bytes` begin with, read up to its line feed (nothing
+    // after it changes the reading): how many bytes it takes, its line end included, with
+    // result() and `frame` as read() gives them for the line. 0 for any other line, or one that
+    // does not end within the bytes: read() then reads it.
+    size_t readPlainLine(std::string_view bytes, can::Frame& frame);
+    const LineResult& result() const { return result_; }
 
 private:
     LineResult result_;
+    SecondsSeen seen_;
     std::string uncoloured_;  // a line of candump -c without its colour sequences
 };
 

@@ -37,6 +37,15 @@ public:
         return replaying_ ? replay(line) : fetch(line);
     }
 
+    // The bytes of LineInput::unread() once the lines read ahead are handed on; false before.
+    bool unread(std::string_view& bytes) const {
+        if (replaying_) return false;
+        bytes = lines_.unread();
+        return true;
+    }
+    // Hands on the next line from unread(): its first `length` bytes, its LF the last.
+    void take(size_t length) { lines_.take(length); }
+
     platform::Status status() const;
     uint64_t consumed() const;
     // The lines read from the file so far, those read ahead included.

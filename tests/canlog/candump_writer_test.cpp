@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "tests/canlog/frame_writer_support.h"
 
 namespace {
@@ -31,6 +34,36 @@ TEST(CandumpWriter, LinesOfClassicExtendedAndFdFramesAtAbsoluteTimes) {
               "(1700000001.000001) can1 18FEF100#0011\n"
               "(1700000001.999999) can1 0000001F##0010203040506070809000000\n"
               "(1700000000.999999) can0 7FF#0102030405060708\n");
+}
+
+// Eight data bytes are written sixteen digits at once: every byte value at every place, against
+// a writing byte by byte.
+TEST(CandumpWriter, EveryByteOfEightIsWrittenAsItsTwoDigits) {
+    for (int place = 0; place < 8; ++place) {
+        std::string expected;
+        const std::string text = writtenBytes([&](output::BlockOutput& output) {
+            canlog::CandumpWriter writer(output, kDefaultNames);
+            writer.begin(datedClock(1700000000, 0));
+            for (int value = 0; value < 256; ++value) {
+                // The bytes past the eight are the continuation's 0xEE, which must not show.
+                can::Frame frame = countingFrame(0, 0x123, false, 8);
+                for (int i = 0; i < 8; ++i) {
+                    frame.data[i] = static_cast<uint8_t>(value * 13 + i * 41);
+                }
+                frame.data[place] = static_cast<uint8_t>(value);
+                writer.frame(frame, 0);
+                expected += "(1700000000.000000) can0 123#";
+                for (int i = 0; i < 8; ++i) {
+                    const uint8_t byte = frame.data[i];
+                    char digits[3];
+                    std::snprintf(digits, sizeof digits, "%02X", byte);
+                    expected += digits;
+                }
+                expected += "\n";
+            }
+        });
+        ASSERT_EQ(text, expected) << "place " << place;
+    }
 }
 
 TEST(CandumpWriter, UndatedTimesAndChannelNamesOfTheUser) {

@@ -88,6 +88,46 @@ TEST(LineInput, LinesAcrossBlockBoundariesComeWhole) {
     EXPECT_EQ(linesOf(bytes, 4093), expected);
 }
 
+// A reader that takes lines from the block itself where it finds their end there, and asks for
+// the next line elsewhere, gets the lines and numbers of next() alone, across every block end.
+TEST(LineInput, LinesTakenFromTheBlockAndHandedOnFollowEachOther) {
+    std::string bytes;
+    for (int i = 0; i < 30000; ++i) {
+        bytes += "line " + std::to_string(i) + std::string(static_cast<size_t>(i % 89), 'x') +
+                 (i % 5 == 0 ? "\r\n" : "\n");
+    }
+    bytes += "last";
+    const std::vector<Line> expected = linesOf(bytes);
+    for (const size_t piece : {size_t{1}, size_t{4093}, size_t{1} << 20}) {
+        TrickleInput input(bytes, piece);
+        LineInput lines(input);
+        std::vector<Line> got;
+        size_t taken = 0;
+        for (int i = 0;; ++i) {
+            const std::string_view unread = lines.unread();
+            const size_t feed = unread.find('\n');
+            if (i % 3 != 0 && feed != std::string_view::npos) {
+                std::string_view text = unread.substr(0, feed);
+                if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+                got.push_back({std::string(text), 0, false});
+                lines.take(feed + 1);
+                ++taken;
+            } else {
+                std::string_view text;
+                if (!lines.next(text)) break;
+                got.push_back({std::string(text), 0, lines.tooLong()});
+            }
+            got.back().number = lines.lineNumber();
+            ASSERT_TRUE(lines.lineEnded() || got.size() == expected.size());
+        }
+        EXPECT_EQ(got, expected) << "pieces of " << piece;
+        // A byte at a time, the block never holds a whole line.
+        if (piece != 1) {
+            EXPECT_GT(taken, expected.size() / 2);
+        }
+    }
+}
+
 TEST(LineInput, AnOverlongLineIsHandedOnAsTooLongAndTheNextLinesFollow) {
     const std::string huge(1 << 20, 'A');  // a 1 MB line
     const std::vector<Line> lines = linesOf("first\n" + huge + "\nafter\n" + huge);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,35 @@ TEST(CandumpChannels, NamesEndingInANumberTakeItOthersTheLowestFree) {
         ChannelMap map(c.given);
         EXPECT_EQ(channelsOf(map, c.met), c.expected) << "first name met: " << c.met[0];
     }
+}
+
+// Names alike but for one character, of every length around the eight compared at once, met
+// in a random order again and again: each keeps the channel it took first (none ends in a
+// number, so they take channels in the order they come).
+TEST(CandumpChannels, NamesAlikeButForOneCharacterStayApart) {
+    std::vector<std::string> names;
+    for (size_t length = 1; length <= 12; ++length) {
+        const std::string base = std::string(length - 1, 'a') + 'z';
+        names.push_back(base);
+        for (size_t at = 0; at < length; ++at) {
+            for (const char c : {'b', '\0', '\xFF'}) {
+                std::string name = base;
+                name[at] = c;
+                names.push_back(name);
+            }
+        }
+    }
+    ASSERT_LT(names.size(), static_cast<size_t>(ChannelMap::kMaxChannels));
+    ChannelMap map;
+    std::map<std::string, int> first;
+    uint32_t state = 99;
+    for (int round = 0; round < 20000; ++round) {
+        state = state * 1103515245 + 12345;
+        const std::string& name = names[(state >> 8) % names.size()];
+        const int expected = first.emplace(name, static_cast<int>(first.size())).first->second;
+        ASSERT_EQ(map.channelOf(name), expected) << "'" << name << "' of " << name.size();
+    }
+    EXPECT_EQ(first.size(), names.size());
 }
 
 TEST(CandumpChannels, NamesMetByNumberAndNoMoreThanTheChannels) {

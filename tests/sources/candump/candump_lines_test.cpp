@@ -318,6 +318,36 @@ TEST(CandumpLines, TimesAreExactToTheNanosecond) {
 
 namespace {
 
+// One reader for line after line (the plain reading keeps the seconds of the line before):
+// seconds changed in any one of their ten digits, changed back, and broken in their last two,
+// read as their digits say, in a line by itself and from a block.
+TEST(CandumpLines, SecondsOfEachLineAreItsOwn) {
+    LineReader reader;
+    can::Frame frame;
+    uint32_t state = 3;
+    std::string seconds = "1714566896";
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1103515245 + 12345;
+        const std::string before = seconds;
+        seconds[(state >> 8) % 10] = static_cast<char>('0' + (state >> 16) % 10);
+        if (i % 7 == 0) seconds = before.substr(0, 8) + "9" + before[9];
+        std::string written = seconds;
+        if (i % 11 == 0) written[8 + (state >> 20) % 2] = 'x';
+        const std::string line = "(" + written + ".000250) can0 123#11";
+        const bool block = i % 2 == 0;
+        const LineResult& result = block && reader.readPlainLine(line + "\n", frame) != 0
+                                       ? reader.result()
+                                       : reader.read(line, frame);
+        if (written != seconds) {
+            ASSERT_EQ(result.kind, LineKind::kUnreadable) << line;
+            seconds = before;
+            continue;
+        }
+        ASSERT_EQ(result.kind, LineKind::kFrame) << line;
+        ASSERT_EQ(result.time.seconds, std::stoull(seconds)) << line;
+    }
+}
+
 // Everything a line's reading gives, for comparing two readings.
 std::string wholeReading(const LineResult& result, const can::Frame& frame) {
     std::ostringstream out;
@@ -333,8 +363,35 @@ std::string wholeReading(const LineResult& result, const can::Frame& frame) {
     return out.str();
 }
 
+// `text` followed by `end` and the next lines, read from a block as the source reads it: a line
+// taken is the one LineInput would hand on (to the first LF, without the CR before it) and reads
+// as the grammar reads it; the bytes without their line end are never taken.
+void expectBlockReadingAgrees(const std::string& text, const std::string& end,
+                              const std::string& after, int& takenCount) {
+    const std::string bytes = text + end + after;
+    LineReader block;
+    can::Frame a;
+    const size_t taken = block.readPlainLine(bytes, a);
+    if (taken != 0) {
+        ++takenCount;
+        const size_t feed = bytes.find('\n');
+        ASSERT_EQ(taken, feed + 1) << "'" << bytes << "'";
+        std::string line = bytes.substr(0, feed);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        LineReader byGrammar;
+        can::Frame b;
+        ASSERT_EQ(wholeReading(block.result(), a),
+                  wholeReading(byGrammar.readByGrammar(line, b), b))
+            << "'" << bytes << "'";
+    }
+    if (text.find('\n') == std::string::npos) {
+        ASSERT_EQ(block.readPlainLine(text, a), 0u) << "'" << text << "'";
+    }
+}
+
 // The one-pass reading of plain candump -L lines and the reading by the whole grammar agree on
 // the lines writers write and on every mangling of them: characters replaced, dropped, doubled.
+// So does the reading of the same lines from a block, which finds their end itself.
 TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
     const std::string seeds[] = {
         "(1714566896.000250) can0 123#01A2FF",
@@ -352,6 +409,7 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
         return (state >> 8) % below;
     };
     int taken = 0;
+    int takenFromBlock = 0;
     for (const std::string& seed : seeds) {
         for (int round = 0; round < 4000; ++round) {
             std::string text = seed;
@@ -377,9 +435,17 @@ TEST(CandumpLines, OnePassAndGrammarReadingsAgree) {
             const std::string second = wholeReading(byGrammar.readByGrammar(text, b), b);
             ASSERT_EQ(first, second) << "'" << text << "'";
             if (onePass.read(text, a).kind == LineKind::kFrame) ++taken;
+            expectBlockReadingAgrees(text, "\n", next(2) == 0 ? "" : "(1714566896.000250) c 1#\n",
+                                     takenFromBlock);
+            expectBlockReadingAgrees(text, "\r\n", "1", takenFromBlock);
+            // A line feed or carriage return within the line.
+            std::string broken = text;
+            broken.insert(next(static_cast<uint32_t>(text.size() + 1)), 1, next(2) ? '\n' : '\r');
+            expectBlockReadingAgrees(broken, "\n", "", takenFromBlock);
         }
     }
-    EXPECT_GT(taken, 8000);  // the manglings leave many lines frames
+    EXPECT_GT(taken, 8000);           // the manglings leave many lines frames
+    EXPECT_GT(takenFromBlock, 5000);  // plain lines among them, read from a block
 }
 
 }  // namespace

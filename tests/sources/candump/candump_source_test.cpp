@@ -278,6 +278,71 @@ TEST(CandumpSource, AFileWithNoFrameLineInItsFirstPartIsNoCandumpLog) {
     EXPECT_TRUE(readText("(1700000000.000000) can0 45123#81:00:12345678#11\n").opened.ok());
 }
 
+// Everything a frame carries, to compare two readings of a log.
+std::string wholeFrame(const can::Frame& frame) {
+    std::string text = std::to_string(frame.place) + " " + std::to_string(frame.channel) + " " +
+                       std::to_string(frame.time) + " " + std::to_string(frame.canId) + " " +
+                       std::to_string(static_cast<int>(frame.kind)) + " " +
+                       std::to_string(frame.dataLength) + " " + std::to_string(frame.isExtended) +
+                       std::to_string(frame.isFd) + std::to_string(frame.bitRateSwitch) +
+                       std::to_string(frame.errorState) + std::to_string(frame.transmitted);
+    for (int i = 0; i < frame.dataLength; ++i) text += " " + std::to_string(frame.data[i]);
+    return text;
+}
+
+// Past the lines read ahead, plain lines are read straight from the block; a log read a byte
+// at a time never has a whole line in its block, so every line goes through the line reader.
+// Both give the same frames and counts, whatever the lines around the plain ones.
+TEST(CandumpSource, LinesReadFromTheBlockAndOneByOneAgree) {
+    const std::string kinds[] = {
+        "(1714566896.000250) can0 123#01A2FF",
+        "(1714566896.000250) can1 1E0#67EC8E65A18DEBBE R",
+        "(1714566896.000250) vcan12 18FEF100#0011223344556677 T",
+        "(1714566896.000250) interface_42 7FF#",
+        "(1714566896.000250) interface_x2 7FF#11",
+        "(1714566895.000250) can0 123#11",
+        "(1714566896.000250) can0 123#11 ",
+        "(1714566896.000250) can0 123#1",
+        "(1714566896.000250) can0 123##3AABB",
+        "(1714566896.000250) can0 123#R",
+        "(1714566896.000250) can0 20000080#0000000000000000",
+        " (1714566896.000250)  can1  123   [2]  11 22",
+        "# comment",
+        "",
+        "\tnot after an error frame",
+    };
+    const std::string ends[] = {"\n", "\r\n", "\r\r\n"};
+    std::string text;
+    uint32_t state = 5;
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1103515245 + 12345;
+        const uint32_t pick = state >> 8;
+        std::string line = kinds[pick % std::size(kinds)];
+        if (line.size() > 18 && line[0] == '(') {
+            line.replace(12, 6, std::to_string(100000 + i).substr(0, 6));  // times that grow
+        }
+        text += line + ends[(pick >> 8) % 7 == 0 ? (pick >> 12) % 3 : 0];
+    }
+    text += "(1714566896.000250) can0 123#11";  // no line end: cut there
+    const Outcome oneByOne = readText(text, {}, 1, 97);
+    ASSERT_TRUE(oneByOne.opened.ok());
+    ASSERT_GT(oneByOne.frames.size(), 2000u);
+    for (const size_t piece : {size_t{4093}, size_t{1} << 20}) {
+        const Outcome fromBlocks = readText(text, {}, piece, 97);
+        ASSERT_EQ(fromBlocks.frames.size(), oneByOne.frames.size());
+        for (size_t i = 0; i < fromBlocks.frames.size(); ++i) {
+            ASSERT_EQ(wholeFrame(fromBlocks.frames[i]), wholeFrame(oneByOne.frames[i]));
+        }
+        EXPECT_EQ(fromBlocks.counts.skipped, oneByOne.counts.skipped);
+        EXPECT_EQ(fromBlocks.counts.unreadable, oneByOne.counts.unreadable);
+        EXPECT_EQ(fromBlocks.counts.firstUnreadable, oneByOne.counts.firstUnreadable);
+        EXPECT_EQ(fromBlocks.counts.records, oneByOne.counts.records);
+        EXPECT_EQ(fromBlocks.counts.cutShortWhere, oneByOne.counts.cutShortWhere);
+        EXPECT_EQ(fromBlocks.names, oneByOne.names);
+    }
+    EXPECT_EQ(oneByOne.counts.cutShortWhere, "line 3001: the file ends inside the line");
+}
+
 TEST(CandumpSource, LinesPastTheLookaheadAndAFailingReadKeepTheirOrder) {
     std::string text;
     for (int i = 0; i < 5000; ++i) {
