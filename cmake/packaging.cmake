@@ -55,11 +55,6 @@ CSV files, one line per decoded signal value, through a DBC database. dtgen writ
 such capture files from a readable description.")
     # dpkg-shlibdeps works out the libraries the programs need (libc6, libstdc++6, libgcc-s1).
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # libxlsxwriter is loaded, not linked (workbook/xlsx_functions.h), so that is not seen there:
-    # its package, named by Debian's rule from the soname (libxlsxwriter.so.4: libxlsxwriter4).
-    if(XLSXWRITER_SONAME MATCHES "^(.+)\\.so\\.([0-9]+)$")
-        set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}${CMAKE_MATCH_2}")
-    endif()
 endif()
 
 include(CPack)

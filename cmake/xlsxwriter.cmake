@@ -21,16 +21,6 @@ elseif(TXTCVT_XLSX)
             IMPORTED_LOCATION ${XLSXWRITER_LIBRARY}
             INTERFACE_INCLUDE_DIRECTORIES ${XLSXWRITER_INCLUDE_DIR})
         set(TXTCVT_HAVE_XLSX ON)
-        # A shared library is loaded by its name (soname) when a workbook is first written, not
-        # linked (workbook/xlsx_functions.h); a static one is linked in.
-        set(XLSXWRITER_SONAME "")
-        if(XLSXWRITER_LIBRARY MATCHES "\\.so$" AND CMAKE_OBJDUMP)
-            execute_process(COMMAND ${CMAKE_OBJDUMP} -p ${XLSXWRITER_LIBRARY}
-                            OUTPUT_VARIABLE xlsxwriter_headers ERROR_QUIET)
-            if(xlsxwriter_headers MATCHES "SONAME +([^ \n]+)")
-                set(XLSXWRITER_SONAME ${CMAKE_MATCH_1})
-            endif()
-        endif()
     else()
         message(STATUS "No libxlsxwriter (libxlsxwriter-dev): built without workbooks")
     endif()

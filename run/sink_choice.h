@@ -14,8 +14,7 @@ namespace run {
 // The columns of a workbook's sheet.
 inline constexpr size_t kMaxWorkbookColumns = 16384;
 
-// Whether workbooks can be written: this build has libxlsxwriter, and where it is a shared
-// library it can be loaded (it is, by this call).
+// Whether this build writes workbooks (it needs libxlsxwriter).
 bool workbooksAvailable();
 
 std::unique_ptr<tables::FileSink> makeFileSink(const decode::Decoding& decoding,

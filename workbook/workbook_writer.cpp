@@ -8,7 +8,6 @@
 
 #include "platform/platform.h"
 #include "platform/text_encoding.h"
-#include "workbook/xlsx_functions.h"
 
 namespace workbook {
 
@@ -39,8 +38,6 @@ WorkbookWriter::~WorkbookWriter() {
     output_.abandon();
 }
 
-bool WorkbookWriter::available() { return xlsxFunctions() != nullptr; }
-
 int32_t WorkbookWriter::open(const std::filesystem::path& output) {
     if (workbook_ != nullptr) close();
     result_ = 0;
@@ -49,8 +46,6 @@ int32_t WorkbookWriter::open(const std::filesystem::path& output) {
     rows_ = 0;
     sheet_ = nullptr;
     if (output == "-") return platform::runtimeError(ESPIPE);
-    xlsx_ = xlsxFunctions();
-    if (xlsx_ == nullptr) return platform::kNotSupported;
     const int opened = output_.open(output);
     if (opened != 0) return platform::runtimeError(opened);
     // The library writes the file itself, under the name of the new file beside the target.
@@ -59,19 +54,17 @@ int32_t WorkbookWriter::open(const std::filesystem::path& output) {
     options.constant_memory = LXW_TRUE;
     const std::string name = libraryFileName(output_.writtenPath());
     errno = 0;
-    workbook_ = xlsx_->workbookNewOpt(name.c_str(), &options);
+    workbook_ = workbook_new_opt(name.c_str(), &options);
     if (workbook_ == nullptr) {
         output_.abandon();
         return errno == ENOMEM || errno == 0 ? platform::kOutOfMemory
                                              : platform::runtimeError(errno);
     }
-    header_ = xlsx_->workbookAddFormat(workbook_);
-    if (header_ != nullptr) xlsx_->formatSetBold(header_);
+    header_ = workbook_add_format(workbook_);
+    if (header_ != nullptr) format_set_bold(header_);
     for (size_t style = 1; style < std::size(styles_); ++style) {
-        styles_[style] = xlsx_->workbookAddFormat(workbook_);
-        if (styles_[style] != nullptr) {
-            xlsx_->formatSetNumFormat(styles_[style], kNumberFormats[style]);
-        }
+        styles_[style] = workbook_add_format(workbook_);
+        if (styles_[style] != nullptr) format_set_num_format(styles_[style], kNumberFormats[style]);
     }
     return 0;
 }
@@ -85,7 +78,7 @@ void WorkbookWriter::begin(std::vector<WorkbookColumn> columns) {
 void WorkbookWriter::addSheet() {
     const std::string name = "Sheet" + std::to_string(sheets_.size() + 1);
     errno = 0;
-    sheet_ = xlsx_->workbookAddWorksheet(workbook_, name.c_str());
+    sheet_ = workbook_add_worksheet(workbook_, name.c_str());
     if (sheet_ == nullptr) {
         failWith(errno);
         return;
@@ -95,20 +88,19 @@ void WorkbookWriter::addSheet() {
     for (size_t i = 0; i < columns_.size(); ++i) {
         const WorkbookColumn& column = columns_[i];
         const auto index = static_cast<lxw_col_t>(i);
-        check(xlsx_->worksheetSetColumn(sheet_, index, index, column.width,
-                                        styles_[static_cast<size_t>(column.style)]));
+        check(worksheet_set_column(sheet_, index, index, column.width,
+                                   styles_[static_cast<size_t>(column.style)]));
         if (!column.header.empty()) {
-            check(xlsx_->worksheetWriteString(sheet_, 0, index, column.header.c_str(), header_));
+            check(worksheet_write_string(sheet_, 0, index, column.header.c_str(), header_));
         }
     }
-    xlsx_->worksheetFreezePanes(sheet_, 1, 0);
+    worksheet_freeze_panes(sheet_, 1, 0);
 }
 
 // The autofilter covers the rows of the sheet, known only at its end.
 void WorkbookWriter::finishSheet() {
     if (sheet_ == nullptr || columns_.empty()) return;
-    check(xlsx_->worksheetAutofilter(sheet_, 0, 0, row_,
-                                     static_cast<lxw_col_t>(columns_.size() - 1)));
+    check(worksheet_autofilter(sheet_, 0, 0, row_, static_cast<lxw_col_t>(columns_.size() - 1)));
     // The library writes a sheet's rows through a stream it never checks: a full disk shows
     // here, and the workbook is then given up rather than left with rows missing.
     if (sheet_->optimize_tmpfile != nullptr) {
@@ -137,13 +129,12 @@ void WorkbookWriter::number(uint32_t column, double value) {
         text(column, std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf");
         return;
     }
-    check(
-        xlsx_->worksheetWriteNumber(sheet_, row_, static_cast<lxw_col_t>(column), value, nullptr));
+    check(worksheet_write_number(sheet_, row_, static_cast<lxw_col_t>(column), value, nullptr));
 }
 
 void WorkbookWriter::text(uint32_t column, const char* utf8) {
     if (sheet_ == nullptr || result_ != 0 || column >= columns_.size() || *utf8 == '\0') return;
-    check(xlsx_->worksheetWriteString(sheet_, row_, static_cast<lxw_col_t>(column), utf8, nullptr));
+    check(worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), utf8, nullptr));
 }
 
 void WorkbookWriter::time(uint32_t column, const WorkbookTime::Cell& cell) {
@@ -176,7 +167,7 @@ int32_t WorkbookWriter::close() {
         return result_;
     }
     errno = 0;
-    const lxw_error closed = xlsx_->workbookClose(workbook_);
+    const lxw_error closed = workbook_close(workbook_);
     workbook_ = nullptr;
     sheet_ = nullptr;
     sheets_.clear();
@@ -203,7 +194,7 @@ void WorkbookWriter::closeGivenUp() {
         rows.push_back(sheet->optimize_tmpfile);
         sheet->dim_rowmin = LXW_ROW_MAX;
     }
-    xlsx_->workbookClose(workbook_);
+    workbook_close(workbook_);
     workbook_ = nullptr;
     sheet_ = nullptr;
     sheets_.clear();

@@ -19,8 +19,6 @@ struct lxw_format;
 
 namespace workbook {
 
-struct XlsxFunctions;
-
 enum class CellStyle { kGeneral, kDateTime, kClockSeconds, kElapsedSeconds };
 
 struct WorkbookColumn {
@@ -40,13 +38,8 @@ public:
     WorkbookWriter(const WorkbookWriter&) = delete;
     WorkbookWriter& operator=(const WorkbookWriter&) = delete;
 
-    // Whether workbooks can be written: libxlsxwriter is there (loaded by this first call, where
-    // the program is built on a shared one).
-    static bool available();
-
     // Starts the workbook of `output`. 0, or 0xA0070000 + errno (a folder or a read-only file
-    // in the output's place fails here), or kNotSupported when the library cannot be loaded;
-    // standard output cannot take a workbook.
+    // in the output's place fails here); standard output cannot take a workbook.
     int32_t open(const std::filesystem::path& output);
     // The columns of every sheet; starts the first sheet with its header row.
     void begin(std::vector<WorkbookColumn> columns);
@@ -78,7 +71,6 @@ private:
 
     uint32_t rowsPerSheet_;
     output::ReplacingFile output_;
-    const XlsxFunctions* xlsx_ = nullptr;  // set while a workbook is open
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     std::vector<lxw_worksheet*> sheets_;

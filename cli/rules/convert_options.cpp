@@ -281,7 +281,7 @@ platform::Status finishConvertRequest(ConvertRequest& request, bool inputs) {
         if (!run::workbooksAvailable()) {
             return usageError(
                 "--format xlsx is not available: this txtcvt-cli was built without "
-                "libxlsxwriter, or cannot load it");
+                "libxlsxwriter");
         }
         if (request.run.outputFile == "-") {
             return usageError("a workbook cannot go to standard output (--output -)");
