@@ -15,6 +15,7 @@
 #include "run/file_converter.h"
 #include "run/file_parts.h"
 #include "run/sink_choice.h"
+#include "tests/run/log_figures.h"
 #include "tests/sources/blf/blf_test_files.h"
 #include "tests/support/test_paths.h"
 
@@ -197,19 +198,7 @@ TEST_F(BlfParts, GiveTheBytesAndFiguresOfOneWorker) {
                 continue;
             }
             EXPECT_TRUE(testing_support::readFileBytes(dir / "parts.csv") == expected);
-            const run::FileStats& base = *one.stats;
-            EXPECT_EQ(stats.lines, base.lines);
-            EXPECT_EQ(stats.records, base.records);
-            EXPECT_EQ(stats.framesDecoded, base.framesDecoded);
-            EXPECT_EQ(stats.firstMicroseconds, base.firstMicroseconds);
-            EXPECT_EQ(stats.lastMicroseconds, base.lastMicroseconds);
-            EXPECT_EQ(stats.channels.frames(), base.channels.frames());
-            EXPECT_EQ(stats.logCounts.logs, 1u);
-            EXPECT_EQ(stats.logCounts.format, base.logCounts.format);
-            EXPECT_EQ(stats.logCounts.skipped, base.logCounts.skipped);
-            EXPECT_EQ(stats.logCounts.unreadable, base.logCounts.unreadable);
-            EXPECT_EQ(stats.logCounts.firstUnreadable, base.logCounts.firstUnreadable);
-            EXPECT_EQ(stats.logCounts.cutShort, base.logCounts.cutShort);
+            testing_support::expectSameLogFigures(stats, *one.stats);
         }
     }
 }
