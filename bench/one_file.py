@@ -3,8 +3,10 @@
 
 1. One capture of --size-mib converted to the long CSV with --jobs 1 and with --jobs 2, taking
    turns, the quickest of --rounds runs of each, with the peak memory of each, the two outputs
-   compared byte for byte, and beside it the speed-up the machine itself gives two processes
-   that only compute. Then the same for its frames in a zlib BLF log written by python-can's
+   compared byte for byte, and beside it the speed-ups the machine itself gives two processes
+   that only compute, and two processes converting a capture of half the size each into a file
+   of its own (one after the other against side by side: no shared output file, so this is as
+   far as two workers can go here). Then the same for its frames in a zlib BLF log written by python-can's
    BLFWriter (Debian's python3-can, run with /usr/bin/python3; --no-blf leaves it out).
 2. A capture of --floor-frames frames converted with --jobs 1 beside the formatting floor: the
    same lines made again from pre-made fixed columns with std::to_chars(value, fixed, 6) into a
@@ -13,6 +15,7 @@
 
     python3 bench/one_file.py [--size-mib 256] [--floor-frames 1000000] [--build build/linux]
                               [--work /dev/shm/txtcvt-one] [--rounds 5] [--no-blf]
+                              [--baseline OTHER_BUILD]
 
 Keep the work folder on a RAM disk (/dev/shm) so that the disk does not decide.
 """
@@ -21,6 +24,7 @@ import filecmp
 import os
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import run as bench  # noqa: E402  (run_measured, parallel_ceiling, make_capture)
@@ -42,6 +46,38 @@ def quickest_in_turns(rounds, commands, cwd, outputs):
     return best
 
 
+def two_halves(rounds, convert, work, dtgen, records, ids):
+    """The speed-up of two processes each converting a capture of `records` records into a file
+    of its own, side by side against one after the other, the quickest of `rounds` of each."""
+    halves = [os.path.join(work, f"half-{n}.DT") for n in (1, 2)]
+    outputs = [os.path.join(work, f"half-{n}.csv") for n in (1, 2)]
+    for seed, half in enumerate(halves, start=2):
+        bench.make_capture(dtgen, half, records, ids, seed)
+    commands = [convert(1, output, half) for half, output in zip(halves, outputs)]
+
+    def remove_outputs():
+        for output in outputs:
+            if os.path.exists(output):
+                os.remove(output)
+    serial = parallel = float("inf")
+    for _ in range(rounds):
+        remove_outputs()
+        start = time.perf_counter()
+        for command in commands:
+            subprocess.run(command, check=True, cwd=work)
+        serial = min(serial, time.perf_counter() - start)
+        remove_outputs()
+        start = time.perf_counter()
+        children = [subprocess.Popen(command, cwd=work) for command in commands]
+        if any(child.wait() != 0 for child in children):
+            sys.exit("failed: a half converted side by side")
+        parallel = min(parallel, time.perf_counter() - start)
+    remove_outputs()
+    for half in halves:
+        os.remove(half)
+    return serial / parallel
+
+
 def count_lines(path):
     with open(path, "rb") as f:
         return sum(block.count(b"\n") for block in iter(lambda: f.read(1 << 24), b"")) - 1
@@ -54,11 +90,14 @@ def main():
     parser.add_argument("--build", default="build/linux")
     parser.add_argument("--work", default="/dev/shm/txtcvt-one")
     parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--baseline", help="another build whose --jobs 2 runs in the same turns")
     parser.add_argument("--no-blf", action="store_true",
                         help="leave out the BLF log of the same frames (made by python-can)")
     args = parser.parse_args()
 
     cli = os.path.abspath(os.path.join(args.build, "cli", "txtcvt-cli"))
+    baseline = (os.path.abspath(os.path.join(args.baseline, "cli", "txtcvt-cli"))
+                if args.baseline else None)
     dtgen = os.path.abspath(os.path.join(args.build, "tools", "dtgen", "dtgen"))
     work = os.path.abspath(args.work)
     os.makedirs(work, exist_ok=True)
@@ -70,16 +109,23 @@ def main():
     capture = os.path.join(work, "one.DT")
     bench.make_capture(dtgen, capture, args.size_mib * 1024 * 1024 // 32, ids, 1)
 
-    def convert(jobs, output, source=capture):
-        return [cli, "convert", "--quiet", "--jobs", str(jobs), "--dbc", dbc, "--output",
+    def convert(jobs, output, source=capture, program=cli):
+        return [program, "convert", "--quiet", "--jobs", str(jobs), "--dbc", dbc, "--output",
                 output, source]
     ceiling = bench.parallel_ceiling()
+    halves = two_halves(args.rounds, convert, work, dtgen, args.size_mib * 1024 * 1024 // 64, ids)
 
     def one_and_two(title, source):
         one_csv, two_csv = os.path.join(work, "one-1.csv"), os.path.join(work, "one-2.csv")
-        (one, one_peak), (two, two_peak) = quickest_in_turns(
-            args.rounds, [convert(1, one_csv, source), convert(2, two_csv, source)], work,
-            [one_csv, two_csv])
+        commands = [convert(1, one_csv, source), convert(2, two_csv, source)]
+        outputs = [one_csv, two_csv]
+        if baseline:
+            outputs.append(os.path.join(work, "one-baseline.csv"))
+            commands.append(convert(2, outputs[-1], source, baseline))
+        best = quickest_in_turns(args.rounds, commands, work, outputs)
+        (one, one_peak), (two, two_peak) = best[0], best[1]
+        if baseline:
+            os.remove(outputs[-1])
         same = filecmp.cmp(one_csv, two_csv, shallow=False)
         lines = count_lines(one_csv)
         size = os.path.getsize(one_csv)
@@ -90,7 +136,10 @@ def main():
               f"peak {one_peak:.0f} MiB")
         print(f"  --jobs 2: {two:.2f} s, {lines / two / 1e6:.2f} M lines/s, "
               f"peak {two_peak:.0f} MiB; speed-up {one / two:.2f} (the machine's two processes: "
-              f"{ceiling:.2f}); outputs {'identical' if same else 'DIFFERENT'}")
+              f"{ceiling:.2f} computing, {halves:.2f} converting half a capture each); outputs "
+              f"{'identical' if same else 'DIFFERENT'}")
+        if baseline:
+            print(f"  --jobs 2 of {args.baseline}: {best[2][0]:.2f} s, peak {best[2][1]:.0f} MiB")
 
     one_and_two(f"one capture of {args.size_mib} MiB", capture)
     if not args.no_blf:
