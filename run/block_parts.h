@@ -5,6 +5,7 @@
 // and those waiting, so memory stays bounded whatever the file's size.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -22,10 +23,15 @@
 namespace run {
 
 // Buffers a worker owns: the one it writes into and those waiting for the writer. One output
-// file takes one write at a time, so the workers run ahead of it by turns; a lead of 32 blocks
-// (32 MiB of the CSV's) rides out the writer's and the scheduler's stalls: a 256 MiB capture on
-// two workers took 0.9 of the time it took with 6, and 64 gained nothing more.
-inline constexpr size_t kBuffersPerWorker = 32;
+// file takes one write at a time, so the workers run ahead of it by turns; a lead of about 64
+// blocks in all (64 MiB of the CSV's) rides out the writer's and the scheduler's stalls: a
+// 256 MiB capture on two workers of 32 blocks each took 0.8 to 0.9 of the time it took with 6
+// each, and 64 each gained nothing more. Many workers share the lead, each keeping a few.
+inline constexpr size_t kBuffersAhead = 64;
+inline constexpr size_t kLeastBuffersPerWorker = 6;
+inline size_t buffersPerWorker(unsigned workers) {
+    return std::max<size_t>(kLeastBuffersPerWorker, kBuffersAhead / std::max(workers, 1U));
+}
 
 struct PartBlock {
     std::unique_ptr<char[]> bytes;
@@ -47,7 +53,9 @@ public:
     // `write(bytes, count)` puts a block out: called by one thread at a time, in file order.
     BlockParts(PartFile& file, unsigned workers, const PartSizes& sizes,
                std::function<void(const char*, size_t)> write)
-        : PartQueue<Part>(file, workers, sizes), pools_(workers), write_(std::move(write)) {}
+        : PartQueue<Part>(file, workers, sizes), pools_(workers),
+          buffersPerWorker_(buffersPerWorker(workers)),
+          write_(std::move(write)) {}
 
     // A worker's full block goes out at once when it is next (its part is the one being written,
     // nothing of it waits and nobody writes), so that the worker of the front part writes its
@@ -74,7 +82,7 @@ public:
             if (!pool.free.empty()) {
                 empty = std::move(pool.free.back());
                 pool.free.pop_back();
-            } else if (pool.made < kBuffersPerWorker) {
+            } else if (pool.made < buffersPerWorker_) {
                 ++pool.made;
                 lock.unlock();
                 empty.reset(new (std::nothrow) char[capacity]);
@@ -142,6 +150,7 @@ private:
         size_t made = 0;
     };
     std::vector<Pool> pools_;
+    size_t buffersPerWorker_;
     std::function<void(const char*, size_t)> write_;
     size_t front_ = 0;      // the part being written
     bool writing_ = false;  // a block is being written, by the writer or a worker
