@@ -53,7 +53,8 @@ public:
     // `write(bytes, count)` puts a block out: called by one thread at a time, in file order.
     BlockParts(PartFile& file, unsigned workers, const PartSizes& sizes,
                std::function<void(const char*, size_t)> write)
-        : PartQueue<Part>(file, workers, sizes), pools_(workers),
+        : PartQueue<Part>(file, workers, sizes),
+          pools_(workers),
           buffersPerWorker_(buffersPerWorker(workers)),
           write_(std::move(write)) {}
 

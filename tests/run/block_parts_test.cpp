@@ -1,6 +1,8 @@
 // The blocks a worker may hold ahead of the writer: a worker whose part is not yet being written
 // gets new buffers up to its share and then waits, so memory stays bounded however far the
 // writer falls behind.
+#include "run/block_parts.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,7 +10,6 @@
 #include <memory>
 #include <thread>
 
-#include "run/block_parts.h"
 #include "run/file_stats.h"
 
 namespace {
