@@ -27,9 +27,10 @@ public:
     }
 };
 
-// How many blocks a worker hands on for the second part of the file while nothing writes the
-// first, before it has to wait; the wait then ends with a cancel when the file is given up.
-size_t blocksAheadOfTheWriter(unsigned workers) {
+// A worker hands on blocks for the second part of the file while nothing writes the first: it
+// gets to `share` of them and stays there, its next hand-off waiting until the file is given up,
+// which cancels it.
+void expectBlocksAheadOfTheWriter(unsigned workers, size_t share) {
     CountedFile file;
     size_t written = 0;
     run::BlockParts<run::FileStats> parts(file, workers, {},
@@ -38,50 +39,45 @@ size_t blocksAheadOfTheWriter(unsigned workers) {
     size_t index = 0;
     uint64_t first = 0;
     uint64_t end = 0;
-    EXPECT_TRUE(parts.takePart(control, index, first, end));
-    EXPECT_TRUE(parts.takePart(control, index, first, end));
-    EXPECT_EQ(index, 1u);
+    ASSERT_TRUE(parts.takePart(control, index, first, end));
+    ASSERT_TRUE(parts.takePart(control, index, first, end));
+    ASSERT_EQ(index, 1u);
 
     constexpr size_t kCapacity = 64;
     std::atomic<size_t> handed{0};
     std::atomic<int32_t> lastResult{0};
     std::thread worker([&] {
         auto block = std::make_unique<char[]>(kCapacity);
-        for (;;) {
+        while (handed < 1000) {  // an unbounded worker stops here
             const int32_t result = parts.handOff(1, 1, block, 8, kCapacity);
             if (result != 0) {
                 lastResult = result;
                 return;
             }
             ++handed;
-            if (handed > 1000) return;  // no bound at all
         }
     });
-    // A bounded worker waits for good after its share; an unbounded one runs on meanwhile.
-    size_t seen = 0;
-    for (int wait = 0; wait < 50; ++wait) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(4));
-        if (handed.load() == seen && seen > 0) break;
-        seen = handed.load();
+    for (int wait = 0; wait < 1000 && handed < share; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    // A bounded worker waits for good now; an unbounded one runs on meanwhile.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    const size_t ahead = handed.load();
+    EXPECT_EQ(handed.load(), share) << workers << " workers";
     {
         const std::lock_guard lock(parts.mutex);
         parts.giveUp();
     }
     worker.join();
     EXPECT_EQ(lastResult.load(), platform::kCancelled);
-    EXPECT_EQ(written, 0u);  // the first part, which nobody wrote, came first
-    return ahead;
+    EXPECT_EQ(written, 0u);  // the first part, which nobody wrote, comes first
 }
 
 TEST(BlockParts, AWorkerAheadOfTheWriterHoldsItsShareOfBlocksAndThenWaits) {
     // Two workers share a lead of 64 blocks; many keep six each. Each hand-off keeps one full
     // block and takes an empty one, so a worker holds its share once it has handed that many on.
-    EXPECT_EQ(blocksAheadOfTheWriter(2), 32u);
-    EXPECT_EQ(blocksAheadOfTheWriter(4), 16u);
-    EXPECT_EQ(blocksAheadOfTheWriter(16), 6u);
+    expectBlocksAheadOfTheWriter(2, 32);
+    expectBlocksAheadOfTheWriter(4, 16);
+    expectBlocksAheadOfTheWriter(16, 6);
 }
 
 }  // namespace
